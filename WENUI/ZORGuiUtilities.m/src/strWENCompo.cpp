@@ -1,0 +1,3 @@
+#include "strWENCompo.h"
+
+const ZORUnicodeString strWENCompo("Component");

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "ZORListVal.h"
+#include "ZORUnicodeString.h"
+
+using ZORListValZORUnicodeString = ZORListVal<ZORUnicodeString>;

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the host program and the plug-in, then runs zorhost with the given arguments
+# (none: the default session).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_TESTS=OFF -DZOR_BUILD_BENCH=OFF >/dev/null
+cmake --build build-release -j"$(nproc)" --target zorhost ZORGuiUtilities >/dev/null
+exec build-release/bin/zorhost "$@"

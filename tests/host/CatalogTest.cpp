@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "ZORMsgCatalog.h"
+#include "ZORTestResources.h"
+
+namespace {
+
+TEST(Catalog, ParsesKeysEscapesCommentsAndReportsBadLines) {
+  std::vector<std::string> problems;
+  auto entries = ZORMsgCatalog::Parse(
+      "# a comment\n"
+      "\n"
+      "Title = Point Definition \r\n"
+      "Multi = first\\nsecond \\\\ {1}\n"
+      "no equals sign here\n"
+      " = no key\n"
+      "Title = Redefined\n"
+      "Empty =",
+      &problems);
+  EXPECT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries["Title"], "Redefined");
+  EXPECT_EQ(entries["Multi"], "first\nsecond \\ {1}");
+  EXPECT_EQ(entries["Empty"], "");
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].rfind("line 5:", 0), 0u);
+  EXPECT_EQ(problems[1].rfind("line 6:", 0), 0u);
+}
+
+TEST(Catalog, SubstitutesNumberedParameters) {
+  const ZORUnicodeString params[] = {"Line.1", "Plane.2"};
+  EXPECT_EQ(ZORMsgCatalog::Substitute("{2} cuts {1}", params, 2), "Plane.2 cuts Line.1");
+  EXPECT_EQ(ZORMsgCatalog::Substitute("{1}{1}", params, 1), "Line.1Line.1");
+  EXPECT_EQ(ZORMsgCatalog::Substitute("{3} {0} {x} {", params, 2), "{3} {0} {x} {");
+  EXPECT_EQ(ZORMsgCatalog::Substitute("{1}", nullptr, 0), "{1}");
+}
+
+TEST(Catalog, BuildsMessagesFromFilesWithDefaults) {
+  ZORTestResources resources;
+  resources.Write("ZORGuiInternalError",
+                  "ZORGuiInternalError.Title = Internal error\n"
+                  "ZORGuiInternalError.TitleInCommand = Error in {1}\n");
+  const ZORUnicodeString command[] = {"Point Definition"};
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "ZORGuiInternalError.TitleInCommand",
+                                        command, 1),
+            "Error in Point Definition");
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "Missing"), "");
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "Missing", command, 1, "Default {1}"),
+            "Default Point Definition");
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("NoSuchCatalog", "Key", nullptr, 0, "fallback"), "fallback");
+  EXPECT_TRUE(ZORMsgCatalog::CatalogExists("ZORGuiInternalError"));
+  EXPECT_FALSE(ZORMsgCatalog::CatalogExists("NoSuchCatalog"));
+  EXPECT_TRUE(ZORMsgCatalog::HasKey("ZORGuiInternalError", "ZORGuiInternalError.Title"));
+
+  // A catalog name never reaches outside the resource directory.
+  EXPECT_FALSE(ZORMsgCatalog::CatalogExists("../ZORGuiInternalError"));
+  EXPECT_FALSE(ZORMsgCatalog::CatalogExists("/etc/passwd"));
+
+  // Edited files are read again after the cache is cleared.
+  resources.Write("ZORGuiInternalError", "ZORGuiInternalError.Title = Changed\n");
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "ZORGuiInternalError.Title"),
+            "Changed");
+}
+
+TEST(Catalog, ProjectResourcesAreReadable) {
+  ZORMsgCatalog::SetResourceDirectory(ZOR_SOURCE_DIR "/resources");
+  EXPECT_FALSE(
+      ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "ZORGuiInternalError.Title").IsEmpty());
+}
+
+}  // namespace
