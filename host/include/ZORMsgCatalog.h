@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ZORListValZORUnicodeString.h"
+#include "ZORMetaObject.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
 
@@ -24,6 +25,10 @@ class ZORMsgCatalog {
   static ZORUnicodeString BuildMessage(const ZORString& catalog, const ZORString& key,
                                        const ZORListValZORUnicodeString& params,
                                        const ZORUnicodeString& defaultText = ZORUnicodeString());
+
+  // The resource file of a dialog class at `level`: the class's own name at level 0, its
+  // base's at 1, and so on up the meta-object chain; empty past the host's root class.
+  static ZORString ResourceFileOfLevel(const ZORMetaObject* meta, int level);
 
   static bool CatalogExists(const ZORString& catalog);
   static bool HasKey(const ZORString& catalog, const ZORString& key);

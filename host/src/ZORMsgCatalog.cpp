@@ -131,6 +131,14 @@ ZORUnicodeString ZORMsgCatalog::BuildMessage(const ZORString& catalog, const ZOR
   return BuildMessage(catalog, key, params.std().data(), params.Size(), defaultText);
 }
 
+ZORString ZORMsgCatalog::ResourceFileOfLevel(const ZORMetaObject* meta, int level) {
+  if (level < 0) return ZORString();
+  for (; meta && level > 0; --level) meta = meta->GetBase();
+  // The root component class has no resources of its own.
+  if (!meta || !meta->GetBase()) return ZORString();
+  return ZORString(meta->ClassName());
+}
+
 bool ZORMsgCatalog::CatalogExists(const ZORString& catalog) {
   return Load(catalog.str()) != nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "ZORMsgCatalog.h"
 #include "ZORTestResources.h"
+#include "ZORVar.h"
 
 namespace {
 
@@ -59,6 +60,22 @@ TEST(Catalog, BuildsMessagesFromFilesWithDefaults) {
   resources.Write("ZORGuiInternalError", "ZORGuiInternalError.Title = Changed\n");
   EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "ZORGuiInternalError.Title"),
             "Changed");
+}
+
+class TestDialogBase : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(TestDialogBase, ZORBaseUnknown, ZORMetaObject::Implementation, "Test")
+};
+class TestDialog : public TestDialogBase {
+  ZOR_DECLARE_CLASS(TestDialog, TestDialogBase, ZORMetaObject::Implementation, "Test")
+};
+
+TEST(Catalog, ResourceFilesFollowTheClassChainByLevel) {
+  const ZORMetaObject* meta = TestDialog::MetaObject();
+  EXPECT_EQ(ZORMsgCatalog::ResourceFileOfLevel(meta, 0), "TestDialog");
+  EXPECT_EQ(ZORMsgCatalog::ResourceFileOfLevel(meta, 1), "TestDialogBase");
+  EXPECT_TRUE(ZORMsgCatalog::ResourceFileOfLevel(meta, 2).IsEmpty());
+  EXPECT_TRUE(ZORMsgCatalog::ResourceFileOfLevel(meta, -1).IsEmpty());
+  EXPECT_TRUE(ZORMsgCatalog::ResourceFileOfLevel(nullptr, 0).IsEmpty());
 }
 
 TEST(Catalog, ProjectResourcesAreReadable) {
