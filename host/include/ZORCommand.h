@@ -1,0 +1,106 @@
+#pragma once
+// Commands form a tree through their fathers. A notification sent to a command travels from it
+// up the father chain to the first command that analyses it: one that subscribed a callback for
+// (sender, notification), or whose AnalyseNotification takes it. Widgets, dialogs, agents and
+// state commands are all commands.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "ZORBaseUnknown.h"
+#include "ZORNotification.h"
+#include "ZORString.h"
+#include "ZORUnicodeString.h"
+
+class ZORCommand;
+
+// Client data of a callback; an integer selecting a case travels as ZORIntData(n).
+using ZORCallbackData = void*;
+inline ZORCallbackData ZORIntData(std::intptr_t n) { return reinterpret_cast<void*>(n); }
+inline std::intptr_t ZORDataInt(ZORCallbackData data) { return reinterpret_cast<std::intptr_t>(data); }
+
+using ZORCallbackMethod = std::function<void(ZORCommand* sender, ZORNotification*, ZORCallbackData)>;
+// Handle of a subscription; 0 is no subscription.
+using ZORCallback = std::uint64_t;
+
+// The host's 64-bit command mode.
+using ZORCommandMode = std::int64_t;
+
+class ZORCommand : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(ZORCommand, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
+
+  explicit ZORCommand(ZORCommand* father = nullptr, const ZORString& name = ZORString());
+  ~ZORCommand() override;
+  ZORCommand(const ZORCommand&) = delete;
+  ZORCommand& operator=(const ZORCommand&) = delete;
+
+  ZORCommand* GetFather() const { return father_; }
+  // A father that would close a loop is refused (answers false, nothing changes).
+  bool SetFather(ZORCommand* father);
+  const ZORString& GetName() const { return name_; }
+  void SetName(const ZORString& name) { name_ = name; }
+  const std::vector<ZORCommand*>& GetChildren() const { return children_; }
+
+  // Lifecycle hooks the host calls; 0 is the host's "done" result.
+  virtual int Activate(ZORCommand* caller, ZORNotification* notification);
+  virtual int Desactivate(ZORCommand* caller, ZORNotification* notification);
+  virtual int Cancel(ZORCommand* caller, ZORNotification* notification);
+
+  // Sends `notification` from this command to `target`, which passes it up its father chain.
+  // Answers whether some command analysed it.
+  bool SendNotification(ZORCommand* target, ZORNotification* notification);
+
+  // Subscriptions of this command to notifications sent by `sender` (null: any sender), either
+  // one notification instance or every notification of a class.
+  ZORCallback AddAnalyseNotificationCB(ZORCommand* sender, ZORNotification* notification,
+                                       ZORCallbackMethod method, ZORCallbackData data);
+  ZORCallback AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
+                                       ZORCallbackMethod method, ZORCallbackData data);
+  // The same for a member function of a class derived from ZORCommand.
+  template <class C, class N>
+  ZORCallback AddAnalyseNotificationCB(ZORCommand* sender, N notification,
+                                       void (C::*method)(ZORCommand*, ZORNotification*,
+                                                         ZORCallbackData),
+                                       ZORCallbackData data) {
+    C* self = static_cast<C*>(this);
+    return AddAnalyseNotificationCB(
+        sender, notification,
+        [self, method](ZORCommand* s, ZORNotification* n, ZORCallbackData d) { (self->*method)(s, n, d); },
+        data);
+  }
+  void RemoveAnalyseNotificationCB(ZORCallback callback);
+  // Removes every subscription of this command to `sender` (null: all of them).
+  void RemoveAnalyseNotificationCBs(ZORCommand* sender = nullptr);
+
+  // Hands the owner's reference to the host, which releases it when the current transaction
+  // ends (after the call in progress has returned). A second request does nothing.
+  virtual void RequestDelayedDestruction();
+  bool IsDestructionRequested() const { return destructionRequested_; }
+
+  // Resource files of this command's class, by level: by default the class's own name at level
+  // 0 and its bases' deeper; empty when there is no further file.
+  virtual ZORString GetResourceFilename(int level) const;
+  // The first non-empty text of `key` in the resource files, level by level; empty when none.
+  ZORUnicodeString GetResourceText(const ZORString& key, const ZORUnicodeString* params = nullptr,
+                                   int paramCount = 0) const;
+
+ protected:
+  // Called when a notification reaches this command and no subscription of it matched.
+  // Answers whether the command took it; by default it passes on to the father.
+  virtual bool AnalyseNotification(ZORCommand* sender, ZORNotification* notification);
+  // Called by RequestDelayedDestruction before the reference is handed over, so that an owner
+  // can let go of this command.
+  virtual void OnDestructionRequested() {}
+  void AttachChild(ZORCommand* child);
+  void DetachChild(ZORCommand* child);
+
+ private:
+  // Fires this command's subscriptions matching (sender, notification); answers how many.
+  int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);
+
+  ZORCommand* father_ = nullptr;
+  ZORString name_;
+  std::vector<ZORCommand*> children_;  // not owned: the tree links only
+  bool destructionRequested_ = false;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// The running commands. A shared command started over another deactivates it, and the other
+// resumes when it ends; an exclusive command cancels every running command first. A command
+// started to produce an input for another command carries that command's waiting agents.
+//
+// The stack takes over the creation reference of the commands it starts and hands it to the
+// transaction when they end, so a command outlives the call that ends it.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ZORGuiCommandStackState.h"
+#include "ZORTypes.h"
+
+class ZORBaseUnknown;
+class ZORDialogAgent;
+class ZORStateCommand;
+
+class ZORGuiCommandStack {
+ public:
+  enum class Mode { Shared, Exclusive };
+  // Restores what a command changed, taken when the command starts.
+  using UndoPoint = std::function<void()>;
+  using UndoPointMaker = std::function<UndoPoint()>;
+  using Creator = std::function<ZORStateCommand*()>;
+
+  static ZORGuiCommandStack* Instance();
+
+  // Builds the command's graph, activates it (first activation) and enters its first state.
+  HRESULT StartCommand(ZORStateCommand* command, Mode mode = Mode::Shared,
+                       std::vector<ZORDialogAgent*> waitingAgents = {});
+  // The command ended normally (OK, or its state machine reached the end).
+  void CompleteCommand(ZORStateCommand* command);
+  // The command is cancelled: Cancel with `cancelType`, undo when it asked for it, then the
+  // command below resumes.
+  void CancelCommand(ZORStateCommand* command, int cancelType = 1);
+  // Cancels every running command, top first.
+  void CancelAll();
+
+  ZORStateCommand* GetCurrentCommand() const;
+  const std::vector<ZORGuiCommandStackState>& GiveStateList() const { return states_; }
+  // The agents of the command waiting for the input that the current command produces.
+  std::vector<ZORDialogAgent*> GetWaitingAgents() const;
+
+  // Commands created by name.
+  void RegisterCommand(const std::string& name, Creator creator);
+  ZORStateCommand* CreateCommand(const std::string& name) const;
+
+  // How the document takes an undo point; without one, undo at end changes nothing.
+  void SetUndoPointMaker(UndoPointMaker maker) { undoMaker_ = std::move(maker); }
+
+ private:
+  struct Entry;
+  Entry* Find(const ZORStateCommand* command);
+  void End(ZORStateCommand* command, bool cancelled, int cancelType, bool resumeBelow);
+
+  std::vector<ZORGuiCommandStackState> states_;
+  std::vector<std::unique_ptr<Entry>> entries_;
+  std::map<std::string, Creator> creators_;
+  UndoPointMaker undoMaker_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+class ZORCommand;
+class ZORStateCommand;
+
+// One running command of the command stack and the command that was running when it started.
+class ZORGuiCommandStackState {
+ public:
+  ZORGuiCommandStackState(ZORStateCommand* command, ZORCommand* calling)
+      : command_(command), calling_(calling) {}
+  ZORStateCommand* GetCommand() const { return command_; }
+  ZORCommand* GetCallingCommand() const { return calling_; }
+
+ private:
+  ZORStateCommand* command_;
+  ZORCommand* calling_;
+};

@@ -1,0 +1,187 @@
+#include "ZORCommand.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+#include "ZORMsgCatalog.h"
+#include "ZORTransaction.h"
+#include "ZORVar.h"
+
+namespace {
+
+struct Subscription {
+  ZORCallback id;
+  ZORCommand* sender;             // null: any sender
+  ZORNotification* instance;      // compared, never used: null for a class subscription
+  std::string notificationClass;  // empty for an instance subscription
+  ZORCallbackMethod method;
+  ZORCallbackData data;
+
+  bool Matches(ZORCommand* from, ZORNotification* notification) const {
+    if (sender && sender != from) return false;
+    if (instance) return instance == notification;
+    return notification->IsAKindOf(notificationClass.c_str());
+  }
+};
+
+// Every subscription, by listening command. Senders are counted so that a command going away
+// can drop the subscriptions that name it without a scan when it names none.
+struct Registry {
+  ZORCallback nextId = 1;
+  std::unordered_map<ZORCommand*, std::vector<Subscription>> byListener;
+  std::unordered_map<ZORCommand*, int> senderCounts;
+
+  void CountSender(ZORCommand* sender, int delta) {
+    if (!sender) return;
+    if ((senderCounts[sender] += delta) <= 0) senderCounts.erase(sender);
+  }
+};
+
+Registry& Subscriptions() {
+  static Registry registry;
+  return registry;
+}
+
+constexpr int kMaxResourceLevels = 64;
+
+}  // namespace
+
+ZORCommand::ZORCommand(ZORCommand* father, const ZORString& name) : name_(name) {
+  SetFather(father);
+}
+
+ZORCommand::~ZORCommand() {
+  RemoveAnalyseNotificationCBs(nullptr);
+  Registry& r = Subscriptions();
+  if (r.senderCounts.count(this)) {
+    for (auto& [listener, subs] : r.byListener) {
+      std::erase_if(subs, [this](const Subscription& s) { return s.sender == this; });
+    }
+    r.senderCounts.erase(this);
+  }
+  for (ZORCommand* child : children_) child->father_ = nullptr;
+  if (father_) father_->DetachChild(this);
+}
+
+bool ZORCommand::SetFather(ZORCommand* father) {
+  for (ZORCommand* c = father; c; c = c->father_) {
+    if (c == this) return false;
+  }
+  if (father_) father_->DetachChild(this);
+  father_ = father;
+  if (father_) father_->AttachChild(this);
+  return true;
+}
+
+void ZORCommand::AttachChild(ZORCommand* child) { children_.push_back(child); }
+
+void ZORCommand::DetachChild(ZORCommand* child) { std::erase(children_, child); }
+
+int ZORCommand::Activate(ZORCommand*, ZORNotification*) { return 0; }
+int ZORCommand::Desactivate(ZORCommand*, ZORNotification*) { return 0; }
+int ZORCommand::Cancel(ZORCommand*, ZORNotification*) { return 0; }
+
+bool ZORCommand::SendNotification(ZORCommand* target, ZORNotification* notification) {
+  if (!notification) return false;
+  // The notification may be handed over for deletion by a callback; keep it for the walk.
+  ZORVar<ZORNotification> keep(notification);
+  for (ZORCommand* c = target; c;) {
+    if (c->FireSubscriptions(this, notification) > 0) return true;
+    if (c->AnalyseNotification(this, notification)) return true;
+    c = c->father_;
+  }
+  return false;
+}
+
+bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) { return false; }
+
+int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notification) {
+  Registry& r = Subscriptions();
+  auto it = r.byListener.find(this);
+  if (it == r.byListener.end()) return 0;
+  // Callbacks may subscribe or unsubscribe: collect first, then call each one still present.
+  std::vector<ZORCallback> matching;
+  for (const Subscription& s : it->second) {
+    if (s.Matches(sender, notification)) matching.push_back(s.id);
+  }
+  int fired = 0;
+  for (ZORCallback id : matching) {
+    auto listener = r.byListener.find(this);
+    if (listener == r.byListener.end()) break;
+    auto& subs = listener->second;
+    auto sub = std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
+    if (sub == subs.end()) continue;
+    ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
+    const ZORCallbackData data = sub->data;
+    ++fired;
+    method(sender, notification, data);
+  }
+  return fired;
+}
+
+ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, ZORNotification* notification,
+                                                 ZORCallbackMethod method, ZORCallbackData data) {
+  if (!notification || !method) return 0;
+  Registry& r = Subscriptions();
+  const ZORCallback id = r.nextId++;
+  r.byListener[this].push_back({id, sender, notification, std::string(), std::move(method), data});
+  r.CountSender(sender, 1);
+  return id;
+}
+
+ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
+                                                 ZORCallbackMethod method, ZORCallbackData data) {
+  if (!notificationClass || !*notificationClass || !method) return 0;
+  Registry& r = Subscriptions();
+  const ZORCallback id = r.nextId++;
+  r.byListener[this].push_back({id, sender, nullptr, notificationClass, std::move(method), data});
+  r.CountSender(sender, 1);
+  return id;
+}
+
+void ZORCommand::RemoveAnalyseNotificationCB(ZORCallback callback) {
+  Registry& r = Subscriptions();
+  auto it = r.byListener.find(this);
+  if (it == r.byListener.end()) return;
+  std::erase_if(it->second, [&](const Subscription& s) {
+    if (s.id != callback) return false;
+    r.CountSender(s.sender, -1);
+    return true;
+  });
+  if (it->second.empty()) r.byListener.erase(it);
+}
+
+void ZORCommand::RemoveAnalyseNotificationCBs(ZORCommand* sender) {
+  Registry& r = Subscriptions();
+  auto it = r.byListener.find(this);
+  if (it == r.byListener.end()) return;
+  std::erase_if(it->second, [&](const Subscription& s) {
+    if (sender && s.sender != sender) return false;
+    r.CountSender(s.sender, -1);
+    return true;
+  });
+  if (it->second.empty()) r.byListener.erase(it);
+}
+
+void ZORCommand::RequestDelayedDestruction() {
+  if (destructionRequested_) return;
+  destructionRequested_ = true;
+  OnDestructionRequested();
+  ZORTransaction::ReleaseAtEnd(this);
+}
+
+ZORString ZORCommand::GetResourceFilename(int level) const {
+  return ZORMsgCatalog::ResourceFileOfLevel(GetMetaObject(), level);
+}
+
+ZORUnicodeString ZORCommand::GetResourceText(const ZORString& key, const ZORUnicodeString* params,
+                                             int paramCount) const {
+  for (int level = 0; level < kMaxResourceLevels; ++level) {
+    const ZORString file = GetResourceFilename(level);
+    if (file.IsEmpty()) break;
+    ZORUnicodeString text = ZORMsgCatalog::BuildMessage(file, key, params, paramCount);
+    if (!text.IsEmpty()) return text;
+  }
+  return ZORUnicodeString();
+}

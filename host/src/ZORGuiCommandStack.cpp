@@ -1,0 +1,104 @@
+#include "ZORGuiCommandStack.h"
+
+#include <algorithm>
+
+#include "ZORDialogAgent.h"
+#include "ZORStateActivateNotification.h"
+#include "ZORStateCancelNotification.h"
+#include "ZORStateCommand.h"
+#include "ZORVar.h"
+
+struct ZORGuiCommandStack::Entry {
+  ZORStateCommand* command;
+  std::vector<ZORDialogAgent*> waitingAgents;
+  UndoPoint undo;
+};
+
+ZORGuiCommandStack* ZORGuiCommandStack::Instance() {
+  static ZORGuiCommandStack stack;
+  return &stack;
+}
+
+HRESULT ZORGuiCommandStack::StartCommand(ZORStateCommand* command, Mode mode,
+                                         std::vector<ZORDialogAgent*> waitingAgents) {
+  if (!command) return E_FAIL;
+  if (mode == Mode::Exclusive) CancelAll();
+  ZORStateCommand* calling = GetCurrentCommand();
+  if (calling) {
+    auto notification = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
+    calling->Desactivate(command, notification.get());
+  }
+  entries_.push_back(std::make_unique<Entry>(
+      Entry{command, std::move(waitingAgents), undoMaker_ ? undoMaker_() : UndoPoint()}));
+  states_.emplace_back(command, calling);
+
+  command->BuildGraph();
+  auto first = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kFirstActivation);
+  command->Activate(calling, first.get());
+  // The first activation may already have ended the command.
+  if (Find(command)) command->EnterInitialState();
+  return S_OK;
+}
+
+ZORGuiCommandStack::Entry* ZORGuiCommandStack::Find(const ZORStateCommand* command) {
+  auto it = std::find_if(entries_.begin(), entries_.end(),
+                         [command](const auto& e) { return e->command == command; });
+  return it == entries_.end() ? nullptr : it->get();
+}
+
+void ZORGuiCommandStack::CompleteCommand(ZORStateCommand* command) {
+  End(command, false, 0, true);
+}
+
+void ZORGuiCommandStack::CancelCommand(ZORStateCommand* command, int cancelType) {
+  End(command, true, cancelType, true);
+}
+
+void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cancelType,
+                             bool resumeBelow) {
+  if (!Find(command)) return;
+  // Commands started over this one end first, without resuming it.
+  while (entries_.back()->command != command) {
+    End(entries_.back()->command, true, ZORStateCancelNotification::kOther, false);
+  }
+  UndoPoint undo = std::move(entries_.back()->undo);
+  entries_.pop_back();
+  states_.pop_back();
+
+  if (cancelled) {
+    auto notification = ZORMake<ZORStateCancelNotification>(cancelType);
+    command->Cancel(nullptr, notification.get());
+    if (command->IsUndoAtEndRequested() && undo) undo();
+  }
+  command->active_ = false;
+  command->RequestDelayedDestruction();
+
+  ZORStateCommand* below = resumeBelow ? GetCurrentCommand() : nullptr;
+  if (below) {
+    auto resume = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
+    below->Activate(command, resume.get());
+  }
+}
+
+void ZORGuiCommandStack::CancelAll() {
+  while (!entries_.empty()) {
+    End(entries_.back()->command, true, ZORStateCancelNotification::kOther, false);
+  }
+}
+
+ZORStateCommand* ZORGuiCommandStack::GetCurrentCommand() const {
+  return entries_.empty() ? nullptr : entries_.back()->command;
+}
+
+std::vector<ZORDialogAgent*> ZORGuiCommandStack::GetWaitingAgents() const {
+  return entries_.empty() ? std::vector<ZORDialogAgent*>() : entries_.back()->waitingAgents;
+}
+
+void ZORGuiCommandStack::RegisterCommand(const std::string& name, Creator creator) {
+  creators_[name] = std::move(creator);
+}
+
+ZORStateCommand* ZORGuiCommandStack::CreateCommand(const std::string& name) const {
+  auto it = creators_.find(name);
+  return it == creators_.end() || !it->second ? nullptr : it->second();
+}
