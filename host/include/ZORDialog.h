@@ -1,0 +1,92 @@
+#pragma once
+// The one widget mechanism of the headless dialog toolkit. A widget is a command, so its
+// notifications travel up its father chain; its state (title, sensitivity, visibility, lines,
+// check state ...) is real and read back by the library and the driver.
+//
+// Two links tie a widget to its parent:
+// - ownership: the window parent takes the creation reference and releases its children when
+//   it goes; Destroy() lets go of a child at once, RequestDelayedDestruction() at the end of the
+//   transaction. A widget built without a parent is owned by its creator.
+// - notification: the father (ZORCommand::GetFather) is the parent at construction and can be
+//   changed with SetFather without changing ownership.
+
+#include <vector>
+
+#include "ZORCommand.h"
+#include "ZORString.h"
+#include "ZORUnicodeString.h"
+
+class ZORDialog : public ZORCommand {
+  ZOR_DECLARE_CLASS(ZORDialog, ZORCommand, ZORMetaObject::Implementation, "Dialog")
+
+  static constexpr int kShown = 2;
+  static constexpr int kHidden = 4;
+  static constexpr int kSensitive = 8;
+  static constexpr int kInsensitive = 16;
+
+  explicit ZORDialog(ZORDialog* parent = nullptr, const ZORString& name = ZORString(),
+                     unsigned long style = 0);
+  ~ZORDialog() override;
+
+  unsigned long GetStyle() const { return style_; }
+
+  // Window tree: children in creation order.
+  ZORDialog* GetDialogParent() const { return parent_; }
+  const std::vector<ZORDialog*>& GetDialogChildren() const { return children_; }
+  int GetChildCount() const { return static_cast<int>(children_.size()); }
+  // The first descendant with this name, depth first; "Frame/Button" names a descendant of a
+  // descendant. Null when none.
+  ZORDialog* FindChild(const ZORString& path) const;
+
+  void SetTitle(const ZORUnicodeString& title) { title_ = title; }
+  const ZORUnicodeString& GetTitle() const { return title_; }
+  void SetLongHelp(const ZORUnicodeString& help) { longHelp_ = help; }
+  const ZORUnicodeString& GetLongHelp() const { return longHelp_; }
+
+  // kSensitive or kInsensitive; other values are ignored.
+  void SetSensitivity(int sensitivity);
+  int GetSensitivity() const { return sensitivity_; }
+  // kShown or kHidden; other values are ignored.
+  void SetVisibility(int visibility);
+  int GetVisibility() const { return visibility_; }
+
+  // Whether this widget is a window of its own (a dialog) rather than a part of one.
+  virtual bool IsWindow() const { return false; }
+  // Whether a user could act on this widget: it and its containers up to its window are shown,
+  // sensitive and not being destroyed.
+  bool IsUserReachable() const;
+
+  // The text of `key` in this class's resource files, level by level; empty when none.
+  ZORUnicodeString GetResourceValueFromKey(const ZORString& key) const {
+    return GetResourceText(key);
+  }
+
+  // Nothing to redraw in a headless host; kept so that callers can ask.
+  void Refresh() {}
+
+  // Releases the owner's reference now: the parent's, or the creator's for a widget without
+  // parent. A widget whose destruction was requested is already handed over: nothing happens.
+  void Destroy();
+  // Hands the owner's reference to the transaction; nothing once the owner has let go.
+  void RequestDelayedDestruction() override;
+
+ protected:
+  // Sends `notification` from this widget up its father chain, starting with the widget's own
+  // subscriptions, as a user's action does. The widget stays alive until the send returns.
+  bool SendUserNotification(ZORNotification* notification);
+  virtual void OnVisibilityChanged(int previous) { (void)previous; }
+  void OnDestructionRequested() override;
+
+ private:
+  void ForgetChild(ZORDialog* child);
+  ZORDialog* FindDescendant(const std::string& name) const;
+
+  ZORDialog* parent_ = nullptr;
+  std::vector<ZORDialog*> children_;  // one reference each
+  unsigned long style_;
+  ZORUnicodeString title_;
+  ZORUnicodeString longHelp_;
+  int sensitivity_ = kSensitive;
+  int visibility_ = kShown;
+  bool ownerReleased_ = false;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// What the selector list and the multi-column list share: rows of cells, each row selected or
+// not, and the user actions on them. Rows are numbered from 0; a row's selection moves with it
+// when rows are inserted or removed. Under style kMultipleSelection several rows can be
+// selected at once, otherwise at most one.
+//
+// A click sends the list-select notification; a double click is a click followed by the
+// list-activate notification.
+
+#include <vector>
+
+#include "ZORDialog.h"
+#include "ZORVar.h"
+
+class ZORDlgList : public ZORDialog {
+  ZOR_DECLARE_CLASS(ZORDlgList, ZORDialog, ZORMetaObject::Implementation, "Dialog")
+
+  static constexpr unsigned long kMultipleSelection = 0x40000;
+  // Line flags: add a line, modify a line.
+  static constexpr int kAddLine = 64;
+  static constexpr int kModifyLine = 128;
+
+  explicit ZORDlgList(ZORDialog* parent = nullptr, const ZORString& name = ZORString(),
+                      unsigned long style = 0);
+  ~ZORDlgList() override;
+
+  int GetLineCount() const { return static_cast<int>(rows_.size()); }
+  // Removes every line, one line, or several lines in one call; the later lines move up.
+  // Indices out of range are ignored.
+  void ClearLine();
+  void ClearLine(int index);
+  void ClearLine(const int* indices, int count);
+
+  bool IsMultipleSelection() const { return (GetStyle() & kMultipleSelection) != 0; }
+  int GetSelectCount() const { return selectCount_; }
+  bool IsSelected(int index) const;
+  // The selected lines in ascending order: up to `size` of them written to `indices`; answers
+  // how many were written.
+  int GetSelect(int* indices, int size) const;
+  std::vector<int> GetSelect() const;
+  // Adds the lines to the selection (in a single-selection list the last valid index replaces
+  // the selected line). Indices out of range are ignored. With `notify` non-zero the
+  // list-select notification is sent, as a user's selection sends it; without, nothing is sent.
+  void SetSelect(const int* indices, int count, int notify);
+  void SetSelect(int index, int notify) { SetSelect(&index, 1, notify); }
+  void ClearSelect();
+
+  void SetVisibleLineCount(int count) { visibleLines_ = count; }
+  int GetVisibleLineCount() const { return visibleLines_; }
+  void SetFirstVisibleLine(int line) { firstVisibleLine_ = line; }
+  int GetFirstVisibleLine() const { return firstVisibleLine_; }
+
+  ZORNotification* GetListSelectNotification() const { return select_; }
+  ZORNotification* GetListActivateNotification() const { return activate_; }
+
+  // User actions. Each answers false, changing and sending nothing, when the user could not do
+  // it (list not reachable, a line out of range, several lines in a single-selection list).
+  // Click selects only `line`; with `extend` (a control click) it toggles `line` in a
+  // multiple-selection list instead.
+  bool Click(int line, bool extend = false);
+  // Leaves exactly `lines` selected, as dragging or control clicks would, with one
+  // list-select notification.
+  bool SelectLines(const std::vector<int>& lines);
+  bool DoubleClick(int line);
+
+ protected:
+  // Inserts an empty row at `index` (-1 or the line count: at the end); answers its index, or
+  // -1 when `index` is out of range.
+  int InsertRow(int index);
+  bool HasRow(int index) const { return index >= 0 && index < GetLineCount(); }
+  // The cell, created empty when the row is shorter.
+  ZORUnicodeString& Cell(int row, int column);
+  // The cell's text; empty when there is no such cell.
+  ZORUnicodeString CellText(int row, int column) const;
+
+ private:
+  struct Row {
+    std::vector<ZORUnicodeString> cells;
+    bool selected = false;
+  };
+  void Select(int index, bool on);
+  void RemoveMarked(const std::vector<char>& marked);
+
+  std::vector<Row> rows_;
+  int selectCount_ = 0;
+  int visibleLines_ = 0;
+  int firstVisibleLine_ = 0;
+  ZORVar<ZORNotification> select_;
+  ZORVar<ZORNotification> activate_;
+};

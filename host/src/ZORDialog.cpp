@@ -1,0 +1,98 @@
+#include "ZORDialog.h"
+
+#include <algorithm>
+
+#include "ZORVar.h"
+
+ZORDialog::ZORDialog(ZORDialog* parent, const ZORString& name, unsigned long style)
+    : ZORCommand(parent, name), parent_(parent), style_(style) {
+  // The parent takes over the creation reference.
+  if (parent_) parent_->children_.push_back(this);
+}
+
+ZORDialog::~ZORDialog() {
+  std::vector<ZORDialog*> children;
+  children.swap(children_);
+  for (ZORDialog* child : children) {
+    child->parent_ = nullptr;
+    child->ownerReleased_ = true;
+    child->Release();
+  }
+  if (parent_) parent_->ForgetChild(this);
+}
+
+void ZORDialog::ForgetChild(ZORDialog* child) {
+  std::erase(children_, child);
+}
+
+ZORDialog* ZORDialog::FindDescendant(const std::string& name) const {
+  for (ZORDialog* child : children_) {
+    if (child->GetName().str() == name) return child;
+    if (ZORDialog* found = child->FindDescendant(name)) return found;
+  }
+  return nullptr;
+}
+
+ZORDialog* ZORDialog::FindChild(const ZORString& path) const {
+  const std::string& text = path.str();
+  if (text.empty()) return nullptr;
+  const ZORDialog* from = this;
+  std::size_t start = 0;
+  while (from) {
+    const std::size_t slash = text.find('/', start);
+    ZORDialog* found = from->FindDescendant(text.substr(start, slash - start));
+    if (slash == std::string::npos || !found) return found;
+    from = found;
+    start = slash + 1;
+  }
+  return nullptr;
+}
+
+void ZORDialog::SetSensitivity(int sensitivity) {
+  if (sensitivity == kSensitive || sensitivity == kInsensitive) sensitivity_ = sensitivity;
+}
+
+void ZORDialog::SetVisibility(int visibility) {
+  if (visibility != kShown && visibility != kHidden) return;
+  if (visibility == visibility_) return;
+  const int previous = visibility_;
+  visibility_ = visibility;
+  OnVisibilityChanged(previous);
+}
+
+bool ZORDialog::IsUserReachable() const {
+  for (const ZORDialog* w = this; w; w = w->parent_) {
+    if (w->visibility_ != kShown || w->sensitivity_ != kSensitive) return false;
+    if (w->IsDestructionRequested()) return false;
+    // A window stands on its own: its parent's state does not hide it.
+    if (w->IsWindow()) return true;
+  }
+  return true;
+}
+
+void ZORDialog::Destroy() {
+  if (IsDestructionRequested() || ownerReleased_) return;
+  ownerReleased_ = true;
+  if (parent_) {
+    parent_->ForgetChild(this);
+    parent_ = nullptr;
+  }
+  Release();
+}
+
+void ZORDialog::RequestDelayedDestruction() {
+  if (ownerReleased_) return;
+  ZORCommand::RequestDelayedDestruction();
+}
+
+void ZORDialog::OnDestructionRequested() {
+  // The owner's reference goes to the transaction: the parent only forgets the child.
+  if (!parent_) return;
+  parent_->ForgetChild(this);
+  parent_ = nullptr;
+}
+
+bool ZORDialog::SendUserNotification(ZORNotification* notification) {
+  ZORVar<ZORDialog> keep(this);
+  return SendNotification(this, notification);
+}
