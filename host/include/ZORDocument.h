@@ -1,0 +1,92 @@
+#pragma once
+// A document: a container, a part at the top of the feature tree, the tools under the part and
+// the features under the tools. Display names are unique in the part ("Point.1", "Point.2").
+// The document keeps its features alive, records the model events dispatched on them, keeps
+// undo marks, and writes a stable text dump of itself.
+
+#include <map>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "ZOREventLog.h"
+#include "ZORFeature.h"
+#include "ZORPathElement.h"
+
+class ZORDocument {
+ public:
+  explicit ZORDocument(std::string name = "Document");
+  ~ZORDocument();
+  ZORDocument(const ZORDocument&) = delete;
+  ZORDocument& operator=(const ZORDocument&) = delete;
+
+  const std::string& GetName() const { return name_; }
+  ZORFeature* GetContainer() const { return container_.get(); }
+  ZORFeature* GetPart() const { return part_.get(); }
+
+  // A new feature of a registered type, named, in the document; appended under `father` when
+  // one is given, fatherless otherwise. Null for an unknown type, a refused father, or when the
+  // service fails.
+  ZORFeature_var CreateFeature(const std::string& typeName, ZORFeature* father = nullptr);
+  // A new tool ("Body", "GeometricalSet", "ShapeBody") appended under the part.
+  ZORFeature_var CreateTool(const std::string& typeName) {
+    return CreateFeature(typeName, GetPart());
+  }
+  // A point feature from coordinates, under `father` when given.
+  ZORFeature_var CreatePoint(double x, double y, double z, ZORFeature* father = nullptr);
+
+  // The features in the document (the part included), in creation order.
+  std::vector<ZORFeature*> GetFeatures() const;
+  // The tools: the part's children, in order.
+  std::vector<ZORFeature*> GetTools() const;
+  ZORFeature* FindByName(const std::string& displayName) const;
+
+  // The path from the part down to `object`; unset for an object that is not a feature in this
+  // document's tree (or when the service fails).
+  ZORPathElement GivePathElementFrom(const ZORBaseUnknown_var& object) const;
+
+  ZOREventLog& GetEventLog() { return events_; }
+
+  // Updates every feature of the tree, tools in order; answers how many features failed.
+  int UpdateAll();
+
+  // Undo. A mark records the whole document; UndoToMark gives back exactly that state: tree,
+  // order, names, inputs, values, visual properties, results, up-to-date and error state.
+  // Features created since leave the document; features removed since come back. The mark
+  // stays (the document can go back to it again); marks set after it are forgotten.
+  int SetMark();
+  HRESULT UndoToMark(int mark);
+  void ForgetMark(int mark);
+  bool HasMark(int mark) const { return marks_.count(mark) != 0; }
+
+  // One line per feature, indented by depth: name, [type], inputs, values, then the states
+  // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n) and the
+  // result. Fatherless features follow under "Unattached".
+  std::string Dump() const;
+  static std::string DumpLine(const ZORFeature& feature);
+
+ private:
+  friend class ZORFeature;
+  struct Snapshot {
+    std::vector<std::pair<ZORFeature_var, ZORFeatureState>> features;
+    std::map<std::string, int> nameCounters;
+  };
+
+  ZORFeature_var NewFeature(const ZORFeatureType& type);
+  // A feature going away tells its document.
+  void Forget(ZORFeature* feature) { live_.erase(feature); }
+  // Lets go of the features that left the document.
+  void DropRemoved();
+  void RebuildUsers();
+  void DumpTree(const ZORFeature& feature, int depth, std::string& out) const;
+
+  std::string name_;
+  std::unordered_set<ZORFeature*> live_;  // every live feature created here, not owned
+  std::map<std::string, int> nameCounters_;
+  ZORFeature_var container_;
+  ZORFeature_var part_;
+  std::vector<ZORFeature_var> features_;
+  ZOREventLog events_;
+  std::map<int, Snapshot> marks_;
+  int nextMark_ = 1;
+};

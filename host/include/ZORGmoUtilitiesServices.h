@@ -1,0 +1,23 @@
+#pragma once
+// Feature services the plug-in calls by name: display name, update, up-to-date test, removal,
+// and replacement of one feature by another in the links of its users.
+
+#include "ZORUnicodeString.h"
+#include "ZORVar.h"
+
+class ZORGmoUtilitiesServices {
+ public:
+  // Empty for null or for an object that is not a feature.
+  static ZORUnicodeString GetSpecDisplayName(const ZORBaseUnknown_var& feature);
+  // 0 for null or for an object that is not a feature.
+  static int IsUpToDate(const ZORBaseUnknown_var& feature);
+  // The feature's own update (see ZORISpecObject::Update); E_FAIL for a non-feature.
+  static HRESULT Update(const ZORBaseUnknown_var& feature);
+  // Takes the feature out of the model (LifeCycleObject::remove).
+  static HRESULT Remove(const ZORBaseUnknown_var& feature);
+  // Every input link that names `replaced` names `kept` instead, and those users go out of
+  // date. Replacing a feature by itself makes its users out of date. E_FAIL when a link cannot
+  // move (another document, or `kept` uses the user). `mode` is not used.
+  static HRESULT Replace(const ZORBaseUnknown_var& replaced, const ZORBaseUnknown_var& kept,
+                         int mode = 0);
+};

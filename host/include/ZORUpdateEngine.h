@@ -1,0 +1,31 @@
+#pragma once
+// Brings features up to date: inputs first (in dependency order), then the feature, then the
+// features under it. A success stores the new result and clears the update error; a failure
+// drops the result, leaves the feature out of date and attaches a ZORMfErrUpdate saying why.
+// A feature whose input fails fails too, naming that input. One run computes each feature at
+// most once.
+
+#include <string>
+#include <unordered_set>
+
+#include "ZORBody.h"
+
+class ZORFeature;
+
+class ZORUpdateEngine {
+ public:
+  // Answers whether `feature` and everything under it are up to date afterwards.
+  static bool Update(ZORFeature& feature);
+  // The first feature in error in `feature`'s subtree, `feature` first; null when none.
+  static ZORFeature* FirstFailure(ZORFeature& feature);
+
+ private:
+  bool UpdateTree(ZORFeature& feature);
+  bool UpdateOne(ZORFeature& feature);
+  // Why the feature cannot be computed from its inputs; empty when it can.
+  std::string CheckInputs(ZORFeature& feature);
+  void Succeed(ZORFeature& feature, ZORBody_var body);
+  void Fail(ZORFeature& feature, const std::string& diagnostic);
+
+  std::unordered_set<const ZORFeature*> failed_;
+};

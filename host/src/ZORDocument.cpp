@@ -1,0 +1,212 @@
+#include "ZORDocument.h"
+
+#include <algorithm>
+
+#include "ZORFaultGate.h"
+#include "ZORFeatureTypeRegistry.h"
+#include "ZORUpdateEngine.h"
+
+namespace {
+
+unsigned long NextSerial() {
+  static unsigned long serial = 0;
+  return ++serial;
+}
+
+const ZORFeatureType& BuiltinType(const char* name) {
+  const ZORFeatureType* type = ZORFeatureTypeRegistry::Get().Find(name);
+  ZOR_ASSERT(type);
+  return *type;
+}
+
+// Texts in dumps stay on their line.
+std::string OneLine(std::string text) {
+  ZORString s(std::move(text));
+  s.ReplaceAll("\n", "\\n");
+  return s.str();
+}
+
+}  // namespace
+
+ZORDocument::ZORDocument(std::string name) : name_(std::move(name)) {
+  container_ = NewFeature(BuiltinType("ZORFeatCont"));
+  part_ = NewFeature(BuiltinType("MechanicalPart"));
+  features_.push_back(part_);
+}
+
+ZORDocument::~ZORDocument() {
+  // Features held elsewhere outlive the document; they must no longer reach it.
+  for (ZORFeature* f : live_) f->document_ = nullptr;
+  live_.clear();
+}
+
+ZORFeature_var ZORDocument::NewFeature(const ZORFeatureType& type) {
+  auto feature = ZORMake<ZORFeature>(type, *this, NextSerial());
+  const std::string& base = type.GetDisplayBase();
+  feature->state_.name = ZORUnicodeString(base + "." + std::to_string(++nameCounters_[base]));
+  // Nothing to compute means nothing out of date.
+  feature->state_.upToDate = !type.HasCompute();
+  live_.insert(feature.get());
+  return feature;
+}
+
+ZORFeature_var ZORDocument::CreateFeature(const std::string& typeName, ZORFeature* father) {
+  if (!ZORFaultGate::Pass("ZORDocument::CreateFeature")) return nullptr;
+  const ZORFeatureType* type = ZORFeatureTypeRegistry::Get().Find(typeName);
+  if (!type || type == &BuiltinType("ZORFeatCont") || type == &BuiltinType("MechanicalPart")) {
+    return nullptr;
+  }
+  if (father && (father->document_ != this || !father->IsInDocument() ||
+                 !father->Offers(ZORIDescendants::ClassIID()))) {
+    return nullptr;
+  }
+  ZORFeature_var feature = NewFeature(*type);
+  features_.push_back(feature);
+  if (father) father->Attach(*feature, father->state_.children.size());
+  return feature;
+}
+
+ZORFeature_var ZORDocument::CreatePoint(double x, double y, double z, ZORFeature* father) {
+  ZORFeature_var point = CreateFeature("WENPoint", father);
+  if (!point) return nullptr;
+  point->state_.values = {{"X", x}, {"Y", y}, {"Z", z}};
+  return point;
+}
+
+std::vector<ZORFeature*> ZORDocument::GetFeatures() const {
+  std::vector<ZORFeature*> features;
+  features.reserve(features_.size());
+  for (const auto& f : features_) features.push_back(f.get());
+  return features;
+}
+
+std::vector<ZORFeature*> ZORDocument::GetTools() const {
+  std::vector<ZORFeature*> tools;
+  for (const auto& child : part_->state_.children) tools.push_back(child.get());
+  return tools;
+}
+
+ZORFeature* ZORDocument::FindByName(const std::string& displayName) const {
+  for (const auto& f : features_) {
+    if (f->GetDisplayNameText() == displayName) return f.get();
+  }
+  return nullptr;
+}
+
+ZORPathElement ZORDocument::GivePathElementFrom(const ZORBaseUnknown_var& object) const {
+  if (!ZORFaultGate::Pass("ZORDocument::GivePathElementFrom")) return ZORPathElement();
+  ZORFeature* feature = ZORFeature::From(object.get());
+  if (!feature || feature->document_ != this || !feature->IsInDocument()) return ZORPathElement();
+  std::vector<ZORBaseUnknown_var> objects;
+  ZORFeature* top = feature;
+  for (ZORFeature* f = feature; f; f = f->state_.father) {
+    objects.emplace_back(f);
+    top = f;
+  }
+  // A feature out of the tree has no path, however deep its own subtree.
+  if (top != part_.get()) return ZORPathElement();
+  std::reverse(objects.begin(), objects.end());
+  return ZORPathElement(std::move(objects));
+}
+
+int ZORDocument::UpdateAll() {
+  ZORUpdateEngine::Update(*part_);
+  int failed = 0;
+  for (const auto& f : features_) failed += f->IsInError() ? 1 : 0;
+  return failed;
+}
+
+void ZORDocument::DropRemoved() {
+  std::erase_if(features_, [](const ZORFeature_var& f) { return !f->state_.inDocument; });
+}
+
+void ZORDocument::RebuildUsers() {
+  for (ZORFeature* f : live_) f->users_.clear();
+  for (const auto& f : features_) {
+    for (auto& input : f->state_.inputs) input.target->LinkUser(*f);
+  }
+}
+
+// ---------------------------------------------------------------- undo
+
+int ZORDocument::SetMark() {
+  Snapshot snapshot;
+  snapshot.nameCounters = nameCounters_;
+  snapshot.features.reserve(features_.size());
+  for (const auto& f : features_) snapshot.features.emplace_back(f, f->state_);
+  const int mark = nextMark_++;
+  marks_.emplace(mark, std::move(snapshot));
+  return mark;
+}
+
+HRESULT ZORDocument::UndoToMark(int mark) {
+  if (!ZORFaultGate::Pass("ZORDocument::UndoToMark")) return E_FAIL;
+  auto it = marks_.find(mark);
+  if (it == marks_.end()) return E_INVALIDARG;
+  const Snapshot& snapshot = it->second;
+
+  std::unordered_set<const ZORFeature*> kept;
+  for (const auto& [f, state] : snapshot.features) kept.insert(f.get());
+  // Features created since leave the document with nothing attached.
+  std::vector<ZORFeature_var> leaving;
+  for (const auto& f : features_) {
+    if (!kept.count(f.get())) leaving.push_back(f);
+  }
+  for (auto& f : leaving) {
+    f->state_.father = nullptr;
+    f->state_.children.clear();
+    f->state_.inputs.clear();
+    f->state_.inDocument = false;
+    f->ChildrenChanged();
+  }
+  features_.clear();
+  for (const auto& [f, state] : snapshot.features) {
+    f->state_ = state;
+    f->ChildrenChanged();
+    features_.push_back(f);
+  }
+  nameCounters_ = snapshot.nameCounters;
+  RebuildUsers();
+  marks_.erase(std::next(it), marks_.end());
+  return S_OK;
+}
+
+void ZORDocument::ForgetMark(int mark) {
+  marks_.erase(mark);
+}
+
+// ---------------------------------------------------------------- dump
+
+std::string ZORDocument::DumpLine(const ZORFeature& f) {
+  const ZORFeatureState& s = f.state_;
+  std::string line = f.GetDisplayNameText() + " [" + f.type_->GetName() + "]";
+  for (const auto& input : s.inputs)
+    line += " " + input.role + "=" + input.target->GetDisplayNameText();
+  for (const auto& [name, value] : s.values)
+    line += " " + name + "=" + ZORString::Format("%g", value).str();
+  if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
+  if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
+  if (s.vis.GetShow() != ZORShowAttr) line += " hidden";
+  if (!s.vis.GetPick()) line += " unpickable";
+  if (s.vis.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
+    line += " opacity=" + std::to_string(s.vis.GetOpacity());
+  }
+  if (s.body) line += " => " + s.body->Describe();
+  return line;
+}
+
+void ZORDocument::DumpTree(const ZORFeature& feature, int depth, std::string& out) const {
+  out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + DumpLine(feature) + "\n";
+  for (const auto& child : feature.state_.children) DumpTree(*child, depth + 1, out);
+}
+
+std::string ZORDocument::Dump() const {
+  std::string out = "Document " + name_ + "\n";
+  DumpTree(*part_, 0, out);
+  std::string unattached;
+  for (const auto& f : features_) {
+    if (f != part_ && !f->state_.father) DumpTree(*f, 1, unattached);
+  }
+  if (!unattached.empty()) out += "Unattached\n" + unattached;
+  return out;
+}

@@ -1,0 +1,40 @@
+#include "ZORFeatureTypeRegistry.h"
+
+#include "ZORBuiltinFeatureTypes.h"
+
+ZORFeatureTypeRegistry& ZORFeatureTypeRegistry::Get() {
+  static ZORFeatureTypeRegistry registry;
+  return registry;
+}
+
+ZORFeatureTypeRegistry::ZORFeatureTypeRegistry() {
+  for (auto& description : ZORBuiltinFeatureTypes()) Register(std::move(description));
+}
+
+bool ZORFeatureTypeRegistry::Register(ZORFeatureType::Description description) {
+  const std::string name = description.name;
+  if (name.empty() || types_.count(name)) return false;
+  types_.emplace(name, std::make_unique<ZORFeatureType>(std::move(description)));
+  return true;
+}
+
+ZORFeatureType* ZORFeatureTypeRegistry::Find(const std::string& name) const {
+  auto it = types_.find(name);
+  return it == types_.end() ? nullptr : it->second.get();
+}
+
+bool ZORFeatureTypeRegistry::IsSubTypeOf(const std::string& type, const std::string& base) const {
+  // Bounded by the number of types, so a base chain that loops cannot hang.
+  std::string current = type;
+  for (std::size_t steps = 0; steps <= types_.size() && !current.empty(); ++steps) {
+    if (current == base) return true;
+    const ZORFeatureType* t = Find(current);
+    if (!t) return false;
+    current = t->GetBaseType();
+  }
+  return false;
+}
+
+void ZORFeatureTypeRegistry::ClearAllFailures() {
+  for (auto& [name, type] : types_) type->ClearFailures();
+}

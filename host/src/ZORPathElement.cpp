@@ -1,0 +1,72 @@
+#include "ZORPathElement.h"
+
+#include <functional>
+
+#include "ZORISpecObject.h"
+
+ZORBaseUnknown_var ZORPathElement::GetObject(int position) const {
+  if (position < 1 || position > GetSize()) return nullptr;
+  return objects_[static_cast<std::size_t>(position - 1)];
+}
+
+ZORBaseUnknown_var ZORPathElement::GetLeaf() const {
+  return GetObject(GetSize());
+}
+
+ZORBaseUnknown_var ZORPathElement::GetFatherOfLeaf() const {
+  return GetObject(GetSize() - 1);
+}
+
+void ZORPathElement::AddChildElement(const ZORBaseUnknown_var& object) {
+  if (object) objects_.push_back(object);
+}
+
+bool ZORPathElement::RemoveElement(const ZORBaseUnknown_var& object) {
+  for (auto it = objects_.begin(); it != objects_.end(); ++it) {
+    if (*it == object) {
+      objects_.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+ZORBaseUnknown_var ZORPathElement::InitToLeafElement() const {
+  cursor_ = GetSize();
+  return GetObject(cursor_);
+}
+
+ZORBaseUnknown_var ZORPathElement::NextFatherElement() const {
+  if (cursor_ > 0) --cursor_;
+  return GetObject(cursor_);
+}
+
+std::vector<const ZORBaseUnknown*> ZORPathElement::Identities() const {
+  std::vector<const ZORBaseUnknown*> ids;
+  ids.reserve(objects_.size());
+  for (const auto& object : objects_) ids.push_back(object->GetImpl());
+  return ids;
+}
+
+std::size_t ZORPathElement::Hash() const {
+  std::size_t h = objects_.size();
+  for (const ZORBaseUnknown* id : Identities()) {
+    h ^= std::hash<const void*>()(id) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+  }
+  return h;
+}
+
+std::string ZORPathElement::Describe() const {
+  if (!IsSet()) return "(unset)";
+  std::string text;
+  for (const auto& object : objects_) {
+    if (!text.empty()) text += "/";
+    ZORISpecObject_var specObject(object);
+    text += specObject ? specObject->GetDisplayName().str() : std::string(object->IsA());
+  }
+  return text;
+}
+
+bool operator==(const ZORPathElement& a, const ZORPathElement& b) {
+  return a.Identities() == b.Identities();
+}

@@ -1,0 +1,61 @@
+#include "ZORUpdateEngine.h"
+
+#include "ZORFeature.h"
+
+bool ZORUpdateEngine::Update(ZORFeature& feature) {
+  ZORUpdateEngine engine;
+  return engine.UpdateTree(feature);
+}
+
+ZORFeature* ZORUpdateEngine::FirstFailure(ZORFeature& feature) {
+  if (feature.IsInError() && !feature.state_.upToDate) return &feature;
+  for (auto& child : feature.state_.children) {
+    if (ZORFeature* failed = FirstFailure(*child)) return failed;
+  }
+  return nullptr;
+}
+
+bool ZORUpdateEngine::UpdateTree(ZORFeature& feature) {
+  bool ok = UpdateOne(feature);
+  // Every child gets its update, even after a failure, as the user expects of an update all.
+  for (auto& child : feature.state_.children) ok = UpdateTree(*child) && ok;
+  return ok;
+}
+
+bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
+  if (feature.state_.upToDate) return true;
+  if (failed_.count(&feature)) return false;
+  std::string diagnostic = CheckInputs(feature);
+  ZORBody_var body;
+  if (diagnostic.empty() && feature.type_->Run(feature, body, diagnostic)) {
+    Succeed(feature, body);
+    return true;
+  }
+  Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic);
+  return false;
+}
+
+std::string ZORUpdateEngine::CheckInputs(ZORFeature& feature) {
+  if (!feature.IsInDocument()) return "The feature is not in the document";
+  for (auto& input : feature.state_.inputs) {
+    ZORFeature& target = *input.target;
+    const std::string name = input.role + " (" + target.GetDisplayNameText() + ")";
+    if (!target.IsInDocument()) return "Input " + name + " was deleted";
+    // Inputs form no cycle (SetInput refuses one), so this recursion ends.
+    if (!UpdateOne(target)) return "Input " + name + " is in error";
+  }
+  return "";
+}
+
+void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
+  feature.state_.body = std::move(body);
+  feature.state_.error = nullptr;
+  feature.state_.upToDate = true;
+}
+
+void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic) {
+  feature.state_.body = nullptr;
+  feature.state_.upToDate = false;
+  feature.state_.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
+  failed_.insert(&feature);
+}

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "ZORDocument.h"
+#include "ZORFaultGate.h"
+#include "ZORFeatureTypeRegistry.h"
+#include "ZORGmoUtilitiesServices.h"
+
+namespace {
+
+// A document with a bit of everything that undo must give back.
+class Undo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    set = doc.CreateTool("GeometricalSet");
+    body = doc.CreateTool("Body");
+    a = doc.CreatePoint(0, 0, 0, set);
+    b = doc.CreatePoint(3, 0, 0, set);
+    line = doc.CreateFeature("WENLine", set);
+    line->SetInput("Start", ZORBaseUnknown_var(a));
+    line->SetInput("End", ZORBaseUnknown_var(b));
+    ZORFeatureTypeRegistry::Get().Find("WENLine")->FailFor({b.get()}, "Not through\nPoint.2");
+    doc.UpdateAll();
+    ZORFeatureTypeRegistry::Get().ClearAllFailures();
+  }
+  void TearDown() override { ZORFeatureTypeRegistry::Get().ClearAllFailures(); }
+
+  ZORDocument doc;
+  ZORFeature_var set, body, a, b, line;
+};
+
+TEST_F(Undo, TheDumpShowsTheTreeWithStatesAndResults) {
+  ZORIVisProperties_var vis(a);
+  ZORVisPropertiesValues values;
+  values.SetShow(ZORNoShowAttr);
+  vis->SetPropertiesAtt(values, ZORVPShow);
+  doc.CreatePoint(9, 9, 9);
+  EXPECT_EQ(doc.Dump(),
+            "Document Document\n"
+            "Part.1 [MechanicalPart]\n"
+            "  Geometrical Set.1 [GeometricalSet]\n"
+            "    Point.1 [WENPoint] X=0 Y=0 Z=0 hidden => point(0,0,0)\n"
+            "    Point.2 [WENPoint] X=3 Y=0 Z=0 => point(3,0,0)\n"
+            "    Line.1 [WENLine] Start=Point.1 End=Point.2 out-of-date "
+            "in-error(\"Not through\\nPoint.2\")\n"
+            "  Body.1 [Body]\n"
+            "Unattached\n"
+            "  Point.3 [WENPoint] X=9 Y=9 Z=9 out-of-date\n");
+}
+
+TEST_F(Undo, UndoToAMarkGivesBackExactlyTheDocumentOfTheMark) {
+  const std::string before = doc.Dump();
+  const int mark = doc.SetMark();
+
+  // A command's worth of changes: create, move, relink, recompute, hide, remove, rename-by-count.
+  auto c = doc.CreatePoint(1, 1, 0, body);
+  ASSERT_EQ(ZORIDescendants_var(body)->AddChild(ZORISpecObject_var(b)), S_OK);
+  ASSERT_EQ(line->SetInput("End", ZORBaseUnknown_var(c)), S_OK);
+  a->SetValue("Z", 7);
+  ASSERT_EQ(doc.UpdateAll(), 0);
+  ZORVisPropertiesValues values;
+  values.SetPick(0);
+  ZORIVisProperties_var(line)->SetPropertiesAtt(values, ZORVPPick);
+  ASSERT_EQ(ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(set)), S_OK);
+  ASSERT_NE(doc.Dump(), before);
+
+  ASSERT_EQ(doc.UndoToMark(mark), S_OK);
+  EXPECT_EQ(doc.Dump(), before);
+  EXPECT_FALSE(c->IsInDocument());
+  EXPECT_FALSE(ZORISpecObject_var(c)->GetFather());
+  EXPECT_TRUE(a->IsInDocument());
+  EXPECT_EQ(line->GetInput("End"), b.get());
+  // The indexes follow the restored state: users, positions, error, names.
+  EXPECT_EQ(b->GetUsers(), std::vector<ZORFeature*>{line.get()});
+  EXPECT_EQ(c->GetUsers(), std::vector<ZORFeature*>{});
+  EXPECT_EQ(ZORIDescendants_var(set)->GetPosition(ZORISpecObject_var(line)), 3);
+  EXPECT_EQ(ZORIUpdateError_var(line)->GetUpdateError()->GetDiagnostic(), "Not through\nPoint.2");
+  EXPECT_EQ(doc.CreatePoint(0, 0, 0)->GetDisplayNameText(), "Point.3");
+
+  // The mark stays: a second round trip works the same.
+  b->SetValue("X", 5);
+  ASSERT_EQ(doc.UndoToMark(mark), S_OK);
+  EXPECT_EQ(doc.Dump(), before);
+}
+
+TEST_F(Undo, LaterMarksAreForgottenAndUnknownMarksRefused) {
+  const int first = doc.SetMark();
+  doc.CreatePoint(1, 2, 3, set);
+  const int second = doc.SetMark();
+  ASSERT_EQ(doc.UndoToMark(first), S_OK);
+  EXPECT_FALSE(doc.HasMark(second));
+  EXPECT_EQ(doc.UndoToMark(second), E_INVALIDARG);
+  doc.ForgetMark(first);
+  EXPECT_EQ(doc.UndoToMark(first), E_INVALIDARG);
+
+  ZORFaultGate::Arm(1);
+  const int third = doc.SetMark();
+  EXPECT_EQ(doc.UndoToMark(third), E_FAIL);
+  ZORFaultGate::Disarm();
+}
+
+TEST_F(Undo, AFeatureCreatedAfterTheMarkAndUsingOthersLetsGoOfThem) {
+  const int mark = doc.SetMark();
+  auto extra = doc.CreateFeature("WENLine", body);
+  extra->SetInput("Start", ZORBaseUnknown_var(a));
+  ASSERT_EQ(a->GetUsers().size(), 2u);
+  ASSERT_EQ(doc.UndoToMark(mark), S_OK);
+  EXPECT_EQ(a->GetUsers(), std::vector<ZORFeature*>{line.get()});
+  EXPECT_EQ(extra->GetInput("Start"), nullptr);
+  a->SetValue("X", 1);
+  EXPECT_FALSE(line->IsUpToDate());
+}
+
+}  // namespace
