@@ -1,0 +1,55 @@
+#pragma once
+// The editor of a document: its active object, the UI-active object, and the sets of objects
+// that commands fill (current, highlighted, preselected). One editor is the current one.
+
+#include "ZORHSO.h"
+#include "ZORPathElement.h"
+#include "ZORSO.h"
+#include "ZORVar.h"
+
+class ZORFrmEditor : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(ZORFrmEditor, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
+
+  // `document` is the edited document (held by reference).
+  explicit ZORFrmEditor(ZORBaseUnknown* document = nullptr);
+  ~ZORFrmEditor() override;
+
+  // The current editor, or null. The host does not hold it: an editor that goes stops being
+  // current.
+  static ZORFrmEditor* GetCurrentEditor();
+  static void SetCurrentEditor(ZORFrmEditor* editor);
+
+  ZORBaseUnknown* GetDocument() const { return document_.get(); }
+
+  const ZORPathElement& GetActiveObjectPath() const { return active_; }
+  void SetActiveObjectPath(const ZORPathElement& path) { active_ = path; }
+  // Makes `object` the active object: its path when it gives one (ZORIPathAccess).
+  HRESULT SetActiveObject(ZORBaseUnknown* object);
+  const ZORPathElement& GetUIActiveObject() const { return uiActive_; }
+  void SetUIActiveObject(const ZORPathElement& path) { uiActive_ = path; }
+
+  // The feature new features go after (the in-work object).
+  const ZORBaseUnknown_var& GetCurrentFeatureObject() const { return current_; }
+  template <class I = ZORBaseUnknown>
+  ZORVar<I> GetCurrentFeature() const { return ZORVar<I>(current_); }
+  void SetCurrentFeature(ZORBaseUnknown* feature) { current_ = feature; }
+
+  ZORHSO* GetHSO() const { return hso_.get(); }
+  ZORSO* GetCSO() const { return cso_.get(); }
+  ZORSO* GetPSO() const { return pso_.get(); }
+
+  // Whether the command that runs is to be repeated; commands unset it.
+  bool IsRepeatedCommand() const { return repeated_; }
+  void SetRepeatedCommand() { repeated_ = true; }
+  void UnsetRepeatedCommand() { repeated_ = false; }
+
+ private:
+  ZORBaseUnknown_var document_;
+  ZORPathElement active_;
+  ZORPathElement uiActive_;
+  ZORBaseUnknown_var current_;
+  ZORHSO_var hso_;
+  ZORSO_var cso_;
+  ZORSO_var pso_;
+  bool repeated_ = false;
+};
