@@ -2,6 +2,7 @@
 // The editor of a document: its active object, the UI-active object, and the sets of objects
 // that commands fill (current, highlighted, preselected). One editor is the current one.
 
+#include "ZORDocument.h"
 #include "ZORHSO.h"
 #include "ZORPathElement.h"
 #include "ZORSO.h"
@@ -10,8 +11,8 @@
 class ZORFrmEditor : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORFrmEditor, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
 
-  // `document` is the edited document (held by reference).
-  explicit ZORFrmEditor(ZORBaseUnknown* document = nullptr);
+  // `document` is the edited document; it must outlive the editor.
+  explicit ZORFrmEditor(ZORDocument* document = nullptr);
   ~ZORFrmEditor() override;
 
   // The current editor, or null. The host does not hold it: an editor that goes stops being
@@ -19,11 +20,13 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   static ZORFrmEditor* GetCurrentEditor();
   static void SetCurrentEditor(ZORFrmEditor* editor);
 
-  ZORBaseUnknown* GetDocument() const { return document_.get(); }
+  ZORDocument* GetDocument() const { return document_; }
+  // The path of `object` in the edited document; unset when it has none.
+  ZORPathElement GivePathElementFrom(ZORBaseUnknown* object) const;
 
   const ZORPathElement& GetActiveObjectPath() const { return active_; }
   void SetActiveObjectPath(const ZORPathElement& path) { active_ = path; }
-  // Makes `object` the active object: its path when it gives one (ZORIPathAccess).
+  // Makes `object` the active object; E_FAIL when it is not in the edited document.
   HRESULT SetActiveObject(ZORBaseUnknown* object);
   const ZORPathElement& GetUIActiveObject() const { return uiActive_; }
   void SetUIActiveObject(const ZORPathElement& path) { uiActive_ = path; }
@@ -44,7 +47,7 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   void UnsetRepeatedCommand() { repeated_ = false; }
 
  private:
-  ZORBaseUnknown_var document_;
+  ZORDocument* document_;
   ZORPathElement active_;
   ZORPathElement uiActive_;
   ZORBaseUnknown_var current_;

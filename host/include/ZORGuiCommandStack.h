@@ -22,8 +22,9 @@ class ZORStateCommand;
 class ZORGuiCommandStack {
  public:
   enum class Mode { Shared, Exclusive };
-  // Restores what a command changed, taken when the command starts.
-  using UndoPoint = std::function<void()>;
+  // Taken when a command starts and called once when it ends: with true to give back what the
+  // command changed, with false to keep it.
+  using UndoPoint = std::function<void(bool undo)>;
   using UndoPointMaker = std::function<UndoPoint()>;
   using Creator = std::function<ZORStateCommand*()>;
 
@@ -31,6 +32,10 @@ class ZORGuiCommandStack {
 
   // Builds the command's graph, activates it (first activation) and enters its first state.
   HRESULT StartCommand(ZORStateCommand* command, Mode mode = Mode::Shared,
+                       std::vector<ZORDialogAgent*> waitingAgents = {});
+  // Creates the command with `creator` and starts it; what the creation changes in the
+  // document belongs to the command (undo at end gives it back too).
+  HRESULT StartCommand(const Creator& creator, Mode mode = Mode::Shared,
                        std::vector<ZORDialogAgent*> waitingAgents = {});
   // The command ended normally (OK, or its state machine reached the end).
   void CompleteCommand(ZORStateCommand* command);
@@ -55,6 +60,8 @@ class ZORGuiCommandStack {
  private:
   struct Entry;
   Entry* Find(const ZORStateCommand* command);
+  HRESULT Start(ZORStateCommand* command, Mode mode, std::vector<ZORDialogAgent*> waitingAgents,
+                UndoPoint undo);
   void End(ZORStateCommand* command, bool cancelled, int cancelType, bool resumeBelow);
 
   std::vector<ZORGuiCommandStackState> states_;

@@ -1,6 +1,5 @@
 #include "ZORFrmEditor.h"
 
-#include "ZORIPathAccess.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ ZORFrmEditor*& Current() {
 
 }  // namespace
 
-ZORFrmEditor::ZORFrmEditor(ZORBaseUnknown* document)
+ZORFrmEditor::ZORFrmEditor(ZORDocument* document)
     : document_(document),
       hso_(ZORMake<ZORHSO>()),
       cso_(ZORMake<ZORSO>()),
@@ -25,13 +24,14 @@ ZORFrmEditor* ZORFrmEditor::GetCurrentEditor() { return Current(); }
 
 void ZORFrmEditor::SetCurrentEditor(ZORFrmEditor* editor) { Current() = editor; }
 
+ZORPathElement ZORFrmEditor::GivePathElementFrom(ZORBaseUnknown* object) const {
+  if (!document_ || !object) return ZORPathElement();
+  return document_->GivePathElementFrom(ZORBaseUnknown_var(object));
+}
+
 HRESULT ZORFrmEditor::SetActiveObject(ZORBaseUnknown* object) {
-  if (!object) return E_FAIL;
-  ZORVar<ZORIPathAccess> access(object);
-  ZORPathElement path;
-  if (!access || FAILED(access->GetPathElement(path)) || !path.IsSet()) {
-    path = ZORPathElement({ZORBaseUnknown_var(object)});
-  }
+  ZORPathElement path = GivePathElementFrom(object);
+  if (!path.IsSet()) return E_FAIL;
   active_ = path;
   return S_OK;
 }

@@ -23,13 +23,31 @@ HRESULT ZORGuiCommandStack::StartCommand(ZORStateCommand* command, Mode mode,
                                          std::vector<ZORDialogAgent*> waitingAgents) {
   if (!command) return E_FAIL;
   if (mode == Mode::Exclusive) CancelAll();
+  return Start(command, mode, std::move(waitingAgents), undoMaker_ ? undoMaker_() : UndoPoint());
+}
+
+HRESULT ZORGuiCommandStack::StartCommand(const Creator& creator, Mode mode,
+                                         std::vector<ZORDialogAgent*> waitingAgents) {
+  if (!creator) return E_FAIL;
+  if (mode == Mode::Exclusive) CancelAll();
+  UndoPoint undo = undoMaker_ ? undoMaker_() : UndoPoint();
+  ZORStateCommand* command = creator();
+  if (!command) {
+    if (undo) undo(true);
+    return E_FAIL;
+  }
+  return Start(command, mode, std::move(waitingAgents), std::move(undo));
+}
+
+HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode, 
+                                  std::vector<ZORDialogAgent*> waitingAgents, UndoPoint undo) {
   ZORStateCommand* calling = GetCurrentCommand();
   if (calling) {
     auto notification = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
     calling->Desactivate(command, notification.get());
   }
-  entries_.push_back(std::make_unique<Entry>(
-      Entry{command, std::move(waitingAgents), undoMaker_ ? undoMaker_() : UndoPoint()}));
+  entries_.push_back(
+      std::make_unique<Entry>(Entry{command, std::move(waitingAgents), std::move(undo)}));
   states_.emplace_back(command, calling);
 
   command->BuildGraph();
@@ -68,8 +86,8 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
   if (cancelled) {
     auto notification = ZORMake<ZORStateCancelNotification>(cancelType);
     command->Cancel(nullptr, notification.get());
-    if (command->IsUndoAtEndRequested() && undo) undo();
   }
+  if (undo) undo(cancelled && command->IsUndoAtEndRequested());
   command->active_ = false;
   command->RequestDelayedDestruction();
 

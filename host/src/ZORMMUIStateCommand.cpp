@@ -1,18 +1,16 @@
 #include "ZORMMUIStateCommand.h"
 
 #include "ZORFaultGate.h"
-#include "ZORIPathAccess.h"
 
 ZORMMUIStateCommand::ZORMMUIStateCommand(const ZORString& name, ZORCommandMode mode)
     : ZORStateCommand(name, mode), editor_(ZORFrmEditor::GetCurrentEditor()) {}
 
 std::unique_ptr<ZORPathElement> ZORMMUIStateCommand::GivePathElementFrom(
     ZORBaseUnknown* feature) const {
-  ZORVar<ZORIPathAccess> access(feature);
-  if (!access) return nullptr;
-  auto path = std::make_unique<ZORPathElement>();
-  if (FAILED(access->GetPathElement(*path)) || !path->IsSet()) return nullptr;
-  return path;
+  if (!editor_) return nullptr;
+  ZORPathElement path = editor_->GivePathElementFrom(feature);
+  if (!path.IsSet()) return nullptr;
+  return std::make_unique<ZORPathElement>(std::move(path));
 }
 
 ZORHSO* ZORMMUIStateCommand::GetHSO() const { return editor_ ? editor_->GetHSO() : nullptr; }

@@ -223,7 +223,8 @@ TEST_F(StateCommands, ExclusiveCommandsCancelWhatRuns) {
 
 TEST_F(StateCommands, NotifyCancelSentToItselfCancelsTheCommandAndUndoesWhenAsked) {
   int undone = 0;
-  stack.SetUndoPointMaker([&] { return [&] { ++undone; }; });
+  int kept = 0;
+  stack.SetUndoPointMaker([&] { return [&](bool undo) { ++(undo ? undone : kept); }; });
   auto* cmd = new TestCommand();
   stack.StartCommand(cmd);
   auto* cancel = new ZORNotifyCancel();
@@ -235,11 +236,12 @@ TEST_F(StateCommands, NotifyCancelSentToItselfCancelsTheCommandAndUndoesWhenAske
   EXPECT_EQ(journal.back(), "cmd cancel 1");
 
   // A command that completes keeps its changes.
-  auto* kept = new TestCommand();
-  stack.StartCommand(kept);
-  kept->ExecuteUndoAtEnd();
-  stack.CompleteCommand(kept);
+  auto* completed = new TestCommand();
+  stack.StartCommand(completed);
+  completed->ExecuteUndoAtEnd();
+  stack.CompleteCommand(completed);
   EXPECT_EQ(undone, 1);
+  EXPECT_EQ(kept, 1);
   stack.SetUndoPointMaker(nullptr);
 }
 

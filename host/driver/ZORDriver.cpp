@@ -1,0 +1,201 @@
+#include "ZORDriver.h"
+
+#include <sstream>
+
+#include "ZORApplicationFrame.h"
+#include "ZORDlgCheckButton.h"
+#include "ZORDlgList.h"
+#include "ZORDlgPushButton.h"
+#include "ZORDlgRadioButton.h"
+#include "ZORMMUIPanelStateCmd.h"
+#include "ZORNotifyAnswers.h"
+#include "ZORShownMessageJournal.h"
+#include "ZORSysLogAbend.h"
+#include "ZORTransaction.h"
+
+namespace {
+
+std::pair<std::string, std::string> SplitFirst(const std::string& path) {
+  const auto slash = path.find('/');
+  if (slash == std::string::npos) return {path, ""};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
+  out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << widget.IsA() << " \""
+      << widget.GetName() << "\"";
+  if (!widget.GetTitle().IsEmpty()) out << " title=\"" << widget.GetTitle() << "\"";
+  if (widget.GetVisibility() == ZORDialog::kHidden) out << " hidden";
+  if (widget.GetSensitivity() == ZORDialog::kInsensitive) out << " insensitive";
+  if (auto* check = dynamic_cast<const ZORDlgCheckButton*>(&widget)) {
+    out << (check->GetState() == ZORDlgCheckButton::kChecked ? " checked" : " unchecked");
+  }
+  if (auto* list = dynamic_cast<const ZORDlgList*>(&widget)) {
+    out << " lines=" << list->GetLineCount() << " selected=" << list->GetSelectCount();
+  }
+  out << "\n";
+  for (const ZORDialog* child : widget.GetDialogChildren()) Describe(*child, depth + 1, out);
+}
+
+}  // namespace
+
+template <class Action>
+bool ZORDriver::Act(Action&& action) {
+  const bool done = action();
+  EndTransaction();
+  return done;
+}
+
+void ZORDriver::EndTransaction() { ZORTransaction::End(); }
+
+HRESULT ZORDriver::Start(ZORStateCommand* command, ZORGuiCommandStack::Mode mode) {
+  HRESULT hr = E_FAIL;
+  Act([&] {
+    hr = ZORGuiCommandStack::Instance()->StartCommand(command, mode);
+    return SUCCEEDED(hr);
+  });
+  return hr;
+}
+
+HRESULT ZORDriver::Start(const ZORGuiCommandStack::Creator& creator,
+                         ZORGuiCommandStack::Mode mode) {
+  HRESULT hr = E_FAIL;
+  Act([&] {
+    hr = ZORGuiCommandStack::Instance()->StartCommand(creator, mode);
+    return SUCCEEDED(hr);
+  });
+  return hr;
+}
+
+HRESULT ZORDriver::StartByName(const std::string& name, ZORGuiCommandStack::Mode mode) {
+  ZORGuiCommandStack* stack = ZORGuiCommandStack::Instance();
+  return Start([stack, name] { return stack->CreateCommand(name); }, mode);
+}
+
+ZORStateCommand* ZORDriver::CurrentCommand() const {
+  return ZORGuiCommandStack::Instance()->GetCurrentCommand();
+}
+
+bool ZORDriver::CancelCurrent() {
+  return Act([&] {
+    ZORStateCommand* command = CurrentCommand();
+    if (!command) return false;
+    ZORGuiCommandStack::Instance()->CancelCommand(command);
+    return true;
+  });
+}
+
+std::vector<ZORDialog*> ZORDriver::OpenPanels() const {
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  return frame ? frame->GetOpenDialogs() : std::vector<ZORDialog*>();
+}
+
+ZORDialog* ZORDriver::Find(const std::string& path) const {
+  const auto [panelName, rest] = SplitFirst(path);
+  for (ZORDialog* panel : OpenPanels()) {
+    if (panel->GetName().str() != panelName) continue;
+    if (rest.empty()) return panel;
+    if (ZORDialog* widget = panel->FindChild(ZORString(rest))) return widget;
+  }
+  return nullptr;
+}
+
+ZORDlgDialog* ZORDriver::DialogAt(const std::string& path) const {
+  if (!path.empty()) return dynamic_cast<ZORDlgDialog*>(Find(path));
+  auto* command = dynamic_cast<ZORMMUIPanelStateCmd*>(CurrentCommand());
+  return command ? command->GiveMyPanel() : nullptr;
+}
+
+bool ZORDriver::PressOK(const std::string& path) {
+  return Act([&] {
+    ZORDlgDialog* dialog = DialogAt(path);
+    return dialog && dialog->PressOK();
+  });
+}
+
+bool ZORDriver::PressApply(const std::string& path) {
+  return Act([&] {
+    ZORDlgDialog* dialog = DialogAt(path);
+    return dialog && dialog->PressApply();
+  });
+}
+
+bool ZORDriver::PressCancel(const std::string& path) {
+  return Act([&] {
+    ZORDlgDialog* dialog = DialogAt(path);
+    return dialog && dialog->PressCancel();
+  });
+}
+
+bool ZORDriver::CloseWindow(const std::string& path) {
+  return Act([&] {
+    ZORDlgDialog* dialog = DialogAt(path);
+    return dialog && dialog->Close();
+  });
+}
+
+bool ZORDriver::Click(const std::string& path) {
+  return Act([&] {
+    ZORDialog* widget = Find(path);
+    if (auto* push = dynamic_cast<ZORDlgPushButton*>(widget)) return push->Click();
+    if (auto* check = dynamic_cast<ZORDlgCheckButton*>(widget)) return check->Click();
+    if (auto* radio = dynamic_cast<ZORDlgRadioButton*>(widget)) return radio->Click();
+    return false;
+  });
+}
+
+bool ZORDriver::DoubleClick(const std::string& path) {
+  return Act([&] {
+    auto* check = dynamic_cast<ZORDlgCheckButton*>(Find(path));
+    return check && check->DoubleClick();
+  });
+}
+
+bool ZORDriver::Check(const std::string& path, bool checked) {
+  auto* check = dynamic_cast<ZORDlgCheckButton*>(Find(path));
+  if (!check) return false;
+  const bool isChecked = check->GetState() == ZORDlgCheckButton::kChecked;
+  // A user checks a box by clicking it when it is not in the wanted state.
+  return isChecked == checked || Click(path);
+}
+
+bool ZORDriver::ClickLine(const std::string& path, int line, bool extend) {
+  return Act([&] {
+    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
+    return list && list->Click(line, extend);
+  });
+}
+
+bool ZORDriver::DoubleClickLine(const std::string& path, int line) {
+  return Act([&] {
+    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
+    return list && list->DoubleClick(line);
+  });
+}
+
+bool ZORDriver::SelectLines(const std::string& path, const std::vector<int>& lines) {
+  return Act([&] {
+    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
+    return list && list->SelectLines(lines);
+  });
+}
+
+void ZORDriver::QueueAnswer(int answer) { ZORNotifyAnswers::Queue(answer); }
+
+void ZORDriver::SetDefaultAnswer(int answer) { ZORNotifyAnswers::SetDefault(answer); }
+
+std::vector<ZORShownMessage> ZORDriver::DrainMessages() { return ZORShownMessageJournal::Drain(); }
+
+std::string ZORDriver::DumpDocument() const { return session_.Document().Dump(); }
+
+std::vector<std::string> ZORDriver::DrainEvents() {
+  return session_.Document().GetEventLog().DrainLines();
+}
+
+const std::vector<std::string>& ZORDriver::AbendLines() const { return ZORAbendLog::Lines(); }
+
+std::string ZORDriver::DescribePanels() const {
+  std::ostringstream out;
+  for (const ZORDialog* panel : OpenPanels()) Describe(*panel, 0, out);
+  return out.str();
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The user simulator: acts on the host as a person at the screen would (start a command, click
+// a button, check a box, select list lines, press OK, answer a message box) and looks at what
+// that person would see (the document, the open panels and their widgets, the message boxes
+// shown, the events sent to the viewer, the abend log). Each action is one user event: the
+// transaction ends after it.
+//
+// Widgets are named by path: "Panel/Frame/Button" names the widget "Button" under "Frame"
+// under the open panel "Panel" (a name may skip levels: the first match, depth first).
+
+#include <string>
+#include <vector>
+
+#include "ZORGuiCommandStack.h"
+#include "ZORHostSession.h"
+#include "ZORShownMessage.h"
+
+class ZORDialog;
+class ZORDlgDialog;
+class ZORStateCommand;
+
+class ZORDriver {
+ public:
+  explicit ZORDriver(ZORHostSession& session) : session_(session) {}
+
+  // --- commands ---
+  // Starts `command`, handing over its creation reference.
+  HRESULT Start(ZORStateCommand* command,
+                ZORGuiCommandStack::Mode mode = ZORGuiCommandStack::Mode::Shared);
+  // Creates the command and starts it, as the user's click on its icon does: what the
+  // creation changes in the document is the command's work.
+  HRESULT Start(const ZORGuiCommandStack::Creator& creator,
+                ZORGuiCommandStack::Mode mode = ZORGuiCommandStack::Mode::Shared);
+  HRESULT StartByName(const std::string& name,
+                      ZORGuiCommandStack::Mode mode = ZORGuiCommandStack::Mode::Shared);
+  ZORStateCommand* CurrentCommand() const;
+  // The user leaves the current command another way than its panel (Escape).
+  bool CancelCurrent();
+
+  // --- panels and widgets ---
+  // Windows shown under the main window.
+  std::vector<ZORDialog*> OpenPanels() const;
+  // The widget at `path` in the open panels; null when none.
+  ZORDialog* Find(const std::string& path) const;
+  // The dialog buttons of the panel at `path`, or of the current command's panel when `path`
+  // is empty. False when the user could not press it.
+  bool PressOK(const std::string& path = "");
+  bool PressApply(const std::string& path = "");
+  bool PressCancel(const std::string& path = "");
+  bool CloseWindow(const std::string& path = "");
+  // A push, check or radio button, or a list line (`Click(path, line)`).
+  bool Click(const std::string& path);
+  bool DoubleClick(const std::string& path);
+  bool Check(const std::string& path, bool checked);
+  bool ClickLine(const std::string& path, int line, bool extend = false);
+  bool DoubleClickLine(const std::string& path, int line);
+  bool SelectLines(const std::string& path, const std::vector<int>& lines);
+
+  // --- message boxes ---
+  // The answer of the next blocking box (answers are used in order); then the default.
+  void QueueAnswer(int answer);
+  void SetDefaultAnswer(int answer);
+  std::vector<ZORShownMessage> DrainMessages();
+
+  // --- looking ---
+  std::string DumpDocument() const;
+  std::vector<std::string> DrainEvents();
+  const std::vector<std::string>& AbendLines() const;
+  // The open panels and their widgets, one per line, indented: class, name, title, state.
+  std::string DescribePanels() const;
+
+  // Ends the current transaction (what handed-over objects wait for).
+  void EndTransaction();
+
+ private:
+  ZORDlgDialog* DialogAt(const std::string& path) const;
+  // Runs a user action and ends the transaction after it.
+  template <class Action>
+  bool Act(Action&& action);
+
+  ZORHostSession& session_;
+};

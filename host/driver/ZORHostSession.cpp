@@ -1,0 +1,50 @@
+#include "ZORHostSession.h"
+
+#include "ZORApplicationFrame.h"
+#include "ZORFeatureTypeRegistry.h"
+#include "ZORGuiCommandStack.h"
+#include "ZORNotifyAnswers.h"
+#include "ZORShownMessageJournal.h"
+#include "ZORSurfacicUIRecordServices.h"
+#include "ZORSysLogAbend.h"
+#include "ZORTransaction.h"
+#include "ZORWENSettings.h"
+#include "ZORWENUIStateCmdInfo.h"
+
+ZORHostSession::ZORHostSession() {
+  ResetHost();
+  document_ = std::make_unique<ZORDocument>();
+  editor_ = ZORMake<ZORFrmEditor>(document_.get());
+  ZORFrmEditor::SetCurrentEditor(editor_.get());
+  ZORDocument* document = document_.get();
+  // Undo at end gives back the document as it was when the command started.
+  ZORGuiCommandStack::Instance()->SetUndoPointMaker([document] {
+    const int mark = document->SetMark();
+    return [document, mark](bool undo) {
+      if (undo) document->UndoToMark(mark);
+      document->ForgetMark(mark);
+    };
+  });
+}
+
+ZORHostSession::~ZORHostSession() {
+  ZORGuiCommandStack::Instance()->CancelAll();
+  ZORTransaction::End();
+  ZORGuiCommandStack::Instance()->SetUndoPointMaker(nullptr);
+  ZORFrmEditor::SetCurrentEditor(nullptr);
+  editor_ = nullptr;
+  ResetHost();
+  document_.reset();
+}
+
+void ZORHostSession::ResetHost() {
+  ZORApplicationFrame::Reset();
+  ZORTransaction::End();
+  ZORNotifyAnswers::Reset();
+  ZORShownMessageJournal::Clear();
+  ZORAbendLog::Clear();
+  ZORFeatureTypeRegistry::Get().ClearAllFailures();
+  ZORWENSettings::ResetToDefaults();
+  ZORSurfacicUIRecordServices::ResetStore();
+  ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
+}
