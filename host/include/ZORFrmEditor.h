@@ -1,9 +1,13 @@
 #pragma once
-// The editor of a document: its active object, the UI-active object, and the sets of objects
-// that commands fill (current, highlighted, preselected). One editor is the current one.
+// The editor of a document: its active object, the UI-active object, the sets of objects that
+// commands fill (current, highlighted, preselected, interactive), the local axis system, the
+// view transformation and the compass. One editor is the current one.
 
 #include "ZORDocument.h"
 #include "ZORHSO.h"
+#include "ZORISO.h"
+#include "ZORMathAxis.h"
+#include "ZORMathTransformation.h"
 #include "ZORPathElement.h"
 #include "ZORSO.h"
 #include "ZORVar.h"
@@ -38,8 +42,20 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   void SetCurrentFeature(ZORBaseUnknown* feature) { current_ = feature; }
 
   ZORHSO* GetHSO() const { return hso_.get(); }
+  ZORISO* GetISO() const { return iso_.get(); }
   ZORSO* GetCSO() const { return cso_.get(); }
   ZORSO* GetPSO() const { return pso_.get(); }
+
+  // The local axis system new coordinates are given in, the view's transformation of the
+  // edited object, and the 3D compass (its position and whether it is shown).
+  const ZORMathAxis& GetCurrentLocalAxisSystem() const { return localAxis_; }
+  void SetCurrentLocalAxisSystem(const ZORMathAxis& axis) { localAxis_ = axis; }
+  const ZORMathTransformation& GetTransformation() const { return transformation_; }
+  void SetTransformation(const ZORMathTransformation& t) { transformation_ = t; }
+  const ZORMathAxis& GetCompassPosition() const { return compass_; }
+  void SetCompassPosition(const ZORMathAxis& axis) { compass_ = axis; }
+  bool IsCompassShown() const { return compassShown_; }
+  void SetCompassShown(bool shown) { compassShown_ = shown; }
 
   // Whether the command that runs is to be repeated; commands unset it.
   bool IsRepeatedCommand() const { return repeated_; }
@@ -54,5 +70,10 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   ZORHSO_var hso_;
   ZORSO_var cso_;
   ZORSO_var pso_;
+  ZORISO_var iso_;
+  ZORMathAxis localAxis_;
+  ZORMathTransformation transformation_;
+  ZORMathAxis compass_;
+  bool compassShown_ = true;
   bool repeated_ = false;
 };

@@ -14,6 +14,7 @@
 
 #include "ZORGuiCommandStackState.h"
 #include "ZORTypes.h"
+#include "ZORVar.h"
 
 class ZORBaseUnknown;
 class ZORDialogAgent;
@@ -47,6 +48,9 @@ class ZORGuiCommandStack {
 
   ZORStateCommand* GetCurrentCommand() const;
   const std::vector<ZORGuiCommandStackState>& GiveStateList() const { return states_; }
+  // The objects of the running commands, bottom first: the current editor's part, then each
+  // command's object (commands without one are skipped).
+  std::vector<ZORBaseUnknown_var> GiveFullStack() const;
   // The agents of the command waiting for the input that the current command produces.
   std::vector<ZORDialogAgent*> GetWaitingAgents() const;
 

@@ -10,6 +10,7 @@
 #include "ZORCommand.h"
 #include "ZORDialogState.h"
 #include "ZORDialogTransition.h"
+#include "ZORVar.h"
 
 class ZORDialogAgent;
 
@@ -73,6 +74,9 @@ class ZORStateCommand : public ZORCommand {
   // Asks the host to undo this command's model changes when the command ends.
   void ExecuteUndoAtEnd() { undoAtEnd_ = true; }
   bool IsUndoAtEndRequested() const { return undoAtEnd_; }
+
+  // The object this command works on, as the command stack lists it (null: none).
+  virtual ZORBaseUnknown_var GetStackObject() { return nullptr; }
 
   // Whether the command runs (activated and not deactivated by a command over it).
   bool IsActive() const { return active_; }

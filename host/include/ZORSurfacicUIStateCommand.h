@@ -29,6 +29,7 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
   virtual ZORISpecObject_var GiveMyFeature();
   virtual void GiveMyFeatures(ZORListValZORISpecObject_var& features);
   void SetMyFeature(const ZORISpecObject_var& feature) { myFeature_ = feature; }
+  ZORBaseUnknown_var GetStackObject() override { return GiveMyFeature(); }
   int IsEditModeOn() const { return editMode_; }
   void SetEditMode(int on) { editMode_ = on ? 1 : 0; }
   int GetStartMode() const { return startMode_; }

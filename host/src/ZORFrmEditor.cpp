@@ -14,7 +14,8 @@ ZORFrmEditor::ZORFrmEditor(ZORDocument* document)
     : document_(document),
       hso_(ZORMake<ZORHSO>()),
       cso_(ZORMake<ZORSO>()),
-      pso_(ZORMake<ZORSO>()) {}
+      pso_(ZORMake<ZORSO>()),
+      iso_(ZORMake<ZORISO>()) {}
 
 ZORFrmEditor::~ZORFrmEditor() {
   if (Current() == this) Current() = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ZORDialogAgent.h"
+#include "ZORFrmEditor.h"
 #include "ZORStateActivateNotification.h"
 #include "ZORStateCancelNotification.h"
 #include "ZORStateCommand.h"
@@ -106,6 +107,16 @@ void ZORGuiCommandStack::CancelAll() {
 
 ZORStateCommand* ZORGuiCommandStack::GetCurrentCommand() const {
   return entries_.empty() ? nullptr : entries_.back()->command;
+}
+
+std::vector<ZORBaseUnknown_var> ZORGuiCommandStack::GiveFullStack() const {
+  std::vector<ZORBaseUnknown_var> objects;
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  if (editor && editor->GetDocument()) objects.emplace_back(editor->GetDocument()->GetPart());
+  for (const auto& entry : entries_) {
+    if (ZORBaseUnknown_var object = entry->command->GetStackObject()) objects.push_back(object);
+  }
+  return objects;
 }
 
 std::vector<ZORDialogAgent*> ZORGuiCommandStack::GetWaitingAgents() const {

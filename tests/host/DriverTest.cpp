@@ -158,6 +158,16 @@ TEST_F(Driver, ACommandRunOverAnotherHidesItsPanelUntilItEnds) {
   EXPECT_EQ(driver.DumpDocument(), before);
 }
 
+TEST_F(Driver, TheFullStackListsThePartThenEachRunningCommandsFeature) {
+  ASSERT_EQ(driver.Start(Line(a.get(), b.get(), "First")), S_OK);
+  ASSERT_EQ(driver.Start(Line(b.get(), a.get(), "Second")), S_OK);
+  auto stack = ZORGuiCommandStack::Instance()->GiveFullStack();
+  ASSERT_EQ(stack.size(), 3u);
+  EXPECT_EQ(ZORFeature::From(stack[0].get()), session.Document().GetPart());
+  EXPECT_EQ(ZORFeature::From(stack[1].get())->GetDisplayNameText(), "Line.1");
+  EXPECT_EQ(ZORFeature::From(stack[2].get())->GetDisplayNameText(), "Line.2");
+}
+
 TEST_F(Driver, BlockingBoxesAreAnsweredAndRecorded) {
   auto* command = new LineCommand(session.Document(), a.get(), b.get());
   ASSERT_EQ(driver.Start(command), S_OK);  // built before it starts: its line stays unattached

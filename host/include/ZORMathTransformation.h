@@ -1,0 +1,57 @@
+#pragma once
+// An affine transformation of 3D space: a 3x3 linear part and a translation (identity by
+// default).
+
+#include "ZORMathPoint.h"
+#include "ZORMathVector.h"
+
+class ZORMathTransformation {
+ public:
+  constexpr ZORMathTransformation() = default;
+  // Row-major linear part and translation.
+  constexpr ZORMathTransformation(const double (&m)[3][3], const ZORMathVector& translation)
+      : translation_(translation) {
+    for (int r = 0; r < 3; ++r) {
+      for (int c = 0; c < 3; ++c) m_[r][c] = m[r][c];
+    }
+  }
+  static constexpr ZORMathTransformation Translation(const ZORMathVector& t) {
+    return ZORMathTransformation(kIdentity, t);
+  }
+
+  constexpr ZORMathVector Apply(const ZORMathVector& v) const {
+    return {Row(0).Dot(v), Row(1).Dot(v), Row(2).Dot(v)};
+  }
+  constexpr ZORMathPoint Apply(const ZORMathPoint& p) const {
+    return ZORMathPoint() + (Apply(p - ZORMathPoint()) + translation_);
+  }
+  // This transformation after `first`.
+  constexpr ZORMathTransformation Compose(const ZORMathTransformation& first) const {
+    double m[3][3] = {};
+    for (int r = 0; r < 3; ++r) {
+      for (int c = 0; c < 3; ++c) {
+        for (int k = 0; k < 3; ++k) m[r][c] += m_[r][k] * first.m_[k][c];
+      }
+    }
+    return ZORMathTransformation(m, Apply(first.translation_) + translation_);
+  }
+  constexpr double Get(int row, int column) const { return m_[row][column]; }
+  constexpr const ZORMathVector& GetTranslation() const { return translation_; }
+  constexpr bool IsIdentity() const { return *this == ZORMathTransformation(); }
+
+  friend constexpr bool operator==(const ZORMathTransformation& a, const ZORMathTransformation& b) {
+    for (int r = 0; r < 3; ++r) {
+      for (int c = 0; c < 3; ++c) {
+        if (a.m_[r][c] != b.m_[r][c]) return false;
+      }
+    }
+    return a.translation_ == b.translation_;
+  }
+
+ private:
+  static constexpr double kIdentity[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  constexpr ZORMathVector Row(int r) const { return {m_[r][0], m_[r][1], m_[r][2]}; }
+
+  double m_[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  ZORMathVector translation_;
+};
