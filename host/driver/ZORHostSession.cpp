@@ -10,6 +10,7 @@
 #include "ZORTransaction.h"
 #include "ZORWENSettings.h"
 #include "ZORWENUIStateCmdInfo.h"
+#include "ZORWenJournaling.h"
 
 ZORHostSession::ZORHostSession() {
   ResetHost();
@@ -47,4 +48,5 @@ void ZORHostSession::ResetHost() {
   ZORWENSettings::ResetToDefaults();
   ZORSurfacicUIRecordServices::ResetStore();
   ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
+  ZORWenJournaling::Reset();
 }

@@ -7,15 +7,14 @@
 #include <memory>
 #include <vector>
 
-#include "ZORCommand.h"
+#include "ZORDialogAgent.h"
 #include "ZORDialogState.h"
 #include "ZORDialogTransition.h"
 #include "ZORVar.h"
 
-class ZORDialogAgent;
-
-class ZORStateCommand : public ZORCommand {
-  ZOR_DECLARE_CLASS(ZORStateCommand, ZORCommand, ZORMetaObject::Implementation, "System")
+// A state command is itself a dialog agent: commands look up their resources as agents do.
+class ZORStateCommand : public ZORDialogAgent {
+  ZOR_DECLARE_CLASS(ZORStateCommand, ZORDialogAgent, ZORMetaObject::Implementation, "System")
 
   explicit ZORStateCommand(const ZORString& name = ZORString(), ZORCommandMode mode = 0);
   ~ZORStateCommand() override;

@@ -113,7 +113,10 @@ ZORFeatureType::Description Tool(const char* name, const char* display, bool bas
 }  // namespace
 
 std::vector<ZORFeatureType::Description> ZORBuiltinFeatureTypes() {
-  const std::vector<IID> geometric = With(TreeInterfaces(), {ZORIUpdateError::ClassIID()});
+  // Geometric features aggregate the features made in their context (a point created for an
+  // input of a line), hence their descendants.
+  const std::vector<IID> geometric =
+      With(TreeInterfaces(), {ZORIUpdateError::ClassIID(), ZORIDescendants::ClassIID()});
   return {
       {"ZORFeatCont", "Container", "", {ZORIPrtContainer::ClassIID()}, {}, nullptr},
       {"MechanicalPart",

@@ -7,7 +7,7 @@
 #include "ZORNotifyCancel.h"
 
 ZORStateCommand::ZORStateCommand(const ZORString& name, ZORCommandMode mode)
-    : ZORCommand(nullptr, name), mode_(mode) {}
+    : ZORDialogAgent(name), mode_(mode) {}
 
 ZORStateCommand::~ZORStateCommand() {
   for (ZORDialogAgent* agent : agents_) agent->SetOwner(nullptr);

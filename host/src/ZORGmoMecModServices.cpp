@@ -1,0 +1,20 @@
+#include "ZORGmoMecModServices.h"
+
+#include "ZORFaultGate.h"
+#include "ZORISpecObject.h"
+#include "ZORIDescendants.h"
+#include "ZORIPrtPart.h"
+
+HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& feature,
+                                                    ZORListValZORISpecObject_var& children, int) {
+  if (!ZORFaultGate::Pass("ZORGmoMecModServices::GetContextualChildren")) return E_FAIL;
+  ZORISpecObject_var spec(feature);
+  ZORVar<ZORIDescendants> descendants(feature);
+  if (!spec || !descendants) return E_FAIL;
+  // The part and its tools hold the document's features, not contextual ones.
+  if (ZORVar<ZORIPrtPart>(feature) || ZORVar<ZORIPrtPart>(spec->GetFather())) return S_OK;
+  ZORListValZORISpecObject_var direct;
+  descendants->GetDirectChildren(direct);
+  children.Append(direct);
+  return S_OK;
+}

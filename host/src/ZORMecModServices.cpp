@@ -1,0 +1,14 @@
+#include "ZORMecModServices.h"
+
+#include "ZORISpecObject.h"
+#include "ZORIWENTool.h"
+
+bool ZORMecModServices::IsPrivateWENTool(const ZORBaseUnknown_var& tool) {
+  ZORIWENTool_var wenTool(tool);
+  return wenTool && wenTool->IsPrivate();
+}
+
+bool ZORMecModServices::IsShapeBody(const ZORBaseUnknown_var& feature) {
+  ZORISpecObject_var spec(feature);
+  return spec && spec->IsSubTypeOf("ShapeBody");
+}
