@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_TESTS=OFF -DZOR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-release -j"$(nproc)" --target zorhost ZORGuiUtilities >/dev/null
+cmake --build build-release -j"$(nproc)" --target zorhost ZORGuiUtilities ZORExampleCommands >/dev/null
 exec build-release/bin/zorhost "$@"

@@ -1,14 +1,16 @@
-// zorhost: loads the plug-in as the CAD host does and reports what it registered.
+// zorhost: loads the plug-in as the CAD host does, then the example commands, and runs a
+// session, printing what a user would see.
 
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "ZORBuiltinSession.h"
 #include "ZORComponentLoader.h"
-#include "ZORInterfaceDictionary.h"
+#include "ZORMsgCatalog.h"
+#include "ZORTrace.h"
 
 namespace {
 
@@ -17,47 +19,63 @@ std::string ProgramDirectory() {
   const ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
   if (n <= 0) return ".";
   path[n] = '\0';
-  std::string s(path);
+  const std::string s(path);
   const auto slash = s.rfind('/');
   return slash == std::string::npos ? "." : s.substr(0, slash);
 }
 
-void Usage() {
-  std::puts("usage: zorhost [--plugin PATH]\n"
-            "Loads libZORGuiUtilities.so (next to the program unless --plugin says otherwise)\n"
-            "and prints what it registered with the host.");
+void Usage(std::FILE* out) {
+  std::fputs(
+      "usage: zorhost [options]\n"
+      "Runs the built-in session: the example point command, a user error, an edition run\n"
+      "over it and cancelled, and the creation given up.\n"
+      "  --plugin PATH      the plug-in (default: libZORGuiUtilities.so next to zorhost)\n"
+      "  --examples PATH    the example commands (default: libZORExampleCommands.so next to it)\n"
+      "  --resources DIR    message catalogs and dialog resources\n"
+      "  --trace KEY        switch a trace on (WENFEAT_ACQ, WENOBJAGENT, WENTRANSLATOR,\n"
+      "                     WEN_GuiUtiliti)\n"
+      "  --help             this text\n",
+      out);
+}
+
+bool Load(const std::string& path, const char* what) {
+  std::string error;
+  if (SUCCEEDED(ZORComponentLoader::Load(path, &error))) return true;
+  std::fprintf(stderr, "zorhost: cannot load the %s %s: %s\n", what, path.c_str(), error.c_str());
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string plugin = ProgramDirectory() + "/libZORGuiUtilities.so";
+  const std::string dir = ProgramDirectory();
+  std::string plugin = dir + "/libZORGuiUtilities.so";
+  std::string examples = dir + "/libZORExampleCommands.so";
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0) {
-      Usage();
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--help") {
+      Usage(stdout);
       return 0;
-    }
-    if (std::strcmp(argv[i], "--plugin") == 0 && i + 1 < argc) {
+    } else if (arg == "--plugin" && hasValue) {
       plugin = argv[++i];
-      continue;
+    } else if (arg == "--examples" && hasValue) {
+      examples = argv[++i];
+    } else if (arg == "--resources" && hasValue) {
+      ZORMsgCatalog::SetResourceDirectory(argv[++i]);
+    } else if (arg == "--trace" && hasValue) {
+      ZORTrace::SetOn(argv[++i], true);
+    } else {
+      std::fprintf(stderr, "zorhost: unknown or incomplete argument '%s'\n", arg.c_str());
+      Usage(stderr);
+      return 2;
     }
-    std::fprintf(stderr, "zorhost: unknown argument '%s'\n", argv[i]);
-    Usage();
-    return 2;
   }
 
-  std::string error;
-  if (FAILED(ZORComponentLoader::Load(plugin, &error))) {
-    std::fprintf(stderr, "zorhost: cannot load %s: %s\n", plugin.c_str(), error.c_str());
-    return 2;
-  }
-  std::printf("loaded %s\n", plugin.c_str());
-  const auto entries = ZORDictionaryEntries();
-  std::printf("interface dictionary: %zu entries\n", entries.size());
-  for (const ZORDictionaryEntry* e : entries) {
-    std::printf("  %s implements %s%s%s\n", e->implementation.c_str(), e->interfaceName.c_str(),
-                e->extendedType.empty() ? "" : " for ", e->extendedType.c_str());
-  }
+  // The plug-in first, as the CAD host loads it; then the commands written on it.
+  if (!Load(plugin, "plug-in") || !Load(examples, "example commands")) return 2;
+  std::printf("zorhost: loaded %s and %s\n", plugin.c_str(), examples.c_str());
+  const int status = ZORRunBuiltinSession(stdout);
   ZORComponentLoader::UnloadAll();
-  return 0;
+  return status;
 }

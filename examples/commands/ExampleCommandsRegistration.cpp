@@ -1,0 +1,13 @@
+// The example commands register by name when their library is loaded, as a workbench's
+// commands do with the host.
+
+#include "ExamplePointCommand.h"
+
+namespace {
+
+const bool registered = [] {
+  ExamplePointCommand::Register();
+  return true;
+}();
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// An example feature command written on the library, as a workbench developer writes one: it
+// creates a point, or edits an existing one. Its panel moves the point along X, checks it, and
+// can give up. Started by name as "ExamplePointCommand" (creation) or "ExamplePointEdition"
+// (edition of the current feature).
+
+#include "ZORDlgDialog.h"
+#include "ZORDlgPushButton.h"
+#include "ZORFeature.h"
+#include "ZORWENUIStateCommand.h"
+
+class ExamplePointCommand : public ZORWENUIStateCommand {
+  ZOR_DECLARE_CLASS(ExamplePointCommand, ZORWENUIStateCommand, ZORMetaObject::Implementation,
+                    "Examples")
+
+  // Creation: a new point at the origin. Edition: `point` as it stands.
+  explicit ExamplePointCommand(ZORFeature* point = nullptr);
+  ~ExamplePointCommand() override;
+
+  ZORDlgDialog* GiveMyPanel() override { return panel_; }
+  void BuildGraph() override;
+
+  // Registers the command by name with the host.
+  static void Register();
+
+ private:
+  bool Move(ZORCallbackData data);
+  bool Check(ZORCallbackData data);
+  bool GiveUp(ZORCallbackData data);
+  ZORFeature* Point() const;
+
+  ZORDlgDialog* panel_;  // owned by the main window until the command asks for its end
+  ZORDlgPushButton* move_;
+  ZORDlgPushButton* check_;
+  ZORDlgPushButton* giveUp_;
+  ZORDialogAgent* moveAgent_ = nullptr;
+  ZORDialogAgent* checkAgent_ = nullptr;
+  ZORDialogAgent* giveUpAgent_ = nullptr;
+};
