@@ -106,33 +106,21 @@ ZORDlgDialog* ZORDriver::DialogAt(const std::string& path) const {
   return command ? command->GiveMyPanel() : nullptr;
 }
 
-bool ZORDriver::PressOK(const std::string& path) {
+bool ZORDriver::OnDialog(const std::string& path, bool (ZORDlgDialog::*press)()) {
   return Act([&] {
     ZORDlgDialog* dialog = DialogAt(path);
-    return dialog && dialog->PressOK();
+    return dialog && (dialog->*press)();
   });
 }
 
+bool ZORDriver::PressOK(const std::string& path) { return OnDialog(path, &ZORDlgDialog::PressOK); }
 bool ZORDriver::PressApply(const std::string& path) {
-  return Act([&] {
-    ZORDlgDialog* dialog = DialogAt(path);
-    return dialog && dialog->PressApply();
-  });
+  return OnDialog(path, &ZORDlgDialog::PressApply);
 }
-
 bool ZORDriver::PressCancel(const std::string& path) {
-  return Act([&] {
-    ZORDlgDialog* dialog = DialogAt(path);
-    return dialog && dialog->PressCancel();
-  });
+  return OnDialog(path, &ZORDlgDialog::PressCancel);
 }
-
-bool ZORDriver::CloseWindow(const std::string& path) {
-  return Act([&] {
-    ZORDlgDialog* dialog = DialogAt(path);
-    return dialog && dialog->Close();
-  });
-}
+bool ZORDriver::CloseWindow(const std::string& path) { return OnDialog(path, &ZORDlgDialog::Close); }
 
 bool ZORDriver::Click(const std::string& path) {
   return Act([&] {
@@ -159,25 +147,24 @@ bool ZORDriver::Check(const std::string& path, bool checked) {
   return isChecked == checked || Click(path);
 }
 
-bool ZORDriver::ClickLine(const std::string& path, int line, bool extend) {
+template <class ListAction>
+bool ZORDriver::OnList(const std::string& path, ListAction&& action) {
   return Act([&] {
     auto* list = dynamic_cast<ZORDlgList*>(Find(path));
-    return list && list->Click(line, extend);
+    return list && action(*list);
   });
+}
+
+bool ZORDriver::ClickLine(const std::string& path, int line, bool extend) {
+  return OnList(path, [&](ZORDlgList& list) { return list.Click(line, extend); });
 }
 
 bool ZORDriver::DoubleClickLine(const std::string& path, int line) {
-  return Act([&] {
-    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
-    return list && list->DoubleClick(line);
-  });
+  return OnList(path, [&](ZORDlgList& list) { return list.DoubleClick(line); });
 }
 
 bool ZORDriver::SelectLines(const std::string& path, const std::vector<int>& lines) {
-  return Act([&] {
-    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
-    return list && list->SelectLines(lines);
-  });
+  return OnList(path, [&](ZORDlgList& list) { return list.SelectLines(lines); });
 }
 
 void ZORDriver::QueueAnswer(int answer) { ZORNotifyAnswers::Queue(answer); }

@@ -74,6 +74,9 @@ class ZORDriver {
 
  private:
   ZORDlgDialog* DialogAt(const std::string& path) const;
+  bool OnDialog(const std::string& path, bool (ZORDlgDialog::*press)());
+  template <class ListAction>
+  bool OnList(const std::string& path, ListAction&& action);
   // Runs a user action and ends the transaction after it.
   template <class Action>
   bool Act(Action&& action);
