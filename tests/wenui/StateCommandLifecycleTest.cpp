@@ -244,6 +244,17 @@ TEST_F(StateCommandLifecycle, AnErrorRaisedWhileCancellingNeverStopsTheCancel) {
   EXPECT_GT(calls, 0);
 }
 
+TEST_F(StateCommandLifecycle, ACommandBuiltWithoutEditorRunsAndCancels) {
+  ZORFrmEditor::SetCurrentEditor(nullptr);
+  TinyCommand* command = StartTiny(point.get(), true);
+  ASSERT_NE(command, nullptr);
+  EXPECT_EQ(command->GetEditor(), nullptr);
+  EXPECT_EQ(command->initActions, 1);
+  EXPECT_TRUE(driver.PressCancel());
+  EXPECT_EQ(driver.CurrentCommand(), nullptr);
+  ZORFrmEditor::SetCurrentEditor(&session.Editor());
+}
+
 TEST_F(StateCommandLifecycle, WithdrawnOrientationCheckOnlyLogs) {
   auto command = ZORVar<TinyCommand>::Adopt(new TinyCommand());
   EXPECT_EQ(command->CheckOrientations(), 0);
