@@ -15,7 +15,8 @@ class ZORGuiNLSMessage {
 
   // From `key`: "<key>.Title", ".Request", ".Diagnostic", ".Message", ".ShortHelp". Fails,
   // changing nothing, without a command.
-  HRESULT Build(ZORCommand* command, const ZORString& key, const ZORListValZORUnicodeString* params);
+  HRESULT Build(ZORCommand* command, const ZORString& key,
+                const ZORListValZORUnicodeString* params);
   // From the texts of `error`. Fails without an error. The error stays the caller's.
   HRESULT Build(ZORCommand* command, ZORError*& error);
 

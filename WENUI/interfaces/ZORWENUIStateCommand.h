@@ -16,14 +16,15 @@ class ZORWENMSManager;
 class ZORWENUIStateCommandDelegate;
 
 class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
-  ZOR_DECLARE_CLASS(ZORWENUIStateCommand, ZORSurfacicUIStateCommand,
-                    ZORMetaObject::Implementation, "WENUI")
+  ZOR_DECLARE_CLASS(ZORWENUIStateCommand, ZORSurfacicUIStateCommand, ZORMetaObject::Implementation,
+                    "WENUI")
 
   // Styles of the request-cancel messages.
   static constexpr unsigned long kCancelErrorStyle = 0x10100000;
   static constexpr unsigned long kCancelMessageStyle = 0x08100000;
 
-  ZORWENUIStateCommand(const ZORString& id, ZORCommandMode mode, unsigned char visibleDuringEdition);
+  ZORWENUIStateCommand(const ZORString& id, ZORCommandMode mode,
+                       unsigned char visibleDuringEdition);
   ZORWENUIStateCommand(ZORWENUIStateCmdInfo* info, const ZORString& id, ZORCommandMode mode,
                        const ZORPathElement* activePath, const ZORPathElement* workingPath,
                        unsigned char visibleDuringEdition);

@@ -97,7 +97,8 @@ void ExamplePointCommand::Register() {
   // Edition works on the current feature when it is a point.
   stack->RegisterCommand("ExamplePointEdition", []() -> ZORStateCommand* {
     ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
-    ZORFeature* current = editor ? ZORFeature::From(editor->GetCurrentFeatureObject().get()) : nullptr;
+    ZORFeature* current =
+        editor ? ZORFeature::From(editor->GetCurrentFeatureObject().get()) : nullptr;
     if (!current || !current->IsSubTypeOf("WENPoint")) return nullptr;
     return new ExamplePointCommand(current);
   });

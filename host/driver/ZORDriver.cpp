@@ -46,7 +46,9 @@ bool ZORDriver::Act(Action&& action) {
   return done;
 }
 
-void ZORDriver::EndTransaction() { ZORTransaction::End(); }
+void ZORDriver::EndTransaction() {
+  ZORTransaction::End();
+}
 
 HRESULT ZORDriver::Start(ZORStateCommand* command, ZORGuiCommandStack::Mode mode) {
   HRESULT hr = E_FAIL;
@@ -113,14 +115,18 @@ bool ZORDriver::OnDialog(const std::string& path, bool (ZORDlgDialog::*press)())
   });
 }
 
-bool ZORDriver::PressOK(const std::string& path) { return OnDialog(path, &ZORDlgDialog::PressOK); }
+bool ZORDriver::PressOK(const std::string& path) {
+  return OnDialog(path, &ZORDlgDialog::PressOK);
+}
 bool ZORDriver::PressApply(const std::string& path) {
   return OnDialog(path, &ZORDlgDialog::PressApply);
 }
 bool ZORDriver::PressCancel(const std::string& path) {
   return OnDialog(path, &ZORDlgDialog::PressCancel);
 }
-bool ZORDriver::CloseWindow(const std::string& path) { return OnDialog(path, &ZORDlgDialog::Close); }
+bool ZORDriver::CloseWindow(const std::string& path) {
+  return OnDialog(path, &ZORDlgDialog::Close);
+}
 
 bool ZORDriver::Click(const std::string& path) {
   return Act([&] {
@@ -167,19 +173,29 @@ bool ZORDriver::SelectLines(const std::string& path, const std::vector<int>& lin
   return OnList(path, [&](ZORDlgList& list) { return list.SelectLines(lines); });
 }
 
-void ZORDriver::QueueAnswer(int answer) { ZORNotifyAnswers::Queue(answer); }
+void ZORDriver::QueueAnswer(int answer) {
+  ZORNotifyAnswers::Queue(answer);
+}
 
-void ZORDriver::SetDefaultAnswer(int answer) { ZORNotifyAnswers::SetDefault(answer); }
+void ZORDriver::SetDefaultAnswer(int answer) {
+  ZORNotifyAnswers::SetDefault(answer);
+}
 
-std::vector<ZORShownMessage> ZORDriver::DrainMessages() { return ZORShownMessageJournal::Drain(); }
+std::vector<ZORShownMessage> ZORDriver::DrainMessages() {
+  return ZORShownMessageJournal::Drain();
+}
 
-std::string ZORDriver::DumpDocument() const { return session_.Document().Dump(); }
+std::string ZORDriver::DumpDocument() const {
+  return session_.Document().Dump();
+}
 
 std::vector<std::string> ZORDriver::DrainEvents() {
   return session_.Document().GetEventLog().DrainLines();
 }
 
-const std::vector<std::string>& ZORDriver::AbendLines() const { return ZORAbendLog::Lines(); }
+const std::vector<std::string>& ZORDriver::AbendLines() const {
+  return ZORAbendLog::Lines();
+}
 
 std::string ZORDriver::DescribePanels() const {
   std::ostringstream out;

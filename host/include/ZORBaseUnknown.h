@@ -64,11 +64,11 @@ class ZORBaseUnknown {
 };
 
 // Components give their own interfaces first and let the base answer the rest.
-#define ZOR_IMPLEMENTS(Base, ...)                                           \
- public:                                                                     \
-  HRESULT QueryInterface(const IID& iid, void** out) override {              \
-    if (AnswerWith<__VA_ARGS__>(this, iid, out)) return S_OK;                \
-    return Base::QueryInterface(iid, out);                                   \
+#define ZOR_IMPLEMENTS(Base, ...)                               \
+ public:                                                        \
+  HRESULT QueryInterface(const IID& iid, void** out) override { \
+    if (AnswerWith<__VA_ARGS__>(this, iid, out)) return S_OK;   \
+    return Base::QueryInterface(iid, out);                      \
   }
 
 // Same object, whichever interfaces the two pointers were taken on.

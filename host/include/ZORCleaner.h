@@ -6,5 +6,7 @@ class ZORCleaner {
  public:
   // The caller gives its reference on `object`; the host releases it at the end of the
   // current transaction.
-  static void DeleteOnTransactionEnd(ZORBaseUnknown* object) { ZORTransaction::ReleaseAtEnd(object); }
+  static void DeleteOnTransactionEnd(ZORBaseUnknown* object) {
+    ZORTransaction::ReleaseAtEnd(object);
+  }
 };

@@ -17,10 +17,15 @@ class ZORCommand;
 
 // Client data of a callback; an integer selecting a case travels as ZORIntData(n).
 using ZORCallbackData = void*;
-inline ZORCallbackData ZORIntData(std::intptr_t n) { return reinterpret_cast<void*>(n); }
-inline std::intptr_t ZORDataInt(ZORCallbackData data) { return reinterpret_cast<std::intptr_t>(data); }
+inline ZORCallbackData ZORIntData(std::intptr_t n) {
+  return reinterpret_cast<void*>(n);
+}
+inline std::intptr_t ZORDataInt(ZORCallbackData data) {
+  return reinterpret_cast<std::intptr_t>(data);
+}
 
-using ZORCallbackMethod = std::function<void(ZORCommand* sender, ZORNotification*, ZORCallbackData)>;
+using ZORCallbackMethod =
+    std::function<void(ZORCommand* sender, ZORNotification*, ZORCallbackData)>;
 // Handle of a subscription; 0 is no subscription.
 using ZORCallback = std::uint64_t;
 
@@ -66,7 +71,9 @@ class ZORCommand : public virtual ZORBaseUnknown {
     C* self = static_cast<C*>(this);
     return AddAnalyseNotificationCB(
         sender, notification,
-        [self, method](ZORCommand* s, ZORNotification* n, ZORCallbackData d) { (self->*method)(s, n, d); },
+        [self, method](ZORCommand* s, ZORNotification* n, ZORCallbackData d) {
+          (self->*method)(s, n, d);
+        },
         data);
   }
   void RemoveAnalyseNotificationCB(ZORCallback callback);

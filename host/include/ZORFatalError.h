@@ -16,7 +16,7 @@ ZORFatalErrorHandler ZORSetFatalErrorHandler(ZORFatalErrorHandler handler);
 // The line the routine prints: "AssertionFailed:<condition> <path> <line>".
 std::string ZORFatalErrorText(const char* condition, const char* path, int line);
 
-#define ZOR_ASSERT(cond) \
-  do {                   \
+#define ZOR_ASSERT(cond)                                   \
+  do {                                                     \
     if (!(cond)) ZORFatalError(#cond, __FILE__, __LINE__); \
   } while (0)

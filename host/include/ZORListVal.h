@@ -59,7 +59,8 @@ class ZORListVal {
     return static_cast<std::size_t>(i - 1);
   }
   std::size_t CheckedInsert(int i) const {
-    if (i < 1 || i > Size() + 1) ZORFatalError("insert position in list bounds", __FILE__, __LINE__);
+    if (i < 1 || i > Size() + 1)
+      ZORFatalError("insert position in list bounds", __FILE__, __LINE__);
     return static_cast<std::size_t>(i - 1);
   }
 

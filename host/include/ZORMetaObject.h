@@ -73,26 +73,37 @@ ZORBaseUnknown* ZORCreatorOf() {
                                     sizeof(Class), &ZORCreatorOf<Class>);                   \
     return &meta;                                                                           \
   }                                                                                         \
-  const ZORMetaObject* GetMetaObject() const override { return MetaObject(); }              \
-  static const char* ClassName() { return #Class; }                                         \
-  static const ZORGUID& ClassId() { return MetaObject()->ClassId(); }                       \
-  static ZORBaseUnknown* CreateItself() { return ZORCreatorOf<Class>(); }            \
-  /* classes are reached by conversion, never by query */                                 \
+  const ZORMetaObject* GetMetaObject() const override {                                     \
+    return MetaObject();                                                                    \
+  }                                                                                         \
+  static const char* ClassName() {                                                          \
+    return #Class;                                                                          \
+  }                                                                                         \
+  static const ZORGUID& ClassId() {                                                         \
+    return MetaObject()->ClassId();                                                         \
+  }                                                                                         \
+  static ZORBaseUnknown* CreateItself() {                                                   \
+    return ZORCreatorOf<Class>();                                                           \
+  }                                                                                         \
+  /* classes are reached by conversion, never by query */                                   \
   static const IID& ClassIID() = delete;
 
 // Interfaces carry an identifier and a meta-object, but no instance members.
-#define ZOR_DECLARE_INTERFACE(InterfaceName)                                                     \
- public:                                                                                     \
-  static const IID& ClassIID() {                                                             \
-    static constexpr IID id = ZORMakeGUID(#InterfaceName);                                       \
-    return id;                                                                               \
-  }                                                                                          \
-  static const ZORMetaObject* MetaObject() {                                                 \
-    static const ZORMetaObject meta(#InterfaceName, ZORMetaObject::Interface,                    \
-                                    ZORBaseUnknown::MetaObject(), "ZORNull", "System", 0, nullptr); \
-    return &meta;                                                                            \
-  }                                                                                          \
-  static const char* ClassName() { return #InterfaceName; }
+#define ZOR_DECLARE_INTERFACE(InterfaceName)                                              \
+ public:                                                                                  \
+  static const IID& ClassIID() {                                                          \
+    static constexpr IID id = ZORMakeGUID(#InterfaceName);                                \
+    return id;                                                                            \
+  }                                                                                       \
+  static const ZORMetaObject* MetaObject() {                                              \
+    static const ZORMetaObject meta(#InterfaceName, ZORMetaObject::Interface,             \
+                                    ZORBaseUnknown::MetaObject(), "ZORNull", "System", 0, \
+                                    nullptr);                                             \
+    return &meta;                                                                         \
+  }                                                                                       \
+  static const char* ClassName() {                                                        \
+    return #InterfaceName;                                                                \
+  }
 
 // The global identifier constant that some callers name (IID_ZORIWENMultiSelManager ...).
 #define ZOR_DEFINE_IID(Interface) inline constexpr IID IID_##Interface = ZORMakeGUID(#Interface)

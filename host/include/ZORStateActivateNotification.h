@@ -4,8 +4,8 @@
 
 // Given to Activate: type 0 on a command's first activation, 1 when it resumes.
 class ZORStateActivateNotification : public ZORNotification {
-  ZOR_DECLARE_CLASS(ZORStateActivateNotification, ZORNotification,
-                    ZORMetaObject::Implementation, "System")
+  ZOR_DECLARE_CLASS(ZORStateActivateNotification, ZORNotification, ZORMetaObject::Implementation,
+                    "System")
 
   static constexpr int kFirstActivation = 0;
   static constexpr int kResume = 1;

@@ -47,7 +47,8 @@ class ZORStateCommand : public ZORDialogAgent {
         [self, method, data](const ZORTransitionContext&) { return (self->*method)(data); });
   }
   template <class C>
-  ZORCondition Condition(bool (C::*method)(ZORDialogAgent*, ZORCallbackData), ZORCallbackData data) {
+  ZORCondition Condition(bool (C::*method)(ZORDialogAgent*, ZORCallbackData),
+                         ZORCallbackData data) {
     C* self = static_cast<C*>(this);
     return std::make_shared<ZORStateCondition>([self, method, data](const ZORTransitionContext& c) {
       return (self->*method)(c.agent, data);

@@ -13,7 +13,7 @@ template <class Tag>
 class ZORText {
  public:
   ZORText() = default;
-  ZORText(const char* s) : s_(s ? s : "") {}  // NOLINT(google-explicit-constructor)
+  ZORText(const char* s) : s_(s ? s : "") {}    // NOLINT(google-explicit-constructor)
   ZORText(std::string s) : s_(std::move(s)) {}  // NOLINT(google-explicit-constructor)
   ZORText(std::string_view s) : s_(s) {}        // NOLINT(google-explicit-constructor)
   template <class OtherTag>

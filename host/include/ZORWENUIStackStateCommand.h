@@ -4,8 +4,8 @@
 #include "ZORMMUIPanelStateCmd.h"
 
 class ZORWENUIStackStateCommand : public ZORMMUIPanelStateCmd {
-  ZOR_DECLARE_CLASS(ZORWENUIStackStateCommand, ZORMMUIPanelStateCmd,
-                    ZORMetaObject::Implementation, "System")
+  ZOR_DECLARE_CLASS(ZORWENUIStackStateCommand, ZORMMUIPanelStateCmd, ZORMetaObject::Implementation,
+                    "System")
 
   explicit ZORWENUIStackStateCommand(const ZORString& name = ZORString(), ZORCommandMode mode = 0)
       : ZORMMUIPanelStateCmd(name, mode) {}

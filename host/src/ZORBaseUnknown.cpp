@@ -1,12 +1,11 @@
 #include "ZORBaseUnknown.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "ZORBaseExtension.h"
 #include "ZORInterfaceDictionary.h"
-
-#include <memory>
-#include <vector>
 
 struct ZORBaseUnknown::ExtensionTable {
   struct Extension {
@@ -33,11 +32,17 @@ const ZORMetaObject* ZORBaseUnknown::MetaObject() {
   return &meta;
 }
 
-const ZORMetaObject* ZORBaseUnknown::GetMetaObject() const { return MetaObject(); }
+const ZORMetaObject* ZORBaseUnknown::GetMetaObject() const {
+  return MetaObject();
+}
 
-ZORBaseUnknown::~ZORBaseUnknown() { delete extensions_; }
+ZORBaseUnknown::~ZORBaseUnknown() {
+  delete extensions_;
+}
 
-ULONG ZORBaseUnknown::AddRef() { return ++refs_; }
+ULONG ZORBaseUnknown::AddRef() {
+  return ++refs_;
+}
 
 ULONG ZORBaseUnknown::Release() {
   const ULONG left = --refs_;
@@ -75,7 +80,8 @@ HRESULT ZORBaseUnknown::QueryExtension(const IID& iid, void** out) {
 
   if (!extensions_) extensions_ = new ExtensionTable();
   auto& table = extensions_->extensions;
-  auto it = std::find_if(table.begin(), table.end(), [&](const auto& e) { return e.entry == entry; });
+  auto it =
+      std::find_if(table.begin(), table.end(), [&](const auto& e) { return e.entry == entry; });
   if (it == table.end()) {
     std::unique_ptr<ZORBaseExtension> created(entry->factory());
     if (!created) return E_NOINTERFACE;

@@ -74,13 +74,23 @@ bool ZORCommand::SetFather(ZORCommand* father) {
   return true;
 }
 
-void ZORCommand::AttachChild(ZORCommand* child) { children_.push_back(child); }
+void ZORCommand::AttachChild(ZORCommand* child) {
+  children_.push_back(child);
+}
 
-void ZORCommand::DetachChild(ZORCommand* child) { std::erase(children_, child); }
+void ZORCommand::DetachChild(ZORCommand* child) {
+  std::erase(children_, child);
+}
 
-int ZORCommand::Activate(ZORCommand*, ZORNotification*) { return 0; }
-int ZORCommand::Desactivate(ZORCommand*, ZORNotification*) { return 0; }
-int ZORCommand::Cancel(ZORCommand*, ZORNotification*) { return 0; }
+int ZORCommand::Activate(ZORCommand*, ZORNotification*) {
+  return 0;
+}
+int ZORCommand::Desactivate(ZORCommand*, ZORNotification*) {
+  return 0;
+}
+int ZORCommand::Cancel(ZORCommand*, ZORNotification*) {
+  return 0;
+}
 
 bool ZORCommand::SendNotification(ZORCommand* target, ZORNotification* notification) {
   if (!notification) return false;
@@ -94,7 +104,9 @@ bool ZORCommand::SendNotification(ZORCommand* target, ZORNotification* notificat
   return false;
 }
 
-bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) { return false; }
+bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) {
+  return false;
+}
 
 int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notification) {
   Registry& r = Subscriptions();
@@ -110,7 +122,8 @@ int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notificat
     auto listener = r.byListener.find(this);
     if (listener == r.byListener.end()) break;
     auto& subs = listener->second;
-    auto sub = std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
+    auto sub =
+        std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
     if (sub == subs.end()) continue;
     ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
     const ZORCallbackData data = sub->data;

@@ -40,7 +40,9 @@ void ZORComponentLoader::UnloadAll() {
   }
 }
 
-int ZORComponentLoader::LoadedCount() { return static_cast<int>(Libraries().size()); }
+int ZORComponentLoader::LoadedCount() {
+  return static_cast<int>(Libraries().size());
+}
 
 HRESULT ZORComponentLoader::GetClassObject(const CLSID& clsid, const IID& iid, void** out) {
   if (!out) return E_INVALIDARG;

@@ -6,7 +6,9 @@ void ZORDialogState::AddDialogAgent(ZORDialogAgent* agent) {
   if (agent && !Holds(agent)) agents_.push_back(agent);
 }
 
-void ZORDialogState::RemoveDialogAgent(ZORDialogAgent* agent) { std::erase(agents_, agent); }
+void ZORDialogState::RemoveDialogAgent(ZORDialogAgent* agent) {
+  std::erase(agents_, agent);
+}
 
 bool ZORDialogState::Holds(const ZORDialogAgent* agent) const {
   return std::find(agents_.begin(), agents_.end(), agent) != agents_.end();

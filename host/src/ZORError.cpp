@@ -36,7 +36,9 @@ ZORError::ZORError(const ZORError& other)
       advice_(other.advice_),
       message_(other.message_) {}
 
-ZORError* ZORError::Cast(ZORException* caught) { return dynamic_cast<ZORError*>(caught); }
+ZORError* ZORError::Cast(ZORException* caught) {
+  return dynamic_cast<ZORError*>(caught);
+}
 
 void ZORError::GetErrorTable(unsigned int* count, ZORErrDsc** table) const {
   if (count) *count = 0;
@@ -66,7 +68,9 @@ ZORUnicodeString ZORError::GetNLSDiagnostic() const {
   return Text(diagnostic_, ".Diagnostic", diagnosticParams_);
 }
 
-ZORUnicodeString ZORError::GetNLSAdvice() const { return Text(advice_, ".Advice", adviceParams_); }
+ZORUnicodeString ZORError::GetNLSAdvice() const {
+  return Text(advice_, ".Advice", adviceParams_);
+}
 
 ZORUnicodeString ZORError::GetNLSMessage() const {
   ZORUnicodeString message = Text(message_, "", messageParams_);

@@ -44,10 +44,24 @@ void ZORFaultGate::Arm(long k) {
   s.firedService = "";
 }
 
-long ZORFaultGate::Calls() { return State().calls; }
-void ZORFaultGate::ResetCount() { State().calls = 0; }
-bool ZORFaultGate::Fired() { return State().fired; }
-const char* ZORFaultGate::FiredService() { return State().firedService; }
-int ZORFaultGate::ProtectionDepth() { return State().protectionDepth; }
-void ZORFaultGate::EnterProtection() { ++State().protectionDepth; }
-void ZORFaultGate::LeaveProtection() { --State().protectionDepth; }
+long ZORFaultGate::Calls() {
+  return State().calls;
+}
+void ZORFaultGate::ResetCount() {
+  State().calls = 0;
+}
+bool ZORFaultGate::Fired() {
+  return State().fired;
+}
+const char* ZORFaultGate::FiredService() {
+  return State().firedService;
+}
+int ZORFaultGate::ProtectionDepth() {
+  return State().protectionDepth;
+}
+void ZORFaultGate::EnterProtection() {
+  ++State().protectionDepth;
+}
+void ZORFaultGate::LeaveProtection() {
+  --State().protectionDepth;
+}

@@ -1,9 +1,9 @@
 #include "ZORGmoMecModServices.h"
 
 #include "ZORFaultGate.h"
-#include "ZORISpecObject.h"
 #include "ZORIDescendants.h"
 #include "ZORIPrtPart.h"
+#include "ZORISpecObject.h"
 
 HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& feature,
                                                     ZORListValZORISpecObject_var& children, int) {

@@ -40,11 +40,12 @@ HRESULT ZORGuiCommandStack::StartCommand(const Creator& creator, Mode mode,
   return Start(command, mode, std::move(waitingAgents), std::move(undo));
 }
 
-HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode, 
+HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode,
                                   std::vector<ZORDialogAgent*> waitingAgents, UndoPoint undo) {
   ZORStateCommand* calling = GetCurrentCommand();
   if (calling) {
-    auto notification = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
+    auto notification =
+        ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
     calling->Desactivate(command, notification.get());
   }
   entries_.push_back(
@@ -52,7 +53,8 @@ HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode,
   states_.emplace_back(command, calling);
 
   command->BuildGraph();
-  auto first = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kFirstActivation);
+  auto first =
+      ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kFirstActivation);
   command->Activate(calling, first.get());
   // The first activation may already have ended the command.
   if (Find(command)) command->EnterInitialState();

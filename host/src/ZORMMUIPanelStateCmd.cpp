@@ -6,13 +6,25 @@
 ZORMMUIPanelStateCmd::ZORMMUIPanelStateCmd(const ZORString& name, ZORCommandMode mode)
     : ZORMMUIStateCommand(name, mode) {}
 
-ZORMMUIPanelStateCmd::~ZORMMUIPanelStateCmd() { UnhookPanel(); }
+ZORMMUIPanelStateCmd::~ZORMMUIPanelStateCmd() {
+  UnhookPanel();
+}
 
-bool ZORMMUIPanelStateCmd::OkAction(ZORCallbackData) { return true; }
-bool ZORMMUIPanelStateCmd::CancelAction(ZORCallbackData) { return true; }
-bool ZORMMUIPanelStateCmd::UpdateOKAction(ZORCallbackData) { return true; }
-bool ZORMMUIPanelStateCmd::UpdateKOAction(ZORCallbackData) { return true; }
-bool ZORMMUIPanelStateCmd::RunAction(ZORCallbackData) { return true; }
+bool ZORMMUIPanelStateCmd::OkAction(ZORCallbackData) {
+  return true;
+}
+bool ZORMMUIPanelStateCmd::CancelAction(ZORCallbackData) {
+  return true;
+}
+bool ZORMMUIPanelStateCmd::UpdateOKAction(ZORCallbackData) {
+  return true;
+}
+bool ZORMMUIPanelStateCmd::UpdateKOAction(ZORCallbackData) {
+  return true;
+}
+bool ZORMMUIPanelStateCmd::RunAction(ZORCallbackData) {
+  return true;
+}
 
 void ZORMMUIPanelStateCmd::HookPanel() {
   ZORDlgDialog* panel = GiveMyPanel();
@@ -22,11 +34,16 @@ void ZORMMUIPanelStateCmd::HookPanel() {
   hooked_ = panel;
   // The panel's notifications that nobody else takes come to this command and its agents.
   panel->SetFather(this);
-  AddAnalyseNotificationCB(panel, panel->GetDiaOKNotification(), &ZORMMUIPanelStateCmd::PanelOK, nullptr);
-  AddAnalyseNotificationCB(panel, panel->GetDiaAPPLYNotification(), &ZORMMUIPanelStateCmd::PanelApply, nullptr);
-  AddAnalyseNotificationCB(panel, panel->GetDiaCANCELNotification(), &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
-  AddAnalyseNotificationCB(panel, panel->GetDiaCLOSENotification(), &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
-  AddAnalyseNotificationCB(panel, panel->GetWindCloseNotification(), &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
+  AddAnalyseNotificationCB(panel, panel->GetDiaOKNotification(), &ZORMMUIPanelStateCmd::PanelOK,
+                           nullptr);
+  AddAnalyseNotificationCB(panel, panel->GetDiaAPPLYNotification(),
+                           &ZORMMUIPanelStateCmd::PanelApply, nullptr);
+  AddAnalyseNotificationCB(panel, panel->GetDiaCANCELNotification(),
+                           &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
+  AddAnalyseNotificationCB(panel, panel->GetDiaCLOSENotification(),
+                           &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
+  AddAnalyseNotificationCB(panel, panel->GetWindCloseNotification(),
+                           &ZORMMUIPanelStateCmd::PanelCancel, nullptr);
 }
 
 void ZORMMUIPanelStateCmd::UnhookPanel() {

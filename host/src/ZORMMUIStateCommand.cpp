@@ -13,7 +13,9 @@ std::unique_ptr<ZORPathElement> ZORMMUIStateCommand::GivePathElementFrom(
   return std::make_unique<ZORPathElement>(std::move(path));
 }
 
-ZORHSO* ZORMMUIStateCommand::GetHSO() const { return editor_ ? editor_->GetHSO() : nullptr; }
+ZORHSO* ZORMMUIStateCommand::GetHSO() const {
+  return editor_ ? editor_->GetHSO() : nullptr;
+}
 
 HRESULT ZORMMUIStateCommand::AddInHSO(ZORBaseUnknown* feature) {
   if (!ZORFaultGate::Pass("ZORMMUIStateCommand::AddInHSO")) return E_FAIL;

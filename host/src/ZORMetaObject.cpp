@@ -14,8 +14,8 @@ std::unordered_map<std::string, const ZORMetaObject*>& Registry() {
 }  // namespace
 
 ZORMetaObject::ZORMetaObject(const char* className, int kind, const ZORMetaObject* base,
-                             const char* typeName, const char* framework,
-                             std::size_t instanceSize, Creator creator)
+                             const char* typeName, const char* framework, std::size_t instanceSize,
+                             Creator creator)
     : className_(className),
       kind_(kind),
       base_(base),

@@ -57,7 +57,8 @@ const ZORMsgCatalog::Entries* Load(const std::string& name) {
   if (it == cache.catalogs.end()) {
     std::optional<ZORMsgCatalog::Entries> entries;
     // A name that could leave the resource directory is no catalog.
-    if (!name.empty() && name.find('/') == std::string::npos && name.find("..") == std::string::npos) {
+    if (!name.empty() && name.find('/') == std::string::npos &&
+        name.find("..") == std::string::npos) {
       std::ifstream in(cache.directory + "/" + name + ".msg", std::ios::binary);
       if (in) {
         std::ostringstream text;
@@ -84,9 +85,11 @@ ZORMsgCatalog::Entries ZORMsgCatalog::Parse(std::string_view text,
     const std::string_view line = Trim(raw);
     if (line.empty() || line.front() == '#') continue;
     const auto eq = line.find('=');
-    const std::string_view key = eq == std::string_view::npos ? std::string_view() : Trim(line.substr(0, eq));
+    const std::string_view key =
+        eq == std::string_view::npos ? std::string_view() : Trim(line.substr(0, eq));
     if (key.empty()) {
-      if (problems) problems->push_back("line " + std::to_string(lineNumber) + ": no \"key = text\"");
+      if (problems)
+        problems->push_back("line " + std::to_string(lineNumber) + ": no \"key = text\"");
       continue;
     }
     entries.insert_or_assign(std::string(key), Unescape(Trim(line.substr(eq + 1))));
@@ -153,6 +156,10 @@ void ZORMsgCatalog::SetResourceDirectory(const std::string& directory) {
   ClearCache();
 }
 
-const std::string& ZORMsgCatalog::GetResourceDirectory() { return Cache().directory; }
+const std::string& ZORMsgCatalog::GetResourceDirectory() {
+  return Cache().directory;
+}
 
-void ZORMsgCatalog::ClearCache() { Cache().catalogs.clear(); }
+void ZORMsgCatalog::ClearCache() {
+  Cache().catalogs.clear();
+}

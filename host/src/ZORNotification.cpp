@@ -1,6 +1,8 @@
 #include "ZORNotification.h"
 
-ZORNotification::~ZORNotification() { SendObject(nullptr); }
+ZORNotification::~ZORNotification() {
+  SendObject(nullptr);
+}
 
 void ZORNotification::SendObject(ZORBaseUnknown* object) {
   if (object) object->AddRef();

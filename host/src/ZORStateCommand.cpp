@@ -51,7 +51,9 @@ void ZORStateCommand::EnterInitialState() {
   if (initial_) Enter(initial_);
 }
 
-bool ZORStateCommand::EnterFirstStateAction(ZORCallbackData) { return true; }
+bool ZORStateCommand::EnterFirstStateAction(ZORCallbackData) {
+  return true;
+}
 
 void ZORStateCommand::Enter(ZORDialogState* state) {
   current_ = state;
@@ -129,4 +131,6 @@ bool ZORStateCommand::AnalyseNotification(ZORCommand* sender, ZORNotification* n
   return false;
 }
 
-void ZORStateCommand::OnEndReached() { ZORGuiCommandStack::Instance()->CompleteCommand(this); }
+void ZORStateCommand::OnEndReached() {
+  ZORGuiCommandStack::Instance()->CompleteCommand(this);
+}

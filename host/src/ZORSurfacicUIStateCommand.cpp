@@ -47,7 +47,9 @@ ZORSurfacicUIStateCommand::ZORSurfacicUIStateCommand(ZORWENUIStateCmdInfo* info,
   if (workingPath) workingPath_ = *workingPath;
 }
 
-ZORISpecObject_var ZORSurfacicUIStateCommand::GiveMyFeature() { return myFeature_; }
+ZORISpecObject_var ZORSurfacicUIStateCommand::GiveMyFeature() {
+  return myFeature_;
+}
 
 void ZORSurfacicUIStateCommand::GiveMyFeatures(ZORListValZORISpecObject_var& features) {
   if (ZORISpecObject_var feature = GiveMyFeature()) features.Append(feature);

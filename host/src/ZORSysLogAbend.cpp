@@ -20,11 +20,15 @@ void ZORSysLogAbend(const char* text) {
   lines.emplace_back(text ? text : "");
 }
 
-const std::vector<std::string>& ZORAbendLog::Lines() { return Log(); }
+const std::vector<std::string>& ZORAbendLog::Lines() {
+  return Log();
+}
 
 bool ZORAbendLog::Contains(const std::string& text) {
   const auto& lines = Log();
   return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
-void ZORAbendLog::Clear() { Log().clear(); }
+void ZORAbendLog::Clear() {
+  Log().clear();
+}

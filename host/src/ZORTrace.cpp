@@ -38,7 +38,8 @@ void ZORTrace::Print(const std::string& line) const {
   std::string text = key_ + ": " + line;
   if (output_ == "STDERR") std::fprintf(stderr, "%s\n", text.c_str());
   auto& written = State().written;
-  if (written.size() >= kMaxWritten) written.erase(written.begin(), written.begin() + kMaxWritten / 2);
+  if (written.size() >= kMaxWritten)
+    written.erase(written.begin(), written.begin() + kMaxWritten / 2);
   written.push_back(std::move(text));
 }
 
@@ -50,8 +51,14 @@ void ZORTrace::SetOn(const std::string& key, bool on) {
   }
 }
 
-bool ZORTrace::IsOn(const std::string& key) { return State().on.count(key) > 0; }
+bool ZORTrace::IsOn(const std::string& key) {
+  return State().on.count(key) > 0;
+}
 
-const std::vector<std::string>& ZORTrace::Written() { return State().written; }
+const std::vector<std::string>& ZORTrace::Written() {
+  return State().written;
+}
 
-void ZORTrace::ClearWritten() { State().written.clear(); }
+void ZORTrace::ClearWritten() {
+  State().written.clear();
+}

@@ -26,4 +26,6 @@ void ZORTransaction::End() {
   }
 }
 
-std::size_t ZORTransaction::PendingCount() { return Pending().size(); }
+std::size_t ZORTransaction::PendingCount() {
+  return Pending().size();
+}

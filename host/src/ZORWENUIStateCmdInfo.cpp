@@ -22,4 +22,6 @@ void ZORWENUIStateCmdInfo::SetDefaults(int creationOutsideTAV, int shapeFeatureM
   TheDefaults() = {creationOutsideTAV ? 1 : 0, shapeFeatureMode};
 }
 
-int ZORWENUIStateCmdInfo::GetDefaultShapeFeatureMode() { return TheDefaults().shapeFeatureMode; }
+int ZORWENUIStateCmdInfo::GetDefaultShapeFeatureMode() {
+  return TheDefaults().shapeFeatureMode;
+}

@@ -17,7 +17,9 @@ constexpr std::size_t kMaxLines = 10000;
 
 }  // namespace
 
-bool ZORWenJournaling::TstIsJournalActif() { return TheJournal().active; }
+bool ZORWenJournaling::TstIsJournalActif() {
+  return TheJournal().active;
+}
 
 void ZORWenJournaling::LogAOuvrir() {
   Journal& j = TheJournal();
@@ -26,7 +28,9 @@ void ZORWenJournaling::LogAOuvrir() {
   Log("-- journal opened");
 }
 
-bool ZORWenJournaling::IsLogOpen() { return TheJournal().open; }
+bool ZORWenJournaling::IsLogOpen() {
+  return TheJournal().open;
+}
 
 void ZORWenJournaling::Log(const std::string& line) {
   auto& lines = TheJournal().lines;
@@ -34,8 +38,14 @@ void ZORWenJournaling::Log(const std::string& line) {
   lines.push_back(line);
 }
 
-void ZORWenJournaling::SetActive(bool active) { TheJournal().active = active; }
+void ZORWenJournaling::SetActive(bool active) {
+  TheJournal().active = active;
+}
 
-const std::vector<std::string>& ZORWenJournaling::Lines() { return TheJournal().lines; }
+const std::vector<std::string>& ZORWenJournaling::Lines() {
+  return TheJournal().lines;
+}
 
-void ZORWenJournaling::Reset() { TheJournal() = Journal(); }
+void ZORWenJournaling::Reset() {
+  TheJournal() = Journal();
+}

@@ -45,9 +45,11 @@ TEST(Catalog, BuildsMessagesFromFilesWithDefaults) {
                                         command, 1),
             "Error in Point Definition");
   EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "Missing"), "");
-  EXPECT_EQ(ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "Missing", command, 1, "Default {1}"),
-            "Default Point Definition");
-  EXPECT_EQ(ZORMsgCatalog::BuildMessage("NoSuchCatalog", "Key", nullptr, 0, "fallback"), "fallback");
+  EXPECT_EQ(
+      ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "Missing", command, 1, "Default {1}"),
+      "Default Point Definition");
+  EXPECT_EQ(ZORMsgCatalog::BuildMessage("NoSuchCatalog", "Key", nullptr, 0, "fallback"),
+            "fallback");
   EXPECT_TRUE(ZORMsgCatalog::CatalogExists("ZORGuiInternalError"));
   EXPECT_FALSE(ZORMsgCatalog::CatalogExists("NoSuchCatalog"));
   EXPECT_TRUE(ZORMsgCatalog::HasKey("ZORGuiInternalError", "ZORGuiInternalError.Title"));

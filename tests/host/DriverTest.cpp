@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "ZORApplicationFrame.h"
+#include "ZORDialogAgent.h"
 #include "ZORDlgDialog.h"
 #include "ZORDlgNotify.h"
 #include "ZORDlgPushButton.h"
 #include "ZORDriver.h"
 #include "ZORFeature.h"
 #include "ZORFeatureTypeRegistry.h"
-#include "ZORApplicationFrame.h"
-#include "ZORDialogAgent.h"
 #include "ZORStateCancelNotification.h"
 #include "ZORSurfacicUIStateCommand.h"
 
@@ -45,8 +45,10 @@ class LineCommand : public ZORSurfacicUIStateCommand {
     askAgent_->AcceptOnNotify(ask_, ask_->GetPushBActivateNotification());
     AddAgent(state, swapAgent_);
     AddAgent(state, askAgent_);
-    AddTransition(state, state, IsOutputSetCondition(swapAgent_), Action(&LineCommand::Swap, nullptr));
-    AddTransition(state, state, IsOutputSetCondition(askAgent_), Action(&LineCommand::Ask, nullptr));
+    AddTransition(state, state, IsOutputSetCondition(swapAgent_),
+                  Action(&LineCommand::Swap, nullptr));
+    AddTransition(state, state, IsOutputSetCondition(askAgent_),
+                  Action(&LineCommand::Ask, nullptr));
   }
 
   int Cancel(ZORCommand* caller, ZORNotification* notification) override {
@@ -65,7 +67,8 @@ class LineCommand : public ZORSurfacicUIStateCommand {
   }
 
   bool Ask(ZORCallbackData) {
-    auto* box = new ZORDlgNotify(ZORApplicationFrame::GetFrame()->GetMainWindow(), "Notify", 0x08100000);
+    auto* box =
+        new ZORDlgNotify(ZORApplicationFrame::GetFrame()->GetMainWindow(), "Notify", 0x08100000);
     answer = box->DisplayBlocked("Keep going?", "Line");
     box->RequestDelayedDestruction();
     return true;
@@ -84,7 +87,8 @@ class LineCommand : public ZORSurfacicUIStateCommand {
 class Driver : public ::testing::Test {
  protected:
   ZORGuiCommandStack::Creator Line(ZORFeature* start, ZORFeature* end, const char* name = "Line") {
-    return [this, start, end, name] { return new LineCommand(session.Document(), start, end, name); };
+    return
+        [this, start, end, name] { return new LineCommand(session.Document(), start, end, name); };
   }
 
   Driver() {

@@ -31,7 +31,8 @@ TEST(Editor, SessionsMakeTheirEditorCurrentAndItsSetsStartEmpty) {
     ASSERT_EQ(editor, &session.Editor());
     ZORFeature_var point = session.Document().CreatePoint(1, 1, 1, session.Document().GetPart());
     EXPECT_EQ(editor->SetActiveObject(point.get()), S_OK);
-    EXPECT_EQ(editor->GetActiveObjectPath().GetLeaf().get(), static_cast<ZORBaseUnknown*>(point.get()));
+    EXPECT_EQ(editor->GetActiveObjectPath().GetLeaf().get(),
+              static_cast<ZORBaseUnknown*>(point.get()));
     auto stranger = ZORMake<ZORISO>();  // not in the document
     EXPECT_EQ(editor->SetActiveObject(stranger.get()), E_FAIL);
 

@@ -128,7 +128,7 @@ TEST_F(Errors, FaultGateRaisesInsideProtectionAndFailsOutside) {
   EXPECT_FALSE(service());  // the 2nd call, outside any protected section, fails
   EXPECT_TRUE(ZORFaultGate::Fired());
   EXPECT_STREQ(ZORFaultGate::FiredService(), "TestService");
-  EXPECT_TRUE(service());   // once only
+  EXPECT_TRUE(service());  // once only
 
   ZORFaultGate::Arm(1);
   ZORException* caught = ZORProtect([&] { service(); });

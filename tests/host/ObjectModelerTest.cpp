@@ -57,8 +57,8 @@ class ObjectModeler : public ::testing::Test {
     extensionsCreated = 0;
     ZORFillDictionary({"TestColourExt", "ZORITestColour", ZORITestColour::ClassIID(), "TestSquare",
                        &ZORExtensionCreator<TestColourExt>});
-    ZORFillDictionary({"TestLiarExt", "ZORITestMissing", ZORITestMissing::ClassIID(),
-                       "Painted", &ZORExtensionCreator<TestLiarExt>});
+    ZORFillDictionary({"TestLiarExt", "ZORITestMissing", ZORITestMissing::ClassIID(), "Painted",
+                       &ZORExtensionCreator<TestLiarExt>});
   }
   void TearDown() override {
     ZORRemoveFromDictionary("TestColourExt");

@@ -75,8 +75,10 @@ class TestCommand : public ZORStateCommand {
                   Action(&TestCommand::Log, ZORIntData(1)));
     AddTransition(state1, state1, ZOROrCondition(next, IsOutputSetCondition(backAgent_)),
                   Action(&TestCommand::Log, ZORIntData(2)));
-    AddTransition(state2, state1, IsOutputSetCondition(backAgent_), Action(&TestCommand::Hold, nullptr));
-    AddTransition(state2, nullptr, IsOutputSetCondition(finishAgent_), Action(&TestCommand::Log, ZORIntData(3)));
+    AddTransition(state2, state1, IsOutputSetCondition(backAgent_),
+                  Action(&TestCommand::Hold, nullptr));
+    AddTransition(state2, nullptr, IsOutputSetCondition(finishAgent_),
+                  Action(&TestCommand::Log, ZORIntData(3)));
   }
 
   bool EnterFirstStateAction(ZORCallbackData data) override {
@@ -202,10 +204,10 @@ TEST_F(StateCommands, ACommandRunOverAnotherDeactivatesItAndResumesIt) {
   stack.CancelCommand(over);
   EXPECT_EQ(stack.GetCurrentCommand(), below);
   EXPECT_TRUE(below->IsActive());
-  EXPECT_EQ(journal, (std::vector<std::string>{"below activate 0", "below first state",
-                                               "below desactivate", "over activate 0",
-                                               "over first state", "over cancel 1",
-                                               "below activate 1"}));
+  EXPECT_EQ(journal,
+            (std::vector<std::string>{"below activate 0", "below first state", "below desactivate",
+                                      "over activate 0", "over first state", "over cancel 1",
+                                      "below activate 1"}));
 }
 
 TEST_F(StateCommands, ExclusiveCommandsCancelWhatRuns) {
@@ -258,11 +260,13 @@ TEST(DialogAgents, FiltersRefuseValuesAndReArmingClearsThem) {
   auto agent = ZORMake<ZORDialogAgent>("_Agent");
   auto value = ZORMake<PushNotification>();
   bool accept = false;
-  agent->SetFilter([&](ZORDialogAgent* a, ZORCallbackData data) {
-    EXPECT_EQ(a, agent.get());
-    EXPECT_EQ(ZORDataInt(data), 5);
-    return accept;
-  }, ZORIntData(5));
+  agent->SetFilter(
+      [&](ZORDialogAgent* a, ZORCallbackData data) {
+        EXPECT_EQ(a, agent.get());
+        EXPECT_EQ(ZORDataInt(data), 5);
+        return accept;
+      },
+      ZORIntData(5));
   EXPECT_FALSE(agent->TryValue(value.get()));
   EXPECT_FALSE(agent->IsOutputSet());
   accept = true;
@@ -285,12 +289,14 @@ TEST(Notifications, TravelUpTheChainToTheFirstCommandThatAnalysesThem) {
                       std::to_string(ZORDataInt(data)));
     };
   };
-  ZORCallback topCb = top->AddAnalyseNotificationCB(leaf.get(), leaf->GetNotification(), record("top"), ZORIntData(1));
+  ZORCallback topCb = top->AddAnalyseNotificationCB(leaf.get(), leaf->GetNotification(),
+                                                    record("top"), ZORIntData(1));
   leaf->Click();
   EXPECT_EQ(calls, (std::vector<std::string>{"top:Leaf:1"}));
 
   // A subscription nearer the sender takes it first; class subscriptions match subclasses.
-  ZORCallback middleCb = middle->AddAnalyseNotificationCB(nullptr, "ZORNotification", record("middle"), ZORIntData(2));
+  ZORCallback middleCb =
+      middle->AddAnalyseNotificationCB(nullptr, "ZORNotification", record("middle"), ZORIntData(2));
   leaf->Click();
   EXPECT_EQ(calls.back(), "middle:Leaf:2");
   EXPECT_EQ(calls.size(), 2u);

@@ -27,7 +27,8 @@ TEST(Transaction, ObjectsHandedOverLiveUntilTheTransactionEnds) {
   auto* kept = new TestNotification("kept");
   ZORVar<TestNotification> holder(kept);
   ZORCleaner::DeleteOnTransactionEnd(kept);
-  ZORCleaner::DeleteOnTransactionEnd(new TestNotification("first", new TestNotification("chained")));
+  ZORCleaner::DeleteOnTransactionEnd(
+      new TestNotification("first", new TestNotification("chained")));
   ZORCleaner::DeleteOnTransactionEnd(nullptr);
   EXPECT_EQ(ZORTransaction::PendingCount(), 2u);
   EXPECT_TRUE(destroyed.empty());

@@ -2,11 +2,11 @@
 // A resource directory of the test's own, with catalogs written by the test; the host's
 // resource directory is put back when it goes.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "ZORMsgCatalog.h"
 

@@ -27,7 +27,8 @@ class NLSMessage : public ::testing::Test {
                     "Outer.Title = Point Definition\n"
                     "Outer.ERR_1.Request = Cannot create {1}\n"
                     "Outer.ERR_1.Diagnostic = {1} lies on {2}\n");
-    resources.Write("InnerCommand", "Inner.ERR_2.Title = Own title\nInner.ERR_2.Message = Whole {1}\n");
+    resources.Write("InnerCommand",
+                    "Inner.ERR_2.Title = Own title\nInner.ERR_2.Message = Whole {1}\n");
     // The inner agent's base class has resources too: deeper levels are searched.
     resources.Write("ZORDialogAgent", "Inner.ERR_3.Diagnostic = From the base class\n");
     inner->SetFather(outer.get());
@@ -42,7 +43,7 @@ TEST_F(NLSMessage, KeysAreFoundInTheFathersResourcesWithTheirParameters) {
   ZORListValZORUnicodeString params{"Point.1", "Plane.2"};
   ASSERT_EQ(message.Build(inner.get(), "ERR_1", &params), S_OK);
   EXPECT_EQ(message.GetTitle(), "Error in Point Definition");  // from the father's "Title"
-  EXPECT_EQ(message.GetRequest(), "Cannot create {1}");     // requests take no parameters
+  EXPECT_EQ(message.GetRequest(), "Cannot create {1}");        // requests take no parameters
   EXPECT_EQ(message.GetDiagnostic(), "Point.1 lies on Plane.2");
   EXPECT_EQ(message.GetMessage(), "Cannot create {1}\nPoint.1 lies on Plane.2");
   EXPECT_TRUE(message.GetShortHelp().IsEmpty());

@@ -87,11 +87,13 @@ TEST_F(StateCommandLifecycle, RecordLevelIsReadWithItsWarningBelowFourteen) {
     auto command = ZORVar<TinyCommand>::Adopt(new TinyCommand());
     return command->GetRecordToolLevel();
   };
-  EXPECT_EQ(levelFor([] { ZORSurfacicUIRecordServices::SetStoredLevel("SurfacicRecordLevel", 12); }), 12);
+  EXPECT_EQ(
+      levelFor([] { ZORSurfacicUIRecordServices::SetStoredLevel("SurfacicRecordLevel", 12); }), 12);
   ASSERT_EQ(ZORSurfacicUIRecordServices::GetRecordedWarnings().size(), 1u);
   EXPECT_EQ(ZORSurfacicUIRecordServices::GetRecordedWarnings()[0].text, "R14 Warning diagnosis");
 
-  EXPECT_EQ(levelFor([] { ZORSurfacicUIRecordServices::SetStoredLevel("SurfacicRecordLevel", 20); }), 20);
+  EXPECT_EQ(
+      levelFor([] { ZORSurfacicUIRecordServices::SetStoredLevel("SurfacicRecordLevel", 20); }), 20);
   EXPECT_TRUE(ZORSurfacicUIRecordServices::GetRecordedWarnings().empty());
 
   EXPECT_EQ(levelFor([] { ZORSurfacicUIRecordServices::SetStoreReadable(false); }), 14);

@@ -30,7 +30,8 @@ int ZORRunBuiltinSession(std::FILE* out) {
   const std::string before = driver.DumpDocument();
 
   transcript.Step("Start the point creation command");
-  if (!Expect(SUCCEEDED(driver.StartByName("ExamplePointCommand")), "the command did not start", out)) {
+  if (!Expect(SUCCEEDED(driver.StartByName("ExamplePointCommand")), "the command did not start",
+              out)) {
     return 1;
   }
   transcript.Screen();
@@ -43,7 +44,8 @@ int ZORRunBuiltinSession(std::FILE* out) {
   transcript.Screen();
 
   transcript.Step("Run the point edition over it, on Point.1, and move the point along X");
-  if (!Expect(SUCCEEDED(driver.StartByName("ExamplePointEdition")), "the edition did not start", out)) {
+  if (!Expect(SUCCEEDED(driver.StartByName("ExamplePointEdition")), "the edition did not start",
+              out)) {
     return 1;
   }
   driver.Click("PointPanel/MoveX");
@@ -61,6 +63,7 @@ int ZORRunBuiltinSession(std::FILE* out) {
 
   const bool restored = driver.DumpDocument() == before;
   Expect(restored, "the document was not given back as it was", out);
-  std::fprintf(out, "\n%s\n", restored ? "Session ended: the document is as it was." : "Session failed.");
+  std::fprintf(out, "\n%s\n",
+               restored ? "Session ended: the document is as it was." : "Session failed.");
   return restored ? 0 : 1;
 }

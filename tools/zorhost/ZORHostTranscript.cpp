@@ -20,7 +20,9 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
-void ZORHostTranscript::Print(const std::string& text) { std::fputs(text.c_str(), out_); }
+void ZORHostTranscript::Print(const std::string& text) {
+  std::fputs(text.c_str(), out_);
+}
 
 void ZORHostTranscript::Step(const std::string& what) {
   Print("\n" + std::to_string(++steps_) + ". " + what + "\n");
@@ -39,4 +41,6 @@ void ZORHostTranscript::Screen() {
   Print(panels.empty() ? "   no panel open\n" : "   open panels:\n" + Indent(panels, "     "));
 }
 
-void ZORHostTranscript::Document() { Print("   document:\n" + Indent(driver_.DumpDocument(), "     ")); }
+void ZORHostTranscript::Document() {
+  Print("   document:\n" + Indent(driver_.DumpDocument(), "     "));
+}

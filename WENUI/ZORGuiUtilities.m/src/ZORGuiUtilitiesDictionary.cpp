@@ -7,7 +7,9 @@
 
 namespace {
 
-std::vector<ZORDictionaryEntry> LibraryEntries() { return {}; }
+std::vector<ZORDictionaryEntry> LibraryEntries() {
+  return {};
+}
 
 struct DictionaryRegistration {
   DictionaryRegistration() {

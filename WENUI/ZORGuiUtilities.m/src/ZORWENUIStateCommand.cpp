@@ -9,8 +9,8 @@
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORGuiNLSMessage.h"
-#include "ZORIModelEvents.h"
 #include "ZORIDescendants.h"
+#include "ZORIModelEvents.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENTool.h"
 #include "ZORMecModServices.h"
@@ -304,11 +304,17 @@ int ZORWENUIStateCommand::CheckOrientations() {
   return 0;
 }
 
-ZORWENMSManager* ZORWENUIStateCommand::GetManager() { return manager_; }
+ZORWENMSManager* ZORWENUIStateCommand::GetManager() {
+  return manager_;
+}
 
-void ZORWENUIStateCommand::SetInactivationOnUpdate(unsigned char on) { inactivationOnUpdate_ = on; }
+void ZORWENUIStateCommand::SetInactivationOnUpdate(unsigned char on) {
+  inactivationOnUpdate_ = on;
+}
 
-HRESULT ZORWENUIStateCommand::UpdateVisu3D(const ZORISpecObject_var&, int) { return S_OK; }
+HRESULT ZORWENUIStateCommand::UpdateVisu3D(const ZORISpecObject_var&, int) {
+  return S_OK;
+}
 
 // --- current feature bookkeeping ---
 
