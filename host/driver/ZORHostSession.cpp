@@ -2,6 +2,8 @@
 
 #include "ZORApplicationFrame.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORGmoInputDescriptionSwitch.h"
+#include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORNotifyAnswers.h"
 #include "ZORShownMessageJournal.h"
@@ -49,4 +51,6 @@ void ZORHostSession::ResetHost() {
   ZORSurfacicUIRecordServices::ResetStore();
   ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
   ZORWenJournaling::Reset();
+  ZORGmoInputDescriptionSwitch::SetCurrentEditedFeature(nullptr);
+  ZORGuiBasicUtilitiesServices::SetWorkingPath(ZORPathElement());
 }

@@ -35,6 +35,18 @@ class ZORDocument {
   // A point feature from coordinates, under `father` when given.
   ZORFeature_var CreatePoint(double x, double y, double z, ZORFeature* father = nullptr);
 
+  // A BRep feature designating the result of `support` (what a pick of it makes), fatherless.
+  ZORFeature_var CreateBRep(ZORFeature* support);
+  // A knowledge parameter named `name` of `magnitude` ("Longueur"), fatherless.
+  ZORFeature_var CreateParameter(const std::string& name, const std::string& magnitude,
+                                 double value);
+
+  // A copy of `source` (a feature of any document) in this document, nobody's child: its type,
+  // values, visual properties, attributes and activity; with `withInputs`, its inputs too when
+  // `source` is a feature of this document, and then its result while it is up to date. Null for
+  // a container, a part or a multi-selection feature.
+  ZORFeature_var Duplicate(const ZORFeature& source, bool withInputs);
+
   // The features in the document (the part included), in creation order.
   std::vector<ZORFeature*> GetFeatures() const;
   // The tools: the part's children, in order.
@@ -60,8 +72,9 @@ class ZORDocument {
   bool HasMark(int mark) const { return marks_.count(mark) != 0; }
 
   // One line per feature, indented by depth: name, [type], inputs, values, then the states
-  // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n) and the
-  // result. Fatherless features follow under "Unattached".
+  // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n, inactive,
+  // contextual, private, group-input), attributes (attr=Name), links (Role:Name), the entries of
+  // a multi-selection, and the result. Fatherless features follow under "Unattached".
   std::string Dump() const;
   static std::string DumpLine(const ZORFeature& feature);
 
@@ -78,6 +91,8 @@ class ZORDocument {
   // Lets go of the features that left the document.
   void DropRemoved();
   void RebuildUsers();
+  // Lets go of the references between features that can make cycles (owners, links).
+  static void DropCrossLinks(ZORFeatureState& state);
   void DumpTree(const ZORFeature& feature, int depth, std::string& out) const;
 
   std::string name_;

@@ -7,6 +7,7 @@
 // The document creates features (ZORDocument::CreateFeature); the host-side operations below
 // are for the host's services, the driver and tests.
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -16,20 +17,44 @@
 #include "ZORFeatureState.h"
 #include "ZORFeatureType.h"
 #include "ZORIBasicTool.h"
+#include "ZORICkeParm.h"
 #include "ZORIDescendants.h"
+#include "ZORIGeometricalElement.h"
 #include "ZORIGraphicProperties.h"
 #include "ZORILineicGraphicProperties.h"
+#include "ZORIMechanicalFeature.h"
+#include "ZORIMechanicalProperties.h"
 #include "ZORIMeshGraphicProperties.h"
+#include "ZORIMfBRep.h"
+#include "ZORIMfBiDimResult.h"
 #include "ZORIMfLine.h"
+#include "ZORIMfMonoDimResult.h"
 #include "ZORIMfPlane.h"
 #include "ZORIMfPoint.h"
+#include "ZORIMfZeroDimResult.h"
+#include "ZORIMmiContextualManager.h"
 #include "ZORIModelEvents.h"
+#include "ZORINavigateObject.h"
 #include "ZORIPathAccess.h"
 #include "ZORIPointGraphicProperties.h"
 #include "ZORIPrtContainer.h"
+#include "ZORIPrtManagement.h"
+#include "ZORIRedrawEvent.h"
+#include "ZORISpecAttrAccess.h"
 #include "ZORISpecObject.h"
+#include "ZORISpecScan.h"
 #include "ZORIUpdateError.h"
 #include "ZORIVisProperties.h"
+#include "ZORIWENAffinity.h"
+#include "ZORIWENFactory.h"
+#include "ZORIWENMultiSel.h"
+#include "ZORIWENMultiSelAccess.h"
+#include "ZORIWENMultiSelFactory.h"
+#include "ZORIWENProject.h"
+#include "ZORIWENRotate.h"
+#include "ZORIWENTool.h"
+#include "ZORIWENTranslate.h"
+#include "ZORMultiSelModel.h"
 
 class ZORDocument;
 
@@ -52,7 +77,30 @@ class ZORFeature : public virtual ZORBaseUnknown,
                    private ZORIPathAccess,
                    private ZORIMfPoint,
                    private ZORIMfLine,
-                   private ZORIMfPlane {
+                   private ZORIMfPlane,
+                   private ZORIWENMultiSel,
+                   private ZORIWENMultiSelAccess,
+                   private ZORIWENMultiSelFactory,
+                   private ZORIWENFactory,
+                   private ZORIWENTool,
+                   private ZORISpecAttrAccess,
+                   private ZORISpecScan,
+                   private ZORIWENTranslate,
+                   private ZORIWENRotate,
+                   private ZORIWENProject,
+                   private ZORIWENAffinity,
+                   private ZORICkeParm,
+                   private ZORIMechanicalFeature,
+                   private ZORIMechanicalProperties,
+                   private ZORIMfBRep,
+                   private ZORIGeometricalElement,
+                   private ZORIMfZeroDimResult,
+                   private ZORIMfMonoDimResult,
+                   private ZORIMfBiDimResult,
+                   private ZORINavigateObject,
+                   private ZORIMmiContextualManager,
+                   private ZORIRedrawEvent,
+                   private ZORIPrtManagement {
   ZOR_DECLARE_CLASS(ZORFeature, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
 
   ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial);
@@ -89,6 +137,14 @@ class ZORFeature : public virtual ZORBaseUnknown,
   std::vector<ZORFeature*> GetUsers() const;
   // Whether this feature is `other` or is an input of it, directly or through other inputs.
   bool IsUsedBy(const ZORFeature& other) const;
+
+  // The features this one holds by a link under `role` (ZORISpecAttrAccess::LinkTo).
+  std::vector<ZORFeature*> GetLinkedFeatures(const std::string& role) const;
+  // The features holding this one by a link, in creation order.
+  std::vector<ZORFeature*> GetLinkOwners() const;
+  bool IsGroupInput() const { return state_.groupInput; }
+  void SetGroupInput() { state_.groupInput = true; }
+  int GetRedrawCount() const { return redraws_; }
 
   ZORBody_var GetResultBody() const { return state_.body; }
   bool IsInError() const { return static_cast<bool>(state_.error); }
@@ -144,15 +200,117 @@ class ZORFeature : public virtual ZORBaseUnknown,
   HRESULT Dispatch(ZORModelEvent* event) override;
   HRESULT GetPathElement(ZORPathElement& path) override;
 
+  // --- ZORIWENMultiSel (see ZORMultiSelModel) ---
+  HRESULT GetInputList(ZORListValZORISpecObject_var& inputs, int index) override;
+  HRESULT GetInputListSize(int& size, int index) override;
+  HRESULT Declare(const ZORISpecObject_var& input, int index) override;
+  HRESULT RemoveInput(const ZORISpecObject_var& input, int index) override;
+  HRESULT RemoveAllInputs(int index) override;
+  HRESULT ReplaceInput(const ZORISpecObject_var& oldInput, const ZORISpecObject_var& newInput,
+                       int index) override;
+  HRESULT RefElementChanged() override;
+  HRESULT SetDeleteTempChildren(const ZORISpecObject_var& feature) override;
+  HRESULT DeleteTempChildren() override;
+  HRESULT GetPreviews(std::unique_ptr<ZORRawCollint>& indices,
+                      std::unique_ptr<ZORRawCollint>& states) override;
+  HRESULT SetPreviews(const ZORRawCollint& indices, const ZORRawCollint& states) override;
+  int GetNumberOfRealFeatures() override;
+  HRESULT GetRealFeatures(ZORListValZORISpecObject_var& features) override;
+  HRESULT GetVirtualInputs(ZORListValZORISpecObject_var& inputs1,
+                           ZORListValZORISpecObject_var& inputs2) override;
+  HRESULT GetRemainingRealFeatsInitialPosition(ZORRawCollint& positions) override;
+  HRESULT GetFeaturesToRemove(ZORListValZORISpecObject_var& features) override;
+  HRESULT GetImpactedFeatures(ZORListValZORISpecObject_var& created,
+                              ZORListValZORISpecObject_var& removed) override;
+  HRESULT GetImpactedFeatures(ZORListValZORISpecObject_var& created,
+                              ZORListValZORISpecObject_var& removed,
+                              ZORListValZORISpecObject_var& modified) override;
+  HRESULT GetResults(ZORListValZORISpecObject_var& results) override;
+  HRESULT IsThereAnyFeatureManaged(bool& any) override;
+  HRESULT StartMultiSel() override;
+  HRESULT FinishMultiSel() override;
+  HRESULT CleanMultiSel() override;
+
+  // --- ZORIWENMultiSelAccess ---
+  HRESULT GetMultiSelInput(int index, ZORISpecObject_var& input) override;
+  HRESULT SetMultiSelInput(int index, const ZORISpecObject_var& input) override;
+  HRESULT GetMultiSelInputs(ZORListValZORISpecObject_var& inputs) override;
+
+  // --- ZORIWENMultiSelFactory, ZORIWENFactory (the container) ---
+  ZORIWENMultiSel_var CreateMultiSel() override;
+  ZORBaseUnknown_var GetFactoryContainer() override { return GetFeatContainer(); }
+  ZORISpecObject_var CreateFeatureOfType(const char* typeName) override;
+
+  // --- ZORIWENTool ---
+  HRESULT SetPrivate(int isPrivate) override;
+  int IsPrivate() override { return state_.privateTool; }
+
+  // --- ZORISpecAttrAccess, ZORISpecScan ---
+  ZORSpecAttrKey_var GetAttrKey(const char* name) override;
+  HRESULT AddAttribute(const char* name, int kind, int quality) override;
+  HRESULT RemoveAttribute(const char* name) override;
+  HRESULT LinkTo(const char* role, const ZORISpecObject_var& owner, const char* ownerRole) override;
+  HRESULT GetLinked(const char* role, ZORListValZORISpecObject_var& linked) override;
+  HRESULT ListPointingObjects(ZORListValZORISpecObject_var& pointing) override;
+  HRESULT ListUsers(ZORListValZORISpecObject_var& users) override;
+  HRESULT ListAncestors(ZORListValZORISpecObject_var& ancestors) override;
+
+  // --- transformations, BRep features, geometrical elements: inputs by role ---
+  ZORISpecObject_var GetElement() override { return InputSpec("Element"); }
+  ZORISpecObject_var GetDirection() override { return InputSpec("Direction"); }
+  ZORISpecObject_var GetAxis() override { return InputSpec("Axis"); }
+  ZORISpecObject_var GetSupport() override { return InputSpec("Support"); }
+  ZORISpecObject_var GetOrigin() override { return InputSpec("Origin"); }
+  ZORISpecObject_var GetDesignatedFeature() override { return InputSpec("Support"); }
+  int IsRelatedTo(const ZORBaseUnknown_var& other) override;
+  int GetBRepDimension() override { return state_.body ? state_.body->GetHighestDimension() : -1; }
+
+  // --- ZORICkeParm ---
+  ZORUnicodeString GetParmName() override { return state_.name; }
+  HRESULT Rename(const ZORUnicodeString& name) override;
+  int GetAccess() override { return state_.access; }
+  HRESULT SetAccess(int access) override;
+  ZORString GetMagnitude() override { return ZORString(state_.magnitude); }
+  double GetStoredValue() override { return GetValue("Value"); }
+  HRESULT Valuate(double value) override;
+
+  // --- ZORIMechanicalFeature, ZORIMechanicalProperties ---
+  HRESULT SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owner) override;
+  ZORISpecObject_var GetMechanicalOwner() override;
+  HRESULT Deactivate() override;
+  HRESULT Activate() override;
+  int IsInactive() override { return state_.inactive; }
+
+  // --- ZORINavigateObject, ZORIMmiContextualManager, ZORIRedrawEvent, ZORIPrtManagement ---
+  HRESULT GetChildren(ZORListValZORISpecObject_var& children) override;
+  HRESULT SetContextual(int contextual) override;
+  int IsContextual() override { return state_.contextual; }
+  ZORISpecObject_var GetContext() override;
+  HRESULT Redraw() override;
+  HRESULT SetInWorkObject(const ZORISpecObject_var& feature) override;
+  ZORISpecObject_var GetInWorkObject() override;
+
  private:
   friend class ZORDocument;
   friend class ZORUpdateEngine;
+  friend class ZORMultiSelModel;
+
+  ZORISpecObject_var InputSpec(const std::string& role) const;
+  // The input role of multi-selection list `index` (1 or 2); null when the type has none.
+  const std::string* MultiSelRole(int index) const;
+  // Whether `other` is a feature of this document that is in it.
+  bool IsPeer(const ZORFeature* other) const;
+  // Link owners index upkeep.
+  void LinkOwner(ZORFeature& owner);
+  void UnlinkOwner(ZORFeature& owner);
+  // A real feature's inputs changed: its multi-selection's indexes follow.
+  void InputsChanged();
 
   // Tree changes without checks or gate, for the checked operations and the document.
   void Attach(ZORFeature& child, std::size_t index);
   void Detach(ZORFeature& child);
   HRESULT CheckNewChild(ZORFeature* child) const;
-  void ChildrenChanged() { childIndexValid_ = false; }
+  void ChildrenChanged();
   // 1-based position of `child` among the children, 0 when it is not one of them.
   int PositionOf(const ZORFeature* child) const;
   // Users index upkeep.
@@ -173,6 +331,11 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // Child positions (0-based), rebuilt on demand after the children change.
   mutable std::unordered_map<const ZORFeature*, std::size_t> childIndex_;
   mutable bool childIndexValid_ = false;
+  // The features holding this one by a link, with how many links each.
+  std::unordered_map<ZORFeature*, int> linkOwners_;
+  // The multi-selection model, for multi-selection features only.
+  std::unique_ptr<ZORMultiSelModel> multiSel_;
+  int redraws_ = 0;
 };
 
 using ZORFeature_var = ZORVar<ZORFeature>;

@@ -9,6 +9,8 @@
 
 #include "ZORBody.h"
 #include "ZORMfErrUpdate.h"
+#include "ZORMultiSelState.h"
+#include "ZORSpecAttrKey.h"
 #include "ZORUnicodeString.h"
 #include "ZORVar.h"
 #include "ZORVisPropertiesValues.h"
@@ -17,6 +19,11 @@ class ZORFeature;
 
 struct ZORFeatureState {
   struct Input {
+    std::string role;
+    ZORVar<ZORFeature> target;
+  };
+  // Another feature held under a role (a real feature holds its picked inputs).
+  struct Link {
     std::string role;
     ZORVar<ZORFeature> target;
   };
@@ -31,4 +38,17 @@ struct ZORFeatureState {
   ZORVar<ZORMfErrUpdate> error;
   ZORBody_var body;
   bool inDocument = true;
+
+  std::vector<ZORSpecAttrKey_var> attributes;
+  std::vector<Link> links;
+  // Counted references: a document breaks what cycles these make when it goes.
+  ZORVar<ZORFeature> mechanicalOwner;
+  ZORVar<ZORFeature> inWorkObject;  // of a part
+  bool inactive = false;
+  bool contextual = false;
+  bool groupInput = false;
+  bool privateTool = false;
+  int access = 0;         // of a knowledge parameter
+  std::string magnitude;  // of a knowledge parameter ("Longueur")
+  ZORMultiSelState multiSel;
 };

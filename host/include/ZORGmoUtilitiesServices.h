@@ -1,6 +1,7 @@
 #pragma once
 // Feature services the plug-in calls by name: display name, update, up-to-date test, removal,
-// and replacement of one feature by another in the links of its users.
+// replacement of one feature by another in the links of its users, shape-body membership,
+// group inputs and the disposal of picked BRep features.
 
 #include "ZORUnicodeString.h"
 #include "ZORVar.h"
@@ -20,4 +21,11 @@ class ZORGmoUtilitiesServices {
   // move (another document, or `kept` uses the user). `mode` is not used.
   static HRESULT Replace(const ZORBaseUnknown_var& replaced, const ZORBaseUnknown_var& kept,
                          int mode = 0);
+  // Whether a shape body is among the feature's fathers (0 for a non-feature).
+  static int IsFeatureInShapeBody(const ZORBaseUnknown_var& feature);
+  // Marks the feature as an input of a group of results. E_FAIL for a non-feature.
+  static HRESULT ManageAsGroupInput(const ZORBaseUnknown_var& feature);
+  // Disposes of the BRep feature a pick made: takes it out of the model unless a feature still
+  // points to it (then S_FALSE). E_FAIL for anything but a BRep feature.
+  static HRESULT RemoveBRep(const ZORBaseUnknown_var& feature);
 };

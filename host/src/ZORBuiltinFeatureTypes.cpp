@@ -1,5 +1,7 @@
 #include "ZORBuiltinFeatureTypes.h"
 
+#include <cmath>
+
 #include "LifeCycleObject.h"
 #include "ZORFeature.h"
 #include "ZORIBasicTool.h"
@@ -19,6 +21,8 @@
 
 namespace {
 
+constexpr double kDegree = 3.14159265358979323846 / 180.0;
+
 // Below this length two points are one point, and below this sine two directions are one.
 constexpr double kLengthTolerance = 1e-6;
 constexpr double kAngleTolerance = 1e-9;
@@ -27,7 +31,10 @@ constexpr double kAngleTolerance = 1e-9;
 std::vector<IID> TreeInterfaces() {
   return {ZORISpecObject::ClassIID(),        ZORIVisProperties::ClassIID(),
           ZORIGraphicProperties::ClassIID(), ZORIModelEvents::ClassIID(),
-          ZORIPathAccess::ClassIID(),        LifeCycleObject::ClassIID()};
+          ZORIPathAccess::ClassIID(),        LifeCycleObject::ClassIID(),
+          ZORISpecAttrAccess::ClassIID(),    ZORISpecScan::ClassIID(),
+          ZORIMechanicalFeature::ClassIID(), ZORIRedrawEvent::ClassIID(),
+          ZORINavigateObject::ClassIID()};
 }
 
 std::vector<IID> With(std::vector<IID> interfaces, std::initializer_list<IID> more) {
@@ -104,9 +111,131 @@ bool ComputeIntersect(const ZORFeature& f, ZORBody_var& body, std::string& diagn
   return true;
 }
 
+// The body of `body` moved point by point through an affine map.
+template <class Map>
+ZORBody_var MapBody(const ZORBody& body, Map map) {
+  const auto& v = body.GetVertices();
+  switch (body.GetHighestDimension()) {
+    case 0:
+      return ZORBody::MakePoint(map(v[0]));
+    case 1:
+      return ZORBody::MakeSegment(map(v[0]), map(v[1]));
+    default:
+      break;
+  }
+  ZORMathPlane plane;
+  if (!body.GetPlane(plane)) return nullptr;
+  const ZORMathPoint o = map(plane.GetOrigin());
+  const ZORMathVector u = map(plane.GetOrigin() + plane.GetFirstDirection()) - o;
+  const ZORMathVector w = map(plane.GetOrigin() + plane.GetSecondDirection()) - o;
+  if (u.Cross(w).Norm() < kLengthTolerance) return nullptr;
+  return ZORBody::MakePlane(ZORMathPlane(o, u, w));
+}
+
+// The element's body, of any dimension.
+ZORBody_var ElementBody(const ZORFeature& f, std::string& diagnostic) {
+  for (int dimension = 0; dimension <= 2; ++dimension) {
+    std::string ignored;
+    ZORBody_var body = InputBody(f, "Element", dimension, ignored);
+    if (body) return body;
+  }
+  InputBody(f, "Element", -2, diagnostic);
+  return nullptr;
+}
+
+// The unit direction of a line input.
+bool InputDirection(const ZORFeature& f, const std::string& role, ZORMathLine& line,
+                    std::string& diagnostic) {
+  ZORBody_var body = InputBody(f, role, 1, diagnostic);
+  double start = 0.0, end = 0.0;
+  if (!body || !body->GetLine(line, start, end)) return false;
+  line = ZORMathLine(line.GetOrigin(), line.GetDirection().Normalized());
+  return true;
+}
+
+bool Mapped(ZORBody_var mapped, ZORBody_var& body, std::string& diagnostic) {
+  if (!mapped) {
+    diagnostic = "The transformed element is degenerate";
+    return false;
+  }
+  body = mapped;
+  return true;
+}
+
+bool ComputeTranslate(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
+  ZORBody_var element = ElementBody(f, diagnostic);
+  ZORMathLine direction;
+  if (!element || !InputDirection(f, "Direction", direction, diagnostic)) return false;
+  const ZORMathVector shift = f.GetValue("Distance") * direction.GetDirection();
+  return Mapped(MapBody(*element, [&](const ZORMathPoint& p) { return p + shift; }), body,
+                diagnostic);
+}
+
+bool ComputeRotate(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
+  ZORBody_var element = ElementBody(f, diagnostic);
+  ZORMathLine axis;
+  if (!element || !InputDirection(f, "Axis", axis, diagnostic)) return false;
+  const double angle = f.GetValue("Angle") * kDegree;
+  const ZORMathVector k = axis.GetDirection();
+  auto rotate = [&](const ZORMathPoint& p) {
+    const ZORMathPoint foot = axis.Project(p);
+    const ZORMathVector r = p - foot;
+    return foot + (std::cos(angle) * r + std::sin(angle) * k.Cross(r));
+  };
+  return Mapped(MapBody(*element, rotate), body, diagnostic);
+}
+
+bool ComputeProject(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
+  ZORBody_var element = ElementBody(f, diagnostic);
+  ZORBody_var support = element ? InputBody(f, "Support", 2, diagnostic) : nullptr;
+  if (!support) return false;
+  ZORMathPlane plane;
+  support->GetPlane(plane);
+  ZORMathLine along(plane.GetOrigin(), plane.GetNormal().Normalized());
+  if (f.GetInput("Direction") && !InputDirection(f, "Direction", along, diagnostic)) return false;
+  bool parallel = false;
+  auto project = [&](const ZORMathPoint& p) {
+    double u = 0.0, v = 0.0;
+    parallel = parallel || !plane.Intersect(ZORMathLine(p, along.GetDirection()), u, v);
+    return plane.EvalPoint(u, v);
+  };
+  ZORBody_var projected = MapBody(*element, project);
+  if (parallel) {
+    diagnostic = "The direction is parallel to the support";
+    return false;
+  }
+  return Mapped(projected, body, diagnostic);
+}
+
+bool ComputeAffinity(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
+  ZORBody_var element = ElementBody(f, diagnostic);
+  ZORBody_var origin = element ? InputBody(f, "Origin", 0, diagnostic) : nullptr;
+  if (!origin) return false;
+  const ZORMathPoint o = origin->GetVertices()[0];
+  const double rx = f.GetValue("RatioX", 1.0), ry = f.GetValue("RatioY", 1.0),
+               rz = f.GetValue("RatioZ", 1.0);
+  auto scale = [&](const ZORMathPoint& p) {
+    const ZORMathVector d = p - o;
+    return o + ZORMathVector(rx * d.GetX(), ry * d.GetY(), rz * d.GetZ());
+  };
+  return Mapped(MapBody(*element, scale), body, diagnostic);
+}
+
+// A BRep feature designates its support's result.
+bool ComputeBRep(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
+  const ZORFeature* support = f.GetInput("Support");
+  if (!support || !support->GetResultBody()) {
+    diagnostic = support ? "The support has no result" : "Input Support is missing";
+    return false;
+  }
+  body = support->GetResultBody();
+  return true;
+}
+
 ZORFeatureType::Description Tool(const char* name, const char* display, bool basic) {
   std::vector<IID> interfaces = With(TreeInterfaces(), {ZORIDescendants::ClassIID()});
   if (basic) interfaces.push_back(ZORIBasicTool::ClassIID());
+  interfaces.push_back(ZORIWENTool::ClassIID());
   return {name, display, "Tool", interfaces, {}, nullptr};
 }
 
@@ -116,14 +245,27 @@ std::vector<ZORFeatureType::Description> ZORBuiltinFeatureTypes() {
   // Geometric features aggregate the features made in their context (a point created for an
   // input of a line), hence their descendants.
   const std::vector<IID> geometric =
-      With(TreeInterfaces(), {ZORIUpdateError::ClassIID(), ZORIDescendants::ClassIID()});
+      With(TreeInterfaces(),
+           {ZORIUpdateError::ClassIID(), ZORIDescendants::ClassIID(),
+            ZORIMechanicalProperties::ClassIID(), ZORIMmiContextualManager::ClassIID()});
+  // Features made from one or two inputs can be made by the dozen from a multi-selection.
+  const std::vector<IID> multi = With(geometric, {ZORIWENMultiSelAccess::ClassIID()});
+  const std::vector<IID> transformation = With(multi, {ZORIGraphicProperties::ClassIID()});
   return {
-      {"ZORFeatCont", "Container", "", {ZORIPrtContainer::ClassIID()}, {}, nullptr},
+      {"ZORFeatCont",
+       "Container",
+       "",
+       {ZORIPrtContainer::ClassIID(), ZORIWENFactory::ClassIID(),
+        ZORIWENMultiSelFactory::ClassIID()},
+       {},
+       nullptr},
       {"MechanicalPart",
        "Part",
        "",
        {ZORISpecObject::ClassIID(), ZORIDescendants::ClassIID(), ZORIPrtPart::ClassIID(),
-        ZORIModelEvents::ClassIID(), ZORIPathAccess::ClassIID()},
+        ZORIModelEvents::ClassIID(), ZORIPathAccess::ClassIID(), ZORIPrtManagement::ClassIID(),
+        ZORISpecScan::ClassIID(), ZORINavigateObject::ClassIID(),
+        ZORIMechanicalFeature::ClassIID()},
        {},
        nullptr},
       Tool("Body", "Body", true),
@@ -132,26 +274,75 @@ std::vector<ZORFeatureType::Description> ZORBuiltinFeatureTypes() {
       {"WENPoint",
        "Point",
        "GeometricalElement3D",
-       With(geometric, {ZORIPointGraphicProperties::ClassIID(), ZORIMfPoint::ClassIID()}),
+       With(geometric, {ZORIPointGraphicProperties::ClassIID(), ZORIMfPoint::ClassIID(),
+                        ZORIMfZeroDimResult::ClassIID()}),
        {},
        ComputePoint},
       {"WENLine",
        "Line",
        "GeometricalElement3D",
-       With(geometric, {ZORILineicGraphicProperties::ClassIID(), ZORIMfLine::ClassIID()}),
+       With(multi, {ZORILineicGraphicProperties::ClassIID(), ZORIMfLine::ClassIID(),
+                    ZORIMfMonoDimResult::ClassIID()}),
        {"Start", "End"},
        ComputeLine},
       {"WENPlane",
        "Plane",
        "GeometricalElement3D",
-       With(geometric, {ZORIMeshGraphicProperties::ClassIID(), ZORIMfPlane::ClassIID()}),
+       With(multi, {ZORIMeshGraphicProperties::ClassIID(), ZORIMfPlane::ClassIID(),
+                    ZORIMfBiDimResult::ClassIID()}),
        {"Point1", "Point2", "Point3"},
        ComputePlane},
       {"WENIntersect",
        "Intersect",
        "GeometricalElement3D",
-       With(geometric, {ZORIPointGraphicProperties::ClassIID()}),
+       With(multi, {ZORIPointGraphicProperties::ClassIID(), ZORIMfZeroDimResult::ClassIID()}),
        {"Element1", "Element2"},
        ComputeIntersect},
+      {"WENTranslate",
+       "Translate",
+       "WENTransformation",
+       With(transformation, {ZORIWENTranslate::ClassIID()}),
+       {"Element", "Direction"},
+       ComputeTranslate},
+      {"WENRotate",
+       "Rotate",
+       "WENTransformation",
+       With(transformation, {ZORIWENRotate::ClassIID()}),
+       {"Element", "Axis"},
+       ComputeRotate},
+      {"WENProject",
+       "Project",
+       "WENTransformation",
+       With(transformation, {ZORIWENProject::ClassIID()}),
+       {"Element", "Support", "Direction"},
+       ComputeProject},
+      {"WENAffinity",
+       "Affinity",
+       "WENTransformation",
+       With(transformation, {ZORIWENAffinity::ClassIID()}),
+       {"Element", "Origin"},
+       ComputeAffinity},
+      {"WENTransformation", "Transformation", "GeometricalElement3D", geometric, {}, nullptr},
+      {"WENMultiSel",
+       "Multi Selection",
+       "",
+       With(TreeInterfaces(), {ZORIWENMultiSel::ClassIID(), ZORIDescendants::ClassIID(),
+                               ZORIWENTool::ClassIID(), ZORIUpdateError::ClassIID()}),
+       {},
+       nullptr},
+      {"BRepFeature",
+       "BRep",
+       "",
+       {ZORISpecObject::ClassIID(), LifeCycleObject::ClassIID(), ZORISpecAttrAccess::ClassIID(),
+        ZORISpecScan::ClassIID(), ZORIMfBRep::ClassIID(), ZORIGeometricalElement::ClassIID()},
+       {"Support"},
+       ComputeBRep},
+      {"CkeParm",
+       "Parameter",
+       "",
+       {ZORISpecObject::ClassIID(), LifeCycleObject::ClassIID(), ZORISpecAttrAccess::ClassIID(),
+        ZORICkeParm::ClassIID()},
+       {},
+       nullptr},
   };
 }

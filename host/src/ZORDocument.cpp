@@ -35,9 +35,23 @@ ZORDocument::ZORDocument(std::string name) : name_(std::move(name)) {
 }
 
 ZORDocument::~ZORDocument() {
-  // Features held elsewhere outlive the document; they must no longer reach it.
+  // Features held elsewhere outlive the document; they must no longer reach it. The references
+  // between features that may loop (a result owned by its father) are let go, while every
+  // feature is still held, so that nothing outlives its last outside holder.
+  std::vector<ZORFeature_var> held(live_.begin(), live_.end());
   for (ZORFeature* f : live_) f->document_ = nullptr;
   live_.clear();
+  for (auto& f : held) DropCrossLinks(f->state_);
+  for (auto& [mark, snapshot] : marks_) {
+    for (auto& [f, state] : snapshot.features) DropCrossLinks(state);
+  }
+}
+
+void ZORDocument::DropCrossLinks(ZORFeatureState& state) {
+  state.mechanicalOwner = nullptr;
+  state.inWorkObject = nullptr;
+  state.links.clear();
+  state.multiSel = ZORMultiSelState();
 }
 
 ZORFeature_var ZORDocument::NewFeature(const ZORFeatureType& type) {
@@ -64,6 +78,59 @@ ZORFeature_var ZORDocument::CreateFeature(const std::string& typeName, ZORFeatur
   features_.push_back(feature);
   if (father) father->Attach(*feature, father->state_.children.size());
   return feature;
+}
+
+ZORFeature_var ZORDocument::CreateBRep(ZORFeature* support) {
+  if (!support || support->document_ != this || !support->IsInDocument()) return nullptr;
+  ZORFeature_var brep = CreateFeature("BRepFeature");
+  if (!brep) return nullptr;
+  brep->state_.inputs.push_back({"Support", ZORFeature_var(support)});
+  support->LinkUser(*brep);
+  brep->state_.body = support->state_.body;
+  brep->state_.upToDate = support->state_.upToDate && support->state_.body;
+  return brep;
+}
+
+ZORFeature_var ZORDocument::CreateParameter(const std::string& name, const std::string& magnitude,
+                                            double value) {
+  if (name.empty()) return nullptr;
+  ZORFeature_var parameter = CreateFeature("CkeParm");
+  if (!parameter) return nullptr;
+  parameter->state_.name = ZORUnicodeString(name);
+  parameter->state_.magnitude = magnitude;
+  parameter->state_.values["Value"] = value;
+  return parameter;
+}
+
+ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs) {
+  // Neither the top of a document nor a multi-selection (a template of results) is copied.
+  if (source.type_ == &BuiltinType("ZORFeatCont") ||
+      source.type_ == &BuiltinType("MechanicalPart") || source.multiSel_) {
+    return nullptr;
+  }
+  ZORFeature_var copy = CreateFeature(source.type_->GetName());
+  if (!copy) return nullptr;
+  const ZORFeatureState& from = source.state_;
+  ZORFeatureState& to = copy->state_;
+  to.values = from.values;
+  to.vis = from.vis;
+  to.attributes = from.attributes;
+  to.inactive = from.inactive;
+  to.contextual = from.contextual;
+  to.access = from.access;
+  to.magnitude = from.magnitude;
+  if (!withInputs || source.document_ != this) return copy;
+  for (const auto& input : from.inputs) {
+    if (!input.target->IsInDocument()) continue;
+    to.inputs.push_back(input);
+    input.target->LinkUser(*copy);
+  }
+  // Same type, values and inputs: same result, as long as the source's is current.
+  if (from.upToDate && !from.error && to.inputs.size() == from.inputs.size()) {
+    to.body = from.body;
+    to.upToDate = true;
+  }
+  return copy;
 }
 
 ZORFeature_var ZORDocument::CreatePoint(double x, double y, double z, ZORFeature* father) {
@@ -121,9 +188,14 @@ void ZORDocument::DropRemoved() {
 }
 
 void ZORDocument::RebuildUsers() {
-  for (ZORFeature* f : live_) f->users_.clear();
+  for (ZORFeature* f : live_) {
+    f->users_.clear();
+    f->linkOwners_.clear();
+  }
   for (const auto& f : features_) {
+    if (!f->state_.inDocument) continue;
     for (auto& input : f->state_.inputs) input.target->LinkUser(*f);
+    for (auto& link : f->state_.links) link.target->LinkOwner(*f);
   }
 }
 
@@ -156,6 +228,7 @@ HRESULT ZORDocument::UndoToMark(int mark) {
     f->state_.father = nullptr;
     f->state_.children.clear();
     f->state_.inputs.clear();
+    DropCrossLinks(f->state_);
     f->state_.inDocument = false;
     f->ChildrenChanged();
   }
@@ -191,6 +264,14 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.vis.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
     line += " opacity=" + std::to_string(s.vis.GetOpacity());
   }
+  if (s.inactive) line += " inactive";
+  if (s.contextual) line += " contextual";
+  if (s.privateTool) line += " private";
+  if (s.groupInput) line += " group-input";
+  for (const auto& key : s.attributes) line += " attr=" + key->GetName();
+  for (const auto& link : s.links)
+    line += " " + link.role + ":" + link.target->GetDisplayNameText();
+  if (f.multiSel_) line += " " + f.multiSel_->Describe();
   if (s.body) line += " => " + s.body->Describe();
   return line;
 }

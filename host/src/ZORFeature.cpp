@@ -12,6 +12,9 @@
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
     : type_(&type), document_(&document), serial_(serial) {
   SetLateType(type.GetName());
+  if (type.Offers(ZORIWENMultiSel::ClassIID())) {
+    multiSel_ = std::make_unique<ZORMultiSelModel>(*this);
+  }
 }
 
 ZORFeature::~ZORFeature() {
@@ -21,6 +24,9 @@ ZORFeature::~ZORFeature() {
   }
   for (auto& input : state_.inputs) {
     if (input.target) input.target->UnlinkUser(*this);
+  }
+  for (auto& link : state_.links) {
+    if (link.target) link.target->UnlinkOwner(*this);
   }
   if (document_) document_->Forget(this);
 }
@@ -39,7 +45,13 @@ HRESULT ZORFeature::QueryInterface(const IID& iid, void** out) {
       AnswerFor<ZORISpecObject, ZORIDescendants, ZORIPrtPart, ZORIPrtContainer, ZORIBasicTool,
                 LifeCycleObject, ZORIUpdateError, ZORIVisProperties, ZORIGraphicProperties,
                 ZORIPointGraphicProperties, ZORILineicGraphicProperties, ZORIMeshGraphicProperties,
-                ZORIModelEvents, ZORIPathAccess, ZORIMfPoint, ZORIMfLine, ZORIMfPlane>(iid, out)) {
+                ZORIModelEvents, ZORIPathAccess, ZORIMfPoint, ZORIMfLine, ZORIMfPlane,
+                ZORIWENMultiSel, ZORIWENMultiSelAccess, ZORIWENMultiSelFactory, ZORIWENFactory,
+                ZORIWENTool, ZORISpecAttrAccess, ZORISpecScan, ZORIWENTranslate, ZORIWENRotate,
+                ZORIWENProject, ZORIWENAffinity, ZORICkeParm, ZORIMechanicalFeature,
+                ZORIMechanicalProperties, ZORIMfBRep, ZORIGeometricalElement, ZORIMfZeroDimResult,
+                ZORIMfMonoDimResult, ZORIMfBiDimResult, ZORINavigateObject,
+                ZORIMmiContextualManager, ZORIRedrawEvent, ZORIPrtManagement>(iid, out)) {
     return S_OK;
   }
   // What the type does not list may still come from an extension of the late type.
@@ -94,6 +106,7 @@ HRESULT ZORFeature::SetInput(const std::string& role, const ZORBaseUnknown_var& 
                      [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
   }
   MarkOutOfDate();
+  InputsChanged();
   return S_OK;
 }
 
@@ -139,7 +152,8 @@ void ZORFeature::MarkOutOfDate() {
   while (!pending.empty()) {
     ZORFeature* f = pending.back();
     pending.pop_back();
-    f->state_.upToDate = false;
+    // An inactive feature has nothing to recompute; its users still do.
+    if (!f->state_.inactive) f->state_.upToDate = false;
     for (const auto& [user, count] : f->users_) {
       if (seen.insert(user).second) pending.push_back(user);
     }
@@ -196,10 +210,29 @@ ZORIPrtPart_var ZORFeature::GetPart() {
 
 void ZORFeature::Attach(ZORFeature& child, std::size_t index) {
   index = std::min(index, state_.children.size());
+  const bool append = index == state_.children.size();
   child.state_.father = this;
   state_.children.insert(state_.children.begin() + static_cast<std::ptrdiff_t>(index),
                          ZORFeature_var(&child));
+  // Appending keeps the positions index valid, so that building a long list stays linear.
+  const bool indexValid = append && childIndexValid_;
   ChildrenChanged();
+  if (indexValid) {
+    childIndex_[&child] = index;
+    childIndexValid_ = true;
+  }
+}
+
+void ZORFeature::ChildrenChanged() {
+  childIndexValid_ = false;
+  if (multiSel_) {
+    multiSel_->ChildrenChanged();
+    multiSel_->EntriesChanged();
+  }
+}
+
+void ZORFeature::InputsChanged() {
+  if (state_.father && state_.father->multiSel_) state_.father->multiSel_->EntriesChanged();
 }
 
 void ZORFeature::Detach(ZORFeature& child) {
@@ -317,6 +350,7 @@ HRESULT ZORFeature::remove(int) {
     // Users keep their link and learn that their input is gone at their next update.
     f->MarkOutOfDate();
     for (auto& input : f->state_.inputs) input.target->UnlinkUser(*f);
+    for (auto& link : f->state_.links) link.target->UnlinkOwner(*f);
   }
   document_->DropRemoved();
   return S_OK;
@@ -434,4 +468,372 @@ HRESULT ZORFeature::Dispatch(ZORModelEvent* event) {
 HRESULT ZORFeature::GetPathElement(ZORPathElement& path) {
   path = document_ ? document_->GivePathElementFrom(ZORBaseUnknown_var(this)) : ZORPathElement();
   return path.IsSet() ? S_OK : E_FAIL;
+}
+
+// ---------------------------------------------------------------- helpers of the later interfaces
+
+ZORISpecObject_var ZORFeature::InputSpec(const std::string& role) const {
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(GetInput(role)));
+}
+
+bool ZORFeature::IsPeer(const ZORFeature* other) const {
+  return other && other->document_ == document_ && document_ && other->IsInDocument();
+}
+
+namespace {
+
+ZORISpecObject_var SpecOf(ZORFeature* feature) {
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
+}
+
+void AppendAll(ZORListValZORISpecObject_var& list, const std::vector<ZORFeature*>& features) {
+  for (ZORFeature* f : features) list.Append(SpecOf(f));
+}
+
+std::vector<ZORFeature*> BySerial(const std::unordered_map<ZORFeature*, int>& counted) {
+  std::vector<ZORFeature*> features;
+  features.reserve(counted.size());
+  for (const auto& [feature, count] : counted) features.push_back(feature);
+  std::sort(features.begin(), features.end(), [](const ZORFeature* a, const ZORFeature* b) {
+    return a->GetSerial() < b->GetSerial();
+  });
+  return features;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- ZORIWENMultiSel
+
+HRESULT ZORFeature::GetInputList(ZORListValZORISpecObject_var& inputs, int index) {
+  return multiSel_ ? multiSel_->GetInputList(inputs, index) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetInputListSize(int& size, int index) {
+  return multiSel_ ? multiSel_->GetInputListSize(size, index) : E_FAIL;
+}
+
+HRESULT ZORFeature::Declare(const ZORISpecObject_var& input, int index) {
+  return multiSel_ ? multiSel_->Declare(input, index) : E_FAIL;
+}
+
+HRESULT ZORFeature::RemoveInput(const ZORISpecObject_var& input, int index) {
+  return multiSel_ ? multiSel_->RemoveInput(input, index) : E_FAIL;
+}
+
+HRESULT ZORFeature::RemoveAllInputs(int index) {
+  return multiSel_ ? multiSel_->RemoveAllInputs(index) : E_FAIL;
+}
+
+HRESULT ZORFeature::ReplaceInput(const ZORISpecObject_var& oldInput,
+                                 const ZORISpecObject_var& newInput, int index) {
+  return multiSel_ ? multiSel_->ReplaceInput(oldInput, newInput, index) : E_FAIL;
+}
+
+HRESULT ZORFeature::RefElementChanged() {
+  return multiSel_ ? multiSel_->RefElementChanged() : E_FAIL;
+}
+
+HRESULT ZORFeature::SetDeleteTempChildren(const ZORISpecObject_var& feature) {
+  return multiSel_ ? multiSel_->SetDeleteTempChildren(feature) : E_FAIL;
+}
+
+HRESULT ZORFeature::DeleteTempChildren() {
+  return multiSel_ ? multiSel_->DeleteTempChildren() : E_FAIL;
+}
+
+HRESULT ZORFeature::GetPreviews(std::unique_ptr<ZORRawCollint>& indices,
+                                std::unique_ptr<ZORRawCollint>& states) {
+  return multiSel_ ? multiSel_->GetPreviews(indices, states) : E_FAIL;
+}
+
+HRESULT ZORFeature::SetPreviews(const ZORRawCollint& indices, const ZORRawCollint& states) {
+  return multiSel_ ? multiSel_->SetPreviews(indices, states) : E_FAIL;
+}
+
+int ZORFeature::GetNumberOfRealFeatures() {
+  return multiSel_ ? multiSel_->GetNumberOfRealFeatures() : 0;
+}
+
+HRESULT ZORFeature::GetRealFeatures(ZORListValZORISpecObject_var& features) {
+  return multiSel_ ? multiSel_->GetRealFeatures(features) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetVirtualInputs(ZORListValZORISpecObject_var& inputs1,
+                                     ZORListValZORISpecObject_var& inputs2) {
+  return multiSel_ ? multiSel_->GetVirtualInputs(inputs1, inputs2) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetRemainingRealFeatsInitialPosition(ZORRawCollint& positions) {
+  return multiSel_ ? multiSel_->GetRemainingRealFeatsInitialPosition(positions) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetFeaturesToRemove(ZORListValZORISpecObject_var& features) {
+  return multiSel_ ? multiSel_->GetFeaturesToRemove(features) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetImpactedFeatures(ZORListValZORISpecObject_var& created,
+                                        ZORListValZORISpecObject_var& removed) {
+  return multiSel_ ? multiSel_->GetImpactedFeatures(created, removed, nullptr) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetImpactedFeatures(ZORListValZORISpecObject_var& created,
+                                        ZORListValZORISpecObject_var& removed,
+                                        ZORListValZORISpecObject_var& modified) {
+  return multiSel_ ? multiSel_->GetImpactedFeatures(created, removed, &modified) : E_FAIL;
+}
+
+HRESULT ZORFeature::GetResults(ZORListValZORISpecObject_var& results) {
+  return multiSel_ ? multiSel_->GetResults(results) : E_FAIL;
+}
+
+HRESULT ZORFeature::IsThereAnyFeatureManaged(bool& any) {
+  return multiSel_ ? multiSel_->IsThereAnyFeatureManaged(any) : E_FAIL;
+}
+
+HRESULT ZORFeature::StartMultiSel() {
+  return multiSel_ ? multiSel_->Start() : E_FAIL;
+}
+
+HRESULT ZORFeature::FinishMultiSel() {
+  return multiSel_ ? multiSel_->Finish() : E_FAIL;
+}
+
+HRESULT ZORFeature::CleanMultiSel() {
+  return multiSel_ ? multiSel_->Clean() : E_FAIL;
+}
+
+// ---------------------------------------------------------------- ZORIWENMultiSelAccess
+
+const std::string* ZORFeature::MultiSelRole(int index) const {
+  const auto& roles = type_->GetInputRoles();
+  if (index < 1 || index > 2 || static_cast<std::size_t>(index) > roles.size()) return nullptr;
+  return &roles[static_cast<std::size_t>(index - 1)];
+}
+
+HRESULT ZORFeature::GetMultiSelInput(int index, ZORISpecObject_var& input) {
+  const std::string* role = MultiSelRole(index);
+  if (!role || !ZORFaultGate::Pass("ZORIWENMultiSelAccess::GetMultiSelInput")) return E_FAIL;
+  input = InputSpec(*role);
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetMultiSelInput(int index, const ZORISpecObject_var& input) {
+  const std::string* role = MultiSelRole(index);
+  if (!role) return E_FAIL;
+  return SetInput(*role, ZORBaseUnknown_var(input)) == S_OK ? S_OK : E_FAIL;
+}
+
+HRESULT ZORFeature::GetMultiSelInputs(ZORListValZORISpecObject_var& inputs) {
+  if (!ZORFaultGate::Pass("ZORIWENMultiSelAccess::GetMultiSelInputs")) return E_FAIL;
+  for (const auto& input : state_.inputs) inputs.Append(SpecOf(input.target.get()));
+  return S_OK;
+}
+
+// ---------------------------------------------------------------- factories (the container)
+
+ZORIWENMultiSel_var ZORFeature::CreateMultiSel() {
+  if (!document_) return nullptr;
+  return ZORIWENMultiSel_var(document_->CreateFeature("WENMultiSel").get());
+}
+
+ZORISpecObject_var ZORFeature::CreateFeatureOfType(const char* typeName) {
+  if (!document_ || !typeName) return nullptr;
+  return SpecOf(document_->CreateFeature(typeName).get());
+}
+
+HRESULT ZORFeature::SetPrivate(int isPrivate) {
+  if (!ZORFaultGate::Pass("ZORIWENTool::SetPrivate")) return E_FAIL;
+  state_.privateTool = isPrivate != 0;
+  return S_OK;
+}
+
+// ---------------------------------------------------------------- attributes and links
+
+ZORSpecAttrKey_var ZORFeature::GetAttrKey(const char* name) {
+  if (!name) return nullptr;
+  for (const auto& key : state_.attributes) {
+    if (key->GetName() == name) return key;
+  }
+  return nullptr;
+}
+
+HRESULT ZORFeature::AddAttribute(const char* name, int kind, int quality) {
+  if (!ZORFaultGate::Pass("ZORISpecAttrAccess::AddAttribute")) return E_FAIL;
+  if (!name || !*name) return E_INVALIDARG;
+  if (GetAttrKey(name)) return S_FALSE;
+  state_.attributes.push_back(ZORMake<ZORSpecAttrKey>(name, kind, quality));
+  return S_OK;
+}
+
+HRESULT ZORFeature::RemoveAttribute(const char* name) {
+  if (!ZORFaultGate::Pass("ZORISpecAttrAccess::RemoveAttribute")) return E_FAIL;
+  const auto removed = std::erase_if(state_.attributes, [&](const ZORSpecAttrKey_var& key) {
+    return name && key->GetName() == name;
+  });
+  return removed ? S_OK : E_FAIL;
+}
+
+HRESULT ZORFeature::LinkTo(const char* role, const ZORISpecObject_var& owner, const char*) {
+  if (!ZORFaultGate::Pass("ZORISpecAttrAccess::LinkTo")) return E_FAIL;
+  ZORFeature* holder = From(owner.get());
+  if (!role || !*role || holder == this || !IsInDocument() || !IsPeer(holder)) return E_FAIL;
+  auto& links = holder->state_.links;
+  const bool linked = std::any_of(links.begin(), links.end(), [&](const auto& link) {
+    return link.role == role && link.target.get() == this;
+  });
+  if (linked) return S_OK;
+  links.push_back({role, ZORFeature_var(this)});
+  LinkOwner(*holder);
+  return S_OK;
+}
+
+std::vector<ZORFeature*> ZORFeature::GetLinkedFeatures(const std::string& role) const {
+  std::vector<ZORFeature*> linked;
+  for (const auto& link : state_.links) {
+    if (link.role == role) linked.push_back(link.target.get());
+  }
+  return linked;
+}
+
+std::vector<ZORFeature*> ZORFeature::GetLinkOwners() const {
+  return BySerial(linkOwners_);
+}
+
+HRESULT ZORFeature::GetLinked(const char* role, ZORListValZORISpecObject_var& linked) {
+  if (!role) return E_FAIL;
+  AppendAll(linked, GetLinkedFeatures(role));
+  return S_OK;
+}
+
+HRESULT ZORFeature::ListPointingObjects(ZORListValZORISpecObject_var& pointing) {
+  if (!ZORFaultGate::Pass("ZORISpecAttrAccess::ListPointingObjects")) return E_FAIL;
+  std::unordered_map<ZORFeature*, int> all = users_;
+  for (const auto& [owner, count] : linkOwners_) all[owner] += count;
+  AppendAll(pointing, BySerial(all));
+  return S_OK;
+}
+
+void ZORFeature::LinkOwner(ZORFeature& owner) {
+  ++linkOwners_[&owner];
+}
+
+void ZORFeature::UnlinkOwner(ZORFeature& owner) {
+  auto it = linkOwners_.find(&owner);
+  if (it != linkOwners_.end() && --it->second == 0) linkOwners_.erase(it);
+}
+
+// ---------------------------------------------------------------- scans
+
+HRESULT ZORFeature::ListUsers(ZORListValZORISpecObject_var& users) {
+  if (!ZORFaultGate::Pass("ZORISpecScan::ListUsers")) return E_FAIL;
+  if (state_.father) users.Append(SpecOf(state_.father));
+  AppendAll(users, GetUsers());
+  return S_OK;
+}
+
+HRESULT ZORFeature::ListAncestors(ZORListValZORISpecObject_var& ancestors) {
+  if (!ZORFaultGate::Pass("ZORISpecScan::ListAncestors")) return E_FAIL;
+  for (ZORFeature* f = this; f; f = f->state_.father) ancestors.Append(SpecOf(f));
+  return S_OK;
+}
+
+// ---------------------------------------------------------------- BRep features
+
+int ZORFeature::IsRelatedTo(const ZORBaseUnknown_var& other) {
+  ZORIMfBRep_var brep(other);
+  ZORFeature* f = From(brep.get());
+  if (!f) return 0;
+  if (f == this) return 1;
+  if (!GetInput("Support") || f->GetInput("Support") != GetInput("Support")) return 0;
+  // Two picks of one support designate the same result, or results that read the same.
+  if (state_.body == f->state_.body) return 1;
+  return state_.body && f->state_.body && state_.body->Describe() == f->state_.body->Describe();
+}
+
+// ---------------------------------------------------------------- knowledge parameters
+
+HRESULT ZORFeature::Rename(const ZORUnicodeString& name) {
+  if (!ZORFaultGate::Pass("ZORICkeParm::Rename")) return E_FAIL;
+  if (name.str().empty() || state_.access == 1) return E_FAIL;
+  state_.name = name;
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetAccess(int access) {
+  state_.access = access;
+  return S_OK;
+}
+
+HRESULT ZORFeature::Valuate(double value) {
+  if (!ZORFaultGate::Pass("ZORICkeParm::Valuate")) return E_FAIL;
+  if (state_.access == 1) return E_FAIL;
+  SetValue("Value", value);
+  return S_OK;
+}
+
+// ---------------------------------------------------------------- mechanical model
+
+HRESULT ZORFeature::SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owner) {
+  if (!ZORFaultGate::Pass("ZORIMechanicalFeature::SetMechanicalOwner")) return E_FAIL;
+  ZORFeature* f = From(owner.get());
+  if (owner && (f == this || !IsPeer(f))) return E_FAIL;
+  state_.mechanicalOwner = f;
+  return S_OK;
+}
+
+ZORISpecObject_var ZORFeature::GetMechanicalOwner() {
+  return SpecOf(state_.mechanicalOwner.get());
+}
+
+HRESULT ZORFeature::Deactivate() {
+  if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Deactivate")) return E_FAIL;
+  if (state_.inactive) return S_OK;
+  MarkOutOfDate();  // the users first, while this one still counts as active
+  state_.inactive = true;
+  state_.body = nullptr;
+  state_.error = nullptr;
+  state_.upToDate = true;
+  return S_OK;
+}
+
+HRESULT ZORFeature::Activate() {
+  if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Activate")) return E_FAIL;
+  if (!state_.inactive) return S_OK;
+  state_.inactive = false;
+  MarkOutOfDate();
+  return S_OK;
+}
+
+// ---------------------------------------------------------------- navigation, context, redraw
+
+HRESULT ZORFeature::GetChildren(ZORListValZORISpecObject_var& children) {
+  GetDirectChildren(children);
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetContextual(int contextual) {
+  state_.contextual = contextual != 0;
+  return S_OK;
+}
+
+ZORISpecObject_var ZORFeature::GetContext() {
+  return state_.contextual ? SpecOf(state_.father) : nullptr;
+}
+
+HRESULT ZORFeature::Redraw() {
+  if (!ZORFaultGate::Pass("ZORIRedrawEvent::Redraw")) return E_FAIL;
+  ++redraws_;
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetInWorkObject(const ZORISpecObject_var& feature) {
+  if (!ZORFaultGate::Pass("ZORIPrtManagement::SetInWorkObject")) return E_FAIL;
+  ZORFeature* f = From(feature.get());
+  if (feature && !IsPeer(f)) return E_FAIL;
+  state_.inWorkObject = f;
+  return S_OK;
+}
+
+ZORISpecObject_var ZORFeature::GetInWorkObject() {
+  return SpecOf(state_.inWorkObject.get());
 }

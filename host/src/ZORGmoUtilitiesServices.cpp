@@ -3,6 +3,7 @@
 #include "LifeCycleObject.h"
 #include "ZORFaultGate.h"
 #include "ZORFeature.h"
+#include "ZORFeatureTypeRegistry.h"
 #include "ZORISpecObject.h"
 
 ZORUnicodeString ZORGmoUtilitiesServices::GetSpecDisplayName(const ZORBaseUnknown_var& feature) {
@@ -43,4 +44,33 @@ HRESULT ZORGmoUtilitiesServices::Replace(const ZORBaseUnknown_var& replaced,
     }
   }
   return result;
+}
+
+int ZORGmoUtilitiesServices::IsFeatureInShapeBody(const ZORBaseUnknown_var& feature) {
+  ZORFeature* f = ZORFeature::From(feature.get());
+  for (ZORFeature* up = f ? f->GetFatherFeature() : nullptr; up; up = up->GetFatherFeature()) {
+    if (ZORFeatureTypeRegistry::Get().IsSubTypeOf(up->GetFeatureType().GetName(), "ShapeBody")) {
+      return 1;
+    }
+  }
+  return 0;
+}
+
+HRESULT ZORGmoUtilitiesServices::ManageAsGroupInput(const ZORBaseUnknown_var& feature) {
+  if (!ZORFaultGate::Pass("ZORGmoUtilitiesServices::ManageAsGroupInput")) return E_FAIL;
+  ZORFeature* f = ZORFeature::From(feature.get());
+  if (!f) return E_FAIL;
+  f->SetGroupInput();
+  return S_OK;
+}
+
+HRESULT ZORGmoUtilitiesServices::RemoveBRep(const ZORBaseUnknown_var& feature) {
+  if (!ZORFaultGate::Pass("ZORGmoUtilitiesServices::RemoveBRep")) return E_FAIL;
+  ZORIMfBRep_var brep(feature);
+  ZORISpecAttrAccess_var attributes(feature);
+  if (!brep || !attributes) return E_FAIL;
+  ZORListValZORISpecObject_var pointing;
+  if (FAILED(attributes->ListPointingObjects(pointing))) return E_FAIL;
+  if (!pointing.IsEmpty()) return S_FALSE;
+  return Remove(feature);
 }

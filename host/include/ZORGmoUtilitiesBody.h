@@ -1,0 +1,24 @@
+#pragma once
+// Services on the geometric result of a feature.
+
+#include "ZORBody.h"
+
+class ZORGmoUtilitiesBody {
+ public:
+  // Geometry types of GetGeometryType.
+  static constexpr int kNoGeometry = 0;
+  static constexpr int kPoint = 1;
+  static constexpr int kCurve = 3;
+  static constexpr int kSurface = 6;
+
+  // The feature's result body; null for a feature without one. A feature in error cannot give
+  // one: inside a protected section a copy of its update error is raised, outside it is null.
+  static ZORBody_var GetFirstBody(const ZORBaseUnknown_var& feature);
+  // Whether the feature's result is unbounded (a plane). Raises as GetFirstBody does; 0 for a
+  // feature without a result.
+  static int IsInfinite(const ZORBaseUnknown_var& feature);
+  // The highest dimension of the body's cells, -1 for a null or empty body.
+  static int GetHigherDimFromBody(const ZORBody_var& body);
+  // kPoint, kCurve, kSurface or kNoGeometry from the feature's result.
+  static int GetGeometryType(const ZORBaseUnknown_var& feature);
+};
