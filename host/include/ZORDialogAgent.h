@@ -66,6 +66,8 @@ class ZORDialogAgent : public ZORCommand {
   bool AnalyseNotification(ZORCommand* sender, ZORNotification* notification) override;
   // Records the valuation and tells the owner.
   void Valuate(ZORBaseUnknown* value, ZORNotification* notification);
+  // Whether the filter (if any) accepts a valuation now.
+  bool PassesFilter() { return !filter_ || filter_(this, filterData_); }
 
  private:
   struct Trigger {

@@ -6,6 +6,7 @@
 #include "ZORDocument.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
+#include "ZORInPlace3DSite.h"
 #include "ZORMathAxis.h"
 #include "ZORMathTransformation.h"
 #include "ZORPathElement.h"
@@ -38,7 +39,9 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   // The feature new features go after (the in-work object).
   const ZORBaseUnknown_var& GetCurrentFeatureObject() const { return current_; }
   template <class I = ZORBaseUnknown>
-  ZORVar<I> GetCurrentFeature() const { return ZORVar<I>(current_); }
+  ZORVar<I> GetCurrentFeature() const {
+    return ZORVar<I>(current_);
+  }
   void SetCurrentFeature(ZORBaseUnknown* feature) { current_ = feature; }
 
   ZORHSO* GetHSO() const { return hso_.get(); }
@@ -56,6 +59,10 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   void SetCompassPosition(const ZORMathAxis& axis) { compass_ = axis; }
   bool IsCompassShown() const { return compassShown_; }
   void SetCompassShown(bool shown) { compassShown_ = shown; }
+  // The site edited in place, when the edited object is shown inside another one; null
+  // otherwise. The editor holds it.
+  ZORInPlace3DSite* GetInPlaceSite() const { return inPlaceSite_.get(); }
+  void SetInPlaceSite(ZORInPlace3DSite* site) { inPlaceSite_ = site; }
 
   // Whether the command that runs is to be repeated; commands unset it.
   bool IsRepeatedCommand() const { return repeated_; }
@@ -75,5 +82,6 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   ZORMathTransformation transformation_;
   ZORMathAxis compass_;
   bool compassShown_ = true;
+  ZORInPlace3DSite_var inPlaceSite_;
   bool repeated_ = false;
 };

@@ -26,7 +26,7 @@ void ZORDialogAgent::InitializeAcquisition() {
 }
 
 bool ZORDialogAgent::TryValue(ZORBaseUnknown* value) {
-  if (filter_ && !filter_(this, filterData_)) return false;
+  if (!PassesFilter()) return false;
   Valuate(value, nullptr);
   return true;
 }
@@ -45,7 +45,7 @@ bool ZORDialogAgent::Accept(ZORCommand* sender, ZORNotification* notification) {
     const bool matches = t.instance ? t.instance == notification
                                     : notification->IsAKindOf(t.notificationClass.c_str());
     if (!matches) continue;
-    if (filter_ && !filter_(this, filterData_)) return false;
+    if (!PassesFilter()) return false;
     ZORBaseUnknown* sent = notification->GetSentObject();
     Valuate(sent ? sent : notification, notification);
     return true;

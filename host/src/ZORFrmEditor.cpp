@@ -1,6 +1,5 @@
 #include "ZORFrmEditor.h"
 
-
 namespace {
 
 ZORFrmEditor*& Current() {
@@ -21,9 +20,13 @@ ZORFrmEditor::~ZORFrmEditor() {
   if (Current() == this) Current() = nullptr;
 }
 
-ZORFrmEditor* ZORFrmEditor::GetCurrentEditor() { return Current(); }
+ZORFrmEditor* ZORFrmEditor::GetCurrentEditor() {
+  return Current();
+}
 
-void ZORFrmEditor::SetCurrentEditor(ZORFrmEditor* editor) { Current() = editor; }
+void ZORFrmEditor::SetCurrentEditor(ZORFrmEditor* editor) {
+  Current() = editor;
+}
 
 ZORPathElement ZORFrmEditor::GivePathElementFrom(ZORBaseUnknown* object) const {
   if (!document_ || !object) return ZORPathElement();

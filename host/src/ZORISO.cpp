@@ -1,23 +1,67 @@
 #include "ZORISO.h"
 
-#include <algorithm>
+#include "ZORFaultGate.h"
+#include "ZORSt3DISO.h"
 
 HRESULT ZORISO::AddElement(ZORBaseUnknown* object) {
   if (!object) return E_INVALIDARG;
   if (IsMember(object)) return S_FALSE;
+  if (!ZORFaultGate::Pass("ZORISO::AddElement")) return E_FAIL;
+  index_.emplace(Key(object), objects_.size());
   objects_.emplace_back(object);
   return S_OK;
 }
 
 HRESULT ZORISO::RemoveElement(ZORBaseUnknown* object) {
-  auto it = std::find_if(objects_.begin(), objects_.end(),
-                         [object](const ZORBaseUnknown_var& o) { return ZORIsSameObject(o, object); });
-  if (it == objects_.end()) return S_FALSE;
-  objects_.erase(it);
+  if (!object) return S_FALSE;
+  auto it = index_.find(Key(object));
+  if (it == index_.end()) return S_FALSE;
+  ZORBaseUnknown_var removed = std::move(objects_[it->second]);
+  index_.erase(it);
+  ++holes_;
+  return S_OK;  // `removed` lets go last: the member may die here
+}
+
+HRESULT ZORISO::UpdateElement(ZORBaseUnknown* object) {
+  if (!IsMember(object)) return S_FALSE;
+  ++updates_;
   return S_OK;
 }
 
 int ZORISO::IsMember(ZORBaseUnknown* object) const {
-  return std::any_of(objects_.begin(), objects_.end(),
-                     [object](const ZORBaseUnknown_var& o) { return ZORIsSameObject(o, object); });
+  return object && index_.count(Key(object)) != 0;
+}
+
+void ZORISO::Empty() {
+  std::vector<ZORBaseUnknown_var> members;
+  members.swap(objects_);
+  index_.clear();
+  holes_ = 0;
+}
+
+const std::vector<ZORBaseUnknown_var>& ZORISO::GetElements() const {
+  Compact();
+  return objects_;
+}
+
+std::vector<std::string> ZORISO::Describe() const {
+  std::vector<std::string> lines;
+  for (const ZORBaseUnknown_var& object : GetElements()) {
+    auto* element = dynamic_cast<ZORSt3DISO*>(object->GetImpl());
+    lines.push_back(element ? element->Describe() : std::string(object->IsA()));
+  }
+  return lines;
+}
+
+void ZORISO::Compact() const {
+  if (holes_ == 0) return;
+  std::vector<ZORBaseUnknown_var> kept;
+  kept.reserve(index_.size());
+  for (ZORBaseUnknown_var& object : objects_) {
+    if (!object) continue;
+    index_[Key(object.get())] = kept.size();
+    kept.push_back(std::move(object));
+  }
+  objects_.swap(kept);
+  holes_ = 0;
 }

@@ -1,0 +1,37 @@
+#pragma once
+// A group of representations drawn together, in the order they were added, under one matrix
+// (the identity unless set). The bag holds a reference on each child; a child has one bag.
+
+#include <vector>
+
+#include "ZOR3DRep.h"
+#include "ZOR4x4Matrix.h"
+
+class ZOR3DBagRep : public ZOR3DRep {
+  ZOR_DECLARE_CLASS(ZOR3DBagRep, ZOR3DRep, ZORMetaObject::Implementation, "Visualization")
+
+  ZOR3DBagRep() = default;
+  ~ZOR3DBagRep() override;
+
+  // S_OK when added; E_INVALIDARG for null; E_FAIL for a representation that has a bag
+  // already, for the bag itself or for one of its ancestors (a cycle).
+  HRESULT AddChild(ZOR3DRep* child);
+  // S_OK when removed, S_FALSE when it is not a child of this bag.
+  HRESULT RemoveChild(ZOR3DRep* child);
+  void RemoveAllChildren();
+  const std::vector<ZOR3DRep_var>& GetChildren() const { return children_; }
+  int GetChildCount() const { return static_cast<int>(children_.size()); }
+
+  // The map from the bag's coordinates to its father's (or the view's).
+  void SetMatrix(const ZOR4x4Matrix& matrix) { matrix_ = matrix; }
+  const ZOR4x4Matrix& GetMatrix() const { return matrix_; }
+
+ protected:
+  std::string DescribeContent() const override;
+
+ private:
+  std::vector<ZOR3DRep_var> children_;
+  ZOR4x4Matrix matrix_;
+};
+
+using ZOR3DBagRep_var = ZORVar<ZOR3DBagRep>;

@@ -1,0 +1,63 @@
+#pragma once
+// A 3D representation: what the viewer draws for a model object (a body, a feature) or for a
+// temporary drawing. A representation has at most one father (the bag that holds it), which
+// links to it without a reference; it stands for its model without holding it either, and the
+// model's visualization forgets it when the model goes.
+
+#include <optional>
+#include <string>
+
+#include "ZORMathPointf.h"
+#include "ZORVar.h"
+
+// The sphere that bounds what a representation draws.
+struct ZOR3DBoundingSphere {
+  ZORMathPointf center;
+  float radius = 0.0f;
+};
+
+class ZOR3DBagRep;
+
+class ZOR3DRep : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(ZOR3DRep, ZORBaseUnknown, ZORMetaObject::Implementation, "Visualization")
+
+  ZOR3DRep() = default;
+  ~ZOR3DRep() override;
+
+  // The object this representation stands for (its model identifier); null for a temporary
+  // drawing or once the model is gone.
+  ZORBaseUnknown* GetModel() const { return model_; }
+  void SetModel(ZORBaseUnknown* model) { model_ = model; }
+
+  ZOR3DBagRep* GetFatherRep() const { return father_; }
+
+  // Graphic attributes: colour index (-1 none), what is inherited from the father (mode bits),
+  // whether it can be picked, its bounding sphere.
+  int GetColor() const { return color_; }
+  void SetColor(int color) { color_ = color; }
+  int GetInheritanceMode() const { return inheritance_; }
+  void SetInheritanceMode(int mode) { inheritance_ = mode; }
+  bool IsNoPick() const { return noPick_; }
+  void SetNoPick(bool noPick) { noPick_ = noPick; }
+  const std::optional<ZOR3DBoundingSphere>& GetBoundingElement() const { return sphere_; }
+  void SetBoundingElement(const ZOR3DBoundingSphere& sphere) { sphere_ = sphere; }
+
+  // One line describing what is drawn: the class's own part, then the attributes that are set.
+  std::string Describe() const;
+
+ protected:
+  // What this kind of representation draws ("point(1,2,3)", "bag(...)").
+  virtual std::string DescribeContent() const;
+
+ private:
+  friend class ZOR3DBagRep;
+
+  ZORBaseUnknown* model_ = nullptr;
+  ZOR3DBagRep* father_ = nullptr;
+  int color_ = -1;
+  int inheritance_ = 0;
+  bool noPick_ = false;
+  std::optional<ZOR3DBoundingSphere> sphere_;
+};
+
+using ZOR3DRep_var = ZORVar<ZOR3DRep>;

@@ -1,0 +1,27 @@
+#pragma once
+// What carries a representation into the interactive set of objects: the set shows the
+// element's representation while the element is in it. The element holds a reference on its
+// representation, which can be replaced.
+
+#include <string>
+
+#include "ZOR3DRep.h"
+
+class ZORSt3DISO : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(ZORSt3DISO, ZORBaseUnknown, ZORMetaObject::Implementation, "Visualization")
+
+  ZORSt3DISO() = default;
+  explicit ZORSt3DISO(ZOR3DRep* rep) : rep_(rep) {}
+
+  ZOR3DRep* GetRep() const { return rep_.get(); }
+  // Replaces the representation; the old one is released.
+  void SetRep(ZOR3DRep* rep) { rep_ = rep; }
+
+  // "ZORSt3DISO " and the representation's description ("(none)" without one).
+  std::string Describe() const;
+
+ private:
+  ZOR3DRep_var rep_;
+};
+
+using ZORSt3DISO_var = ZORVar<ZORSt3DISO>;
