@@ -12,7 +12,9 @@
 
 namespace {
 
-ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f)); }
+ZORISpecObject_var Spec(ZORFeature* f) {
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f));
+}
 
 // A multi-selection of lines from points P0.. to one end point, converted into real lines.
 class UtilitiesServices : public ::testing::Test {
@@ -44,7 +46,8 @@ class UtilitiesServices : public ::testing::Test {
       ZORIDescendants_var(ms)->AddChild(copy);
       ZORIWENMultiSelAccess_var copyAccess(copy);
       copyAccess->SetMultiSelInput(
-          1, starts[i] < 0 ? ZORISpecObject_var() : Spec(points[static_cast<std::size_t>(starts[i])].get()));
+          1, starts[i] < 0 ? ZORISpecObject_var()
+                           : Spec(points[static_cast<std::size_t>(starts[i])].get()));
       copyAccess->SetMultiSelInput(2, Spec(end.get()));
     }
     EXPECT_EQ(ms->GetNumberOfRealFeatures(), static_cast<int>(starts.size()));
@@ -128,7 +131,8 @@ TEST_F(UtilitiesServices, SamenessDimensionAndRemoval) {
   ZORISpecObject_var p = Spec(points[0].get());
   EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, p), 1);
   EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, Spec(points[1].get())), 0);
-  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, ZORListValZORISpecObject_var{Spec(end.get()), p}), 1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, ZORListValZORISpecObject_var{Spec(end.get()), p}),
+            1);
   EXPECT_EQ(ZORGuiUtilitiesServices::GetDimension(p), -1);  // neither result interface nor BRep
   EXPECT_EQ(ZORGuiUtilitiesServices::IsInfinite(p), 0);
 

@@ -81,7 +81,9 @@ std::vector<ZORISpecObject_var> SharedTransformationInputs(const ZORISpecObject_
   return {};
 }
 
-const void* Identity(const ZORISpecObject_var& f) { return f ? f->GetImpl() : nullptr; }
+const void* Identity(const ZORISpecObject_var& f) {
+  return f ? f->GetImpl() : nullptr;
+}
 
 }  // namespace
 
@@ -179,7 +181,8 @@ HRESULT ZORGuiUtilitiesServices::HideShowService(const ZORISpecObject_var& featu
   values.SetShow(wanted);
   properties->SetPropertiesAtt(values, ZORVPShow);
   if (ZORVar<ZORIModelEvents> events{feature}) {
-    events->Dispatch(ZORMake<ZORModifyShowAttribut>(ZORBaseUnknown_var(feature), wanted, 1, 0).get());
+    events->Dispatch(
+        ZORMake<ZORModifyShowAttribut>(ZORBaseUnknown_var(feature), wanted, 1, 0).get());
   }
   return S_OK;
 }
@@ -285,7 +288,8 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
     children[i] = child;
     ZORIWENMultiSelAccess_var access(child);
     ZORISpecObject_var a, b;
-    if (!access || FAILED(access->GetMultiSelInput(1, a)) || FAILED(access->GetMultiSelInput(2, b))) {
+    if (!access || FAILED(access->GetMultiSelInput(1, a)) ||
+        FAILED(access->GetMultiSelInput(2, b))) {
       return ReportUnreadable(child);
     }
     inputs2[i] = b;
@@ -316,9 +320,9 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
     }
     auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9720");
     error->SetNLSParameters({child->GetDisplayName()});
-    const int answer = AskBlocked("NullInputPanel", 0x00800200,
-                                  Lines(error->GetNLSRequest(), error->GetNLSDiagnostic()),
-                                  error->GetNLSAdvice());
+    const int answer =
+        AskBlocked("NullInputPanel", 0x00800200,
+                   Lines(error->GetNLSRequest(), error->GetNLSDiagnostic()), error->GetNLSAdvice());
     error->Flush();
     if (answer == 3) {
       removed[i] = true;
@@ -336,7 +340,8 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
     if (!removed[i]) continue;
     for (const ZORISpecObject_var& input : SharedTransformationInputs(children[i])) {
       ZORISpecAttrAccess_var attributes(input);
-      if (attributes && keeper) attributes->LinkTo(strWENCompo.c_str(), keeper, strWENCompo.c_str());
+      if (attributes && keeper)
+        attributes->LinkTo(strWENCompo.c_str(), keeper, strWENCompo.c_str());
     }
     ZORGmoUtilitiesServices::Remove(children[i]);
   }
@@ -345,9 +350,10 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   for (const auto& [kept, repeated] : pairs) {
     if (removed[kept] || removed[repeated]) continue;
     auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9710");
-    error->SetNLSParameters({children[kept]->GetDisplayName(), children[repeated]->GetDisplayName()});
-    AskBlocked("ReplacePanel", 0x08000200,
-               error->GetNLSDiagnostic() + "\n" + error->GetNLSAdvice(), error->GetNLSRequest());
+    error->SetNLSParameters(
+        {children[kept]->GetDisplayName(), children[repeated]->GetDisplayName()});
+    AskBlocked("ReplacePanel", 0x08000200, error->GetNLSDiagnostic() + "\n" + error->GetNLSAdvice(),
+               error->GetNLSRequest());
     error->Flush();
     ZORGmoUtilitiesServices::Replace(children[repeated], children[kept], 0);
     ZORGmoUtilitiesServices::Remove(children[repeated]);
