@@ -10,9 +10,11 @@
 // - notification: the father (ZORCommand::GetFather) is the parent at construction and can be
 //   changed with SetFather without changing ownership.
 
+#include <optional>
 #include <vector>
 
 #include "ZORCommand.h"
+#include "ZORDlgGridConstraints.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
 
@@ -64,6 +66,10 @@ class ZORDialog : public ZORCommand {
   // Nothing to redraw in a headless host; kept so that callers can ask.
   void Refresh() {}
 
+  // The widget's place in its container's grid, recorded and never laid out; null until set.
+  void SetGridConstraints(const ZORDlgGridConstraints& constraints) { grid_ = constraints; }
+  const ZORDlgGridConstraints* GetGridConstraints() const { return grid_ ? &*grid_ : nullptr; }
+
   // Releases the owner's reference now: the parent's, or the creator's for a widget without
   // parent. A widget whose destruction was requested is already handed over: nothing happens.
   void Destroy();
@@ -89,4 +95,5 @@ class ZORDialog : public ZORCommand {
   int sensitivity_ = kSensitive;
   int visibility_ = kShown;
   bool ownerReleased_ = false;
+  std::optional<ZORDlgGridConstraints> grid_;
 };

@@ -1,0 +1,9 @@
+#pragma once
+// Sent by a multi-selection panel: its close button was pressed. It carries nothing.
+
+#include "ZORNotification.h"
+
+class ZORGuiMSPushCloseButtonNotification : public ZORNotification {
+  ZOR_DECLARE_CLASS(ZORGuiMSPushCloseButtonNotification, ZORNotification,
+                    ZORMetaObject::Implementation, "WENUI")
+};
