@@ -76,8 +76,8 @@ class ZORWENUIUpdateErrorMSPanel : public ZORFrmDialog {
   bool IsTwoParentForm() const { return twoParents_; }
 
  private:
-  struct ButtonSpec;
-  ZORDlgPushButton* AddButton(const ButtonSpec& spec, int row);
+  struct ButtonLayout;
+  ZORDlgPushButton* AddButton(const ButtonLayout& layout, int row);
   void TitleColumns();
   void LayOut();
   void SetCell(int column, int row, const ZORUnicodeString& text);

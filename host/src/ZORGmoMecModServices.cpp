@@ -8,11 +8,11 @@
 HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& feature,
                                                     ZORListValZORISpecObject_var& children, int) {
   if (!ZORFaultGate::Pass("ZORGmoMecModServices::GetContextualChildren")) return E_FAIL;
-  ZORISpecObject_var spec(feature);
+  ZORISpecObject_var specObject(feature);
   ZORVar<ZORIDescendants> descendants(feature);
-  if (!spec || !descendants) return E_FAIL;
+  if (!specObject || !descendants) return E_FAIL;
   // The part and its tools hold the document's features, not contextual ones.
-  if (ZORVar<ZORIPrtPart>(feature) || ZORVar<ZORIPrtPart>(spec->GetFather())) return S_OK;
+  if (ZORVar<ZORIPrtPart>(feature) || ZORVar<ZORIPrtPart>(specObject->GetFather())) return S_OK;
   ZORListValZORISpecObject_var direct;
   descendants->GetDirectChildren(direct);
   children.Append(direct);

@@ -9,6 +9,6 @@ bool ZORMecModServices::IsPrivateWENTool(const ZORBaseUnknown_var& tool) {
 }
 
 bool ZORMecModServices::IsShapeBody(const ZORBaseUnknown_var& feature) {
-  ZORISpecObject_var spec(feature);
-  return spec && spec->IsSubTypeOf("ShapeBody");
+  ZORISpecObject_var specObject(feature);
+  return specObject && specObject->IsSubTypeOf("ShapeBody");
 }

@@ -14,7 +14,7 @@ int ListOf(int index) {
   return index == 1 || index == 2 ? index - 1 : -1;
 }
 
-ZORISpecObject_var Spec(ZORFeature* feature) {
+ZORISpecObject_var AsSpecObject(ZORFeature* feature) {
   return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
 }
 
@@ -176,7 +176,7 @@ HRESULT ZORMultiSelModel::GetInputList(ZORListValZORISpecObject_var& inputs, int
   Reset(inputs);
   for (const Entry& entry : State().entries) {
     ZORFeature* input = IsLive(entry) ? InputOf(entry, list) : nullptr;
-    if (input) inputs.Append(Spec(input));
+    if (input) inputs.Append(AsSpecObject(input));
   }
   return S_OK;
 }
@@ -348,7 +348,7 @@ HRESULT ZORMultiSelModel::GetRealFeatures(ZORListValZORISpecObject_var& features
   Bind();
   Reset(features);
   for (const Entry& entry : State().entries) {
-    if (entry.real) features.Append(Spec(entry.real.get()));
+    if (entry.real) features.Append(AsSpecObject(entry.real.get()));
   }
   return S_OK;
 }
@@ -362,8 +362,8 @@ HRESULT ZORMultiSelModel::GetVirtualInputs(ZORListValZORISpecObject_var& inputs1
   bool second = false;
   for (const Entry& entry : State().entries) {
     if (entry.real || !IsLive(entry)) continue;
-    inputs1.Append(Spec(entry.input[0].get()));
-    inputs2.Append(Spec(entry.input[1].get()));
+    inputs1.Append(AsSpecObject(entry.input[0].get()));
+    inputs2.Append(AsSpecObject(entry.input[1].get()));
     second = second || entry.input[1];
   }
   if (!second) Reset(inputs2);
@@ -387,7 +387,7 @@ HRESULT ZORMultiSelModel::GetFeaturesToRemove(ZORListValZORISpecObject_var& feat
   Bind();
   Reset(features);
   for (const Entry& entry : State().entries) {
-    if (entry.real && !IsLive(entry)) features.Append(Spec(entry.real.get()));
+    if (entry.real && !IsLive(entry)) features.Append(AsSpecObject(entry.real.get()));
   }
   return S_OK;
 }
@@ -402,11 +402,11 @@ HRESULT ZORMultiSelModel::GetImpactedFeatures(ZORListValZORISpecObject_var& crea
   if (modified) Reset(*modified);
   for (const Entry& entry : State().entries) {
     if (!entry.real) {
-      if (IsLive(entry) && entry.input[0]) created.Append(Spec(entry.input[0].get()));
+      if (IsLive(entry) && entry.input[0]) created.Append(AsSpecObject(entry.input[0].get()));
     } else if (!IsLive(entry)) {
-      removed.Append(Spec(entry.real.get()));
+      removed.Append(AsSpecObject(entry.real.get()));
     } else if (modified && entry.previewState == kExpected) {
-      modified->Append(Spec(entry.real.get()));
+      modified->Append(AsSpecObject(entry.real.get()));
     }
   }
   return S_OK;
@@ -417,7 +417,7 @@ HRESULT ZORMultiSelModel::GetResults(ZORListValZORISpecObject_var& results) {
   Bind();
   Reset(results);
   for (const Entry& entry : State().entries) {
-    if (entry.real && IsLive(entry)) results.Append(Spec(entry.real.get()));
+    if (entry.real && IsLive(entry)) results.Append(AsSpecObject(entry.real.get()));
   }
   return S_OK;
 }

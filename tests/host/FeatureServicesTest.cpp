@@ -10,7 +10,7 @@
 
 namespace {
 
-ZORISpecObject_var Spec(ZORFeature* f) {
+ZORISpecObject_var AsSpecObject(ZORFeature* f) {
   return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f));
 }
 
@@ -79,8 +79,8 @@ TEST_F(FeatureServices, AttributesLinksAndPointingObjects) {
   ZORListValZORISpecObject_var pointing;
   ASSERT_EQ(brepAttributes->ListPointingObjects(pointing), S_OK);
   EXPECT_TRUE(pointing.IsEmpty());
-  ASSERT_EQ(brepAttributes->LinkTo("Component", Spec(line), "Component"), S_OK);
-  ASSERT_EQ(brepAttributes->LinkTo("Component", Spec(line), "Component"), S_OK);
+  ASSERT_EQ(brepAttributes->LinkTo("Component", AsSpecObject(line), "Component"), S_OK);
+  ASSERT_EQ(brepAttributes->LinkTo("Component", AsSpecObject(line), "Component"), S_OK);
   ASSERT_EQ(brepAttributes->ListPointingObjects(pointing), S_OK);
   EXPECT_EQ(Names(pointing), (std::vector<std::string>{"Line.1"}));
   EXPECT_EQ(ZORGmoUtilitiesServices::RemoveBRep(ZORBaseUnknown_var(brep)), S_FALSE);
@@ -94,7 +94,7 @@ TEST_F(FeatureServices, AttributesLinksAndPointingObjects) {
   // Undo takes links and attributes back; the pointing objects follow.
   const int mark = doc().SetMark();
   ZORFeature_var pick = doc().CreateBRep(a);
-  ASSERT_EQ(ZORISpecAttrAccess_var(pick)->LinkTo("Component", Spec(b), "Component"), S_OK);
+  ASSERT_EQ(ZORISpecAttrAccess_var(pick)->LinkTo("Component", AsSpecObject(b), "Component"), S_OK);
   ASSERT_EQ(ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(line)), S_OK);
   ASSERT_EQ(doc().UndoToMark(mark), S_OK);
   pointing.RemoveAll();
@@ -142,16 +142,16 @@ TEST_F(FeatureServices, TransformationsComputeAndAreSubTypesOfOneKind) {
   EXPECT_EQ(project->GetResultBody()->Describe(), "point(1,1,0)");
   EXPECT_EQ(affinity->GetResultBody()->Describe(), "segment(0,0,0)-(4,0,0)");
 
-  EXPECT_TRUE(ZORIWENTranslate_var(translate)->GetDirection() == Spec(line));
-  EXPECT_TRUE(ZORIWENRotate_var(rotate)->GetAxis() == Spec(line));
-  EXPECT_TRUE(ZORIWENProject_var(project)->GetSupport() == Spec(plane));
+  EXPECT_TRUE(ZORIWENTranslate_var(translate)->GetDirection() == AsSpecObject(line));
+  EXPECT_TRUE(ZORIWENRotate_var(rotate)->GetAxis() == AsSpecObject(line));
+  EXPECT_TRUE(ZORIWENProject_var(project)->GetSupport() == AsSpecObject(plane));
   EXPECT_FALSE(ZORIWENProject_var(project)->GetDirection());
-  EXPECT_TRUE(ZORIWENAffinity_var(affinity)->GetOrigin() == Spec(a));
+  EXPECT_TRUE(ZORIWENAffinity_var(affinity)->GetOrigin() == AsSpecObject(a));
   EXPECT_FALSE(ZORIWENRotate_var(translate));
   for (const auto& f : {translate, rotate, project, affinity}) {
-    EXPECT_TRUE(Spec(f)->IsSubTypeOf("WENTransformation"));
+    EXPECT_TRUE(AsSpecObject(f)->IsSubTypeOf("WENTransformation"));
   }
-  EXPECT_FALSE(Spec(line)->IsSubTypeOf("WENTransformation"));
+  EXPECT_FALSE(AsSpecObject(line)->IsSubTypeOf("WENTransformation"));
 
   // A direction parallel to the support cannot project.
   project->SetInput("Direction", ZORBaseUnknown_var(line));
@@ -184,20 +184,20 @@ TEST_F(FeatureServices, ParametersMechanicalStateAndContext) {
 
   ZORIMechanicalFeature_var mechanical(line);
   ASSERT_EQ(mechanical->SetMechanicalOwner(ZORIMechanicalFeature_var(set)), S_OK);
-  EXPECT_TRUE(mechanical->GetMechanicalOwner() == Spec(set));
+  EXPECT_TRUE(mechanical->GetMechanicalOwner() == AsSpecObject(set));
   EXPECT_EQ(mechanical->SetMechanicalOwner(mechanical), E_FAIL);
 
   ZORIMmiContextualManager_var context(b);
   EXPECT_FALSE(context->GetContext());
   ASSERT_EQ(context->SetContextual(1), S_OK);
-  EXPECT_TRUE(context->GetContext() == Spec(set));
+  EXPECT_TRUE(context->GetContext() == AsSpecObject(set));
   ZORListValZORISpecObject_var children;
   ASSERT_EQ(ZORINavigateObject_var(set)->GetChildren(children), S_OK);
   EXPECT_EQ(children.Size(), 3);
 
   ZORIPrtManagement_var management(doc().GetPart());
-  ASSERT_EQ(management->SetInWorkObject(Spec(line)), S_OK);
-  EXPECT_TRUE(management->GetInWorkObject() == Spec(line));
+  ASSERT_EQ(management->SetInWorkObject(AsSpecObject(line)), S_OK);
+  EXPECT_TRUE(management->GetInWorkObject() == AsSpecObject(line));
 }
 
 TEST_F(FeatureServices, BRepFeaturesRelateLikeRepicksAndBodiesAnswerTheirKind) {
@@ -208,8 +208,8 @@ TEST_F(FeatureServices, BRepFeaturesRelateLikeRepicksAndBodiesAnswerTheirKind) {
   EXPECT_TRUE(brep->IsRelatedTo(ZORBaseUnknown_var(again)));
   EXPECT_FALSE(brep->IsRelatedTo(ZORBaseUnknown_var(other)));
   EXPECT_FALSE(brep->IsRelatedTo(ZORBaseUnknown_var(line)));
-  EXPECT_TRUE(brep->GetSupport() == Spec(line));
-  EXPECT_TRUE(ZORIGeometricalElement_var(first)->GetDesignatedFeature() == Spec(line));
+  EXPECT_TRUE(brep->GetSupport() == AsSpecObject(line));
+  EXPECT_TRUE(ZORIGeometricalElement_var(first)->GetDesignatedFeature() == AsSpecObject(line));
   EXPECT_EQ(brep->GetBRepDimension(), 1);
 
   EXPECT_EQ(ZORGmoUtilitiesBody::GetGeometryType(ZORBaseUnknown_var(line)), 3);

@@ -8,7 +8,7 @@
 
 namespace {
 
-ZORISpecObject_var Spec(ZORFeature* f) {
+ZORISpecObject_var AsSpecObject(ZORFeature* f) {
   return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f));
 }
 
@@ -41,7 +41,7 @@ class MultiSel : public ::testing::Test {
 
   ZORDocument& doc() { return session.Document(); }
   ZORFeature* feature() { return ZORFeature::From(ms.get()); }
-  ZORISpecObject_var P(int i) { return Spec(points[static_cast<std::size_t>(i)].get()); }
+  ZORISpecObject_var P(int i) { return AsSpecObject(points[static_cast<std::size_t>(i)].get()); }
 
   std::pair<std::vector<int>, std::vector<int>> Previews() {
     std::unique_ptr<ZORRawCollint> indices, states;
@@ -57,9 +57,9 @@ class MultiSel : public ::testing::Test {
     ZORIWENMultiSelAccess_var access(matrix);
     for (int i = 1; i <= inputs1.Size(); ++i) {
       ASSERT_EQ(access->SetMultiSelInput(1, inputs1[i]), S_OK);
-      ASSERT_EQ(access->SetMultiSelInput(2, Spec(end)), S_OK);
+      ASSERT_EQ(access->SetMultiSelInput(2, AsSpecObject(end)), S_OK);
       ZORISpecObject_var copy = ZORGmoUtilitiesCCP::DuplicateSpec(
-          ZORBaseUnknown_var(matrix), Spec(matrix)->GetFeatContainer(), 1);
+          ZORBaseUnknown_var(matrix), AsSpecObject(matrix)->GetFeatContainer(), 1);
       ASSERT_TRUE(copy);
       EXPECT_FALSE(copy->GetFather());
       ASSERT_EQ(ZORIDescendants_var(ms)->AddChild(copy), S_OK);
@@ -216,10 +216,10 @@ TEST_F(MultiSel, FailuresAndRefusals) {
   EXPECT_EQ(ms->GetInputList(list, 0), E_FAIL);
   EXPECT_EQ(list.Size(), 1);  // untouched
   ZORDocument other;
-  EXPECT_EQ(ms->Declare(Spec(other.CreatePoint(0, 0, 0)), 1), E_FAIL);
+  EXPECT_EQ(ms->Declare(AsSpecObject(other.CreatePoint(0, 0, 0)), 1), E_FAIL);
   EXPECT_FALSE(ZORIWENMultiSel_var(matrix));  // a line is no multi-selection
   // A multi-selection is no template of results.
-  EXPECT_FALSE(ZORGmoUtilitiesCCP::DuplicateSpec(ms, Spec(matrix)->GetFeatContainer()));
+  EXPECT_FALSE(ZORGmoUtilitiesCCP::DuplicateSpec(ms, AsSpecObject(matrix)->GetFeatContainer()));
 
   ZORIWENMultiSelAccess_var access(matrix);
   ZORISpecObject_var input = P(0);

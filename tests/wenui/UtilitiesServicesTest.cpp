@@ -12,7 +12,7 @@
 
 namespace {
 
-ZORISpecObject_var Spec(ZORFeature* f) {
+ZORISpecObject_var AsSpecObject(ZORFeature* f) {
   return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f));
 }
 
@@ -37,18 +37,18 @@ class UtilitiesServices : public ::testing::Test {
     ZORIWENMultiSel_var ms = factory->CreateMultiSel();
     ZORIDescendants_var(set)->AddChild(ZORISpecObject_var(ms));
     ms->StartMultiSel();
-    for (std::size_t i = 0; i < starts.size(); ++i) ms->Declare(Spec(points[i].get()), 1);
+    for (std::size_t i = 0; i < starts.size(); ++i) ms->Declare(AsSpecObject(points[i].get()), 1);
     ZORIWENMultiSelAccess_var access(matrix);
     for (std::size_t i = 0; i < starts.size(); ++i) {
-      access->SetMultiSelInput(2, Spec(end.get()));
+      access->SetMultiSelInput(2, AsSpecObject(end.get()));
       ZORISpecObject_var copy = ZORGmoUtilitiesCCP::DuplicateSpec(
-          ZORBaseUnknown_var(matrix), Spec(matrix.get())->GetFeatContainer(), 1);
+          ZORBaseUnknown_var(matrix), AsSpecObject(matrix.get())->GetFeatContainer(), 1);
       ZORIDescendants_var(ms)->AddChild(copy);
       ZORIWENMultiSelAccess_var copyAccess(copy);
       copyAccess->SetMultiSelInput(
           1, starts[i] < 0 ? ZORISpecObject_var()
-                           : Spec(points[static_cast<std::size_t>(starts[i])].get()));
-      copyAccess->SetMultiSelInput(2, Spec(end.get()));
+                           : AsSpecObject(points[static_cast<std::size_t>(starts[i])].get()));
+      copyAccess->SetMultiSelInput(2, AsSpecObject(end.get()));
     }
     EXPECT_EQ(ms->GetNumberOfRealFeatures(), static_cast<int>(starts.size()));
     return ZORISpecObject_var(ms);
@@ -109,12 +109,12 @@ TEST_F(UtilitiesServices, TheLastResultLeftStaysAndSaysWhy) {
 }
 
 TEST_F(UtilitiesServices, AFeatureWithoutResultsIsNoMultiOutput) {
-  ZORISpecObject_var line = Spec(matrix.get());
+  ZORISpecObject_var line = AsSpecObject(matrix.get());
   EXPECT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, line), E_FAIL);
 }
 
 TEST_F(UtilitiesServices, ShowAndHideSendAnEventOnlyForAChange) {
-  ZORISpecObject_var p = Spec(points[0].get());
+  ZORISpecObject_var p = AsSpecObject(points[0].get());
   driver.DrainEvents();
   EXPECT_EQ(ZORGuiUtilitiesServices::Show(p), S_OK);
   EXPECT_TRUE(driver.DrainEvents().empty());
@@ -128,22 +128,23 @@ TEST_F(UtilitiesServices, ShowAndHideSendAnEventOnlyForAChange) {
 }
 
 TEST_F(UtilitiesServices, SamenessDimensionAndRemoval) {
-  ZORISpecObject_var p = Spec(points[0].get());
+  ZORISpecObject_var p = AsSpecObject(points[0].get());
   EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, p), 1);
-  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, Spec(points[1].get())), 0);
-  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, ZORListValZORISpecObject_var{Spec(end.get()), p}),
-            1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(p, AsSpecObject(points[1].get())), 0);
+  EXPECT_EQ(
+      ZORGuiUtilitiesServices::IsSame(p, ZORListValZORISpecObject_var{AsSpecObject(end.get()), p}),
+      1);
   EXPECT_EQ(ZORGuiUtilitiesServices::GetDimension(p), -1);  // neither result interface nor BRep
   EXPECT_EQ(ZORGuiUtilitiesServices::IsInfinite(p), 0);
 
   ZORFeature_var loose = doc().CreatePoint(7, 7, 7);
   EXPECT_EQ(ZORGuiUtilitiesServices::RemoveIfNotAggregated(p), S_OK);  // has a father: stays
   EXPECT_TRUE(points[0]->IsInDocument());
-  EXPECT_EQ(ZORGuiUtilitiesServices::RemoveIfNotAggregated(Spec(loose.get())), S_OK);
+  EXPECT_EQ(ZORGuiUtilitiesServices::RemoveIfNotAggregated(AsSpecObject(loose.get())), S_OK);
   EXPECT_FALSE(loose->IsInDocument());
   EXPECT_EQ(ZORGuiUtilitiesServices::RemoveIfNotAggregated(ZORISpecObject_var()), E_FAIL);
 
-  EXPECT_EQ(ZORGuiUtilitiesServices::GetCurrentPart(), Spec(doc().GetPart()));
+  EXPECT_EQ(ZORGuiUtilitiesServices::GetCurrentPart(), AsSpecObject(doc().GetPart()));
   EXPECT_TRUE(ZORGuiUtilitiesServices::GetCurrentGeoFactory());
 }
 
@@ -161,12 +162,12 @@ TEST_F(UtilitiesServices, ParametersAreNumberedAfterTheLargestExisting) {
   ZORFeature_var p7 = doc().CreateParameter("Length.7", "Longueur", 2.0);
   ZORFeature_var fresh = doc().CreateParameter("Length", "Longueur", 3.0);
   ZORICkeParm_var(fresh.get())->SetAccess(1);  // read-only: numbering opens it for the rename
-  ZORListValZORISpecObject_var existing{Spec(p1.get()), Spec(p7.get())};
-  ZORISpecObject_var parameter = Spec(fresh.get());
+  ZORListValZORISpecObject_var existing{AsSpecObject(p1.get()), AsSpecObject(p7.get())};
+  ZORISpecObject_var parameter = AsSpecObject(fresh.get());
   EXPECT_EQ(ZORGuiUtilitiesServices::ParamAutoNumbering(existing, parameter), S_OK);
   EXPECT_EQ(ZORICkeParm_var(fresh.get())->GetParmName(), "Length##8##");
   EXPECT_EQ(ZORICkeParm_var(fresh.get())->GetAccess(), 1);
-  ZORISpecObject_var notAParameter = Spec(end.get());
+  ZORISpecObject_var notAParameter = AsSpecObject(end.get());
   EXPECT_EQ(ZORGuiUtilitiesServices::ParamAutoNumbering(existing, notAParameter), E_FAIL);
 }
 

@@ -42,7 +42,7 @@ ZORDlgGridConstraints Cell(int row, int column, int sides) {
 
 // A button of the column: its widget name, its title when the resources have none, the code it
 // sends and whether it acts on the selection (insensitive until a row is selected).
-struct ZORWENUIUpdateErrorMSPanel::ButtonSpec {
+struct ZORWENUIUpdateErrorMSPanel::ButtonLayout {
   const char* name;
   const char* defaultTitle;
   int code;
@@ -92,14 +92,14 @@ void ZORWENUIUpdateErrorMSPanel::BuildPanel(const bool twoParents) {
   SetVisibility(kShown);
 }
 
-ZORDlgPushButton* ZORWENUIUpdateErrorMSPanel::AddButton(const ButtonSpec& spec, int row) {
-  auto* button = new ZORDlgPushButton(buttonFrame_, spec.name);
-  button->SetTitle(ResourceText(ZORString(spec.name) + ".Title", spec.defaultTitle));
-  button->SetSensitivity(spec.onSelection ? kInsensitive : kSensitive);
+ZORDlgPushButton* ZORWENUIUpdateErrorMSPanel::AddButton(const ButtonLayout& layout, int row) {
+  auto* button = new ZORDlgPushButton(buttonFrame_, layout.name);
+  button->SetTitle(ResourceText(ZORString(layout.name) + ".Title", layout.defaultTitle));
+  button->SetSensitivity(layout.onSelection ? kInsensitive : kSensitive);
   button->SetGridConstraints(
       Cell(row, 0, ZORDlgGridConstraints::kLeft | ZORDlgGridConstraints::kRight));
   AddAnalyseNotificationCB(button, button->GetPushBActivateNotification(),
-                           &ZORWENUIUpdateErrorMSPanel::AnalyseNotifs, ZORIntData(spec.code));
+                           &ZORWENUIUpdateErrorMSPanel::AnalyseNotifs, ZORIntData(layout.code));
   return button;
 }
 
