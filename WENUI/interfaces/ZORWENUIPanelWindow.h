@@ -27,6 +27,11 @@ class ZORWENUIPanelWindow {
     panel->SetVisibility(ZORDialog::kShown);
   }
 
+  // Shows `message` in a blocking box named `name` on the main window and answers the user's
+  // answer; 0, showing nothing, when there is no main window.
+  static int AskBlocked(const ZORString& name, unsigned long style, const ZORUnicodeString& message,
+                        const ZORUnicodeString& title);
+
   // What the user's OK or window close does: hides the panel and requests its destruction at
   // the end of the transaction.
   static void Close(ZORFrmNotify* panel);

@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "LifeCycleObject.h"
-#include "ZORApplicationFrame.h"
-#include "ZORDlgNotify.h"
 #include "ZORGmoInputError.h"
 #include "ZORGmoUtilitiesBody.h"
 #include "ZORGmoUtilitiesServices.h"
@@ -38,22 +36,10 @@
 #include "ZORModifyShowAttribut.h"
 #include "ZORProtectedSection.h"
 #include "ZORWENUIPanelError.h"
+#include "ZORWENUIPanelWindow.h"
 #include "strWENCompo.h"
 
 namespace {
-
-// Shows `error`'s texts in a blocking box of the main window; the user's answer, 0 when no
-// window can show it.
-int AskBlocked(const char* name, unsigned long style, const ZORUnicodeString& message,
-               const ZORUnicodeString& title) {
-  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
-  ZORDialog* window = frame ? frame->GetMainWindow() : nullptr;
-  if (!window) return 0;
-  auto* box = new ZORDlgNotify(window, name, style);
-  const int answer = box->DisplayBlocked(message, title);
-  box->RequestDelayedDestruction();
-  return answer;
-}
 
 ZORUnicodeString Lines(const ZORUnicodeString& a, const ZORUnicodeString& b) {
   return a + "\n" + b + "\n";
@@ -313,16 +299,17 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
     if (count == markedCount + 1) {
       auto* error = new ZORGuiInputError("WENUIINPUT_ERR_4300", "ZORGuiInputError");
       error->SetNLSParameters({child->GetDisplayName()});
-      AskBlocked("SingleChildrenPanel", 0x08000200,
-                 Lines(error->GetNLSDiagnostic(), error->GetNLSAdvice()), error->GetNLSRequest());
+      ZORWENUIPanelWindow::AskBlocked("SingleChildrenPanel", 0x08000200,
+                                      Lines(error->GetNLSDiagnostic(), error->GetNLSAdvice()),
+                                      error->GetNLSRequest());
       error->Flush();
       continue;
     }
     auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9720");
     error->SetNLSParameters({child->GetDisplayName()});
-    const int answer =
-        AskBlocked("NullInputPanel", 0x00800200,
-                   Lines(error->GetNLSRequest(), error->GetNLSDiagnostic()), error->GetNLSAdvice());
+    const int answer = ZORWENUIPanelWindow::AskBlocked(
+        "NullInputPanel", 0x00800200, Lines(error->GetNLSRequest(), error->GetNLSDiagnostic()),
+        error->GetNLSAdvice());
     error->Flush();
     if (answer == 3) {
       removed[i] = true;
@@ -352,8 +339,9 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
     auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9710");
     error->SetNLSParameters(
         {children[kept]->GetDisplayName(), children[repeated]->GetDisplayName()});
-    AskBlocked("ReplacePanel", 0x08000200, error->GetNLSDiagnostic() + "\n" + error->GetNLSAdvice(),
-               error->GetNLSRequest());
+    ZORWENUIPanelWindow::AskBlocked("ReplacePanel", 0x08000200,
+                                    error->GetNLSDiagnostic() + "\n" + error->GetNLSAdvice(),
+                                    error->GetNLSRequest());
     error->Flush();
     ZORGmoUtilitiesServices::Replace(children[repeated], children[kept], 0);
     ZORGmoUtilitiesServices::Remove(children[repeated]);

@@ -1,6 +1,7 @@
 #include "ZORWENUIPanelWindow.h"
 
 #include "ZORApplicationFrame.h"
+#include "ZORDlgNotify.h"
 
 ZORDialog* ZORWENUIPanelWindow::ParentFor(ZORDialog* given) {
   if (given && !IsGoing(given)) return given;
@@ -24,4 +25,15 @@ bool ZORWENUIPanelWindow::HasWindow(ZORFrmNotify* panel) {
 void ZORWENUIPanelWindow::Close(ZORFrmNotify* panel) {
   panel->SetVisibility(ZORDialog::kHidden);
   panel->RequestDelayedDestruction();
+}
+
+int ZORWENUIPanelWindow::AskBlocked(const ZORString& name, unsigned long style,
+                                    const ZORUnicodeString& message,
+                                    const ZORUnicodeString& title) {
+  ZORDialog* window = ParentFor(nullptr);
+  if (!window) return 0;
+  auto* box = new ZORDlgNotify(window, name, style);
+  const int answer = box->DisplayBlocked(message, title);
+  box->RequestDelayedDestruction();
+  return answer;
 }

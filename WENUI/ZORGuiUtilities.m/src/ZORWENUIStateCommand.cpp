@@ -2,9 +2,7 @@
 
 #include <new>
 
-#include "ZORApplicationFrame.h"
 #include "ZORCleaner.h"
-#include "ZORDlgNotify.h"
 #include "ZORGmoMecModServices.h"
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
@@ -23,6 +21,7 @@
 #include "ZORSurfacicUIRecordServices.h"
 #include "ZORSysLogAbend.h"
 #include "ZORWENMSManager.h"
+#include "ZORWENUIPanelWindow.h"
 #include "ZORWENUIStateCommandDelegate.h"
 #include "ZORWenJournaling.h"
 
@@ -220,13 +219,7 @@ int ZORWENUIStateCommand::Cancel(ZORCommand* caller, ZORNotification* notificati
 // --- messages ---
 
 int ZORWENUIStateCommand::Show(const ZORGuiNLSMessage& message, unsigned long style) {
-  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
-  ZORDialog* window = frame ? frame->GetMainWindow() : nullptr;
-  if (!window) return 0;
-  auto* box = new ZORDlgNotify(window, "Notify", style);
-  const int answer = box->DisplayBlocked(message.GetMessage(), message.GetTitle());
-  box->RequestDelayedDestruction();
-  return answer;
+  return ZORWENUIPanelWindow::AskBlocked("Notify", style, message.GetMessage(), message.GetTitle());
 }
 
 int ZORWENUIStateCommand::ZORWENUINotify(ZORError*& error, unsigned long style) {
