@@ -5,6 +5,7 @@
 // helpers, and the check of the results of a multi-output feature. None keeps state.
 
 #include "ZORGeoFactory.h"
+#include "ZORIGSOFactory.h"
 #include "ZORISpecObject.h"
 #include "ZORIWENFactory.h"
 #include "ZORListValZORISpecObject_var.h"
@@ -16,6 +17,7 @@ class ZORGuiUtilitiesServices {
   static ZORVar<ZORGeoFactory> GetCurrentGeoFactory();
   static ZORISpecObject_var GetCurrentPart();
   static ZORIWENFactory_var GetCurrentWENFactory();
+  static ZORIGSOFactory_var GetCurrentGSOFactory();
 
   static HRESULT Remove(const ZORISpecObject_var& feature);
   static int IsInfinite(const ZORISpecObject_var& feature);

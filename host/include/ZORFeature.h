@@ -127,6 +127,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // and its users out of date.
   void SetValue(const std::string& name, double value);
   double GetValue(const std::string& name, double fallback = 0.0) const;
+  const std::map<std::string, double>& GetValues() const { return state_.values; }
   // Links the input of `role` to `target` (null unlinks). E_INVALIDARG for a role the type does
   // not have; E_FAIL for a target of another document, one not in it, or one that uses this
   // feature already (a cycle). A change makes the feature and its users out of date.
@@ -244,6 +245,8 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // --- ZORIWENTool ---
   HRESULT SetPrivate(int isPrivate) override;
   int IsPrivate() override { return state_.privateTool; }
+  HRESULT SetShapeBodyTool(int inShapeBody) override;
+  int IsShapeBodyTool() override { return state_.shapeBodyTool; }
 
   // --- ZORISpecAttrAccess, ZORISpecScan ---
   ZORSpecAttrKey_var GetAttrKey(const char* name) override;

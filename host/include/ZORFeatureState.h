@@ -48,6 +48,7 @@ struct ZORFeatureState {
   bool contextual = false;
   bool groupInput = false;
   bool privateTool = false;
+  bool shapeBodyTool = false;
   int access = 0;         // of a knowledge parameter
   std::string magnitude;  // of a knowledge parameter ("Longueur")
   ZORMultiSelState multiSel;

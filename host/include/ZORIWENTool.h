@@ -9,6 +9,10 @@ class ZORIWENTool : public virtual ZORBaseUnknown {
 
   virtual HRESULT SetPrivate(int isPrivate) = 0;
   virtual int IsPrivate() = 0;
+  // A tool that stands in a shape body gathers the shape's own features: it is never a place
+  // for features made elsewhere.
+  virtual HRESULT SetShapeBodyTool(int inShapeBody) = 0;
+  virtual int IsShapeBodyTool() = 0;
 };
 
 ZOR_DEFINE_IID(ZORIWENTool);

@@ -267,6 +267,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.inactive) line += " inactive";
   if (s.contextual) line += " contextual";
   if (s.privateTool) line += " private";
+  if (s.shapeBodyTool) line += " shape-tool";
   if (s.groupInput) line += " group-input";
   for (const auto& key : s.attributes) line += " attr=" + key->GetName();
   for (const auto& link : s.links)

@@ -647,6 +647,12 @@ HRESULT ZORFeature::SetPrivate(int isPrivate) {
   return S_OK;
 }
 
+HRESULT ZORFeature::SetShapeBodyTool(int inShapeBody) {
+  if (!ZORFaultGate::Pass("ZORIWENTool::SetShapeBodyTool")) return E_FAIL;
+  state_.shapeBodyTool = inShapeBody != 0;
+  return S_OK;
+}
+
 // ---------------------------------------------------------------- attributes and links
 
 ZORSpecAttrKey_var ZORFeature::GetAttrKey(const char* name) {

@@ -89,6 +89,10 @@ ZORIWENFactory_var ZORGuiUtilitiesServices::GetCurrentWENFactory() {
   return ZORGuiBasicUtilitiesServices::GetCurrentWENFactory();
 }
 
+ZORIGSOFactory_var ZORGuiUtilitiesServices::GetCurrentGSOFactory() {
+  return ZORIGSOFactory_var(ZORGuiBasicUtilitiesServices::GetCurrentContainer());
+}
+
 HRESULT ZORGuiUtilitiesServices::Remove(const ZORISpecObject_var& feature) {
   return ZORGmoUtilitiesServices::Remove(feature);
 }
