@@ -254,9 +254,9 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   const ZORFeatureState& s = f.state_;
   std::string line = f.GetDisplayNameText() + " [" + f.type_->GetName() + "]";
   for (const auto& input : s.inputs)
-    line += " " + input.role + "=" + input.target->GetDisplayNameText();
+    line.append(" ").append(input.role).append("=").append(input.target->GetDisplayNameText());
   for (const auto& [name, value] : s.values)
-    line += " " + name + "=" + ZORString::Format("%g", value).str();
+    line.append(" ").append(name).append("=").append(ZORString::Format("%g", value).str());
   if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
   if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
   if (s.vis.GetShow() != ZORShowAttr) line += " hidden";
@@ -269,11 +269,12 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.privateTool) line += " private";
   if (s.shapeBodyTool) line += " shape-tool";
   if (s.groupInput) line += " group-input";
-  for (const auto& key : s.attributes) line += " attr=" + key->GetName();
+  for (const auto& key : s.attributes) line.append(" attr=").append(key->GetName());
   for (const auto& link : s.links)
-    line += " " + link.role + ":" + link.target->GetDisplayNameText();
-  if (f.multiSel_) line += " " + f.multiSel_->Describe();
-  if (s.body) line += " => " + s.body->Describe();
+    line.append(" ").append(link.role).append(":").append(link.target->GetDisplayNameText());
+  // Appended piece by piece: "literal" + temporary trips a false overlap warning in g++ 12.
+  if (f.multiSel_) line.append(" ").append(f.multiSel_->Describe());
+  if (s.body) line.append(" => ").append(s.body->Describe());
   return line;
 }
 

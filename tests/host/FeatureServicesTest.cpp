@@ -6,6 +6,7 @@
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORHostSession.h"
+#include "ZORIInputDescription.h"
 #include "ZORProtectedSection.h"
 
 namespace {
@@ -254,6 +255,34 @@ TEST_F(FeatureServices, ShapeBodiesGroupInputsAndTheWorkingDocument) {
   ASSERT_EQ(ZORGuiBasicUtilitiesServices::SetWorkingPath(ZORPathElement()), S_OK);
   EXPECT_TRUE(ZORGuiBasicUtilitiesServices::GetCurrentContainer() ==
               ZORBaseUnknown_var(doc().GetContainer()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FeatureServices, InputDescriptionsTellCreationFromModification) {
+  ZORIInputDescription_var lineDescription(AsSpecObject(line.get()));
+  ASSERT_TRUE(lineDescription);
+  int type = -1;
+  ASSERT_EQ(lineDescription->GetFeatureType(type), S_OK);
+  EXPECT_EQ(type, 0);
+  ZORListValZORBaseUnknown_var inputs;
+  ASSERT_EQ(lineDescription->GetListOfInputs(inputs), S_OK);
+  ASSERT_EQ(inputs.Size(), 2);
+  EXPECT_TRUE(ZORIsSameObject(inputs[1].get(), a.get()));
+  EXPECT_TRUE(ZORIsSameObject(inputs[2].get(), b.get()));
+
+  ZORFeature_var moved = doc().CreateFeature("WENTranslate", set);
+  ZORIInputDescription_var movedDescription(AsSpecObject(moved.get()));
+  ASSERT_EQ(movedDescription->GetFeatureType(type), S_OK);
+  EXPECT_EQ(type, 1);
+  ZORBaseUnknown_var main;
+  EXPECT_EQ(movedDescription->GetMainInput(main), E_FAIL);  // nothing to move yet
+  EXPECT_FALSE(main);
+  moved->SetInput("Element", ZORBaseUnknown_var(a));
+  ASSERT_EQ(movedDescription->GetMainInput(main), S_OK);
+  EXPECT_TRUE(ZORIsSameObject(main.get(), a.get()));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "ZORGeoFactory.h"
+#include "ZORGmoInputDescriptionSwitch.h"
+#include "ZORMmrCacheInputDescriptionAdaptor.h"
 #include "ZORGuiUtilitiesServices.h"
 #include "ZORHostSession.h"
 #include "ZORIDescendants.h"
@@ -144,6 +146,12 @@ TEST_F(MSManager, OneResultStandsWhereTheMultiSelectionStood) {
   EXPECT_EQ(ZORIDescendants_var(Spec(set.get()))->GetPosition(result), position);
   EXPECT_FALSE(ZORFeature::From(ms.get())->IsInDocument());
   EXPECT_TRUE(ZORFeature::From(result.get())->IsGroupInput());
+  // The result is rebuilt on its own from now on.
+  EXPECT_EQ(ZORGmoInputDescriptionSwitch::GetCurrentEditedFeature().get(), result.get());
+  ZORIInputDescription_var description(result);
+  auto* adaptor = dynamic_cast<ZORMmrCacheInputDescriptionAdaptor*>(description.get());
+  ASSERT_NE(adaptor, nullptr);
+  EXPECT_EQ(adaptor->GetMode(), 2);
   ZORListValZORISpecObject_var reals;
   ASSERT_EQ(manager->GetRealFeaturesList(reals), S_OK);
   ASSERT_EQ(reals.Size(), 1);

@@ -6,6 +6,7 @@
 #include "ZORGuiUtilitiesServices.h"
 #include "ZORICkeParm.h"
 #include "ZORIDescendants.h"
+#include "ZORIGSOFactory.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORIWENMultiSelFactory.h"
@@ -146,6 +147,20 @@ TEST_F(UtilitiesServices, SamenessDimensionAndRemoval) {
 
   EXPECT_EQ(ZORGuiUtilitiesServices::GetCurrentPart(), AsSpecObject(doc().GetPart()));
   EXPECT_TRUE(ZORGuiUtilitiesServices::GetCurrentGeoFactory());
+}
+
+TEST_F(UtilitiesServices, TheSetFactoryPlacesNewSetsWhereAsked) {
+  ZORIGSOFactory_var factory = ZORGuiUtilitiesServices::GetCurrentGSOFactory();
+  ASSERT_TRUE(factory);
+  ZORISpecObject_var part = AsSpecObject(doc().GetPart());
+  ZORISpecObject_var first = factory->CreateGeometricalSet(part, 1);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(ZORIDescendants_var(part)->GetPosition(first), 1);
+  EXPECT_EQ(first->GetType().str(), "GeometricalSet");
+  EXPECT_EQ(factory->CreateGeometricalSet(part, 99), nullptr);
+  EXPECT_EQ(factory->CreateGeometricalSet(nullptr), nullptr);
+  ZORDocument elsewhere("Other");  // a part of another document cannot take it
+  EXPECT_EQ(factory->CreateGeometricalSet(AsSpecObject(elsewhere.GetPart())), nullptr);
 }
 
 TEST_F(UtilitiesServices, LabelsLoseTrailingSpacesAndOneColon) {

@@ -71,6 +71,15 @@ const void* Identity(const ZORISpecObject_var& f) {
   return f ? f->GetImpl() : nullptr;
 }
 
+using InputPair = std::pair<const void*, const void*>;
+
+struct InputPairHash {
+  std::size_t operator()(const InputPair& p) const {
+    const std::hash<const void*> h;
+    return h(p.first) * 31u ^ h(p.second);
+  }
+};
+
 }  // namespace
 
 // --- document access ---
@@ -268,9 +277,9 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   // Phase 1: walk the results; inputs of list 1 are indexed so that each child meets only the
   // earlier children with the same input.
   std::vector<ZORISpecObject_var> children(static_cast<std::size_t>(count) + 1);
-  std::vector<ZORISpecObject_var> inputs2(children.size());
   std::vector<bool> duplicate(children.size(), false), removed(children.size(), false);
-  std::unordered_map<const void*, std::vector<int>> byInput1;
+  // The first child, not itself a duplicate, with given inputs of lists 1 and 2.
+  std::unordered_map<InputPair, int, InputPairHash> firstWith;
   std::vector<std::pair<int, int>> pairs;  // (kept, duplicate)
   int markedCount = 0;
   for (int i = 1; i <= count; ++i) {
@@ -282,22 +291,17 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
         FAILED(access->GetMultiSelInput(2, b))) {
       return ReportUnreadable(child);
     }
-    inputs2[i] = b;
     const bool intersection = child->IsSubTypeOf("WENIntersect");
     bool missing = !a || (intersection && !b);
     if (a) {
       // A duplicate pairs with the first earlier child with the same inputs that is not a
-      // duplicate itself, so that each duplicate is replaced and removed once.
-      for (int j : byInput1[Identity(a)]) {
-        if (duplicate[j]) continue;
-        const ZORISpecObject_var& bj = inputs2[j];
-        if ((b && bj && b == bj) || (!b && !bj && !intersection)) {
-          pairs.emplace_back(j, i);
-          duplicate[i] = true;
-          break;
-        }
+      // duplicate itself, so that each duplicate is replaced and removed once. Without an input
+      // of list 2, an intersection repeats nothing.
+      const auto [first, isFirst] = firstWith.try_emplace({Identity(a), Identity(b)}, i);
+      if (!isFirst && (b || !intersection)) {
+        pairs.emplace_back(first->second, i);
+        duplicate[i] = true;
       }
-      byInput1[Identity(a)].push_back(i);
     }
     if (!missing) continue;
     if (count == markedCount + 1) {

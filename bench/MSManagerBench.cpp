@@ -1,0 +1,145 @@
+// The multi-selection manager's full cycle for n inputs, beside the same model work done on the
+// host alone, and the multi-output check over n distinct results. Peak resident memory is
+// reported as a counter.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <memory>
+#include <vector>
+
+#include "ZORGeoFactory.h"
+#include "ZORGmoUtilitiesCCP.h"
+#include "ZORGuiBasicUtilitiesServices.h"
+#include "ZORGuiUtilitiesServices.h"
+#include "ZORHostSession.h"
+#include "ZORIDescendants.h"
+#include "ZORIWENMultiSelAccess.h"
+#include "ZORWENMSManager.h"
+
+namespace {
+
+ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f)); }
+
+void ReportPeakMemory(benchmark::State& state) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// A fresh document with n points and a line matrix ending at one more point, and n preview
+// bodies in the current geometric factory.
+struct Scene {
+  explicit Scene(int n) {
+    set = session.Document().CreateTool("GeometricalSet");
+    for (int i = 0; i < n; ++i) {
+      points.push_back(Spec(session.Document().CreatePoint(i, 0, 0, set.get()).get()));
+    }
+    end = session.Document().CreatePoint(0, 0, 5, set.get());
+    matrix = session.Document().CreateFeature("WENLine", set.get());
+    ZORIWENMultiSelAccess_var(Spec(matrix.get()))->SetMultiSelInput(2, Spec(end.get()));
+    ZORGeoFactory_var geo = ZORGuiUtilitiesServices::GetCurrentGeoFactory();
+    for (int i = 0; i < n; ++i) {
+      kept.push_back(geo->CreatePoint(ZORMathPoint(i, 1, 0)));
+      bodies.Append(kept.back().get());
+    }
+  }
+
+  ZORHostSession session;
+  ZORFeature_var set, end, matrix;
+  std::vector<ZORISpecObject_var> points;
+  std::vector<ZORBody_var> kept;
+  ZORListPtrZORBody bodies;
+};
+
+void BM_MSManagerCycle(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto scene = std::make_unique<Scene>(n);
+    state.ResumeTiming();
+    auto* manager = new ZORWENMSManager(Spec(scene->matrix.get()), nullptr);
+    manager->SetMisc(scene->session.Editor().GetISO(), false);
+    ZORIDescendants_var(Spec(scene->set.get()))->AddChild(manager->GetMultiSel());
+    for (const auto& point : scene->points) manager->Declare(point, 1, false);
+    manager->ValidateManipulations(scene->bodies, false);
+    manager->Synchronize();
+    manager->SetVirtFeatsPreviewsToNull();
+    manager->ConvertVirtFeatsToRealFeats();
+    manager->FinalizeMultisel(false, false);
+    manager->Release();
+    state.PauseTiming();
+    scene.reset();
+    state.ResumeTiming();
+  }
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_MSManagerCycle)->Name("MSManager/Cycle")->Arg(100)->Arg(1000)->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+
+// The model work of the cycle without the manager: the same declarations, previews, copies and
+// finishing, straight on the host's multi-selection feature.
+void BM_MSManagerHostBaseline(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto scene = std::make_unique<Scene>(n);
+    state.ResumeTiming();
+    ZORIWENMultiSel_var ms =
+        ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory()->CreateMultiSel();
+    ZORIDescendants_var(Spec(scene->set.get()))->AddChild(ZORISpecObject_var(ms));
+    ms->StartMultiSel();
+    for (const auto& point : scene->points) ms->Declare(point, 1);
+    ZORRawCollint indices;
+    ZORRawCollint states;
+    for (int i = 1; i <= n; ++i) {
+      indices.Append(i);
+      states.Append(0);
+    }
+    ms->SetPreviews(indices, states);
+    ms->SetPreviews(ZORRawCollint(), ZORRawCollint());
+    ZORListValZORISpecObject_var inputs1;
+    ZORListValZORISpecObject_var inputs2;
+    ms->GetVirtualInputs(inputs1, inputs2);
+    const ZORISpecObject_var matrix = Spec(scene->matrix.get());
+    ZORIWENMultiSelAccess_var access(matrix);
+    ZORIDescendants_var children(ms);
+    for (int i = 1; i <= inputs1.Size(); ++i) {
+      access->SetMultiSelInput(1, inputs1[i]);
+      ZORISpecObject_var copy =
+          ZORGmoUtilitiesCCP::DuplicateSpec(matrix, matrix->GetFeatContainer(), 1);
+      children->AddChild(copy, i);
+      ZORIWENMultiSelAccess_var(copy)->SetMultiSelInput(1, inputs1[i]);
+    }
+    ms->FinishMultiSel();
+    state.PauseTiming();
+    scene.reset();
+    state.ResumeTiming();
+  }
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_MSManagerHostBaseline)->Name("MSManager/HostBaseline")->Arg(100)->Arg(1000)
+    ->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// n distinct results: nothing to report, every pair compared through the index.
+void BM_CheckMultioutput(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Scene scene(n);
+  auto* manager = new ZORWENMSManager(Spec(scene.matrix.get()), nullptr);
+  ZORIDescendants_var(Spec(scene.set.get()))->AddChild(manager->GetMultiSel());
+  for (const auto& point : scene.points) manager->Declare(point, 1, false);
+  manager->ConvertVirtFeatsToRealFeats();
+  ZORISpecObject_var ms = manager->GetMultiSel();
+  scene.session.Document().UpdateAll();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, ms));
+  }
+  manager->Release();
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_CheckMultioutput)->Name("MSManager/CheckMultioutput")->Arg(1000)->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
