@@ -113,8 +113,6 @@ class ZORWENMSManager : public virtual ZORBaseUnknown {
   void HidePreview(int index);
   // Answers the entry's new preview index.
   int TakeManipulatedBody(ZORBody* body, int oldIndex, bool replaceInPlace);
-  HRESULT ConvertOne(const ZORISpecObject_var& input1, const ZORISpecObject_var& input2,
-                     bool paired, const ZORBaseUnknown_var& container, int place);
   void SelectInputRow(const ZORIWENMultiSelAccess_var& access, int index,
                       ZORWENUISelectorList* list);
   void StoreInitialStatus(std::vector<int>& status, int (*isOff)(const ZORISpecObject_var&));

@@ -205,6 +205,9 @@ TEST_F(MSManager, APlainFeatureEditedInMultiSelectionModeGetsAMultiSelectionInIt
   ASSERT_TRUE(ZORIWENMultiSel_var(ms));
   EXPECT_EQ(ZORIDescendants_var(Spec(set.get()))->GetPosition(ms), position);
   EXPECT_EQ(ZORIMechanicalFeature_var(Spec(line.get()))->GetMechanicalOwner().get(), ms.get());
+  // The edited feature is the multi-selection's first result.
+  EXPECT_EQ(ZORIDescendants_var(ms)->GetPosition(Spec(line.get())), 1);
+  EXPECT_EQ(manager->GetInitialRealFeatureCount(), 1);
 }
 
 TEST_F(MSManager, BadListIndicesAndAMultiSelectionMatrixAreRefused) {

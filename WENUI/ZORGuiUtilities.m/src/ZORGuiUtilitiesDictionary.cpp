@@ -1,18 +1,33 @@
 // The library's entries in the host's interface dictionary, filled when the library is loaded
-// and withdrawn when it is unloaded. Nothing else runs at load.
+// and withdrawn when it is unloaded. Besides these, only the commands created by name are
+// registered at load (ZORGuiUtilitiesCommands.cpp).
 
 #include <vector>
 
+#include "IClassFactory.h"
+#include "TIEIClassFactoryClassObjectZORWENMultiSelManager.h"
+#include "ZORIWENMultiSelManager.h"
 #include "ZORInterfaceDictionary.h"
+#include "ZORWENMultiSelManager.h"
 
 namespace {
 
 std::vector<ZORDictionaryEntry> LibraryEntries() {
-  return {};
+  return {
+      // The component answers its interface itself: the entry is for the record.
+      {"ZORWENMultiSelManager", "ZORIWENMultiSelManager", IID_ZORIWENMultiSelManager, "", nullptr},
+      // The class object is a factory through its tie.
+      {"ClassObjectZORWENMultiSelManager", "IClassFactory", IID_IClassFactory,
+       "ClassObjectZORWENMultiSelManager",
+       &ZORExtensionCreator<TIEIClassFactoryClassObjectZORWENMultiSelManager>},
+  };
 }
 
 struct DictionaryRegistration {
   DictionaryRegistration() {
+    // The component is known by its class name from load on, so that the host's object adapter
+    // (ZORInstantiateComponent) can create it as well as its class object can.
+    ZORWENMultiSelManager::MetaObject();
     for (const ZORDictionaryEntry& entry : LibraryEntries()) ZORFillDictionary(entry);
   }
   ~DictionaryRegistration() {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "ZORGmoInputDescriptionSwitch.h"
-#include "ZORGmoUtilitiesCCP.h"
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORGuiUtilitiesServices.h"
@@ -11,7 +10,6 @@
 #include "ZORIDescendants.h"
 #include "ZORIInputDescription.h"
 #include "ZORIMechanicalFeature.h"
-#include "ZORIMfBRep.h"
 #include "ZORIMmiContextualManager.h"
 #include "ZORIPrtManagement.h"
 #include "ZORISpecAttrAccess.h"
@@ -21,9 +19,9 @@
 #include "ZORIWENTool.h"
 #include "ZORMmrCacheInputDescriptionAdaptor.h"
 #include "ZORSysLogAbend.h"
+#include "ZORWENMSConverter.h"
 #include "ZORWENUIFeatureAgent.h"
 #include "ZORWENUISelectorList.h"
-#include "strWENCompo.h"
 
 namespace {
 
@@ -107,18 +105,12 @@ HRESULT ZORWENMSManager::InitializeManager(const ZORISpecObject_var& matrix,
 }
 
 // A feature made singly and edited in multi-selection mode: a new multi-selection feature takes
-// its place in the tree and becomes its mechanical owner, and its contextual inputs follow it.
+// its place in the tree and holds it as its first result, and its contextual inputs follow it.
 HRESULT ZORWENMSManager::CreateAroundPlainFeature(const ZORISpecObject_var& plain) {
-  ZORISpecObject_var father = plain->GetFather();
-  ZORIDescendants_var siblings(father);
-  if (!siblings) return E_FAIL;
-  const int position = siblings->GetPosition(plain);
-  ZORIWENMultiSelFactory_var msFactory = ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory();
-  ZORISpecObject_var created = msFactory ? msFactory->CreateMultiSel() : nullptr;
-  multiSel_ = ZORIWENMultiSel_var(created);
+  multiSel_ = ZORWENMSConverter::ReplacePlainFeature(
+      ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory(), plain);
   if (!multiSel_) return E_FAIL;
-  siblings->AddChild(created, position);
-  SetMechanicalOwner(plain, created);
+  const ZORISpecObject_var created(multiSel_);
   if (ZORGmoUtilitiesServices::IsFeatureInShapeBody(created)) {
     if (ZORIWENTool_var tool{created}) tool->SetShapeBodyTool(1);
   }
@@ -392,43 +384,7 @@ HRESULT ZORWENMSManager::ConvertVirtFeatsToRealFeats() {
   ZORListValZORISpecObject_var inputs1;
   ZORListValZORISpecObject_var inputs2;
   if (FAILED(multiSel_->GetVirtualInputs(inputs1, inputs2))) return E_FAIL;
-  ZORIDescendants_var children(multiSel_);
-  if (!children) return E_FAIL;
-  // Real features stay together ahead of the other children: each copy goes where the first
-  // child that is not a real feature stands, found once and then moved along.
-  int place = 1;
-  const int count = children->GetNumberOfChildren();
-  while (place <= count && ZORIWENMultiSelAccess_var(children->GetChildAtPosition(place))) ++place;
-  const ZORBaseUnknown_var container = matrix_->GetFeatContainer();
-  const bool paired = !inputs2.IsEmpty();
-  for (int i = 1; i <= inputs1.Size(); ++i) {
-    const ZORISpecObject_var input2 = paired && i <= inputs2.Size() ? inputs2[i] : nullptr;
-    if (SUCCEEDED(ConvertOne(inputs1[i], input2, paired, container, place))) ++place;
-  }
-  return S_OK;
-}
-
-HRESULT ZORWENMSManager::ConvertOne(const ZORISpecObject_var& input1,
-                                    const ZORISpecObject_var& input2, bool paired,
-                                    const ZORBaseUnknown_var& container, int place) {
-  if (ZORIWENMultiSelAccess_var matrixAccess{matrix_}) {
-    matrixAccess->SetMultiSelInput(1, input1);
-    if (paired) matrixAccess->SetMultiSelInput(2, input2);
-  }
-  ZORISpecObject_var copy = ZORGmoUtilitiesCCP::DuplicateSpec(matrix_, container, 1);
-  ZORIDescendants_var children(multiSel_);
-  if (!copy || FAILED(children->AddChild(copy, place))) return E_FAIL;
-  if (ZORIWENMultiSelAccess_var copyAccess{copy}) {
-    copyAccess->SetMultiSelInput(1, input1);
-    if (paired) copyAccess->SetMultiSelInput(2, input2);
-  }
-  const char* role = strWENCompo.CastToCharPtr();
-  for (const ZORISpecObject_var& input : {input1, input2}) {
-    if (!input) continue;
-    const bool ownedByMatrix = ZORGuiUtilitiesServices::IsSame(input->GetFather(), matrix_);
-    if (ZORIMfBRep_var(input) || ownedByMatrix) LinkUnder(input, role, copy);
-  }
-  return S_OK;
+  return ZORWENMSConverter::ConvertToRealFeatures(multiSel_, matrix_, inputs1, inputs2);
 }
 
 HRESULT ZORWENMSManager::ValidateResults() {

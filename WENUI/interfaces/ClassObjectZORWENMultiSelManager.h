@@ -1,0 +1,17 @@
+#pragma once
+// The class object of the multi-selection component. It keeps no data; the tie
+// TIEIClassFactoryClassObjectZORWENMultiSelManager gives it as IClassFactory.
+
+#include "ZORBaseUnknown.h"
+
+class ClassObjectZORWENMultiSelManager : public virtual ZORBaseUnknown {
+  ZOR_DECLARE_CLASS(ClassObjectZORWENMultiSelManager, ZORBaseUnknown, ZORMetaObject::Implementation,
+                    "WENUI")
+
+  ClassObjectZORWENMultiSelManager() = default;
+
+  // A new ZORWENMultiSelManager queried for `iid` into `out`; the query's answer.
+  // CLASS_E_NOAGGREGATION, creating nothing, when `outer` is given.
+  HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** out);
+  HRESULT LockServer(int lock);
+};
