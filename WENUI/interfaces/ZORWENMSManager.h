@@ -105,6 +105,8 @@ class ZORWENMSManager : public virtual ZORBaseUnknown {
  private:
   HRESULT RerouteSingleFeature(const ZORISpecObject_var& feature, int index, bool& goOn,
                                bool replaceIfSingle);
+  // The edited multi-selection, a new one around an edited plain feature, or a new one.
+  HRESULT TakeMultiSel(const ZORISpecObject_var& existing);
   HRESULT CreateAroundPlainFeature(const ZORISpecObject_var& plain);
   HRESULT ReadPreviews(std::unique_ptr<ZORRawCollint>& indices,
                        std::unique_ptr<ZORRawCollint>& states);

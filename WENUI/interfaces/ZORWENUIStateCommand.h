@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "ZORError.h"
+#include "ZORIModelEvents.h"
 #include "ZORListValZORISpecObject_var.h"
 #include "ZORListValZORUnicodeString.h"
 #include "ZORSurfacicUIStateCommand.h"
+#include "ZORVisPropertyType.h"
 
 class ZORGuiNLSMessage;
 class ZORWENMSManager;
@@ -81,8 +83,65 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   void SetPickModeForCurrentFeature(int mode) { pickModeForCurrentFeature_ = mode; }
   int GetPickModeForCurrentFeature() const { return pickModeForCurrentFeature_; }
 
-  // Refreshes the 3D display of `feature`; the command's display operations build on it.
-  virtual HRESULT UpdateVisu3D(const ZORISpecObject_var& feature, int mode);
+  // --- display properties of inputs; a null feature gives E_FAIL ---
+  HRESULT ZORWENUIPick(const ZORISpecObject_var& feature) { return SetPickMode(feature, 1); }
+  HRESULT ZORWENUINoPick(const ZORISpecObject_var& feature) { return SetPickMode(feature, 0); }
+  // Writes the pick property (8) when it changes and tells the viewer; a feature of a shape
+  // body that modifies its input keeps its pick state outside the shape-feature mode.
+  HRESULT SetPickMode(const ZORISpecObject_var& feature, unsigned int pickable);
+  // 1 when the pick property is 0; 0 otherwise, also without visual properties.
+  int ZORWENUIIsInNoPick(const ZORISpecObject_var& feature);
+  HRESULT ZORWENUIHighlight(const ZORISpecObject_var& feature);
+  HRESULT ZORWENUINoHighlight(const ZORISpecObject_var& feature);
+  // Opacity 0..255 (property 1, geometry type 1); out of range changes nothing.
+  HRESULT ZORWENUIOpacity(const ZORISpecObject_var& feature, int opacity);
+  // 255 when the opacity cannot be read.
+  HRESULT ZORWENUIGetOpacity(const ZORISpecObject_var& feature, int& opacity);
+  HRESULT ZORWENUIResetProperties(const ZORISpecObject_var& feature, ZORVisPropertyType type);
+  // Components 0..255; the colour goes to the feature's point, lineic or mesh graphic
+  // properties (the first it offers) and the viewer hears of it through `eventTarget`'s model
+  // events (the feature's when null).
+  HRESULT ZORWENUIColor(const ZORISpecObject_var& feature, int red, int green, int blue,
+                        const ZORISpecObject_var& eventTarget = ZORISpecObject_var());
+
+  // Modes of UpdateVisu3D.
+  static constexpr int kVisuRefresh = 0;
+  static constexpr int kVisuCreate = 1;
+  static constexpr int kVisuCurrentFeature = 2;
+  static constexpr int kVisuDelete = 3;
+  static constexpr int kVisuModify = 4;
+  // Tells the viewer about `feature` (the command's feature when null): its first display after
+  // an insertion is a creation, later refreshes are modifications. In kVisuCurrentFeature mode
+  // the host redraws what depends on the current feature.
+  virtual HRESULT UpdateVisu3D(ZORISpecObject_var feature, int mode,
+                               const ZORISpecObject_var& father = ZORISpecObject_var(),
+                               const ZORISpecObject_var& eventTarget = ZORISpecObject_var());
+
+  // Dimensions: the feature's dimension visualization gets its container's provider; append and
+  // remove announce the constraints of `feature` (the command's feature when null).
+  HRESULT UpdateDim();
+  HRESULT AppendDimensions(ZORISpecObject_var feature = ZORISpecObject_var());
+  HRESULT RemoveDimensions(ZORISpecObject_var feature = ZORISpecObject_var());
+  // The sketches the command works with, updated at each activation; the command owns the list.
+  void SetSketchList(const ZORListValZORISpecObject_var& sketches);
+  ZORListValZORISpecObject_var* GetSketchList();
+  // Called around changes of the sketches and dimensions (0 before, 1 after); nothing here.
+  virtual void ShowHideSketchDim(unsigned char show) { (void)show; }
+
+  // Enters multi-selection mode: a manager around `matrix` and the multi-selection being edited
+  // (`edited`), or a new multi-selection placed in the document and emptied. The command keeps
+  // the manager (GetManager) and hands it out in `manager`. E_FAIL, and no manager, when the
+  // manager has no multi-selection feature.
+  HRESULT initMultiSelMode(ZORWENMSManager*& manager, const ZORISpecObject_var& matrix,
+                           const ZORISpecObject_var& edited);
+
+  // Places the result: in a shape body through the procedural view, in the TAV mode after the
+  // current feature in the current geometrical set (or `target`), or before the object of a
+  // waiting command when the command makes an input for it. A feature that has a father is
+  // left where it is. Success sets the insertion mark. E_FAIL when the feature has no father
+  // afterwards.
+  HRESULT InsertInCurrentContext(const ZORISpecObject_var& feature,
+                                 const ZORISpecObject_var& target, int keepDatum) override;
 
  protected:
   // Shows a built message in a blocking box on the main window; 0 when there is none.
@@ -94,6 +153,22 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   void ShowContextualChildren(const ZORISpecObject_var& feature, bool show);
   void SetMultiSelToolPrivate(const ZORISpecObject_var& feature, int isPrivate);
   void DispatchConstraintEvent(const ZORISpecObject_var& feature, bool append);
+  // A ZORError raised in `body` is shown in an error panel and flushed; any other error object
+  // is reported. Answers whether the body ran through.
+  template <class Body>
+  bool RunShowingErrors(Body&& body);
+  // The model events the first display of `feature` goes through, and the father it names.
+  ZORVar<ZORIModelEvents> EventsForDisplay(const ZORISpecObject_var& feature,
+                                           ZORISpecObject_var& father,
+                                           const ZORISpecObject_var& givenFather,
+                                           const ZORISpecObject_var& eventTarget);
+  HRESULT InsertInTAVTool(const ZORISpecObject_var& feature, const ZORISpecObject_var& target);
+  // Where an input made for a waiting command goes: before the first object of the running
+  // commands that `target` holds, or last.
+  void PositionForWaitingCommand(const ZORISpecObject_var& target, ZORISpecObject_var& reference,
+                                 int& position);
+  void ClearDatum(const ZORISpecObject_var& feature);
+  int IsNonConnexCreationModeOn();
 
   int reservedCounter_ = 0;
   ZORISpecObject_var savedTAVCurrentFeature_;

@@ -5,6 +5,7 @@
 #include "ZORGmoInputDescriptionSwitch.h"
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
+#include "ZORMmuPartInfrastructurePreferencesCtrl.h"
 #include "ZORNotifyAnswers.h"
 #include "ZORShownMessageJournal.h"
 #include "ZORSurfacicUIRecordServices.h"
@@ -48,6 +49,7 @@ void ZORHostSession::ResetHost() {
   ZORAbendLog::Clear();
   ZORFeatureTypeRegistry::Get().ClearAllFailures();
   ZORWENSettings::ResetToDefaults();
+  ZORMmuPartInfrastructurePreferencesCtrl::ResetToDefaults();
   ZORSurfacicUIRecordServices::ResetStore();
   ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
   ZORWenJournaling::Reset();

@@ -1,5 +1,6 @@
 #pragma once
-// How a primitive is drawn: colour index (-1: the representation's), line thickness and type.
+// How a primitive is drawn: colour index (-1: the representation's), line thickness and type,
+// display priority, and whether it is drawn in the hidden space (not shown).
 
 class ZORGraphicAttributeSet {
  public:
@@ -12,6 +13,10 @@ class ZORGraphicAttributeSet {
   void SetThickness(int thickness) { thickness_ = thickness; }
   int GetLineType() const { return lineType_; }
   void SetLineType(int lineType) { lineType_ = lineType; }
+  int GetPriority() const { return priority_; }
+  void SetPriority(int priority) { priority_ = priority; }
+  bool IsInHiddenSpace() const { return hidden_; }
+  void SetHiddenSpace(bool hidden) { hidden_ = hidden; }
 
   friend bool operator==(const ZORGraphicAttributeSet&, const ZORGraphicAttributeSet&) = default;
 
@@ -19,4 +24,6 @@ class ZORGraphicAttributeSet {
   int color_ = -1;
   int thickness_ = 1;
   int lineType_ = 1;
+  int priority_ = 0;
+  bool hidden_ = false;
 };

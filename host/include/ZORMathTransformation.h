@@ -2,6 +2,8 @@
 // An affine transformation of 3D space: a 3x3 linear part and a translation (identity by
 // default).
 
+#include <optional>
+
 #include "ZORMathPoint.h"
 #include "ZORMathVector.h"
 
@@ -38,6 +40,24 @@ class ZORMathTransformation {
   constexpr double Get(int row, int column) const { return m_[row][column]; }
   constexpr const ZORMathVector& GetTranslation() const { return translation_; }
   constexpr bool IsIdentity() const { return *this == ZORMathTransformation(); }
+  // The transformation that undoes this one; none when the linear part is singular.
+  constexpr std::optional<ZORMathTransformation> Inverse() const {
+    const ZORMathVector c0{m_[0][0], m_[1][0], m_[2][0]};
+    const ZORMathVector c1{m_[0][1], m_[1][1], m_[2][1]};
+    const ZORMathVector c2{m_[0][2], m_[1][2], m_[2][2]};
+    const double det = c0.Dot(c1.Cross(c2));
+    if (det == 0.0) return std::nullopt;
+    // The rows of the inverse are the cross products of the columns over the determinant.
+    const ZORMathVector rows[3] = {c1.Cross(c2), c2.Cross(c0), c0.Cross(c1)};
+    double m[3][3] = {};
+    for (int r = 0; r < 3; ++r) {
+      m[r][0] = rows[r].GetX() / det;
+      m[r][1] = rows[r].GetY() / det;
+      m[r][2] = rows[r].GetZ() / det;
+    }
+    const ZORMathTransformation linear(m, ZORMathVector());
+    return ZORMathTransformation(m, -linear.Apply(translation_));
+  }
 
   friend constexpr bool operator==(const ZORMathTransformation& a, const ZORMathTransformation& b) {
     for (int r = 0; r < 3; ++r) {

@@ -3,10 +3,11 @@
 // features under it. A success stores the new result and clears the update error; a failure
 // drops the result, leaves the feature out of date and attaches a ZORMfErrUpdate saying why.
 // A feature whose input fails fails too, naming that input. One run computes each feature at
-// most once.
+// most once. A datum feature keeps the result it has: it is not recomputed from its inputs.
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "ZORBody.h"
 
@@ -16,6 +17,10 @@ class ZORUpdateEngine {
  public:
   // Answers whether `feature` and everything under it are up to date afterwards.
   static bool Update(ZORFeature& feature);
+  // One run over `features`, in order; `failed` receives every feature that failed in the run
+  // (inputs and children included), in the order they failed. Answers whether all of
+  // `features` are up to date afterwards.
+  static bool Update(const std::vector<ZORFeature*>& features, std::vector<ZORFeature*>& failed);
   // The first feature in error in `feature`'s subtree, `feature` first; null when none.
   static ZORFeature* FirstFailure(ZORFeature& feature);
 
@@ -28,4 +33,5 @@ class ZORUpdateEngine {
   void Fail(ZORFeature& feature, const std::string& diagnostic);
 
   std::unordered_set<const ZORFeature*> failed_;
+  std::vector<ZORFeature*> failedOrder_;
 };

@@ -22,7 +22,8 @@ class ZORWENSettings {
   static ZORWENSettings* GetWENSettings();
   // Host switch for tests: whether the settings object is there.
   static void SetAvailable(bool available);
-  // Puts every value back to the host's default and drops the subscriptions.
+  // Puts every value back to the host's default and drops the subscriptions (whose ids are not
+  // given again).
   static void ResetToDefaults();
 
   int GetKeepMode() const { return keepMode_; }
@@ -50,7 +51,9 @@ class ZORWENSettings {
 
   // Subscribes `callback` to the settings event `event`; answers 0 for an empty callback.
   CallbackId AddCallback(const std::string& event, Callback callback);
+  // Ends a subscription; an id that is no longer subscribed (or 0) is ignored.
   void RemoveCallback(CallbackId id);
+  int GetNumberOfCallbacks(const std::string& event) const;
 
  private:
   struct Subscription {

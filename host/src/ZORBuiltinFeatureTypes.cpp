@@ -18,6 +18,7 @@
 #include "ZORIPrtContainer.h"
 #include "ZORIUpdateError.h"
 #include "ZORIVisProperties.h"
+#include "ZOROrientationFlagExt.h"
 
 namespace {
 
@@ -73,7 +74,8 @@ bool ComputeLine(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic
     diagnostic = "The start and end points coincide";
     return false;
   }
-  body = ZORBody::MakeSegment(a, b);
+  const bool inverted = ZOROrientationFlagExt::IsInverted(f);
+  body = inverted ? ZORBody::MakeSegment(b, a) : ZORBody::MakeSegment(a, b);
   return true;
 }
 
@@ -90,7 +92,8 @@ bool ComputePlane(const ZORFeature& f, ZORBody_var& body, std::string& diagnosti
     diagnostic = "The three points are aligned";
     return false;
   }
-  body = ZORBody::MakePlane(ZORMathPlane(p[0], u, v));
+  body = ZORBody::MakePlane(ZOROrientationFlagExt::IsInverted(f) ? ZORMathPlane(p[0], v, u)
+                                                                 : ZORMathPlane(p[0], u, v));
   return true;
 }
 

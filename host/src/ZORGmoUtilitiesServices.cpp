@@ -5,6 +5,7 @@
 #include "ZORFeature.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORISpecObject.h"
+#include "ZOROrientationFlagExt.h"
 
 ZORUnicodeString ZORGmoUtilitiesServices::GetSpecDisplayName(const ZORBaseUnknown_var& feature) {
   ZORISpecObject_var specObject(feature);
@@ -33,6 +34,7 @@ HRESULT ZORGmoUtilitiesServices::Replace(const ZORBaseUnknown_var& replaced,
   ZORFeature* to = ZORFeature::From(kept.get());
   if (!from || !to) return E_FAIL;
   if (from == to) {
+    ZOROrientationFlagExt::ApplyFlag(*from);
     from->MarkOutOfDate();
     return S_OK;
   }

@@ -1,10 +1,20 @@
 #include "ZORUpdateEngine.h"
 
 #include "ZORFeature.h"
+#include "ZORGmoDatumServices.h"
 
 bool ZORUpdateEngine::Update(ZORFeature& feature) {
   ZORUpdateEngine engine;
   return engine.UpdateTree(feature);
+}
+
+bool ZORUpdateEngine::Update(const std::vector<ZORFeature*>& features,
+                             std::vector<ZORFeature*>& failed) {
+  ZORUpdateEngine engine;
+  bool ok = true;
+  for (ZORFeature* feature : features) ok = engine.UpdateTree(*feature) && ok;
+  failed = std::move(engine.failedOrder_);
+  return ok;
 }
 
 ZORFeature* ZORUpdateEngine::FirstFailure(ZORFeature& feature) {
@@ -25,6 +35,10 @@ bool ZORUpdateEngine::UpdateTree(ZORFeature& feature) {
 bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
   if (feature.state_.upToDate) return true;
   if (failed_.count(&feature)) return false;
+  if (feature.state_.body && ZORGmoDatumServices::IsDatum(feature)) {
+    Succeed(feature, feature.state_.body);
+    return true;
+  }
   std::string diagnostic = CheckInputs(feature);
   ZORBody_var body;
   if (diagnostic.empty() && feature.type_->Run(feature, body, diagnostic)) {
@@ -57,5 +71,5 @@ void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic) {
   feature.state_.body = nullptr;
   feature.state_.upToDate = false;
   feature.state_.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
-  failed_.insert(&feature);
+  if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
 }

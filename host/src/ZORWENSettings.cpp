@@ -26,7 +26,12 @@ void ZORWENSettings::SetAvailable(bool available) {
 }
 
 void ZORWENSettings::ResetToDefaults() {
-  State().settings = ZORWENSettings();
+  // Subscription ids stay unique across resets: a subscriber that outlived a reset and
+  // unsubscribes then must not take a newer subscriber's callback away.
+  ZORWENSettings& settings = State().settings;
+  const CallbackId nextId = settings.nextId_;
+  settings = ZORWENSettings();
+  settings.nextId_ = nextId;
 }
 
 void ZORWENSettings::SetWorkOnSupportSnap(bool on) {
@@ -51,6 +56,11 @@ ZORWENSettings::CallbackId ZORWENSettings::AddCallback(const std::string& event,
 
 void ZORWENSettings::RemoveCallback(CallbackId id) {
   std::erase_if(subscriptions_, [id](const Subscription& s) { return s.id == id; });
+}
+
+int ZORWENSettings::GetNumberOfCallbacks(const std::string& event) const {
+  return static_cast<int>(std::count_if(subscriptions_.begin(), subscriptions_.end(),
+                                        [&](const Subscription& s) { return s.event == event; }));
 }
 
 void ZORWENSettings::Fire(const std::string& event) {

@@ -7,6 +7,7 @@
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORFrmEditor.h"
 #include "ZORInterfaceDictionary.h"
+#include "ZORVisuHandle.h"
 
 namespace {
 
@@ -28,6 +29,23 @@ ZORWENUIFeatureAgent::ZORWENUIFeatureAgent(const ZORString& name, const ZORStrin
       connexSelection_(connexSelectionMode),
       values_(ZORMake<ZORSO>()) {
   if (!typeName.str().empty()) AddOrderedElementType(typeName);
+}
+
+ZORWENUIFeatureAgent::ZORWENUIFeatureAgent(const ZORString& name, const ZORUnicodeString& undoTitle,
+                                           int behavior, unsigned long filterFlags,
+                                           const ZORBaseUnknown_var& command,
+                                           int implicitSelectionMode, int connexSelectionMode,
+                                           int contextualCreationMode)
+    : ZORWENUIFeatureAgent(name, ZORString(), behavior, filterFlags, command, implicitSelectionMode,
+                           connexSelectionMode) {
+  undoTitle_ = undoTitle;
+  contextualCreation_ = contextualCreationMode;
+}
+
+bool ZORWENUIFeatureAgent::IsSentByHandle(const ZORCommand* sender) {
+  // Manipulators are known by name: the host's manipulators do not derive from the handles.
+  return sender &&
+         (sender->IsAKindOf(ZORVisuHandle::ClassName()) || sender->IsAKindOf("ZOR3DManipulator"));
 }
 
 ZORPathElement ZORWENUIFeatureAgent::GivePickPath(ZORBaseUnknown* feature) {
@@ -128,6 +146,8 @@ bool ZORWENUIFeatureAgent::TryValue(const ZORPathElement& path) {
   if (!checked) return false;
   if (!PassesFilter()) return false;
   if (!Keep(*checked)) return false;
+  valueType_ = ZORString();
+  Record();
   Valuate(values_.get(), nullptr);
   return true;
 }
@@ -149,7 +169,22 @@ bool ZORWENUIFeatureAgent::Keep(const ZORPathElement& path) {
     values_ = fresh;
   }
   if (ZORHSO* hso = CurrentHSO()) hso->AddElement(path);
+  if (multi) {
+    counts_.push_back(1);
+  } else {
+    counts_ = {1};
+  }
   return true;
+}
+
+void ZORWENUIFeatureAgent::ReplaceValues(const std::vector<ZORPathElement>& paths) {
+  RemoveFromHSO();
+  values_ = ZORMake<ZORSO>();
+  ZORHSO* hso = CurrentHSO();
+  for (const ZORPathElement& path : paths) {
+    values_->AddElement(path);
+    if (hso) hso->AddElement(path);
+  }
 }
 
 ZORSO* ZORWENUIFeatureAgent::GetListOfValues() {
@@ -171,4 +206,60 @@ void ZORWENUIFeatureAgent::InitializeAcquisition() {
   values_->Empty();
   feature_ = nullptr;
   geometricType_ = NoGeometricType;
+}
+
+// ---------------------------------------------------------------- notifications
+
+int ZORWENUIFeatureAgent::DecodeNotification(ZORCommand* sender, ZORNotification* notification) {
+  if (!notification || IsSentByHandle(sender)) return 0;
+  ZORBaseUnknown* sent = notification->GetSentObject();
+  if (!ZORFeature::From(sent)) return 0;
+  return TryValue(sent) ? 1 : 0;
+}
+
+bool ZORWENUIFeatureAgent::Accept(ZORCommand* sender, ZORNotification* notification) {
+  if (ZORDialogAgent::Accept(sender, notification)) return true;
+  return DecodeNotification(sender, notification) != 0;
+}
+
+// ---------------------------------------------------------------- valuations
+
+bool ZORWENUIFeatureAgent::SetValue(const ZORPathElement& path, const ZORString& valueType) {
+  if (!path.IsSet()) return false;
+  ReplaceValues({path});
+  valueType_ = valueType;
+  Record();
+  Valuate(values_.get(), nullptr);
+  return true;
+}
+
+void ZORWENUIFeatureAgent::Record() {
+  history_.resize(static_cast<std::size_t>(index_));
+  history_.push_back({values_->GetElements(), valueType_});
+  index_ = static_cast<int>(history_.size());
+  OnValuationRecorded(index_);
+}
+
+void ZORWENUIFeatureAgent::Restore(int index) {
+  index_ = index;
+  if (index == 0) {
+    ReplaceValues({});
+    valueType_ = ZORString();
+    return;
+  }
+  const Valuation& v = history_[static_cast<std::size_t>(index - 1)];
+  ReplaceValues(v.values);
+  valueType_ = v.valueType;
+}
+
+int ZORWENUIFeatureAgent::UndoValue() {
+  if (index_ == 0) return 0;
+  Restore(index_ - 1);
+  return 1;
+}
+
+int ZORWENUIFeatureAgent::RedoValue() {
+  if (index_ >= GetNumberOfValuations()) return 0;
+  Restore(index_ + 1);
+  return 1;
 }

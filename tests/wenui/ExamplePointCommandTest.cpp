@@ -30,7 +30,8 @@ TEST_F(ExamplePoint, CreationOkInsertsTheMovedPointAfterTheCurrentFeature) {
   EXPECT_TRUE(driver.PressOK());
   EXPECT_EQ(driver.CurrentCommand(), nullptr);
   const std::string dump = driver.DumpDocument();
-  EXPECT_NE(dump.find("    Point.2 [WENPoint] X=10 Y=0 Z=0 => point(10,0,0)"), std::string::npos)
+  EXPECT_NE(dump.find("    Point.2 [WENPoint] X=10 Y=0 Z=0 group-input => point(10,0,0)"),
+            std::string::npos)
       << dump;
 }
 

@@ -82,26 +82,28 @@ HRESULT ZORWENMSManager::InitializeManager(const ZORISpecObject_var& matrix,
       attributes->AddAttribute("MultiSelMatrixFeature", 8, 0);
     }
   }
-  if (ZORIWENMultiSel_var(matrix_)) {
-    // Leave nothing behind: the destructor must not take the caller's feature out of the model.
+  if (ZORIWENMultiSel_var(matrix_) || FAILED(TakeMultiSel(existing))) {
+    // A manager that failed lets go of the matrix: its destruction must not take the caller's
+    // feature out of the model.
     matrix_ = nullptr;
     factory_ = nullptr;
     return E_FAIL;
   }
-  HRESULT hr = S_OK;
-  if (!existing) {
-    ZORIWENMultiSelFactory_var msFactory = ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory();
-    multiSel_ = msFactory ? ZORIWENMultiSel_var(msFactory->CreateMultiSel()) : nullptr;
-    if (!multiSel_) return E_FAIL;
-  } else if (ZORIWENMultiSel_var edited{existing}) {
-    multiSel_ = edited;
-  } else {
-    hr = CreateAroundPlainFeature(existing);
-    if (FAILED(hr)) return hr;
-  }
   initialRealCount_ = multiSel_->GetNumberOfRealFeatures();
   if (ZORIWENTool_var tool{multiSel_}) tool->SetPrivate(0);
   return multiSel_->StartMultiSel();
+}
+
+HRESULT ZORWENMSManager::TakeMultiSel(const ZORISpecObject_var& existing) {
+  if (ZORIWENMultiSel_var edited{existing}) {
+    multiSel_ = edited;
+    return S_OK;
+  }
+  if (existing) return CreateAroundPlainFeature(existing);
+  ZORIWENMultiSelFactory_var msFactory =
+      ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory();
+  multiSel_ = msFactory ? ZORIWENMultiSel_var(msFactory->CreateMultiSel()) : nullptr;
+  return multiSel_ ? S_OK : E_FAIL;
 }
 
 // A feature made singly and edited in multi-selection mode: a new multi-selection feature takes

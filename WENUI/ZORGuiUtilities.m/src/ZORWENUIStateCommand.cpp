@@ -1,26 +1,48 @@
 #include "ZORWENUIStateCommand.h"
 
 #include <new>
+#include <unordered_set>
 
 #include "ZORCleaner.h"
+#include "ZORCreate.h"
+#include "ZORDelete.h"
+#include "ZORGmoDatumServices.h"
 #include "ZORGmoMecModServices.h"
 #include "ZORGmoUtilitiesServices.h"
+#include "ZORGmoUtilitiesWENTool.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORGuiNLSMessage.h"
+#include "ZORIBasicTool.h"
 #include "ZORIDescendants.h"
-#include "ZORIModelEvents.h"
+#include "ZORIDimVisualization.h"
+#include "ZORIInputDescription.h"
+#include "ZORILineicGraphicProperties.h"
+#include "ZORIMeshGraphicProperties.h"
+#include "ZORIPathAccess.h"
+#include "ZORIPointGraphicProperties.h"
+#include "ZORIPrtContainer.h"
+#include "ZORIPrtProceduralView.h"
+#include "ZORISpecScan.h"
+#include "ZORIVisProperties.h"
 #include "ZORIWENMultiSel.h"
+#include "ZORIWENProceduralView.h"
 #include "ZORIWENTool.h"
 #include "ZORMecModServices.h"
+#include "ZORModify.h"
+#include "ZORModifyAttribut.h"
+#include "ZORModifyVisProperties.h"
 #include "ZORMuiAppendConstraint.h"
 #include "ZORMuiRemoveConstraint.h"
+#include "ZORMuiShapeBodyServices.h"
 #include "ZORNotifyCancel.h"
 #include "ZORProtectedSection.h"
 #include "ZORStateActivateNotification.h"
 #include "ZORStateCancelNotification.h"
 #include "ZORSurfacicUIRecordServices.h"
 #include "ZORSysLogAbend.h"
+#include "ZORUpdate3DVisu.h"
 #include "ZORWENMSManager.h"
+#include "ZORWENUIPanelError.h"
 #include "ZORWENUIPanelWindow.h"
 #include "ZORWENUIStateCommandDelegate.h"
 #include "ZORWenJournaling.h"
@@ -45,6 +67,40 @@ class InputDescriptionModeOff {
   ZORSurfacicUIStateCommand& command_;
   int saved_;
 };
+
+bool IsComponent(int value) {
+  return value >= 0 && value <= 255;
+}
+
+// The path of a feature in its document's tree, through its path access; unset without one.
+ZORPathElement PathOf(const ZORISpecObject_var& feature) {
+  ZORPathElement path;
+  ZORIPathAccess_var access(feature);
+  if (access) access->GetPathElement(path);
+  return path;
+}
+
+HRESULT Dispatch(const ZORBaseUnknown_var& through, ZORModelEvent* event) {
+  ZORIModelEvents_var events(through);
+  return events ? events->Dispatch(event) : E_FAIL;
+}
+
+// Tells the viewer that a visual property of `feature` changed, when it has a path.
+void DispatchVisProperties(const ZORISpecObject_var& feature, ZORVisPropertyType type,
+                           const ZORVisPropertiesValues& values) {
+  ZORPathElement path = PathOf(feature);
+  if (!path.IsSet()) return;
+  Dispatch(feature, ZORMake<ZORModifyVisProperties>(feature, path, 1, type, values).get());
+}
+
+// The first graphic properties among point, lineic and mesh that `feature` offers take the
+// colour; E_FAIL when it offers none.
+HRESULT SetGraphicColor(const ZORISpecObject_var& feature, int red, int green, int blue) {
+  if (ZORIPointGraphicProperties_var point{feature}) return point->SetColor(red, green, blue);
+  if (ZORILineicGraphicProperties_var lineic{feature}) return lineic->SetColor(red, green, blue);
+  if (ZORIMeshGraphicProperties_var mesh{feature}) return mesh->SetColor(red, green, blue);
+  return E_FAIL;
+}
 
 }  // namespace
 
@@ -144,9 +200,11 @@ int ZORWENUIStateCommand::Activate(ZORCommand* caller, ZORNotification* notifica
   const int rc = ZORSurfacicUIStateCommand::Activate(caller, notification);
 
   if (sketchList_ && !sketchList_->IsEmpty()) {
+    ShowHideSketchDim(0);
     for (const ZORISpecObject_var& sketch : *sketchList_) {
       if (sketch) ZORGmoUtilitiesServices::Update(sketch);
     }
+    ShowHideSketchDim(1);
   }
   RefreshMultiList();
   SetMultiSelToolPrivate(feature, 0);
@@ -305,10 +363,6 @@ void ZORWENUIStateCommand::SetInactivationOnUpdate(unsigned char on) {
   inactivationOnUpdate_ = on;
 }
 
-HRESULT ZORWENUIStateCommand::UpdateVisu3D(const ZORISpecObject_var&, int) {
-  return S_OK;
-}
-
 // --- current feature bookkeeping ---
 
 HRESULT ZORWENUIStateCommand::InitializeCurrentShapeFeature(const ZORISpecObject_var& feature) {
@@ -319,14 +373,14 @@ HRESULT ZORWENUIStateCommand::InitializeCurrentShapeFeature(const ZORISpecObject
     ZORVar<ZORIDescendants> children(feature);
     const int count = children ? children->GetNumberOfChildren() : 0;
     SetCurrentFeature(count ? children->GetChildAtPosition(count) : feature);
-    UpdateVisu3D(feature, 2);
+    UpdateVisu3D(feature, kVisuCurrentFeature);
   }
   return 0;
 }
 
 HRESULT ZORWENUIStateCommand::RestoreCurrentShapeFeature() {
   if (const ZORISpecObject_var& saved = GetSavedShapeCurrentFeature()) SetCurrentFeature(saved);
-  UpdateVisu3D(ZORISpecObject_var(), 2);
+  UpdateVisu3D(ZORISpecObject_var(), kVisuCurrentFeature);
   return 0;
 }
 
@@ -374,4 +428,310 @@ void ZORWENUIStateCommand::DispatchConstraintEvent(const ZORISpecObject_var& fea
   } else {
     events->Dispatch(ZORMake<ZORMuiRemoveConstraint>(implementation).get());
   }
+}
+
+// --- display properties of inputs ---
+
+template <class Body>
+bool ZORWENUIStateCommand::RunShowingErrors(Body&& body) {
+  ZORException* caught = ZORProtect(std::forward<Body>(body));
+  return !ZORHandleCaught(caught, [](ZORError* error) {
+    new ZORWENUIPanelError(error);
+    error->Flush();
+  });
+}
+
+HRESULT ZORWENUIStateCommand::SetPickMode(const ZORISpecObject_var& feature,
+                                          unsigned int pickable) {
+  if (!feature) return E_FAIL;
+  if (!IsShapeFeatureModeOn() && ZORMuiShapeBodyServices::GetShapeBodyFather(feature)) {
+    // A shape body's feature that modifies its input keeps the pick state of that input.
+    ZORIInputDescription_var description(feature);
+    int type = 0;
+    if (description && SUCCEEDED(description->GetFeatureType(type)) && type == 1) return S_OK;
+  }
+  ZORIVisProperties_var properties(feature);
+  if (!properties) return E_FAIL;
+  ZORVisPropertiesValues values;
+  if (FAILED(properties->GetPropertiesAtt(values, ZORVPPick))) return E_FAIL;
+  if (values.GetPick() == static_cast<int>(pickable)) return S_OK;
+  values.SetPick(static_cast<int>(pickable));
+  if (FAILED(properties->SetPropertiesAtt(values, ZORVPPick))) return E_FAIL;
+  std::unique_ptr<ZORPathElement> path;
+  RunShowingErrors([&] { path = GivePathElementFrom(feature.get()); });
+  if (!path) return E_FAIL;
+  Dispatch(feature, ZORMake<ZORModifyVisProperties>(feature, *path, 0, ZORVPPick, values).get());
+  return S_OK;
+}
+
+int ZORWENUIStateCommand::ZORWENUIIsInNoPick(const ZORISpecObject_var& feature) {
+  ZORIVisProperties_var properties(feature);
+  ZORVisPropertiesValues values;
+  if (!properties || FAILED(properties->GetPropertiesAtt(values, ZORVPPick))) return 0;
+  return values.GetPick() == 0 ? 1 : 0;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUIHighlight(const ZORISpecObject_var& feature) {
+  if (!feature) return E_FAIL;
+  HRESULT hr = E_FAIL;
+  RunShowingErrors([&] { hr = AddInHSO(feature.get()); });
+  return hr;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUINoHighlight(const ZORISpecObject_var& feature) {
+  if (!feature) return E_FAIL;
+  HRESULT hr = E_FAIL;
+  RunShowingErrors([&] {
+    std::unique_ptr<ZORPathElement> path = GivePathElementFrom(feature.get());
+    ZORHSO* hso = GetHSO();
+    if (path && hso) hr = hso->RemoveElement(*path);
+  });
+  return hr;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUIOpacity(const ZORISpecObject_var& feature, int opacity) {
+  ZORIVisProperties_var properties(feature);
+  if (!properties || !IsComponent(opacity)) return E_FAIL;
+  ZORVisPropertiesValues values;
+  values.SetOpacity(opacity, 0);
+  if (FAILED(properties->SetPropertiesAtt(values, ZORVPOpacity, 1))) return E_FAIL;
+  DispatchVisProperties(feature, ZORVPOpacity, values);
+  return S_OK;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUIGetOpacity(const ZORISpecObject_var& feature, int& opacity) {
+  opacity = ZORVisPropertiesValues::kDefaultOpacity;
+  ZORIVisProperties_var properties(feature);
+  ZORVisPropertiesValues values;
+  if (!properties || FAILED(properties->GetPropertiesAtt(values, ZORVPOpacity, 1))) return E_FAIL;
+  opacity = values.GetOpacity();
+  return S_OK;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUIResetProperties(const ZORISpecObject_var& feature,
+                                                      ZORVisPropertyType type) {
+  ZORIVisProperties_var properties(feature);
+  if (!properties || FAILED(properties->ResetPropertiesAtt(type, 1, 0, 0))) return E_FAIL;
+  ZORVisPropertiesValues values;
+  properties->GetPropertiesAtt(values, type);
+  DispatchVisProperties(feature, type, values);
+  return S_OK;
+}
+
+HRESULT ZORWENUIStateCommand::ZORWENUIColor(const ZORISpecObject_var& feature, int red, int green,
+                                            int blue, const ZORISpecObject_var& eventTarget) {
+  if (!feature || !IsComponent(red) || !IsComponent(green) || !IsComponent(blue)) return E_FAIL;
+  if (FAILED(SetGraphicColor(feature, red, green, blue))) return E_FAIL;
+  auto event = ZORMake<ZORModifyAttribut>(feature, ZORBaseUnknown::MetaObject(), ZORPathElement());
+  Dispatch(eventTarget ? eventTarget : feature, event.get());
+  return S_OK;
+}
+
+ZORIModelEvents_var ZORWENUIStateCommand::EventsForDisplay(const ZORISpecObject_var& feature,
+                                                           ZORISpecObject_var& father,
+                                                           const ZORISpecObject_var& givenFather,
+                                                           const ZORISpecObject_var& eventTarget) {
+  father = ZORIWENMultiSel_var(feature) ? feature : feature->GetFather();
+  if (!father || ZORIBasicTool_var(father)) return ZORIModelEvents_var(feature);
+  if (eventTarget && givenFather) {
+    father = givenFather;
+    return ZORIModelEvents_var(eventTarget);
+  }
+  // The events of the ancestor that stands right under the first tool above the feature.
+  ZORISpecScan_var scan(feature);
+  ZORListValZORISpecObject_var ancestors;
+  if (!scan || FAILED(scan->ListAncestors(ancestors))) return ZORIModelEvents_var(feature);
+  for (int i = 2; i <= ancestors.Size(); ++i) {
+    if (ZORIBasicTool_var(ancestors[i])) return ZORIModelEvents_var(ancestors[i - 1]);
+  }
+  return ZORIModelEvents_var(feature);
+}
+
+HRESULT ZORWENUIStateCommand::UpdateVisu3D(ZORISpecObject_var feature, int mode,
+                                           const ZORISpecObject_var& father,
+                                           const ZORISpecObject_var& eventTarget) {
+  if (mode == kVisuCurrentFeature) {
+    Update3DVisu(feature);
+    return S_OK;
+  }
+  if (!feature) feature = GiveMyFeature();
+  if (!feature) return S_OK;
+  ZORISpecObject_var shownFather;
+  ZORIModelEvents_var events = EventsForDisplay(feature, shownFather, father, eventTarget);
+  if (!events) return E_FAIL;
+  if (insertionMark_ == 2 || mode == kVisuCreate) {
+    // The first display of a result placed in the document.
+    insertionMark_ = 1;
+    return events->Dispatch(ZORMake<ZORCreate>(feature, shownFather, 0).get());
+  }
+  if (mode == kVisuDelete) return events->Dispatch(ZORMake<ZORDelete>(feature).get());
+  if (insertionMark_ == 1 || mode == kVisuModify) {
+    return events->Dispatch(ZORMake<ZORModify>(feature, ZORBaseUnknown::MetaObject(), 1).get());
+  }
+  return S_OK;
+}
+
+// --- dimensions and sketches ---
+
+HRESULT ZORWENUIStateCommand::UpdateDim() {
+  ZORISpecObject_var feature = GiveMyFeature();
+  ZORIDimVisualization_var visualization(feature);
+  ZORIDimProvider_var provider(feature ? feature->GetFeatContainer() : nullptr);
+  if (!visualization || !provider) return E_FAIL;
+  return visualization->SetDimProvider(provider);
+}
+
+HRESULT ZORWENUIStateCommand::AppendDimensions(ZORISpecObject_var feature) {
+  if (!feature) feature = GiveMyFeature();
+  if (!feature) return E_FAIL;
+  RemoveDimensions(feature);
+  DispatchConstraintEvent(feature, true);
+  ShowHideSketchDim(1);
+  return S_OK;
+}
+
+HRESULT ZORWENUIStateCommand::RemoveDimensions(ZORISpecObject_var feature) {
+  if (!feature) feature = GiveMyFeature();
+  if (!feature) return E_FAIL;
+  DispatchConstraintEvent(feature, false);
+  ShowHideSketchDim(0);
+  return S_OK;
+}
+
+void ZORWENUIStateCommand::SetSketchList(const ZORListValZORISpecObject_var& sketches) {
+  ShowHideSketchDim(0);
+  if (sketchList_) {
+    sketchList_->RemoveAll();
+  } else {
+    sketchList_ = std::make_unique<ZORListValZORISpecObject_var>();
+  }
+  if (!sketches.IsEmpty()) sketchList_->Append(sketches);
+}
+
+ZORListValZORISpecObject_var* ZORWENUIStateCommand::GetSketchList() {
+  if (!sketchList_) sketchList_ = std::make_unique<ZORListValZORISpecObject_var>();
+  return sketchList_.get();
+}
+
+// --- multi-selection ---
+
+HRESULT ZORWENUIStateCommand::initMultiSelMode(ZORWENMSManager*& manager,
+                                               const ZORISpecObject_var& matrix,
+                                               const ZORISpecObject_var& edited) {
+  manager = nullptr;
+  auto* created = new (std::nothrow) ZORWENMSManager(matrix, edited);
+  if (!created) return E_FAIL;
+  if (!created->GetMultiSel()) {
+    // A manager without multi-selection feature can do nothing for the command.
+    created->Release();
+    return E_FAIL;
+  }
+  if (manager_) manager_->Release();  // a second entry replaces the first manager
+  manager_ = created;
+  ZORFrmEditor* editor = GetEditor();
+  manager_->SetMisc(editor ? editor->GetISO() : nullptr, IsEditModeOn() != 0);
+  manager = manager_;
+  if (edited) return S_OK;
+
+  ZORISpecObject_var multiSel = manager_->GetMultiSel();
+  if (FAILED(InsertInCurrentContext(multiSel, ZORISpecObject_var(), 0))) return E_FAIL;
+  // A new multi-selection starts without results.
+  ZORIDescendants_var children(multiSel);
+  const int count = children ? children->GetNumberOfChildren() : 0;
+  for (int i = 0; i < count; ++i) children->RemoveChildAtPosition(1);
+  return S_OK;
+}
+
+// --- insertion ---
+
+int ZORWENUIStateCommand::IsNonConnexCreationModeOn() {
+  if (ZORWENUIStateCmdInfo* info = GetCommandInfo()) return info->GetNonConnexCreationMode();
+  return ZORWENUIStateCmdInfo().GetNonConnexCreationMode();
+}
+
+void ZORWENUIStateCommand::PositionForWaitingCommand(const ZORISpecObject_var& target,
+                                                     ZORISpecObject_var& reference, int& position) {
+  reference = GetCurrentFeature();
+  position = ZORIWENProceduralView::kBefore;
+  ZORIDescendants_var descendants(target);
+  const std::vector<ZORBaseUnknown_var> stack = ZORGuiCommandStack::Instance()->GiveFullStack();
+  for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+    if (ZORIPrtPart_var(*it)) {
+      reference = nullptr;
+      position = ZORIWENProceduralView::kAfter;
+    }
+    if (descendants && descendants->IsDescendant(*it)) {
+      reference = ZORISpecObject_var(*it);
+      return;
+    }
+  }
+}
+
+HRESULT ZORWENUIStateCommand::InsertInTAVTool(const ZORISpecObject_var& feature,
+                                              const ZORISpecObject_var& target) {
+  if (IsCreationOutsideTAVModeOn()) InitializeCurrentTAVFeature(feature);
+  ZORISpecObject_var reference = GetCurrentFeature();
+  int position = ZORIWENProceduralView::kAfter;
+  ZORISpecObject_var into = target;
+  if (!into) {
+    // The current tool is asked only when it is needed: it may make a geometrical set.
+    const int geometricalSetOnly = ZORMecModServices::IsShapeBody(reference) ? 0 : 1;
+    into = ZORGmoUtilitiesWENTool::GetCurrentWENTool(feature->GetFeatContainer(),
+                                                     geometricalSetOnly, 1, 1);
+    // Results never go into another multi-selection's set of results.
+    if (ZORIWENMultiSel_var(into)) into = into->GetFather();
+  }
+
+  const int nonConnex = IsNonConnexCreationModeOn();
+  if (GetStartMode() == kStartForInput && ZORMecModServices::IsShapeBody(into) && !nonConnex) {
+    PositionForWaitingCommand(into, reference, position);
+  }
+  ZORIWENProceduralView_var view(feature);
+  const HRESULT hr = view->InsertInProceduralView(ZORIDescendants_var(into), position, reference);
+  if (SUCCEEDED(hr) && (GetStartMode() != kStartForInput || nonConnex)) {
+    ZORGmoUtilitiesServices::ManageAsGroupInput(feature);
+  }
+  return hr;
+}
+
+void ZORWENUIStateCommand::ClearDatum(const ZORISpecObject_var& feature) {
+  if (!ZORIWENMultiSel_var(feature)) {
+    ZORGmoDatumServices::SetDatum(feature->GetImplementation(), 0);
+    return;
+  }
+  ZORIDescendants_var children(feature);
+  const int count = children ? children->GetNumberOfChildren() : 0;
+  for (int i = 1; i <= count; ++i) {
+    if (ZORISpecObject_var child = children->GetChildAtPosition(i)) {
+      ZORGmoDatumServices::SetDatum(child->GetImplementation(), 0);
+    }
+  }
+}
+
+HRESULT ZORWENUIStateCommand::InsertInCurrentContext(const ZORISpecObject_var& given,
+                                                     const ZORISpecObject_var& target,
+                                                     int keepDatum) {
+  ZORISpecObject_var feature = given ? given : GiveMyFeature();
+  if (!feature) return E_FAIL;
+  ZORIPrtContainer_var container(feature->GetFeatContainer());
+  if (!container || !container->GetPart()) return E_FAIL;
+  if (feature->GetFather()) return S_OK;
+
+  const bool shapeMode = IsShapeFeatureModeOn();
+  if (shapeMode) {
+    ZORIPrtProceduralView_var view(feature);
+    if (view) view->InsertInProceduralView();
+  } else if (ZORIWENProceduralView_var(feature)) {
+    InsertInTAVTool(feature, target);
+  } else {
+    ZORIPrtProceduralView_var view(feature);
+    if (!view) return E_FAIL;
+    if (IsCreationOutsideTAVModeOn()) InitializeCurrentTAVFeature(feature);
+    view->InsertInProceduralView();
+  }
+  // What the procedural views answer aside, the result is placed only when it has a father.
+  if (!feature->GetFather()) return E_FAIL;
+  if (!shapeMode && !keepDatum) ClearDatum(feature);
+  insertionMark_ = shapeMode ? 1 : 2;
+  return S_OK;
 }

@@ -1,0 +1,24 @@
+#pragma once
+// One working support of a part's set: its support and origin features (held) and its type.
+
+#include "ZORIWENWorkingSupport.h"
+
+class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkingSupport {
+  ZOR_DECLARE_CLASS(ZORWENWorkingSupport, ZORBaseUnknown, ZORMetaObject::Implementation, "Sketcher")
+  ZOR_IMPLEMENTS(ZORBaseUnknown, ZORIWENWorkingSupport)
+
+  ZORWENWorkingSupport(const ZORISpecObject_var& support, const ZORISpecObject_var& origin,
+                       int type)
+      : support_(support), origin_(origin), type_(type) {}
+
+  ZORISpecObject_var GetSupport() override { return support_; }
+  ZORISpecObject_var GetOrigin() override { return origin_; }
+  int GetType() override { return type_; }
+
+ private:
+  ZORISpecObject_var support_;
+  ZORISpecObject_var origin_;
+  int type_;
+};
+
+using ZORWENWorkingSupport_var = ZORVar<ZORWENWorkingSupport>;
