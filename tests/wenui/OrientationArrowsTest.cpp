@@ -11,6 +11,7 @@
 #include "ZORHostSession.h"
 #include "ZORIOrientationFlag.h"
 #include "ZORTestListener.h"
+#include "ZORTransaction.h"
 #include "ZORUpdateUI.h"
 #include "ZORWENUIOrients.h"
 
@@ -153,6 +154,7 @@ TEST(InvertorWithoutEditor, ShowsNothingButKeepsItsValues) {
     invertor->SetDirection(ZORMathDirection(0, 2, 0));
     EXPECT_EQ(invertor->GetDirection(), ZORMathVector(0, 1, 0));
   }
+  ZORTransaction::End();  // lets go of what the invertor left to the end of the transaction
   ZORFrmEditor::SetCurrentEditor(current);
 }
 
