@@ -15,11 +15,10 @@
 #include "ZORHostSession.h"
 #include "ZORIDescendants.h"
 #include "ZORIWENMultiSelAccess.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORWENMSManager.h"
 
 namespace {
-
-ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f)); }
 
 void ReportPeakMemory(benchmark::State& state) {
   rusage usage{};
@@ -33,11 +32,12 @@ struct Scene {
   explicit Scene(int n) {
     set = session.Document().CreateTool("GeometricalSet");
     for (int i = 0; i < n; ++i) {
-      points.push_back(Spec(session.Document().CreatePoint(i, 0, 0, set.get()).get()));
+      points.push_back(ZORSpecObjectOf(session.Document().CreatePoint(i, 0, 0, set.get()).get()));
     }
     end = session.Document().CreatePoint(0, 0, 5, set.get());
     matrix = session.Document().CreateFeature("WENLine", set.get());
-    ZORIWENMultiSelAccess_var(Spec(matrix.get()))->SetMultiSelInput(2, Spec(end.get()));
+    ZORIWENMultiSelAccess_var(ZORSpecObjectOf(matrix.get()))
+        ->SetMultiSelInput(2, ZORSpecObjectOf(end.get()));
     ZORGeoFactory_var geo = ZORGuiUtilitiesServices::GetCurrentGeoFactory();
     for (int i = 0; i < n; ++i) {
       kept.push_back(geo->CreatePoint(ZORMathPoint(i, 1, 0)));
@@ -58,9 +58,9 @@ void BM_MSManagerCycle(benchmark::State& state) {
     state.PauseTiming();
     auto scene = std::make_unique<Scene>(n);
     state.ResumeTiming();
-    auto* manager = new ZORWENMSManager(Spec(scene->matrix.get()), nullptr);
+    auto* manager = new ZORWENMSManager(ZORSpecObjectOf(scene->matrix.get()), nullptr);
     manager->SetMisc(scene->session.Editor().GetISO(), false);
-    ZORIDescendants_var(Spec(scene->set.get()))->AddChild(manager->GetMultiSel());
+    ZORIDescendants_var(ZORSpecObjectOf(scene->set.get()))->AddChild(manager->GetMultiSel());
     for (const auto& point : scene->points) manager->Declare(point, 1, false);
     manager->ValidateManipulations(scene->bodies, false);
     manager->Synchronize();
@@ -74,7 +74,11 @@ void BM_MSManagerCycle(benchmark::State& state) {
   }
   ReportPeakMemory(state);
 }
-BENCHMARK(BM_MSManagerCycle)->Name("MSManager/Cycle")->Arg(100)->Arg(1000)->Arg(10000)
+BENCHMARK(BM_MSManagerCycle)
+    ->Name("MSManager/Cycle")
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMillisecond);
 
 // The model work of the cycle without the manager: the same declarations, previews, copies and
@@ -87,7 +91,7 @@ void BM_MSManagerHostBaseline(benchmark::State& state) {
     state.ResumeTiming();
     ZORIWENMultiSel_var ms =
         ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory()->CreateMultiSel();
-    ZORIDescendants_var(Spec(scene->set.get()))->AddChild(ZORISpecObject_var(ms));
+    ZORIDescendants_var(ZORSpecObjectOf(scene->set.get()))->AddChild(ZORISpecObject_var(ms));
     ms->StartMultiSel();
     for (const auto& point : scene->points) ms->Declare(point, 1);
     ZORRawCollint indices;
@@ -101,7 +105,7 @@ void BM_MSManagerHostBaseline(benchmark::State& state) {
     ZORListValZORISpecObject_var inputs1;
     ZORListValZORISpecObject_var inputs2;
     ms->GetVirtualInputs(inputs1, inputs2);
-    const ZORISpecObject_var matrix = Spec(scene->matrix.get());
+    const ZORISpecObject_var matrix = ZORSpecObjectOf(scene->matrix.get());
     ZORIWENMultiSelAccess_var access(matrix);
     ZORIDescendants_var children(ms);
     for (int i = 1; i <= inputs1.Size(); ++i) {
@@ -118,15 +122,19 @@ void BM_MSManagerHostBaseline(benchmark::State& state) {
   }
   ReportPeakMemory(state);
 }
-BENCHMARK(BM_MSManagerHostBaseline)->Name("MSManager/HostBaseline")->Arg(100)->Arg(1000)
-    ->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MSManagerHostBaseline)
+    ->Name("MSManager/HostBaseline")
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 
 // n distinct results: nothing to report, every pair compared through the index.
 void BM_CheckMultioutput(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Scene scene(n);
-  auto* manager = new ZORWENMSManager(Spec(scene.matrix.get()), nullptr);
-  ZORIDescendants_var(Spec(scene.set.get()))->AddChild(manager->GetMultiSel());
+  auto* manager = new ZORWENMSManager(ZORSpecObjectOf(scene.matrix.get()), nullptr);
+  ZORIDescendants_var(ZORSpecObjectOf(scene.set.get()))->AddChild(manager->GetMultiSel());
   for (const auto& point : scene.points) manager->Declare(point, 1, false);
   manager->ConvertVirtFeatsToRealFeats();
   ZORISpecObject_var ms = manager->GetMultiSel();
@@ -137,7 +145,10 @@ void BM_CheckMultioutput(benchmark::State& state) {
   manager->Release();
   ReportPeakMemory(state);
 }
-BENCHMARK(BM_CheckMultioutput)->Name("MSManager/CheckMultioutput")->Arg(1000)->Arg(10000)
+BENCHMARK(BM_CheckMultioutput)
+    ->Name("MSManager/CheckMultioutput")
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

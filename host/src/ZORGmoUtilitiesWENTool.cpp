@@ -4,6 +4,7 @@
 #include "ZORFaultGate.h"
 #include "ZORFeatureExtension.h"
 #include "ZORFrmEditor.h"
+#include "ZORSpecObjectOf.h"
 
 namespace {
 
@@ -16,10 +17,6 @@ ZORDocument* DocumentOf(const ZORBaseUnknown_var& object) {
 ZORFrmEditor* EditorOf(const ZORDocument* document) {
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
   return editor && document && editor->GetDocument() == document ? editor : nullptr;
-}
-
-ZORISpecObject_var Spec(ZORFeature* feature) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
 }
 
 bool IsPlaceForNewFeatures(ZORFeature& tool, int geometricalSetOnly) {
@@ -59,12 +56,12 @@ ZORISpecObject_var ZORGmoUtilitiesWENTool::GetCurrentWENTool(const ZORBaseUnknow
   if (!document) return nullptr;
   ZORFeature* current = ZORFeature::From(GetCurrentFeature(container).get());
   for (ZORFeature* f = current; f; f = f->GetFatherFeature()) {
-    if (IsPlaceForNewFeatures(*f, geometricalSetOnly)) return Spec(f);
+    if (IsPlaceForNewFeatures(*f, geometricalSetOnly)) return ZORSpecObjectOf(f);
   }
   if (!createIfNone) return nullptr;
   ZORFeature_var created = document->CreateTool("GeometricalSet");
   if (!created) return nullptr;
-  ZORISpecObject_var tool = Spec(created.get());
+  ZORISpecObject_var tool = ZORSpecObjectOf(created.get());
   if (makeCurrent) SetCurrentFeature(tool);
   return tool;
 }

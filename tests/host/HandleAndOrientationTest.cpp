@@ -12,14 +12,11 @@
 #include "ZORIOrientationFlag.h"
 #include "ZORMathDirection.h"
 #include "ZORMathTransformation.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORTestListener.h"
 #include "ZORWENGetNormale.h"
 
 namespace {
-
-ZORISpecObject_var Spec(const ZORFeature_var& f) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f.get()));
-}
 
 // A bag holding one arrow drawn with `attributes`.
 ZOR3DBagRep_var ArrowBag(const ZORGraphicAttributeSet& attributes = ZORGraphicAttributeSet()) {
@@ -92,12 +89,12 @@ class Orientation : public ::testing::Test {
     b = doc().CreatePoint(10, 0, 0, set.get());
     c = doc().CreatePoint(0, 10, 0, set.get());
     line = doc().CreateFeature("WENLine", set.get());
-    line->SetInput("Start", Spec(a));
-    line->SetInput("End", Spec(b));
+    line->SetInput("Start", ZORSpecObjectOf(a));
+    line->SetInput("End", ZORSpecObjectOf(b));
     plane = doc().CreateFeature("WENPlane", set.get());
-    plane->SetInput("Point1", Spec(a));
-    plane->SetInput("Point2", Spec(b));
-    plane->SetInput("Point3", Spec(c));
+    plane->SetInput("Point1", ZORSpecObjectOf(a));
+    plane->SetInput("Point2", ZORSpecObjectOf(b));
+    plane->SetInput("Point3", ZORSpecObjectOf(c));
     ASSERT_EQ(doc().UpdateAll(), 0);
   }
 
@@ -106,22 +103,25 @@ class Orientation : public ::testing::Test {
   ZORMathVector Tangent() {
     ZORMathPoint point;
     ZORMathVector tangent;
-    EXPECT_EQ(GetTangent(Spec(line), kZORTangentAtStart, ZORMathVector(1, 0, 0), point, tangent),
+    EXPECT_EQ(GetTangent(ZORSpecObjectOf(line), kZORTangentAtStart, ZORMathVector(1, 0, 0), point,
+                         tangent),
               S_OK);
     return tangent;
   }
   ZORMathVector Normal() {
     ZORMathVector normal;
-    EXPECT_EQ(ZORWENGetNormale(Spec(plane), normal), S_OK);
+    EXPECT_EQ(ZORWENGetNormale(ZORSpecObjectOf(plane), normal), S_OK);
     return normal;
   }
 
   // Replaces the feature by itself while its flag is up, as the orientation question does.
   void Invert(const ZORFeature_var& feature) {
-    ZORIOrientationFlag_var flag(Spec(feature));
+    ZORIOrientationFlag_var flag(ZORSpecObjectOf(feature));
     ASSERT_TRUE(flag);
     ASSERT_EQ(flag->SetOrientationFlag(1), S_OK);
-    ASSERT_EQ(ZORGmoUtilitiesServices::Replace(Spec(feature), Spec(feature), 0), S_OK);
+    ASSERT_EQ(
+        ZORGmoUtilitiesServices::Replace(ZORSpecObjectOf(feature), ZORSpecObjectOf(feature), 0),
+        S_OK);
     ASSERT_EQ(flag->SetOrientationFlag(0), S_OK);
   }
 
@@ -135,26 +135,27 @@ TEST_F(Orientation, ReplacingAFlaggedFeatureByItselfInvertsItsResult) {
   const int mark = doc().SetMark();
 
   // Without the flag a replacement by itself only makes the feature out of date.
-  ASSERT_EQ(ZORGmoUtilitiesServices::Replace(Spec(line), Spec(line), 0), S_OK);
+  ASSERT_EQ(ZORGmoUtilitiesServices::Replace(ZORSpecObjectOf(line), ZORSpecObjectOf(line), 0),
+            S_OK);
   ASSERT_EQ(doc().UpdateAll(), 0);
   EXPECT_EQ(Tangent(), ZORMathVector(1, 0, 0));
 
   Invert(line);
   Invert(plane);
   EXPECT_FALSE(line->IsUpToDate());
-  EXPECT_EQ(ZORIOrientationFlag_var(Spec(line))->GetOrientation(), -1);
+  EXPECT_EQ(ZORIOrientationFlag_var(ZORSpecObjectOf(line))->GetOrientation(), -1);
   ASSERT_EQ(doc().UpdateAll(), 0);
   EXPECT_EQ(Tangent(), ZORMathVector(-1, 0, 0));
   EXPECT_EQ(Normal(), ZORMathVector(0, 0, -1));
 
   // The orientation is part of the model: undo gives it back, a second inversion too.
   ASSERT_EQ(doc().UndoToMark(mark), S_OK);
-  EXPECT_EQ(ZORIOrientationFlag_var(Spec(line))->GetOrientation(), 1);
+  EXPECT_EQ(ZORIOrientationFlag_var(ZORSpecObjectOf(line))->GetOrientation(), 1);
   Invert(line);
   Invert(line);
   ASSERT_EQ(doc().UpdateAll(), 0);
   EXPECT_EQ(Tangent(), ZORMathVector(1, 0, 0));
-  EXPECT_FALSE(ZORIOrientationFlag_var(Spec(a)));  // a point has no orientation
+  EXPECT_FALSE(ZORIOrientationFlag_var(ZORSpecObjectOf(a)));  // a point has no orientation
 }
 
 TEST(MathGeometry, ATransformationAndItsInverseComposeToTheIdentity) {

@@ -4,6 +4,7 @@
 #include "ZORFaultGate.h"
 #include "ZORISpecImportManager.h"
 #include "ZORIWENWorkingSupportFactory.h"
+#include "ZORSpecObjectOf.h"
 
 namespace {
 
@@ -20,16 +21,16 @@ class WorkingSupports : public ::testing::Test {
   }
   void TearDown() override { ZORFaultGate::Disarm(); }
 
-  static ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(f); }
   static ZORIWENWorkingSupportSet_var SetOf(ZORDocument& d) {
     return ZORIWENWorkingSupportFactory_var(d.GetPart())->GetWorkingSupportSet();
   }
   // Whether `used` may be used from `edited` (nothing edited for null).
   HRESULT Check(ZORFeature* used, ZORFeature* edited) {
     ZORISpecImportManager_var manager(doc.GetPart());
-    const ZORPathElement from = edited ? doc.GivePathElementFrom(Spec(edited)) : ZORPathElement();
+    const ZORPathElement from =
+        edited ? doc.GivePathElementFrom(ZORSpecObjectOf(edited)) : ZORPathElement();
     ZORPathElement path;
-    if (FAILED(manager->BuildPath(Spec(used), from, path))) return E_FAIL;
+    if (FAILED(manager->BuildPath(ZORSpecObjectOf(used), from, path))) return E_FAIL;
     return manager->CheckLinearity(path, from);
   }
 
@@ -42,9 +43,11 @@ TEST_F(WorkingSupports, APartKeepsOneSetOfSupportsOnItsOwnFeatures) {
   ASSERT_TRUE(supports);
   EXPECT_TRUE(SetOf(doc) == supports);
   EXPECT_FALSE(ZORIWENWorkingSupportFactory_var(set.get()));
-  ZORIWENWorkingSupport_var grid = supports->CreateWorkingSupport(Spec(plane), Spec(p1), 2);
+  ZORIWENWorkingSupport_var grid =
+      supports->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(p1), 2);
   ASSERT_TRUE(grid);
-  EXPECT_TRUE(grid->GetSupport() == Spec(plane) && grid->GetOrigin() == Spec(p1));
+  EXPECT_TRUE(grid->GetSupport() == ZORSpecObjectOf(plane) &&
+              grid->GetOrigin() == ZORSpecObjectOf(p1));
   EXPECT_EQ(grid->GetType(), ZORIWENWorkingSupport::kCartesianPlane);
   EXPECT_FALSE(supports->GetCurrentWorkingSupport());
   EXPECT_EQ(supports->SetCurrentWorkingSupport(grid), S_OK);
@@ -53,14 +56,14 @@ TEST_F(WorkingSupports, APartKeepsOneSetOfSupportsOnItsOwnFeatures) {
   // Refused: no support, no type, features or supports of another part, a failing service.
   ZORDocument other{"Other"};
   ZORFeature_var foreign = other.CreatePoint(0, 0, 0, other.CreateTool("GeometricalSet"));
-  EXPECT_FALSE(supports->CreateWorkingSupport(nullptr, Spec(p1), 1));
-  EXPECT_FALSE(supports->CreateWorkingSupport(Spec(plane), Spec(p1), 0));
-  EXPECT_FALSE(supports->CreateWorkingSupport(Spec(plane), Spec(foreign), 1));
+  EXPECT_FALSE(supports->CreateWorkingSupport(nullptr, ZORSpecObjectOf(p1), 1));
+  EXPECT_FALSE(supports->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(p1), 0));
+  EXPECT_FALSE(supports->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(foreign), 1));
   EXPECT_EQ(supports->SetCurrentWorkingSupport(SetOf(other)->CreateWorkingSupport(
-                Spec(foreign), nullptr, ZORIWENWorkingSupport::kSurface)),
+                ZORSpecObjectOf(foreign), nullptr, ZORIWENWorkingSupport::kSurface)),
             E_FAIL);
   ZORFaultGate::Arm(1);
-  EXPECT_FALSE(supports->CreateWorkingSupport(Spec(plane), nullptr, 1));
+  EXPECT_FALSE(supports->CreateWorkingSupport(ZORSpecObjectOf(plane), nullptr, 1));
   EXPECT_EQ(supports->GetNumberOfWorkingSupports(), 1);
   EXPECT_TRUE(supports->GetCurrentWorkingSupport() == grid);
 }
@@ -83,9 +86,10 @@ TEST_F(WorkingSupports, AnObjectMayUseOnlyWhatComesBeforeItOrInsideIt) {
   ZORFeature_var foreign = other.CreatePoint(0, 0, 0, other.CreateTool("GeometricalSet"));
   EXPECT_EQ(Check(doc.CreatePoint(1, 1, 1), nullptr), E_FAIL);
   EXPECT_EQ(Check(foreign, nullptr), E_FAIL);
-  EXPECT_EQ(ZORISpecImportManager_var(doc.GetPart())
-                ->CheckLinearity(other.GivePathElementFrom(Spec(foreign)), ZORPathElement()),
-            E_FAIL);
+  EXPECT_EQ(
+      ZORISpecImportManager_var(doc.GetPart())
+          ->CheckLinearity(other.GivePathElementFrom(ZORSpecObjectOf(foreign)), ZORPathElement()),
+      E_FAIL);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ZORIOrientationFlag.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENMultiSelAccess.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORSysLogAbend.h"
 #include "ZORTestFeatureCommand.h"
 #include "ZORWENMSManager.h"
@@ -17,21 +18,17 @@ namespace {
 
 using Options = ZORTestFeatureCommand::Options;
 
-ZORISpecObject_var Spec(ZORFeature* feature) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
-}
-
 ZORMathVector Tangent(ZORFeature* curve) {
   ZORMathPoint point;
   ZORMathVector tangent;
-  GetTangent(Spec(curve), kZORTangentAtStart, ZORMathVector(1, 0, 0), point, tangent);
+  GetTangent(ZORSpecObjectOf(curve), kZORTangentAtStart, ZORMathVector(1, 0, 0), point, tangent);
   return tangent;
 }
 
 void MakeUnpickable(ZORFeature* feature) {
   ZORVisPropertiesValues values;
   values.SetPick(0);
-  ZORIVisProperties_var(Spec(feature))->SetPropertiesAtt(values, ZORVPPick);
+  ZORIVisProperties_var(ZORSpecObjectOf(feature))->SetPropertiesAtt(values, ZORVPPick);
 }
 
 // Turns a line over as an edition of it would: its ends are swapped.
@@ -68,8 +65,12 @@ class CommandDelegate : public ::testing::Test {
   void CancelWithoutUndo() {
     driver.Start([] { return new ZORTestFeatureCommand({}); }, ZORGuiCommandStack::Mode::Exclusive);
   }
-  bool Shown(ZORFeature* f) { return !ZORGuiUtilitiesServices::ZORWENUIIsInNoShow(Spec(f)); }
-  bool Pickable(ZORFeature* f) { return !ZORGuiUtilitiesServices::ZORWENUIIsInNoPick(Spec(f)); }
+  bool Shown(ZORFeature* f) {
+    return !ZORGuiUtilitiesServices::ZORWENUIIsInNoShow(ZORSpecObjectOf(f));
+  }
+  bool Pickable(ZORFeature* f) {
+    return !ZORGuiUtilitiesServices::ZORWENUIIsInNoPick(ZORSpecObjectOf(f));
+  }
 
   ZORHostSession session;
   ZORDriver driver{session};
@@ -80,12 +81,12 @@ TEST_F(CommandDelegate, WithoutCommandTheDelegateIsInertAndSaysSo) {
   auto delegate = ZORMake<ZORWENUIStateCommandDelegate>(nullptr, 1);
   EXPECT_TRUE(ZORAbendLog::Contains("pas de pere pour le ZORWENUIStateCommandDelegate"));
   int changed = 0;
-  EXPECT_EQ(delegate->StoreShowStatus(Spec(p1.get())), E_FAIL);
-  EXPECT_EQ(delegate->RestorePickStatus(Spec(p1.get())), E_FAIL);
+  EXPECT_EQ(delegate->StoreShowStatus(ZORSpecObjectOf(p1.get())), E_FAIL);
+  EXPECT_EQ(delegate->RestorePickStatus(ZORSpecObjectOf(p1.get())), E_FAIL);
   EXPECT_EQ(delegate->StoreHSO(), E_FAIL);
   EXPECT_EQ(delegate->RestoreHSO(), E_FAIL);
-  EXPECT_EQ(delegate->CheckOrientations(Spec(line.get()), 0, changed), E_FAIL);
-  EXPECT_EQ(delegate->StoreOrientations(Spec(line.get())), E_FAIL);
+  EXPECT_EQ(delegate->CheckOrientations(ZORSpecObjectOf(line.get()), 0, changed), E_FAIL);
+  EXPECT_EQ(delegate->StoreOrientations(ZORSpecObjectOf(line.get())), E_FAIL);
   EXPECT_EQ(ZORAbendLog::Lines().back(), "Pb initialisation");
   EXPECT_FALSE(delegate->isMSModeOn());
   EXPECT_EQ(ZORAbendLog::Lines().back(), "pas de pere");
@@ -93,11 +94,11 @@ TEST_F(CommandDelegate, WithoutCommandTheDelegateIsInertAndSaysSo) {
 }
 
 TEST_F(CommandDelegate, AnEditedFeatureIsShownOrHiddenAsTheFlagSaysAndGivenBackAtCancel) {
-  ZORGuiUtilitiesServices::Hide(Spec(p3.get()));
+  ZORGuiUtilitiesServices::Hide(ZORSpecObjectOf(p3.get()));
   ZORTestFeatureCommand* command = Start({.feature = p3.get(), .edit = true});
   EXPECT_TRUE(Shown(p3.get()));
   EXPECT_EQ(command->GetDelegate()->GetShowStatus(), 0);
-  EXPECT_EQ(command->GetDelegate()->StoreShowStatus(Spec(p3.get())), 1);
+  EXPECT_EQ(command->GetDelegate()->StoreShowStatus(ZORSpecObjectOf(p3.get())), 1);
   CancelWithoutUndo();
   EXPECT_FALSE(Shown(p3.get()));
 
@@ -119,12 +120,12 @@ TEST_F(CommandDelegate, ThePickStateIsStoredOnceAndGivenBackAtCancel) {
   EXPECT_FALSE(Pickable(p1.get()));
   EXPECT_EQ(command->GetPickModeForCurrentFeature(), 0);
   ZORWENUIStateCommandDelegate* delegate = command->GetDelegate();
-  command->ZORWENUIPick(Spec(p1.get()));
-  EXPECT_EQ(delegate->StorePickStatus(Spec(p1.get())),
+  command->ZORWENUIPick(ZORSpecObjectOf(p1.get()));
+  EXPECT_EQ(delegate->StorePickStatus(ZORSpecObjectOf(p1.get())),
             ZORWENUIStateCommandDelegate::kAlreadyStored);
   EXPECT_TRUE(Pickable(p1.get()));  // the second store changed nothing
   EXPECT_EQ(delegate->GetPickStatus(), 1);
-  command->ZORWENUINoPick(Spec(p1.get()));
+  command->ZORWENUINoPick(ZORSpecObjectOf(p1.get()));
   CancelWithoutUndo();
   EXPECT_TRUE(Pickable(p1.get()));
 
@@ -140,11 +141,11 @@ TEST_F(CommandDelegate, ThePickStateIsStoredOnceAndGivenBackAtCancel) {
 TEST_F(CommandDelegate, TheHighlightedSetIsSavedWhileAnotherCommandRunsOverTheCommand) {
   ZORTestFeatureCommand* command = Start({.feature = p1.get()});
   EXPECT_EQ(command->GetDelegate()->RestoreHSO(), ZORWENUIStateCommandDelegate::kAlreadyStored);
-  command->ZORWENUIHighlight(Spec(p1.get()));
-  command->ZORWENUIHighlight(Spec(p2.get()));
+  command->ZORWENUIHighlight(ZORSpecObjectOf(p1.get()));
+  command->ZORWENUIHighlight(ZORSpecObjectOf(p2.get()));
   ZORTestFeatureCommand* over = Start({});
   over->GetHSO()->Empty();
-  over->ZORWENUIHighlight(Spec(p3.get()));
+  over->ZORWENUIHighlight(ZORSpecObjectOf(p3.get()));
   driver.PressCancel();
   ASSERT_EQ(command->GetHSO()->GetSize(), 2);
   EXPECT_EQ(command->GetHSO()->GetElement(1)->GetLeaf().get(), ZORBaseUnknown_var(p1).get());
@@ -162,7 +163,7 @@ TEST_F(CommandDelegate, OrientationsAreStoredForCurvesAndSurfacesOnly) {
   ASSERT_NE(stored, nullptr);
   EXPECT_EQ(stored->GetOrigin(), ZORMathPoint(0, 0, 0));
   EXPECT_EQ(stored->GetDirection(), ZORMathVector(0, 1, 0));
-  EXPECT_EQ(command->GetDelegate()->StoreOrientations(Spec(line.get())),
+  EXPECT_EQ(command->GetDelegate()->StoreOrientations(ZORSpecObjectOf(line.get())),
             ZORWENUIStateCommandDelegate::kAlreadyStored);
   driver.PressCancel();
 
@@ -186,7 +187,7 @@ class DelegateOrientationCheck : public CommandDelegate {
     int changed = 0;
     command->OnAct([&](ZORTestFeatureCommand& c) {
       SwapEnds(line.get());
-      c.GetDelegate()->CheckOrientations(Spec(line.get()), 1, changed);
+      c.GetDelegate()->CheckOrientations(ZORSpecObjectOf(line.get()), 1, changed);
     });
     driver.Click("TestPanel/Act");
     return changed;
@@ -226,9 +227,9 @@ class MultiSelDelegate : public CommandDelegate {
     ZORFeature_var origin = doc().CreatePoint(0, 0, 0, set.get());
     for (double x : {1.0, -1.0, 2.0}) starts.push_back(doc().CreatePoint(x, 0, 0, set.get()));
     ZORFeature_var matrix = NewMatrix(origin.get());
-    auto* manager = new ZORWENMSManager(Spec(matrix.get()), nullptr);
-    ZORIDescendants_var(Spec(set.get()))->AddChild(manager->GetMultiSel());
-    for (const auto& start : starts) manager->Declare(Spec(start.get()), 1, false);
+    auto* manager = new ZORWENMSManager(ZORSpecObjectOf(matrix.get()), nullptr);
+    ZORIDescendants_var(ZORSpecObjectOf(set.get()))->AddChild(manager->GetMultiSel());
+    for (const auto& start : starts) manager->Declare(ZORSpecObjectOf(start.get()), 1, false);
     manager->ValidateResults();
     manager->FinalizeMultisel(false, false);
     multiSel = manager->GetMultiSel();
@@ -238,7 +239,8 @@ class MultiSelDelegate : public CommandDelegate {
   }
   ZORFeature_var NewMatrix(ZORFeature* to) {
     ZORFeature_var matrix = doc().CreateFeature("WENLine");
-    ZORIWENMultiSelAccess_var(Spec(matrix.get()))->SetMultiSelInput(2, Spec(to));
+    ZORIWENMultiSelAccess_var(ZORSpecObjectOf(matrix.get()))
+        ->SetMultiSelInput(2, ZORSpecObjectOf(to));
     return matrix;
   }
   ZORFeature* Real(int position) {
@@ -249,7 +251,7 @@ class MultiSelDelegate : public CommandDelegate {
     Options options{.feature = ZORFeature::From(multiSel.get()), .edit = edit};
     options.setUp = [this](ZORTestFeatureCommand& c) {
       ZORWENMSManager* manager = nullptr;
-      c.initMultiSelMode(manager, Spec(NewMatrix(end.get()).get()), multiSel);
+      c.initMultiSelMode(manager, ZORSpecObjectOf(NewMatrix(end.get()).get()), multiSel);
     };
     return Start(options);
   }
@@ -271,7 +273,7 @@ TEST_F(MultiSelDelegate, EachRemainingChildIsCheckedAgainstTheLineOfItsInitialPo
   command->OnAct([&](ZORTestFeatureCommand& c) {
     // The second result goes: the third now stands second but keeps its initial line, which
     // runs against the second's.
-    ZORGuiUtilitiesServices::Remove(Spec(Real(2)));
+    ZORGuiUtilitiesServices::Remove(ZORSpecObjectOf(Real(2)));
     unchanged = 0;
     c.GetDelegate()->CheckOrientations(multiSel, 0, unchanged);
     SwapEnds(third.get());
@@ -286,7 +288,7 @@ TEST_F(MultiSelDelegate, EachRemainingChildIsCheckedAgainstTheLineOfItsInitialPo
 }
 
 TEST_F(MultiSelDelegate, RealFeaturesAreShownAndUnpickableDuringTheCommandThenGivenBack) {
-  ZORGuiUtilitiesServices::Hide(Spec(Real(2)));
+  ZORGuiUtilitiesServices::Hide(ZORSpecObjectOf(Real(2)));
   MakeUnpickable(Real(1));
 
   ZORTestFeatureCommand* command = StartOnMultiSel(false);
@@ -308,21 +310,23 @@ TEST_F(MultiSelDelegate, RealFeaturesAreShownAndUnpickableDuringTheCommandThenGi
 TEST_F(MultiSelDelegate, MissingInterfacesOnAMultiSelectionAreLoggedAndFail) {
   ZORTestFeatureCommand* command = StartOnMultiSel(false);
   ZORWENUIStateCommandDelegate* delegate = command->GetDelegate();
-  EXPECT_EQ(delegate->StoreOrientations(Spec(p1.get())), E_FAIL);
+  EXPECT_EQ(delegate->StoreOrientations(ZORSpecObjectOf(p1.get())), E_FAIL);
   EXPECT_EQ(ZORAbendLog::Lines().back(), "erreur interface descendants sur multisel");
   ZORFeature_var empty = doc().CreateFeature("WENMultiSel", set.get());
-  EXPECT_EQ(delegate->StoreOrientations(Spec(empty.get())), E_FAIL);
+  EXPECT_EQ(delegate->StoreOrientations(ZORSpecObjectOf(empty.get())), E_FAIL);
   EXPECT_EQ(ZORAbendLog::Lines().back(), "pas de children pour le multisel");
-  EXPECT_EQ(delegate->StoreShowStatus(Spec(p1.get())), E_FAIL);
+  EXPECT_EQ(delegate->StoreShowStatus(ZORSpecObjectOf(p1.get())), E_FAIL);
 
   // A single check needs a stored line and a feature whose users can be listed.
   ZORTestFeatureCommand* plain = Start({.feature = p1.get()});
   int changed = 0;
-  EXPECT_EQ(plain->GetDelegate()->CheckSingleOrientation(Spec(p1.get()), nullptr, 0, changed),
-            E_FAIL);
+  EXPECT_EQ(
+      plain->GetDelegate()->CheckSingleOrientation(ZORSpecObjectOf(p1.get()), nullptr, 0, changed),
+      E_FAIL);
   ZORMathLine any;
   ZORFeature_var parameter = doc().CreateParameter("L", "Longueur", 1);
-  EXPECT_EQ(plain->GetDelegate()->CheckSingleOrientation(Spec(parameter.get()), &any, 0, changed),
+  EXPECT_EQ(plain->GetDelegate()->CheckSingleOrientation(ZORSpecObjectOf(parameter.get()), &any, 0,
+                                                         changed),
             E_FAIL);
   EXPECT_EQ(ZORAbendLog::Lines().back(), "impossible de recuperer l'interface ZORISpecScan");
   EXPECT_EQ(driver.CurrentCommand(), plain);  // the command goes on

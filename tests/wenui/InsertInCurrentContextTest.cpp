@@ -3,14 +3,11 @@
 #include "ZORDriver.h"
 #include "ZORGmoDatumServices.h"
 #include "ZORIWENMultiSel.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORTestFeatureCommand.h"
 #include "ZORWENMSManager.h"
 
 namespace {
-
-ZORISpecObject_var Spec(const ZORFeature_var& feature) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature.get()));
-}
 
 class InsertInCurrentContext : public ::testing::Test {
  protected:
@@ -42,26 +39,26 @@ class InsertInCurrentContext : public ::testing::Test {
 TEST_F(InsertInCurrentContext, OkPlacesANewResultAfterTheCurrentFeatureOfItsGeometricalSet) {
   ZORTestFeatureCommand* command = Start({});
   ZORFeature_var result = session.Document().CreatePoint(5, 5, 5);
-  command->SetMyFeature(Spec(result));
-  ZORGmoDatumServices::SetDatum(Spec(result), 1);
+  command->SetMyFeature(ZORSpecObjectOf(result));
+  ZORGmoDatumServices::SetDatum(ZORSpecObjectOf(result), 1);
   ASSERT_TRUE(driver.PressOK());
   EXPECT_EQ(Children(set), "Point.1 Point.3 Point.2 ");
   EXPECT_EQ(session.Editor().GetCurrentFeatureObject().get(), ZORBaseUnknown_var(result).get());
   EXPECT_TRUE(result->IsGroupInput());
-  EXPECT_EQ(ZORGmoDatumServices::IsDatum(Spec(result)), 0);  // made a plain result
+  EXPECT_EQ(ZORGmoDatumServices::IsDatum(ZORSpecObjectOf(result)), 0);  // made a plain result
 }
 
 TEST_F(InsertInCurrentContext, AResultAlreadyInPlaceIsLeftAndTheMarkKept) {
   ZORTestFeatureCommand* command = Start({});
-  EXPECT_EQ(command->InsertInCurrentContext(Spec(last), nullptr, 0), S_OK);
+  EXPECT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(last), nullptr, 0), S_OK);
   EXPECT_EQ(command->GetInsertionMark(), 0);
   EXPECT_EQ(Children(set), "Point.1 Point.2 ");
   EXPECT_EQ(command->InsertInCurrentContext(nullptr, nullptr, 0), E_FAIL);  // no feature at all
   // With keepDatum a datum result stays one.
   ZORFeature_var kept = session.Document().CreatePoint(3, 3, 3);
-  ZORGmoDatumServices::SetDatum(Spec(kept), 1);
-  EXPECT_EQ(command->InsertInCurrentContext(Spec(kept), nullptr, 1), S_OK);
-  EXPECT_EQ(ZORGmoDatumServices::IsDatum(Spec(kept)), 1);
+  ZORGmoDatumServices::SetDatum(ZORSpecObjectOf(kept), 1);
+  EXPECT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(kept), nullptr, 1), S_OK);
+  EXPECT_EQ(ZORGmoDatumServices::IsDatum(ZORSpecObjectOf(kept)), 1);
   EXPECT_EQ(command->GetInsertionMark(), 2);
 }
 
@@ -71,7 +68,7 @@ TEST_F(InsertInCurrentContext, FromASolidBodyTheResultGoesIntoANewGeometricalSet
   session.Editor().SetCurrentFeature(inBody.get());
   ZORTestFeatureCommand* command = Start({});
   ZORFeature_var result = session.Document().CreatePoint(5, 5, 5);
-  ASSERT_EQ(command->InsertInCurrentContext(Spec(result), nullptr, 0), S_OK);
+  ASSERT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(result), nullptr, 0), S_OK);
   ZORFeature* father = result->GetFatherFeature();
   ASSERT_NE(father, nullptr);
   EXPECT_EQ(father->GetDisplayNameText(), "Geometrical Set.2");
@@ -85,12 +82,13 @@ TEST_F(InsertInCurrentContext, InTheShapeFeatureModeTheResultJoinsTheShapeBody) 
   session.Editor().SetCurrentFeature(inShape.get());
   ZORTestFeatureCommand* command = Start({});
   ZORFeature_var result = session.Document().CreatePoint(5, 5, 5);
-  ZORGmoDatumServices::SetDatum(Spec(result), 1);
-  ASSERT_EQ(command->InsertInCurrentContext(Spec(result), nullptr, 0), S_OK);
+  ZORGmoDatumServices::SetDatum(ZORSpecObjectOf(result), 1);
+  ASSERT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(result), nullptr, 0), S_OK);
   EXPECT_EQ(Children(shape), "Point.3 Point.5 Point.4 ");
   EXPECT_EQ(command->GetInsertionMark(), 1);
   EXPECT_FALSE(result->IsGroupInput());
-  EXPECT_EQ(ZORGmoDatumServices::IsDatum(Spec(result)), 1);  // only the TAV mode clears it
+  EXPECT_EQ(ZORGmoDatumServices::IsDatum(ZORSpecObjectOf(result)),
+            1);  // only the TAV mode clears it
 }
 
 TEST_F(InsertInCurrentContext, AFeatureWithoutWireframeViewUsesThePartViewAndTheSavedCurrent) {
@@ -98,7 +96,7 @@ TEST_F(InsertInCurrentContext, AFeatureWithoutWireframeViewUsesThePartViewAndThe
   info.SetCreationOutsideTAVMode(1);
   ZORTestFeatureCommand* command = Start({.info = &info});
   ZORFeature_var sketch = session.Document().CreateFeature("Sketch");
-  ASSERT_EQ(command->InsertInCurrentContext(Spec(sketch), nullptr, 0), S_OK);
+  ASSERT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(sketch), nullptr, 0), S_OK);
   EXPECT_EQ(Children(set), "Point.1 Sketch.1 Point.2 ");
   EXPECT_EQ(session.Editor().GetCurrentFeatureObject().get(), ZORBaseUnknown_var(sketch).get());
   // The current feature saved before the insertion comes back at cancel.
@@ -111,11 +109,12 @@ TEST_F(InsertInCurrentContext, AResultLeftWithoutFatherIsAFailure) {
   // No place for a sketch without a current feature.
   session.Editor().SetCurrentFeature(nullptr);
   ZORFeature_var sketch = session.Document().CreateFeature("Sketch");
-  EXPECT_EQ(command->InsertInCurrentContext(Spec(sketch), nullptr, 0), E_FAIL);
+  EXPECT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(sketch), nullptr, 0), E_FAIL);
   // A target that holds no children.
   ZORFeature_var parameter = session.Document().CreateParameter("L", "Longueur", 1.0);
   ZORFeature_var point = session.Document().CreatePoint(5, 5, 5);
-  EXPECT_EQ(command->InsertInCurrentContext(Spec(point), Spec(parameter), 0), E_FAIL);
+  EXPECT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(point), ZORSpecObjectOf(parameter), 0),
+            E_FAIL);
   EXPECT_EQ(point->GetFatherFeature(), nullptr);
   EXPECT_EQ(command->GetInsertionMark(), 0);
   EXPECT_EQ(session.Document().GetTools().size(), 1u);  // no set made for nothing
@@ -128,7 +127,7 @@ TEST_F(InsertInCurrentContext, AnInputForAWaitingCommandGoesBeforeThatCommandsOb
   Start({.feature = edited.get(), .edit = true});
   ZORTestFeatureCommand* input = Start({.startMode = ZORSurfacicUIStateCommand::kStartForInput});
   ZORFeature_var made = session.Document().CreatePoint(5, 5, 5);
-  ASSERT_EQ(input->InsertInCurrentContext(Spec(made), Spec(shape), 0), S_OK);
+  ASSERT_EQ(input->InsertInCurrentContext(ZORSpecObjectOf(made), ZORSpecObjectOf(shape), 0), S_OK);
   EXPECT_EQ(Children(shape), "Point.3 Point.5 Point.4 ");
   EXPECT_FALSE(made->IsGroupInput());  // an input made for another command stays its own
 }
@@ -137,12 +136,12 @@ TEST_F(InsertInCurrentContext, ANewMultiSelectionIsPlacedEmptyAndAFailedOneLeave
   ZORTestFeatureCommand* command = Start({});
   ZORFeature_var matrix = session.Document().CreateFeature("WENLine");
   ZORWENMSManager* manager = nullptr;
-  ASSERT_EQ(command->initMultiSelMode(manager, Spec(matrix), nullptr), S_OK);
+  ASSERT_EQ(command->initMultiSelMode(manager, ZORSpecObjectOf(matrix), nullptr), S_OK);
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(command->GetManager(), manager);
   ZORISpecObject_var multiSel = manager->GetMultiSel();
   ASSERT_TRUE(ZORIWENMultiSel_var(multiSel));
-  EXPECT_EQ(multiSel->GetFather().get(), Spec(set).get());
+  EXPECT_EQ(multiSel->GetFather().get(), ZORSpecObjectOf(set).get());
   EXPECT_EQ(ZORIDescendants_var(multiSel)->GetNumberOfChildren(), 0);
 
   // A multi-selection cannot serve as its own matrix: the manager has no multi-selection.

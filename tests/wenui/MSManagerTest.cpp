@@ -4,22 +4,21 @@
 
 #include "ZORGeoFactory.h"
 #include "ZORGmoInputDescriptionSwitch.h"
-#include "ZORMmrCacheInputDescriptionAdaptor.h"
 #include "ZORGuiUtilitiesServices.h"
 #include "ZORHostSession.h"
 #include "ZORIDescendants.h"
-#include "ZORIVisProperties.h"
 #include "ZORIMechanicalFeature.h"
+#include "ZORIVisProperties.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORIWENTool.h"
+#include "ZORMmrCacheInputDescriptionAdaptor.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORSysLogAbend.h"
 #include "ZORWENMSManager.h"
 #include "ZORWENUIFeatureAgent.h"
 #include "ZORWENUISelectorList.h"
 
 namespace {
-
-ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f)); }
 
 std::vector<std::string> Names(const ZORListValZORISpecObject_var& list) {
   std::vector<std::string> names;
@@ -36,22 +35,23 @@ class MSManager : public ::testing::Test {
     for (int i = 0; i < 4; ++i) points.push_back(doc().CreatePoint(i, 0, 0, set.get()));
     end = doc().CreatePoint(0, 0, 5, set.get());
     matrix = doc().CreateFeature("WENLine", set.get());
-    ZORIWENMultiSelAccess_var(Spec(matrix.get()))->SetMultiSelInput(2, Spec(end.get()));
+    ZORIWENMultiSelAccess_var(ZORSpecObjectOf(matrix.get()))
+        ->SetMultiSelInput(2, ZORSpecObjectOf(end.get()));
     doc().UpdateAll();
   }
 
   ZORDocument& doc() { return session.Document(); }
-  ZORISpecObject_var P(int i) { return Spec(points[static_cast<std::size_t>(i)].get()); }
+  ZORISpecObject_var P(int i) { return ZORSpecObjectOf(points[static_cast<std::size_t>(i)].get()); }
   ZORISO* iso() { return session.Editor().GetISO(); }
   ZORGeoFactory_var geo() { return ZORGuiUtilitiesServices::GetCurrentGeoFactory(); }
 
   // A manager on a new multi-selection, put in the set as the command would insert it.
   std::unique_ptr<ZORWENMSManager, void (*)(ZORWENMSManager*)> NewManager(
       const ZORISpecObject_var& existing = nullptr) {
-    auto* manager = new ZORWENMSManager(Spec(matrix.get()), existing);
+    auto* manager = new ZORWENMSManager(ZORSpecObjectOf(matrix.get()), existing);
     manager->SetMisc(iso(), false);
     if (!existing && manager->GetMultiSel()) {
-      ZORIDescendants_var(Spec(set.get()))->AddChild(manager->GetMultiSel());
+      ZORIDescendants_var(ZORSpecObjectOf(set.get()))->AddChild(manager->GetMultiSel());
     }
     return {manager, [](ZORWENMSManager* m) { m->Release(); }};
   }
@@ -114,7 +114,7 @@ TEST_F(MSManager, LifecycleShowsPreviewsThenTurnsEntriesIntoRealFeaturesAhead) {
 
   // A child that is not a real feature stays behind the results.
   ZORFeature_var other = doc().CreatePoint(7, 7, 7);
-  ASSERT_EQ(ZORIDescendants_var(ms)->AddChild(Spec(other.get())), S_OK);
+  ASSERT_EQ(ZORIDescendants_var(ms)->AddChild(ZORSpecObjectOf(other.get())), S_OK);
 
   EXPECT_EQ(manager->ValidateResults(), E_FAIL);  // callers go on with the update
   EXPECT_EQ(iso()->GetSize(), 0);
@@ -135,7 +135,7 @@ TEST_F(MSManager, LifecycleShowsPreviewsThenTurnsEntriesIntoRealFeaturesAhead) {
 TEST_F(MSManager, OneResultStandsWhereTheMultiSelectionStood) {
   auto manager = NewManager();
   ZORISpecObject_var ms = manager->GetMultiSel();
-  const int position = ZORIDescendants_var(Spec(set.get()))->GetPosition(ms);
+  const int position = ZORIDescendants_var(ZORSpecObjectOf(set.get()))->GetPosition(ms);
   manager->Declare(P(2), 1, false);
   manager->ValidateResults();
   ASSERT_EQ(manager->FinalizeMultisel(true, false), S_OK);
@@ -143,7 +143,7 @@ TEST_F(MSManager, OneResultStandsWhereTheMultiSelectionStood) {
   ZORISpecObject_var result = manager->GetMultiSel();
   ASSERT_TRUE(result);
   EXPECT_FALSE(ZORIWENMultiSel_var(result));
-  EXPECT_EQ(ZORIDescendants_var(Spec(set.get()))->GetPosition(result), position);
+  EXPECT_EQ(ZORIDescendants_var(ZORSpecObjectOf(set.get()))->GetPosition(result), position);
   EXPECT_FALSE(ZORFeature::From(ms.get())->IsInDocument());
   EXPECT_TRUE(ZORFeature::From(result.get())->IsGroupInput());
   // The result is rebuilt on its own from now on.
@@ -173,7 +173,8 @@ TEST_F(MSManager, EditionGivesBackTheShowAndPickStateOfTheRealFeaturesThatRemain
   ZORIVisProperties_var(reals[3])->SetPropertiesAtt(unpick, ZORVPPick);
 
   matrix = doc().CreateFeature("WENLine", set.get());
-  ZORIWENMultiSelAccess_var(Spec(matrix.get()))->SetMultiSelInput(2, Spec(end.get()));
+  ZORIWENMultiSelAccess_var(ZORSpecObjectOf(matrix.get()))
+      ->SetMultiSelInput(2, ZORSpecObjectOf(end.get()));
   auto manager = NewManager(ms);
   EXPECT_EQ(manager->GetInitialRealFeatureCount(), 3);
   manager->StoreInitialShowStatusForRealFeats();
@@ -199,21 +200,23 @@ TEST_F(MSManager, EditionGivesBackTheShowAndPickStateOfTheRealFeaturesThatRemain
 
 TEST_F(MSManager, APlainFeatureEditedInMultiSelectionModeGetsAMultiSelectionInItsPlace) {
   ZORFeature_var line = doc().CreateFeature("WENLine", set.get());
-  const int position = ZORIDescendants_var(Spec(set.get()))->GetPosition(Spec(line.get()));
-  auto manager = NewManager(Spec(line.get()));
+  const int position =
+      ZORIDescendants_var(ZORSpecObjectOf(set.get()))->GetPosition(ZORSpecObjectOf(line.get()));
+  auto manager = NewManager(ZORSpecObjectOf(line.get()));
   ZORISpecObject_var ms = manager->GetMultiSel();
   ASSERT_TRUE(ZORIWENMultiSel_var(ms));
-  EXPECT_EQ(ZORIDescendants_var(Spec(set.get()))->GetPosition(ms), position);
-  EXPECT_EQ(ZORIMechanicalFeature_var(Spec(line.get()))->GetMechanicalOwner().get(), ms.get());
+  EXPECT_EQ(ZORIDescendants_var(ZORSpecObjectOf(set.get()))->GetPosition(ms), position);
+  EXPECT_EQ(ZORIMechanicalFeature_var(ZORSpecObjectOf(line.get()))->GetMechanicalOwner().get(),
+            ms.get());
   // The edited feature is the multi-selection's first result.
-  EXPECT_EQ(ZORIDescendants_var(ms)->GetPosition(Spec(line.get())), 1);
+  EXPECT_EQ(ZORIDescendants_var(ms)->GetPosition(ZORSpecObjectOf(line.get())), 1);
   EXPECT_EQ(manager->GetInitialRealFeatureCount(), 1);
 }
 
 TEST_F(MSManager, BadListIndicesAndAMultiSelectionMatrixAreRefused) {
   auto manager = NewManager();
   manager->Declare(P(0), 1, false);
-  ZORListValZORISpecObject_var list{Spec(end.get())};
+  ZORListValZORISpecObject_var list{ZORSpecObjectOf(end.get())};
   for (int index : {0, 3}) {
     EXPECT_EQ(manager->GetMSList(list, index), E_FAIL);
     EXPECT_EQ(list.Size(), 1);

@@ -10,16 +10,13 @@
 #include "ZORHandleDriver.h"
 #include "ZORHostSession.h"
 #include "ZORIOrientationFlag.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORTestListener.h"
 #include "ZORTransaction.h"
 #include "ZORUpdateUI.h"
 #include "ZORWENUIOrients.h"
 
 namespace {
-
-ZORISpecObject_var Spec(const ZORFeature_var& f) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f.get()));
-}
 
 // The primitives the invertor draws, in order.
 const ZOR3DCustomRep* Drawing(const ZORWENUIInvertor& invertor) {
@@ -167,10 +164,10 @@ class OrientationQuestion : public ::testing::Test {
     a = doc().CreatePoint(0, 0, 0, set.get());
     b = doc().CreatePoint(10, 0, 0, set.get());
     line = doc().CreateFeature("WENLine", set.get());
-    line->SetInput("Start", Spec(b));
-    line->SetInput("End", Spec(a));
+    line->SetInput("Start", ZORSpecObjectOf(b));
+    line->SetInput("End", ZORSpecObjectOf(a));
     user = doc().CreateFeature("WENLine", set.get());
-    user->SetInput("Start", Spec(line));  // fails: a line is no point, but it is a user
+    user->SetInput("Start", ZORSpecObjectOf(line));  // fails: a line is no point, but it is a user
     ASSERT_EQ(doc().UpdateAll(), 1);
     ZORUpdateUI::ClearReports();
   }
@@ -186,11 +183,11 @@ class OrientationQuestion : public ::testing::Test {
   ZORMathVector Tangent() {
     ZORMathPoint point;
     ZORMathVector tangent;
-    GetTangent(Spec(line), kZORTangentAtStart, ZORMathVector(1, 0, 0), point, tangent);
+    GetTangent(ZORSpecObjectOf(line), kZORTangentAtStart, ZORMathVector(1, 0, 0), point, tangent);
     return tangent;
   }
   int OrientationOf(const ZORFeature_var& f) {
-    return ZORIOrientationFlag_var(Spec(f))->GetOrientation();
+    return ZORIOrientationFlag_var(ZORSpecObjectOf(f))->GetOrientation();
   }
   ZORDocument& doc() { return session.Document(); }
 
@@ -201,7 +198,7 @@ class OrientationQuestion : public ::testing::Test {
 };
 
 TEST_F(OrientationQuestion, ShowsThePanelAndBothArrowsWhichCannotBeClicked) {
-  ASSERT_EQ(Ask(Spec(line)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line)), S_OK);
   EXPECT_EQ(driver.DescribePanels(),
             "ZORWENUIOrientsPanel \"OrientsPanel\" title=\"Orientation\"\n"
             "  ZORDlgLabel \"LabInvert1\" title=\"The orientation of the result has changed.\"\n"
@@ -218,7 +215,7 @@ TEST_F(OrientationQuestion, ShowsThePanelAndBothArrowsWhichCannotBeClicked) {
 
 TEST_F(OrientationQuestion, YesInvertsTheOrientationAndUpdatesTheFeatureAndItsUsers) {
   EXPECT_EQ(Tangent(), ZORMathVector(-1, 0, 0));
-  ASSERT_EQ(Ask(Spec(line)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line)), S_OK);
   ASSERT_TRUE(driver.PressOK("OrientsPanel"));
   EXPECT_EQ(OrientationOf(line), -1);
   EXPECT_TRUE(line->IsUpToDate());
@@ -234,7 +231,7 @@ TEST_F(OrientationQuestion, YesInvertsTheOrientationAndUpdatesTheFeatureAndItsUs
 }
 
 TEST_F(OrientationQuestion, WithoutUpdateAllOnlyTheFeatureIsUpdated) {
-  ASSERT_EQ(Ask(Spec(line), 0), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line), 0), S_OK);
   ASSERT_TRUE(driver.PressOK("OrientsPanel"));
   EXPECT_TRUE(line->IsUpToDate());
   EXPECT_FALSE(user->IsUpToDate());
@@ -242,10 +239,10 @@ TEST_F(OrientationQuestion, WithoutUpdateAllOnlyTheFeatureIsUpdated) {
 }
 
 TEST_F(OrientationQuestion, NoOrClosingTheWindowLeavesTheFeature) {
-  ASSERT_EQ(Ask(Spec(line)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line)), S_OK);
   ASSERT_TRUE(driver.PressApply("OrientsPanel"));
   EXPECT_EQ(driver.CurrentCommand(), nullptr);
-  ASSERT_EQ(Ask(Spec(line)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line)), S_OK);
   ASSERT_TRUE(driver.CloseWindow("OrientsPanel"));
   EXPECT_EQ(driver.CurrentCommand(), nullptr);
   EXPECT_TRUE(driver.OpenPanels().empty());
@@ -254,7 +251,7 @@ TEST_F(OrientationQuestion, NoOrClosingTheWindowLeavesTheFeature) {
 }
 
 TEST_F(OrientationQuestion, CancelTakesThePanelAndTheArrowsAway) {
-  ASSERT_EQ(Ask(Spec(line)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(line)), S_OK);
   ASSERT_TRUE(driver.CancelCurrent());
   EXPECT_TRUE(driver.OpenPanels().empty());
   EXPECT_TRUE(pointer.ShownHandles().empty());
@@ -264,7 +261,7 @@ TEST_F(OrientationQuestion, CancelTakesThePanelAndTheArrowsAway) {
 TEST_F(OrientationQuestion, AFeatureWithoutOrientationIsStillUpdatedOnYes) {
   a->SetValue("X", 1.0);
   ASSERT_FALSE(a->IsUpToDate());
-  ASSERT_EQ(Ask(Spec(a)), S_OK);
+  ASSERT_EQ(Ask(ZORSpecObjectOf(a)), S_OK);
   ASSERT_TRUE(driver.PressOK("OrientsPanel"));
   EXPECT_TRUE(a->IsUpToDate());
 }

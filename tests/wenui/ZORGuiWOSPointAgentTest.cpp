@@ -12,6 +12,7 @@
 #include "ZORInPlace3DSite.h"
 #include "ZORMmuPartInfrastructurePreferencesCtrl.h"
 #include "ZORShownMessageJournal.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORVisuHandle.h"
 #include "ZORWenJournaling.h"
 
@@ -38,14 +39,13 @@ class WOSPointAgent : public ::testing::Test {
     origin = doc().CreatePoint(1, 1, 0, set);
     ASSERT_EQ(doc().UpdateAll(), 0);
     supports = ZORIWENWorkingSupportFactory_var(doc().GetPart())->GetWorkingSupportSet();
-    support = supports->CreateWorkingSupport(Spec(plane), Spec(origin), 2);
+    support = supports->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(origin), 2);
     ASSERT_EQ(supports->SetCurrentWorkingSupport(support), S_OK);
   }
   void TearDown() override { ZORMmuPartInfrastructurePreferencesCtrl::ResetToDefaults(); }
 
   ZORDocument& doc() { return session.Document(); }
   ZORISO& iso() { return *session.Editor().GetISO(); }
-  static ZORISpecObject_var Spec(ZORFeature* f) { return ZORISpecObject_var(f); }
   static ZORFeature* Feature(const ZORISpecObject_var& f) { return ZORFeature::From(f.get()); }
   static std::string Describe(const ZORISpecObject_var& f) {
     return f && Feature(f)->GetResultBody() ? Feature(f)->GetResultBody()->Describe() : "(none)";
@@ -96,17 +96,17 @@ TEST(WOSPointAgentStep, SnapsHalvesAwayFromZeroWithoutAnIntegerInBetween) {
 TEST_F(WOSPointAgent, TheAgentWorksOnTheCurrentSupportOfTheCurrentPart) {
   auto agent = ZORMake<WOSTestPointAgent>(1.0);
   EXPECT_TRUE(agent->GetWorkingSupport() == support);
-  EXPECT_TRUE(agent->GetSupportFeature() == Spec(plane));
-  EXPECT_TRUE(agent->GetOriginFeature() == Spec(origin));
+  EXPECT_TRUE(agent->GetSupportFeature() == ZORSpecObjectOf(plane));
+  EXPECT_TRUE(agent->GetOriginFeature() == ZORSpecObjectOf(origin));
   EXPECT_EQ(agent->GetOrigin(), ZORMathPoint(1, 1, 0));
   EXPECT_TRUE(agent->IsSnapOn());
   ZORIWENWorkingSupportSet_var found;
-  ASSERT_EQ(ZORGuiGetCurrentWorkingSupportSet(Spec(first), found), S_OK);
+  ASSERT_EQ(ZORGuiGetCurrentWorkingSupportSet(ZORSpecObjectOf(first), found), S_OK);
   EXPECT_TRUE(found == supports);
   ZORDocument other{"Other"};
   ZORFeature_var foreign = other.CreatePoint(0, 0, 0, other.CreateTool("GeometricalSet"));
   ZORIWENWorkingSupport_var current;
-  EXPECT_EQ(ZORGuiGetCurrentWorkingSupport(Spec(foreign), current), E_FAIL);
+  EXPECT_EQ(ZORGuiGetCurrentWorkingSupport(ZORSpecObjectOf(foreign), current), E_FAIL);
 
   // Without a current support there is nothing to work on, and no valuation.
   supports->SetCurrentWorkingSupport(nullptr);
@@ -237,12 +237,12 @@ TEST_F(WOSPointAgent, WithTheDatumPreferenceThePointMakesWayForItsDatum) {
 TEST_F(WOSPointAgent, ASupportThatTheEditedObjectMayNotUseDisablesValuation) {
   auto agent = ZORMake<WOSTestPointAgent>(1.0);
   // Editing the first point: the plane and the origin come after it.
-  session.Editor().SetUIActiveObject(PathOf(Spec(first)));
+  session.Editor().SetUIActiveObject(PathOf(ZORSpecObjectOf(first)));
   Click(*agent, 2, 2);
   EXPECT_FALSE(agent->IsValuationEnabled());
   EXPECT_FALSE(agent->IsOutputSet());
   // Editing the set that holds them all: both may be used.
-  session.Editor().SetUIActiveObject(PathOf(Spec(set)));
+  session.Editor().SetUIActiveObject(PathOf(ZORSpecObjectOf(set)));
   Click(*agent, 2, 2);
   EXPECT_TRUE(agent->IsOutputSet());
   EXPECT_EQ(IsWorkingSupportUsableWithLinearityRules(nullptr), E_FAIL);

@@ -9,13 +9,10 @@
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORHostSession.h"
 #include "ZORIWENMultiSelManager.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORVisPropertiesValues.h"
 
 namespace {
-
-ZORISpecObject_var Spec(const ZORFeature_var& f) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(f.get()));
-}
 
 std::vector<std::string> Names(const ZORBaseUnknown_var& father) {
   std::vector<std::string> names;
@@ -116,7 +113,7 @@ class MultiSelComponentRun : public ::testing::Test {
     for (int i = 0; i < 3; ++i) points.push_back(doc().CreatePoint(i, 0, 0, set.get()));
     end = doc().CreatePoint(0, 0, 5, set.get());
     matrix = doc().CreateFeature("WENLine", set.get());
-    ASSERT_EQ(ZORFeature::From(matrix.get())->SetInput("End", Spec(end)), S_OK);
+    ASSERT_EQ(ZORFeature::From(matrix.get())->SetInput("End", ZORSpecObjectOf(end)), S_OK);
     factory = ZORGuiBasicUtilitiesServices::GetCurrentWENFactory();
     manager = plugin.Manager();
     ASSERT_TRUE(factory);
@@ -124,7 +121,7 @@ class MultiSelComponentRun : public ::testing::Test {
   }
 
   ZORDocument& doc() { return session.Document(); }
-  ZORISpecObject_var P(int i) { return Spec(points[static_cast<std::size_t>(i)]); }
+  ZORISpecObject_var P(int i) { return ZORSpecObjectOf(points[static_cast<std::size_t>(i)]); }
   ZORFeature* Feature(const ZORBaseUnknown_var& object) { return ZORFeature::From(object.get()); }
 
   // A new multi-selection feature at the end of the set.
@@ -156,7 +153,7 @@ class MultiSelComponentRun : public ::testing::Test {
 TEST_F(MultiSelComponentRun, InstantiationMakesOneRealFeaturePerInputAndValidationKeepsThem) {
   ZORIWENMultiSel_var ms = NewMultiSel();
   for (int i = 0; i < 3; ++i) ASSERT_EQ(ms->Declare(P(i), 1), S_OK);
-  ASSERT_EQ(manager->InstanciateObjectMS(ms, Spec(matrix)), S_OK);
+  ASSERT_EQ(manager->InstanciateObjectMS(ms, ZORSpecObjectOf(matrix)), S_OK);
   EXPECT_EQ(ResultStarts(ms), (std::vector<std::string>{"Point.1", "Point.2", "Point.3"}));
   ZORListValZORISpecObject_var results;
   ms->GetRealFeatures(results);
@@ -167,7 +164,7 @@ TEST_F(MultiSelComponentRun, InstantiationMakesOneRealFeaturePerInputAndValidati
   EXPECT_TRUE(Feature(ms)->IsInDocument());
   EXPECT_EQ(ZORIDescendants_var(ms)->GetNumberOfChildren(), 3);
   EXPECT_TRUE(ZORIWENTool_var(ms)->IsPrivate());
-  EXPECT_EQ(ZORIPrtManagement_var(Spec(doc().GetPart()))->GetInWorkObject(),
+  EXPECT_EQ(ZORIPrtManagement_var(ZORSpecObjectOf(doc().GetPart()))->GetInWorkObject(),
             ZORISpecObject_var(ms));
 
   // Edited again: the same feature comes back public; a withdrawn input's result leaves the
@@ -177,8 +174,8 @@ TEST_F(MultiSelComponentRun, InstantiationMakesOneRealFeaturePerInputAndValidati
   EXPECT_EQ(edited, ms);
   EXPECT_FALSE(ZORIWENTool_var(ms)->IsPrivate());
   ASSERT_EQ(ms->RemoveInput(P(1), 1), S_OK);
-  ASSERT_EQ(ms->Declare(Spec(end), 1), S_OK);
-  ASSERT_EQ(manager->InstanciateObjectMS(ms, Spec(matrix)), S_OK);
+  ASSERT_EQ(ms->Declare(ZORSpecObjectOf(end), 1), S_OK);
+  ASSERT_EQ(manager->InstanciateObjectMS(ms, ZORSpecObjectOf(matrix)), S_OK);
   EXPECT_FALSE(Feature(results[2])->IsInDocument());
   EXPECT_EQ(manager->ValidateMS(ms), E_FAIL);
   EXPECT_EQ(ResultStarts(ms), (std::vector<std::string>{"Point.1", "Point.3", "Point.4"}));
@@ -188,14 +185,15 @@ TEST_F(MultiSelComponentRun, AContextualChildIsShownWhileEditedAndHiddenOnceVali
   ZORIWENMultiSel_var ms = NewMultiSel();
   ASSERT_EQ(ms->Declare(P(0), 1), S_OK);
   ASSERT_EQ(ms->Declare(P(1), 1), S_OK);
-  ASSERT_EQ(manager->InstanciateObjectMS(ms, Spec(matrix)), S_OK);
+  ASSERT_EQ(manager->InstanciateObjectMS(ms, ZORSpecObjectOf(matrix)), S_OK);
   ZORFeature_var helper =
       doc().CreatePoint(7, 7, 7, Feature(ZORIDescendants_var(ms)->GetChildAtPosition(1)));
-  ASSERT_EQ(ZORIMmiContextualManager_var(Spec(helper))->SetContextual(1), S_OK);
-  ZORIGraphicProperties_var visible(Spec(helper));
+  ASSERT_EQ(ZORIMmiContextualManager_var(ZORSpecObjectOf(helper))->SetContextual(1), S_OK);
+  ZORIGraphicProperties_var visible(ZORSpecObjectOf(helper));
   ZORVisPropertiesValues hidden;
   hidden.SetShow(ZORNoShowAttr);
-  ASSERT_EQ(ZORIVisProperties_var(Spec(helper))->SetPropertiesAtt(hidden, ZORVPShow), S_OK);
+  ASSERT_EQ(ZORIVisProperties_var(ZORSpecObjectOf(helper))->SetPropertiesAtt(hidden, ZORVPShow),
+            S_OK);
 
   ZORIWENMultiSel_var edited;
   ASSERT_EQ(manager->InitializeMS(factory, ZORISpecObject_var(ms), edited), S_OK);
@@ -208,28 +206,31 @@ TEST_F(MultiSelComponentRun, AContextualChildIsShownWhileEditedAndHiddenOnceVali
 TEST_F(MultiSelComponentRun, APlainFeatureGoesUnderAMultiSelectionAndComesBackToItsPlace) {
   ZORFeature_var line = doc().CreateFeature("WENLine", set.get());
   ASSERT_EQ(line->SetInput("Start", P(0)), S_OK);
-  ASSERT_EQ(line->SetInput("End", Spec(end)), S_OK);
-  ASSERT_EQ(ZORIDescendants_var(set)->AddChild(Spec(line), 2), S_OK);
+  ASSERT_EQ(line->SetInput("End", ZORSpecObjectOf(end)), S_OK);
+  ASSERT_EQ(ZORIDescendants_var(set)->AddChild(ZORSpecObjectOf(line), 2), S_OK);
   const auto before = Names(set);
 
   ZORIWENMultiSel_var ms;
-  ASSERT_EQ(manager->InitializeMS(factory, Spec(line), ms), S_OK);
+  ASSERT_EQ(manager->InitializeMS(factory, ZORSpecObjectOf(line), ms), S_OK);
   ASSERT_TRUE(ms);
   EXPECT_EQ(ZORIDescendants_var(set)->GetPosition(ZORISpecObject_var(ms)), 2);
   EXPECT_EQ(line->GetFatherFeature(), Feature(ms));
-  EXPECT_EQ(ZORIMechanicalFeature_var(Spec(line))->GetMechanicalOwner(), ZORISpecObject_var(ms));
+  EXPECT_EQ(ZORIMechanicalFeature_var(ZORSpecObjectOf(line))->GetMechanicalOwner(),
+            ZORISpecObject_var(ms));
   EXPECT_EQ(ms->GetNumberOfRealFeatures(), 1);
 
   EXPECT_EQ(manager->ValidateMS(ms), E_FAIL);
   EXPECT_FALSE(Feature(ms)->IsInDocument());
   EXPECT_EQ(Names(set), before);
-  EXPECT_EQ(ZORIMechanicalFeature_var(Spec(line))->GetMechanicalOwner(), Spec(set));
-  EXPECT_EQ(ZORIPrtManagement_var(Spec(doc().GetPart()))->GetInWorkObject(), Spec(line));
+  EXPECT_EQ(ZORIMechanicalFeature_var(ZORSpecObjectOf(line))->GetMechanicalOwner(),
+            ZORSpecObjectOf(set));
+  EXPECT_EQ(ZORIPrtManagement_var(ZORSpecObjectOf(doc().GetPart()))->GetInWorkObject(),
+            ZORSpecObjectOf(line));
 
   // A feature outside the tree has no place to give; no factory, nothing to create with.
   ZORFeature_var loose = doc().CreateFeature("WENLine");
   ZORIWENMultiSel_var none;
-  EXPECT_EQ(manager->InitializeMS(factory, Spec(loose), none), E_FAIL);
+  EXPECT_EQ(manager->InitializeMS(factory, ZORSpecObjectOf(loose), none), E_FAIL);
   EXPECT_EQ(manager->InitializeMS(nullptr, nullptr, none), E_FAIL);
   EXPECT_FALSE(none);
 }
@@ -241,20 +242,22 @@ TEST_F(MultiSelComponentRun, DuplicationPairsTheListsOrRefusesThemAndEmptiesThem
   ZORFeature_var owned = doc().CreatePoint(0, 4, 0, matrix.get());
   ZORFeature_var brep = doc().CreateBRep(end.get());
 
-  ZORListValZORISpecObject_var inputs1{P(0), P(1), P(2)}, inputs2{Spec(end), Spec(brep)};
-  EXPECT_EQ(manager->DuplicateObjectsMS(ms, Spec(matrix), inputs1, inputs2), E_FAIL);
+  ZORListValZORISpecObject_var inputs1{P(0), P(1), P(2)},
+      inputs2{ZORSpecObjectOf(end), ZORSpecObjectOf(brep)};
+  EXPECT_EQ(manager->DuplicateObjectsMS(ms, ZORSpecObjectOf(matrix), inputs1, inputs2), E_FAIL);
   EXPECT_TRUE(inputs1.IsEmpty());
   EXPECT_TRUE(inputs2.IsEmpty());
   EXPECT_EQ(ZORIDescendants_var(ms)->GetNumberOfChildren(), 1);
 
   ZORIWENMultiSel_var noMultiSel;
   inputs1 = {P(0)};
-  EXPECT_EQ(manager->DuplicateObjectsMS(noMultiSel, Spec(matrix), inputs1, inputs2), E_FAIL);
+  EXPECT_EQ(manager->DuplicateObjectsMS(noMultiSel, ZORSpecObjectOf(matrix), inputs1, inputs2),
+            E_FAIL);
   EXPECT_TRUE(inputs1.IsEmpty());
 
-  inputs1 = {P(0), Spec(owned)};
-  inputs2 = {Spec(end), Spec(brep)};
-  ASSERT_EQ(manager->DuplicateObjectsMS(ms, Spec(matrix), inputs1, inputs2), S_OK);
+  inputs1 = {P(0), ZORSpecObjectOf(owned)};
+  inputs2 = {ZORSpecObjectOf(end), ZORSpecObjectOf(brep)};
+  ASSERT_EQ(manager->DuplicateObjectsMS(ms, ZORSpecObjectOf(matrix), inputs1, inputs2), S_OK);
   EXPECT_TRUE(inputs1.IsEmpty());
   EXPECT_TRUE(inputs2.IsEmpty());
   ASSERT_EQ(ZORIDescendants_var(ms)->GetNumberOfChildren(), 3);
@@ -273,7 +276,7 @@ TEST_F(MultiSelComponentRun, TheCoherencyCheckIsTheMultiOutputCheck) {
   ZORIWENMultiSel_var ms = NewMultiSel();
   ASSERT_EQ(ms->Declare(P(0), 1), S_OK);
   ASSERT_EQ(ms->Declare(P(0), 1), S_OK);
-  ASSERT_EQ(manager->InstanciateObjectMS(ms, Spec(matrix)), S_OK);
+  ASSERT_EQ(manager->InstanciateObjectMS(ms, ZORSpecObjectOf(matrix)), S_OK);
   ZORIEdit_var editor;
   ZORISpecObject_var feature(ms);
   ZORISpecObject_var plain = P(1);

@@ -66,9 +66,9 @@ HRESULT ZORWENMultiSelManager::ValidateMS(ZORIWENMultiSel_var& multiSel) {
 }
 
 void ZORWENMultiSelManager::CollapseOnSingleResult(const ZORIWENMultiSel_var& multiSel) {
-  ZORISpecObject_var spec(multiSel);
+  ZORISpecObject_var msFeature(multiSel);
   ZORISpecObject_var result = ZORIDescendants_var(multiSel)->GetChildAtPosition(1);
-  ZORISpecObject_var father = spec->GetFather();
+  ZORISpecObject_var father = msFeature->GetFather();
   ZORIDescendants_var fatherChildren(father);
   // Without a father the result would have nowhere to stand: the multi-selection stays.
   if (!result || !fatherChildren) return;
@@ -77,9 +77,9 @@ void ZORWENMultiSelManager::CollapseOnSingleResult(const ZORIWENMultiSel_var& mu
   }
   // The result takes the multi-selection feature's place before that one leaves the model
   // with whatever is still under it.
-  fatherChildren->AddChild(result, fatherChildren->GetPosition(spec) + 1);
+  fatherChildren->AddChild(result, fatherChildren->GetPosition(msFeature) + 1);
   multiSel->CleanMultiSel();
-  ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(spec));
+  ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(msFeature));
   ZORGuiUtilitiesServices::DefineInWorkObject(result);
   ZORGuiUtilitiesServices::ManageContextualFeatureVisu(result, ZORNoShowAttr);
 }
