@@ -2,12 +2,9 @@
 // host alone, and the multi-output check over n distinct results. Peak resident memory is
 // reported as a counter.
 
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
-#include <memory>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "ZORGeoFactory.h"
 #include "ZORGmoUtilitiesCCP.h"
 #include "ZORGuiBasicUtilitiesServices.h"
@@ -20,11 +17,8 @@
 
 namespace {
 
-void ReportPeakMemory(benchmark::State& state) {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
+using zor_bench::ReportPeakMemory;
+using zor_bench::TimeOnFreshScenes;
 
 // A fresh document with n points and a line matrix ending at one more point, and n preview
 // bodies in the current geometric factory.
@@ -53,25 +47,18 @@ struct Scene {
 };
 
 void BM_MSManagerCycle(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto scene = std::make_unique<Scene>(n);
-    state.ResumeTiming();
-    auto* manager = new ZORWENMSManager(ZORSpecObjectOf(scene->matrix.get()), nullptr);
-    manager->SetMisc(scene->session.Editor().GetISO(), false);
-    ZORIDescendants_var(ZORSpecObjectOf(scene->set.get()))->AddChild(manager->GetMultiSel());
-    for (const auto& point : scene->points) manager->Declare(point, 1, false);
-    manager->ValidateManipulations(scene->bodies, false);
+  TimeOnFreshScenes<Scene>(state, [](Scene& scene) {
+    auto* manager = new ZORWENMSManager(ZORSpecObjectOf(scene.matrix.get()), nullptr);
+    manager->SetMisc(scene.session.Editor().GetISO(), false);
+    ZORIDescendants_var(ZORSpecObjectOf(scene.set.get()))->AddChild(manager->GetMultiSel());
+    for (const auto& point : scene.points) manager->Declare(point, 1, false);
+    manager->ValidateManipulations(scene.bodies, false);
     manager->Synchronize();
     manager->SetVirtFeatsPreviewsToNull();
     manager->ConvertVirtFeatsToRealFeats();
     manager->FinalizeMultisel(false, false);
     manager->Release();
-    state.PauseTiming();
-    scene.reset();
-    state.ResumeTiming();
-  }
+  });
   ReportPeakMemory(state);
 }
 BENCHMARK(BM_MSManagerCycle)
@@ -84,19 +71,15 @@ BENCHMARK(BM_MSManagerCycle)
 // The model work of the cycle without the manager: the same declarations, previews, copies and
 // finishing, straight on the host's multi-selection feature.
 void BM_MSManagerHostBaseline(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto scene = std::make_unique<Scene>(n);
-    state.ResumeTiming();
+  TimeOnFreshScenes<Scene>(state, [](Scene& scene) {
     ZORIWENMultiSel_var ms =
         ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory()->CreateMultiSel();
-    ZORIDescendants_var(ZORSpecObjectOf(scene->set.get()))->AddChild(ZORISpecObject_var(ms));
+    ZORIDescendants_var(ZORSpecObjectOf(scene.set.get()))->AddChild(ZORISpecObject_var(ms));
     ms->StartMultiSel();
-    for (const auto& point : scene->points) ms->Declare(point, 1);
+    for (const auto& point : scene.points) ms->Declare(point, 1);
     ZORRawCollint indices;
     ZORRawCollint states;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= static_cast<int>(scene.points.size()); ++i) {
       indices.Append(i);
       states.Append(0);
     }
@@ -105,7 +88,7 @@ void BM_MSManagerHostBaseline(benchmark::State& state) {
     ZORListValZORISpecObject_var inputs1;
     ZORListValZORISpecObject_var inputs2;
     ms->GetVirtualInputs(inputs1, inputs2);
-    const ZORISpecObject_var matrix = ZORSpecObjectOf(scene->matrix.get());
+    const ZORISpecObject_var matrix = ZORSpecObjectOf(scene.matrix.get());
     ZORIWENMultiSelAccess_var access(matrix);
     ZORIDescendants_var children(ms);
     for (int i = 1; i <= inputs1.Size(); ++i) {
@@ -116,10 +99,7 @@ void BM_MSManagerHostBaseline(benchmark::State& state) {
       ZORIWENMultiSelAccess_var(copy)->SetMultiSelInput(1, inputs1[i]);
     }
     ms->FinishMultiSel();
-    state.PauseTiming();
-    scene.reset();
-    state.ResumeTiming();
-  }
+  });
   ReportPeakMemory(state);
 }
 BENCHMARK(BM_MSManagerHostBaseline)

@@ -7,9 +7,11 @@
 // A click sends the list-select notification; a double click is a click followed by the
 // list-activate notification.
 
+#include <set>
 #include <vector>
 
 #include "ZORDialog.h"
+#include "ZORRankedList.h"
 #include "ZORVar.h"
 
 class ZORDlgList : public ZORDialog {
@@ -24,7 +26,7 @@ class ZORDlgList : public ZORDialog {
                       unsigned long style = 0);
   ~ZORDlgList() override;
 
-  int GetLineCount() const { return static_cast<int>(rows_.size()); }
+  int GetLineCount() const { return rows_.Size(); }
   // Removes every line, one line, or several lines in one call; the later lines move up.
   // Indices out of range are ignored.
   void ClearLine();
@@ -32,7 +34,7 @@ class ZORDlgList : public ZORDialog {
   void ClearLine(const int* indices, int count);
 
   bool IsMultipleSelection() const { return (GetStyle() & kMultipleSelection) != 0; }
-  int GetSelectCount() const { return selectCount_; }
+  int GetSelectCount() const { return static_cast<int>(selected_.size()); }
   bool IsSelected(int index) const;
   // The selected lines in ascending order: up to `size` of them written to `indices`; answers
   // how many were written.
@@ -79,10 +81,13 @@ class ZORDlgList : public ZORDialog {
     bool selected = false;
   };
   void Select(int index, bool on);
-  void RemoveMarked(const std::vector<char>& marked);
+  // Finds the selected rows again after the rows' entries were renumbered.
+  void IndexSelection();
 
-  std::vector<Row> rows_;
-  int selectCount_ = 0;
+  // Rows leave in logarithmic time and the selected ones are kept apart, so that clicking and
+  // removing one row never walks the list.
+  ZORRankedList<Row> rows_;
+  std::set<ZORRankedList<Row>::Entry> selected_;
   int visibleLines_ = 0;
   int firstVisibleLine_ = 0;
   ZORVar<ZORNotification> select_;

@@ -17,6 +17,8 @@ class ZORMMUIPanelStateCmd : public ZORMMUIStateCommand {
 
   // The command's panel, or null for a command without one.
   virtual ZORDlgDialog* GiveMyPanel() = 0;
+  // The window the command's panels stand in: the application's main window; null without one.
+  ZORDialog* GetDialog() const;
 
   ZORDialogState* GetInitialPanelState(const ZORString& name) { return GetInitialState(name); }
   ZORDialogState* AddPanelState(const ZORString& name) { return AddDialogState(name); }

@@ -88,8 +88,9 @@ class ZORMultiSelModel {
   ZORFeature& owner_;
   bool bound_ = false;
   bool indexed_ = false;
-  // Per list (0, 1): positions of live entries by input, ascending; positions of live entries
-  // lacking that list's input while holding the other's.
-  std::unordered_map<const ZORFeature*, std::vector<std::size_t>> byInput_[2];
+  // Per list (0, 1): positions of live entries by input, ascending (an input shared by every
+  // entry must not cost a pass on each withdrawal); positions of live entries lacking that
+  // list's input while holding the other's.
+  std::unordered_map<const ZORFeature*, std::set<std::size_t>> byInput_[2];
   std::set<std::size_t> open_[2];
 };

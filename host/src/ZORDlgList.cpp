@@ -11,8 +11,8 @@ ZORDlgList::ZORDlgList(ZORDialog* parent, const ZORString& name, unsigned long s
 ZORDlgList::~ZORDlgList() = default;
 
 void ZORDlgList::ClearLine() {
-  rows_.clear();
-  selectCount_ = 0;
+  rows_.Clear();
+  selected_.clear();
 }
 
 void ZORDlgList::ClearLine(int index) {
@@ -21,51 +21,47 @@ void ZORDlgList::ClearLine(int index) {
 
 void ZORDlgList::ClearLine(const int* indices, int count) {
   if (!indices || count <= 0) return;
-  std::vector<char> marked(rows_.size(), 0);
-  for (int i = 0; i < count; ++i) {
-    if (HasRow(indices[i])) marked[static_cast<std::size_t>(indices[i])] = 1;
+  const std::vector<int> lines(indices, indices + count);
+  for (int line : lines) {
+    if (IsSelected(line)) selected_.erase(rows_.EntryOf(line));
   }
-  RemoveMarked(marked);
+  if (rows_.Remove(lines)) IndexSelection();
 }
 
-void ZORDlgList::RemoveMarked(const std::vector<char>& marked) {
-  // One pass, so that clearing many lines stays linear.
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (marked[i]) {
-      if (rows_[i].selected) --selectCount_;
-      continue;
-    }
-    if (kept != i) rows_[kept] = std::move(rows_[i]);
-    ++kept;
-  }
-  rows_.resize(kept);
+void ZORDlgList::IndexSelection() {
+  selected_.clear();
+  rows_.ForEachEntry([this](ZORRankedList<Row>::Entry entry, const Row& row) {
+    if (row.selected) selected_.insert(selected_.end(), entry);
+  });
 }
 
 bool ZORDlgList::IsSelected(int index) const {
-  return HasRow(index) && rows_[static_cast<std::size_t>(index)].selected;
+  return HasRow(index) && rows_[index].selected;
 }
 
 int ZORDlgList::GetSelect(int* indices, int size) const {
   if (!indices) return 0;
   int written = 0;
-  for (int i = 0; i < GetLineCount() && written < size; ++i) {
-    if (rows_[static_cast<std::size_t>(i)].selected) indices[written++] = i;
-  }
+  for (auto it = selected_.begin(); it != selected_.end() && written < size; ++it)
+    indices[written++] = rows_.PositionOf(*it);
   return written;
 }
 
 std::vector<int> ZORDlgList::GetSelect() const {
-  std::vector<int> selected(static_cast<std::size_t>(selectCount_));
-  GetSelect(selected.data(), selectCount_);
+  std::vector<int> selected(selected_.size());
+  GetSelect(selected.data(), GetSelectCount());
   return selected;
 }
 
 void ZORDlgList::Select(int index, bool on) {
-  Row& row = rows_[static_cast<std::size_t>(index)];
+  Row& row = rows_[index];
   if (row.selected == on) return;
   row.selected = on;
-  selectCount_ += on ? 1 : -1;
+  if (on) {
+    selected_.insert(rows_.EntryOf(index));
+  } else {
+    selected_.erase(rows_.EntryOf(index));
+  }
 }
 
 void ZORDlgList::SetSelect(const int* indices, int count, int notify) {
@@ -83,8 +79,8 @@ void ZORDlgList::SetSelect(const int* indices, int count, int notify) {
 }
 
 void ZORDlgList::ClearSelect() {
-  for (Row& row : rows_) row.selected = false;
-  selectCount_ = 0;
+  for (auto entry : selected_) rows_.AtEntry(entry).selected = false;
+  selected_.clear();
 }
 
 bool ZORDlgList::Click(int line, bool extend) {
@@ -123,12 +119,12 @@ bool ZORDlgList::DoubleClick(int line) {
 int ZORDlgList::InsertRow(int index) {
   if (index == -1) index = GetLineCount();
   if (index < 0 || index > GetLineCount()) return -1;
-  rows_.insert(rows_.begin() + index, Row());
+  if (rows_.Insert(index, Row())) IndexSelection();
   return index;
 }
 
 ZORUnicodeString& ZORDlgList::Cell(int row, int column) {
-  auto& cells = rows_[static_cast<std::size_t>(row)].cells;
+  auto& cells = rows_[row].cells;
   if (cells.size() <= static_cast<std::size_t>(column))
     cells.resize(static_cast<std::size_t>(column) + 1);
   return cells[static_cast<std::size_t>(column)];
@@ -136,7 +132,7 @@ ZORUnicodeString& ZORDlgList::Cell(int row, int column) {
 
 ZORUnicodeString ZORDlgList::CellText(int row, int column) const {
   if (!HasRow(row) || column < 0) return ZORUnicodeString();
-  const auto& cells = rows_[static_cast<std::size_t>(row)].cells;
+  const auto& cells = rows_[row].cells;
   if (static_cast<std::size_t>(column) >= cells.size()) return ZORUnicodeString();
   return cells[static_cast<std::size_t>(column)];
 }

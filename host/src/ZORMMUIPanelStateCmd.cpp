@@ -1,5 +1,6 @@
 #include "ZORMMUIPanelStateCmd.h"
 
+#include "ZORApplicationFrame.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORStateCancelNotification.h"
 
@@ -8,6 +9,11 @@ ZORMMUIPanelStateCmd::ZORMMUIPanelStateCmd(const ZORString& name, ZORCommandMode
 
 ZORMMUIPanelStateCmd::~ZORMMUIPanelStateCmd() {
   UnhookPanel();
+}
+
+ZORDialog* ZORMMUIPanelStateCmd::GetDialog() const {
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  return frame ? frame->GetMainWindow() : nullptr;
 }
 
 bool ZORMMUIPanelStateCmd::OkAction(ZORCallbackData) {

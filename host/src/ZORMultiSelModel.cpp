@@ -94,7 +94,7 @@ void ZORMultiSelModel::IndexEntry(std::size_t position) {
     ZORFeature* input = InputOf(entry, list);
     if (!input) continue;
     auto& positions = byInput_[list][input];
-    positions.insert(std::upper_bound(positions.begin(), positions.end(), position), position);
+    positions.insert(positions.end(), position);  // positions mostly come in ascending order
   }
   if (entry.real) return;
   for (int list = 0; list < 2; ++list) {
@@ -107,10 +107,8 @@ void ZORMultiSelModel::UnindexInput(std::size_t position, int list) {
   if (!input) return;
   auto it = byInput_[list].find(input);
   if (it == byInput_[list].end()) return;
-  auto& positions = it->second;
-  auto at = std::lower_bound(positions.begin(), positions.end(), position);
-  if (at != positions.end() && *at == position) positions.erase(at);
-  if (positions.empty()) byInput_[list].erase(it);
+  it->second.erase(position);
+  if (it->second.empty()) byInput_[list].erase(it);
 }
 
 ZORFeature* ZORMultiSelModel::InputOf(const Entry& entry, int list) const {
@@ -133,7 +131,7 @@ bool ZORMultiSelModel::SetInputOf(Entry& entry, int list, ZORFeature* input) {
 
 long ZORMultiSelModel::Find(const ZORFeature* input, int list) const {
   auto it = byInput_[list].find(input);
-  return it == byInput_[list].end() ? -1 : static_cast<long>(it->second.front());
+  return it == byInput_[list].end() ? -1 : static_cast<long>(*it->second.begin());
 }
 
 void ZORMultiSelModel::Withdraw(std::size_t position, int list) {
@@ -207,8 +205,7 @@ HRESULT ZORMultiSelModel::Declare(const ZORISpecObject_var& input, int index) {
     Entry& entry = s.entries[position];
     entry.input[list] = feature;
     entry.previewState = kExpected;
-    auto& positions = byInput_[list][feature];
-    positions.insert(std::upper_bound(positions.begin(), positions.end(), position), position);
+    byInput_[list][feature].insert(position);
     return S_OK;
   }
   Entry entry;
@@ -259,8 +256,7 @@ HRESULT ZORMultiSelModel::ReplaceInput(const ZORISpecObject_var& oldInput,
     return E_FAIL;
   }
   s.entries[position].previewState = kExpected;
-  auto& positions = byInput_[list][replacement];
-  positions.insert(std::upper_bound(positions.begin(), positions.end(), position), position);
+  byInput_[list][replacement].insert(position);
   return S_OK;
 }
 

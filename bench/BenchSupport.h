@@ -1,0 +1,43 @@
+#pragma once
+// What the benchmarks share: timing work on a fresh scene in each iteration, and the peak
+// resident memory as a counter.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <memory>
+
+namespace zor_bench {
+
+inline void ReportPeakMemory(benchmark::State& state) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Each iteration makes a Scene(n) and runs `prepare` on it untimed, times `work` on it, then
+// runs `check` (an error text or null) and destroys the scene untimed.
+template <class Scene, class Prepare, class Work, class Check>
+void TimeOnFreshScenes(benchmark::State& state, Prepare prepare, Work work, Check check) {
+  const int n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto scene = std::make_unique<Scene>(n);
+    prepare(*scene);
+    state.ResumeTiming();
+    work(*scene);
+    state.PauseTiming();
+    if (const char* error = check(*scene)) state.SkipWithError(error);
+    scene.reset();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(n);
+}
+
+template <class Scene, class Work>
+void TimeOnFreshScenes(benchmark::State& state, Work work) {
+  TimeOnFreshScenes<Scene>(
+      state, [](Scene&) {}, work, [](Scene&) -> const char* { return nullptr; });
+}
+
+}  // namespace zor_bench

@@ -1,0 +1,162 @@
+#pragma once
+// A list whose elements leave from anywhere while the others keep their order, in logarithmic
+// time. A removed element leaves a hole; a count of the remaining elements beside the entries (a
+// Fenwick tree) turns a position into its entry and an entry into its position. The holes are
+// dropped once they outnumber the elements, so a long series of removals stays near-linear.
+//
+// An entry names an element until the entries are renumbered: Remove and Insert answer whether
+// they renumbered, so that a caller keeping entries can find them again.
+
+#include <bit>
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+template <class T>
+class ZORRankedList {
+ public:
+  using Entry = std::size_t;
+
+  ZORRankedList() = default;
+  explicit ZORRankedList(std::vector<T> items) : items_(std::move(items)) {
+    alive_.assign(items_.size(), 1);
+    size_ = static_cast<int>(items_.size());
+    BuildCounts();
+  }
+
+  int Size() const { return size_; }
+  bool IsEmpty() const { return size_ == 0; }
+
+  // `position` must be below Size().
+  T& operator[](int position) { return items_[EntryOf(position)]; }
+  const T& operator[](int position) const { return items_[EntryOf(position)]; }
+  T& AtEntry(Entry entry) { return items_[entry]; }
+  const T& AtEntry(Entry entry) const { return items_[entry]; }
+
+  Entry EntryOf(int position) const {
+    if (!HasHoles()) return static_cast<Entry>(position);
+    // The last node whose prefix holds at most `position` elements: the entry after it.
+    std::size_t node = 0;
+    int before = position;
+    for (std::size_t step = std::bit_floor(items_.size()); step > 0; step >>= 1) {
+      const std::size_t next = node + step;
+      if (next < counts_.size() && counts_[next] <= before) {
+        node = next;
+        before -= counts_[next];
+      }
+    }
+    return node;
+  }
+
+  int PositionOf(Entry entry) const { return Prefix(entry); }
+
+  void Append(T item) {
+    items_.push_back(std::move(item));
+    alive_.push_back(1);
+    // The new node covers the entries after its lowest bit: itself and those before it.
+    const std::size_t node = items_.size();
+    counts_.push_back(1 + Prefix(node - 1) - Prefix(node - LowBit(node)));
+    ++size_;
+  }
+
+  // Inserts before `position` (Size() or more: at the end). Answers whether entries were
+  // renumbered; inserting inside the list does, and costs a pass over it.
+  bool Insert(int position, T item) {
+    if (position >= size_) {
+      Append(std::move(item));
+      return false;
+    }
+    Compact();
+    const auto at = static_cast<std::ptrdiff_t>(position < 0 ? 0 : position);
+    items_.insert(items_.begin() + at, std::move(item));
+    alive_.insert(alive_.begin() + at, 1);
+    ++size_;
+    BuildCounts();
+    return true;
+  }
+
+  // Removes the elements at `positions`, taken as they stand before any goes; positions out of
+  // range and repeated ones are ignored. Answers whether entries were renumbered.
+  bool Remove(const std::vector<int>& positions) {
+    std::vector<Entry> entries;
+    entries.reserve(positions.size());
+    for (int position : positions) {
+      if (position >= 0 && position < size_) entries.push_back(EntryOf(position));
+    }
+    for (Entry entry : entries) {
+      if (alive_[entry]) Take(entry);
+    }
+    const std::size_t holes = items_.size() - static_cast<std::size_t>(size_);
+    if (holes < kMinHolesToCompact || holes <= static_cast<std::size_t>(size_)) return false;
+    Compact();
+    return true;
+  }
+
+  void Clear() {
+    items_.clear();
+    alive_.clear();
+    counts_.assign(1, 0);
+    size_ = 0;
+  }
+
+  // Calls `visit(entry, element)` for each element, in order.
+  template <class Visit>
+  void ForEachEntry(Visit&& visit) const {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (alive_[i]) visit(i, items_[i]);
+    }
+  }
+  template <class Visit>
+  void ForEach(Visit&& visit) const {
+    ForEachEntry([&](Entry, const T& item) { visit(item); });
+  }
+
+ private:
+  // Holes are dropped once they outnumber the elements, and not for a handful.
+  static constexpr std::size_t kMinHolesToCompact = 64;
+
+  static std::size_t LowBit(std::size_t i) { return i & (~i + 1); }
+  bool HasHoles() const { return static_cast<std::size_t>(size_) != items_.size(); }
+
+  // The number of elements among the first `entries` entries.
+  int Prefix(std::size_t entries) const {
+    int count = 0;
+    for (std::size_t i = entries; i > 0; i -= LowBit(i)) count += counts_[i];
+    return count;
+  }
+
+  void BuildCounts() {
+    // Each node counts the elements it covers; one pass, each node adding to its parent.
+    counts_.assign(items_.size() + 1, 0);
+    for (std::size_t i = 1; i < counts_.size(); ++i) {
+      counts_[i] += alive_[i - 1];
+      const std::size_t parent = i + LowBit(i);
+      if (parent < counts_.size()) counts_[parent] += counts_[i];
+    }
+  }
+
+  void Take(Entry entry) {
+    alive_[entry] = 0;
+    items_[entry] = T();
+    for (std::size_t i = entry + 1; i < counts_.size(); i += LowBit(i)) --counts_[i];
+    --size_;
+  }
+
+  void Compact() {
+    if (!HasHoles()) return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (!alive_[i]) continue;
+      if (kept != i) items_[kept] = std::move(items_[i]);
+      ++kept;
+    }
+    items_.resize(kept);
+    alive_.assign(kept, 1);
+    BuildCounts();
+  }
+
+  std::vector<T> items_;
+  std::vector<char> alive_;
+  std::vector<int> counts_ = std::vector<int>(1, 0);  // 1-based
+  int size_ = 0;
+};
