@@ -2,6 +2,7 @@
 
 #include "ZORFaultGate.h"
 #include "ZORIDescendants.h"
+#include "ZORIMmiContextualManager.h"
 #include "ZORIPrtPart.h"
 #include "ZORISpecObject.h"
 
@@ -13,8 +14,12 @@ HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& fe
   if (!specObject || !descendants) return E_FAIL;
   // The part and its tools hold the document's features, not contextual ones.
   if (ZORVar<ZORIPrtPart>(feature) || ZORVar<ZORIPrtPart>(specObject->GetFather())) return S_OK;
+  // Only the children made for the feature: a multi-selection's results, say, are not.
   ZORListValZORISpecObject_var direct;
   descendants->GetDirectChildren(direct);
-  children.Append(direct);
+  for (const ZORISpecObject_var& child : direct) {
+    ZORIMmiContextualManager_var contextual(child);
+    if (contextual && contextual->IsContextual()) children.Append(child);
+  }
   return S_OK;
 }

@@ -307,6 +307,22 @@ TEST_F(MultiSelDelegate, RealFeaturesAreShownAndUnpickableDuringTheCommandThenGi
   EXPECT_TRUE(Pickable(Real(2)) && Pickable(Real(3)));
 }
 
+TEST_F(MultiSelDelegate, AnEditionShowsTheResultsWhileItRunsAndGivesTheirStatusBackAtCancel) {
+  ZORGuiUtilitiesServices::Hide(ZORSpecObjectOf(Real(2)));
+  MakeUnpickable(Real(1));
+
+  StartOnMultiSel(true);
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_TRUE(Shown(Real(i))) << i;
+    EXPECT_FALSE(Pickable(Real(i))) << i;
+  }
+  driver.PressCancel();
+  EXPECT_FALSE(Shown(Real(2)));  // hidden before the edition, so not a contextual child shown
+  EXPECT_TRUE(Shown(Real(1)) && Shown(Real(3)));
+  EXPECT_FALSE(Pickable(Real(1)));
+  EXPECT_TRUE(Pickable(Real(2)) && Pickable(Real(3)));
+}
+
 TEST_F(MultiSelDelegate, MissingInterfacesOnAMultiSelectionAreLoggedAndFail) {
   ZORTestFeatureCommand* command = StartOnMultiSel(false);
   ZORWENUIStateCommandDelegate* delegate = command->GetDelegate();

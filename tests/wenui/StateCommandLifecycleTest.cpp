@@ -6,7 +6,9 @@
 #include "ZORFaultGate.h"
 #include "ZORFeature.h"
 #include "ZORGuiInputError.h"
+#include "ZORIMmiContextualManager.h"
 #include "ZORShownMessageJournal.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORSurfacicUIRecordServices.h"
 #include "ZORTestResources.h"
 #include "ZORWENUIStateCommand.h"
@@ -213,14 +215,18 @@ TEST_F(StateCommandLifecycle, RequestCancelShowsTheMessageThenCancelsAndUndoes) 
 TEST_F(StateCommandLifecycle, ContextualChildrenAreShownDuringAnEditionAndHiddenAtCancel) {
   ZORFeature_var line = session.Document().CreateFeature("WENLine", set.get());
   ZORFeature_var start = session.Document().CreatePoint(5, 5, 5, line.get());  // made for the line
+  ZORFeature_var other = session.Document().CreatePoint(6, 6, 6, line.get());  // merely under it
+  ZORIMmiContextualManager_var(ZORSpecObjectOf(start))->SetContextual(1);
   line->SetInput("Start", start.get());
   line->SetInput("End", point.get());
   ZORVisPropertiesValues hidden;
   hidden.SetShow(ZORNoShowAttr);
   ZORVar<ZORIVisProperties>(start.get())->SetPropertiesAtt(hidden, ZORVPShow);
+  ZORVar<ZORIVisProperties>(other.get())->SetPropertiesAtt(hidden, ZORVPShow);
 
   TinyCommand* command = StartTiny(line.get(), true);
   EXPECT_EQ(command->ZORWENUIIsInNoShow(ZORISpecObject_var(start.get())), 0);
+  EXPECT_EQ(command->ZORWENUIIsInNoShow(ZORISpecObject_var(other.get())), 1);
   driver.PressCancel();
   ZORVisPropertiesValues values;
   ZORVar<ZORIVisProperties>(start.get())->GetPropertiesAtt(values, ZORVPShow);
