@@ -13,6 +13,7 @@
 #include "ZORSurfacicUIStateCommand.h"
 #include "ZORVisPropertyType.h"
 
+class ZORCommandGlobalUndo;
 class ZORGuiNLSMessage;
 class ZORWENMSManager;
 class ZORWENUIStateCommandDelegate;
@@ -41,6 +42,9 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   int Activate(ZORCommand* caller, ZORNotification* notification) override;
   int Desactivate(ZORCommand* caller, ZORNotification* notification) override;
   int Cancel(ZORCommand* caller, ZORNotification* notification) override;
+  // The record that lets a global undo or redo of the finished command redraw the sketches
+  // among its feature's inputs as they stand; null when there are none. The caller owns it.
+  ZORCommandGlobalUndo* GetGlobalUndo() override;
   bool EnterFirstStateAction(ZORCallbackData data) override;
   bool CancelAction(ZORCallbackData data) override;
   virtual bool InitAction(ZORCallbackData data);
@@ -60,6 +64,25 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   int IsCloudFeatureModeOn();
   // Withdrawn: orientations are checked by the delegate.
   int CheckOrientations();
+
+  // Global undo callbacks; the data is the list of sketches of GetGlobalUndo.
+  static void* GlobalUndo(void* data);
+  static void* GlobalRedo(void* data);
+  static void CleanGlobalUndoData(void* data);
+  // Registers the panel's changes for undo; E_FAIL without a panel that offers it.
+  HRESULT RegisterUndo();
+
+  // Journals the creation of the command's feature (CreationJournal with the journaling
+  // reference feature), then takes the reference feature out of the model.
+  HRESULT CreateJournaling();
+  // Writes the journal entry of the creation of `result`, made with `reference` (may be null).
+  virtual HRESULT CreationJournal(const ZORISpecObject_var& result,
+                                  const ZORISpecObject_var& reference) = 0;
+  // The feature the next CreateJournaling hands to CreationJournal and then removes.
+  void SetJournalingReferenceFeature(const ZORISpecObject_var& feature) {
+    journalingReference_ = feature;
+  }
+  const ZORISpecObject_var& GetJournalingReferenceFeature() const { return journalingReference_; }
 
   // Hooks for concrete commands, called at each activation.
   virtual void UpdateFeat() {}

@@ -1,10 +1,13 @@
 #include "ExamplePointCommand.h"
 
+#include <string>
+
 #include "ZORApplicationFrame.h"
 #include "ZORFrmEditor.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORGuiInputError.h"
 #include "ZORWENUIPanelError.h"
+#include "ZORWenJournaling.h"
 
 namespace {
 
@@ -60,6 +63,16 @@ void ExamplePointCommand::BuildGraph() {
                 Action(&ExamplePointCommand::Check, nullptr));
   AddTransition(state, state, IsOutputSetCondition(giveUpAgent_),
                 Action(&ExamplePointCommand::GiveUp, nullptr));
+}
+
+HRESULT ExamplePointCommand::CreationJournal(const ZORISpecObject_var& result,
+                                             const ZORISpecObject_var&) {
+  ZORFeature* point = ZORFeature::From(result.get());
+  if (!point) return E_FAIL;
+  ZORWenJournaling::Log(
+      "CreationPoint " + point->GetDisplayNameText() + " " + std::to_string(point->GetValue("X")) +
+      " " + std::to_string(point->GetValue("Y")) + " " + std::to_string(point->GetValue("Z")));
+  return S_OK;
 }
 
 ZORFeature* ExamplePointCommand::Point() const {

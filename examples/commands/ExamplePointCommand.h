@@ -18,6 +18,9 @@ class ExamplePointCommand : public ZORWENUIStateCommand {
   ~ExamplePointCommand() override;
 
   ZORDlgDialog* GiveMyPanel() override { return panel_; }
+  // The journal entry of a new point: its name and coordinates.
+  HRESULT CreationJournal(const ZORISpecObject_var& result,
+                          const ZORISpecObject_var& reference) override;
   void BuildGraph() override;
 
   // Registers the command by name with the host.

@@ -7,6 +7,7 @@
 #include "ZORDlgList.h"
 #include "ZORDlgPushButton.h"
 #include "ZORDlgRadioButton.h"
+#include "ZORFrmEditor.h"
 #include "ZORMMUIPanelStateCmd.h"
 #include "ZORNotifyAnswers.h"
 #include "ZORShownMessageJournal.h"
@@ -84,6 +85,20 @@ bool ZORDriver::CancelCurrent() {
     if (!command) return false;
     ZORGuiCommandStack::Instance()->CancelCommand(command);
     return true;
+  });
+}
+
+bool ZORDriver::GlobalUndo() {
+  return Act([] {
+    ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+    return editor && editor->GetGlobalUndoHistory().Undo();
+  });
+}
+
+bool ZORDriver::GlobalRedo() {
+  return Act([] {
+    ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+    return editor && editor->GetGlobalUndoHistory().Redo();
   });
 }
 

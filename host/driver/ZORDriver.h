@@ -36,6 +36,10 @@ class ZORDriver {
   ZORStateCommand* CurrentCommand() const;
   // The user leaves the current command another way than its panel (Escape).
   bool CancelCurrent();
+  // The user undoes or redoes a whole finished command in the current editor; false when there
+  // is nothing to undo or redo, or no editor.
+  bool GlobalUndo();
+  bool GlobalRedo();
 
   // --- panels and widgets ---
   // Windows shown under the main window.

@@ -11,6 +11,7 @@
 #include "ZORSurfacicUIRecordServices.h"
 #include "ZORSysLogAbend.h"
 #include "ZORTransaction.h"
+#include "ZORWENRunCommand.h"
 #include "ZORWENSettings.h"
 #include "ZORWENUIStateCmdInfo.h"
 #include "ZORWenJournaling.h"
@@ -53,6 +54,7 @@ void ZORHostSession::ResetHost() {
   ZORSurfacicUIRecordServices::ResetStore();
   ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
   ZORWenJournaling::Reset();
+  ZORWENRunCommand::Reset();
   ZORGmoInputDescriptionSwitch::SetCurrentEditedFeature(nullptr);
   ZORGuiBasicUtilitiesServices::SetWorkingPath(ZORPathElement());
 }

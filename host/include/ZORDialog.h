@@ -69,6 +69,14 @@ class ZORDialog : public ZORCommand {
   // The widget's place in its container's grid, recorded and never laid out; null until set.
   void SetGridConstraints(const ZORDlgGridConstraints& constraints) { grid_ = constraints; }
   const ZORDlgGridConstraints* GetGridConstraints() const { return grid_ ? &*grid_ : nullptr; }
+  // The widget stands after the sibling named `neighbour` along the horizontal tab `tab`;
+  // recorded like the grid constraints. The neighbour's name is empty until set.
+  void SetHorizontalTabAttachment(const ZORString& neighbour, unsigned short tab) {
+    tabNeighbour_ = neighbour;
+    tab_ = tab;
+  }
+  const ZORString& GetTabNeighbour() const { return tabNeighbour_; }
+  unsigned short GetTabIndex() const { return tab_; }
 
   // Releases the owner's reference now: the parent's, or the creator's for a widget without
   // parent. A widget whose destruction was requested is already handed over: nothing happens.
@@ -96,4 +104,6 @@ class ZORDialog : public ZORCommand {
   int visibility_ = kShown;
   bool ownerReleased_ = false;
   std::optional<ZORDlgGridConstraints> grid_;
+  ZORString tabNeighbour_;
+  unsigned short tab_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "ZORCommand.h"
 #include "ZORVar.h"
 
+class ZORCommandGlobalUndo;
 class ZORStateCommand;
 
 class ZORDialogAgent : public ZORCommand {
@@ -58,6 +59,10 @@ class ZORDialogAgent : public ZORCommand {
   // The state command whose states hold this agent (set by the state command).
   ZORStateCommand* GetOwner() const { return owner_; }
   void SetOwner(ZORStateCommand* owner) { owner_ = owner; }
+
+  // What the host keeps of a finished command for a later global undo and redo; the caller
+  // owns what it gets. None here.
+  virtual ZORCommandGlobalUndo* GetGlobalUndo() { return nullptr; }
 
   // Whether (sender, notification) is one this agent waits for; if so the agent is valued.
   virtual bool Accept(ZORCommand* sender, ZORNotification* notification);

@@ -3,7 +3,11 @@
 // commands fill (current, highlighted, preselected, interactive), the local axis system, the
 // view transformation and the compass. One editor is the current one.
 
+#include <memory>
+
+#include "ZORDialogEngine.h"
 #include "ZORDocument.h"
+#include "ZORGlobalUndoHistory.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
 #include "ZORInPlace3DSite.h"
@@ -69,6 +73,11 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   void SetRepeatedCommand() { repeated_ = true; }
   void UnsetRepeatedCommand() { repeated_ = false; }
 
+  // The global undo records of the commands finished in this editor.
+  ZORGlobalUndoHistory& GetGlobalUndoHistory() { return *globalUndo_; }
+  // The editor's dialog engine.
+  ZORDialogEngine* GetNoEngine() const { return engine_.get(); }
+
  private:
   ZORDocument* document_;
   ZORPathElement active_;
@@ -84,4 +93,6 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   bool compassShown_ = true;
   ZORInPlace3DSite_var inPlaceSite_;
   bool repeated_ = false;
+  std::unique_ptr<ZORDialogEngine> engine_ = std::make_unique<ZORDialogEngine>();
+  std::unique_ptr<ZORGlobalUndoHistory> globalUndo_ = std::make_unique<ZORGlobalUndoHistory>();
 };

@@ -28,4 +28,9 @@ class ZORGmoUtilitiesServices {
   // Disposes of the BRep feature a pick made: takes it out of the model unless a feature still
   // points to it (then S_FALSE). E_FAIL for anything but a BRep feature.
   static HRESULT RemoveBRep(const ZORBaseUnknown_var& feature);
+  // Old contextual features are flagged contextual but stand in a tool (or the part) rather
+  // than under the feature they were made for; converted, they are ordinary features of their
+  // tool. `converted` (when given) receives how many were. E_FAIL when `part` is not a part.
+  static HRESULT ConvertOldContextualFeatures(const ZORBaseUnknown_var& part,
+                                              int* converted = nullptr);
 };

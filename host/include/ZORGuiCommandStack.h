@@ -67,6 +67,8 @@ class ZORGuiCommandStack {
   HRESULT Start(ZORStateCommand* command, Mode mode, std::vector<ZORDialogAgent*> waitingAgents,
                 UndoPoint undo);
   void End(ZORStateCommand* command, bool cancelled, int cancelType, bool resumeBelow);
+  // A command that ended normally leaves its global undo record to the current editor.
+  static void KeepGlobalUndo(ZORStateCommand* command);
 
   std::vector<ZORGuiCommandStackState> states_;
   std::vector<std::unique_ptr<Entry>> entries_;

@@ -35,6 +35,11 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
   int GetStartMode() const { return startMode_; }
   void SetStartMode(int mode) { startMode_ = mode; }
   ZORWENUIStateCmdInfo* GetCommandInfo() const { return info_; }
+  // The command keeps `info` as long as it lives and works with it from now on.
+  void AdoptCommandInfo(std::unique_ptr<ZORWENUIStateCmdInfo> info) {
+    ownedInfo_ = std::move(info);
+    info_ = ownedInfo_.get();
+  }
 
   const ZORPathElement& GetActiveObjectPath() const { return activePath_; }
   const ZORPathElement& GetWorkingPath() const { return workingPath_; }
@@ -92,6 +97,7 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
 
  private:
   ZORWENUIStateCmdInfo* info_ = nullptr;
+  std::unique_ptr<ZORWENUIStateCmdInfo> ownedInfo_;
   ZORPathElement activePath_;
   ZORPathElement workingPath_;
   ZORISpecObject_var myFeature_;

@@ -1,10 +1,15 @@
 #include "ZORGmoUtilitiesServices.h"
 
 #include "LifeCycleObject.h"
+#include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORFeature.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORIBasicTool.h"
+#include "ZORIMmiContextualManager.h"
+#include "ZORIPrtPart.h"
 #include "ZORISpecObject.h"
+#include "ZORMecModServices.h"
 #include "ZOROrientationFlagExt.h"
 
 ZORUnicodeString ZORGmoUtilitiesServices::GetSpecDisplayName(const ZORBaseUnknown_var& feature) {
@@ -75,4 +80,31 @@ HRESULT ZORGmoUtilitiesServices::RemoveBRep(const ZORBaseUnknown_var& feature) {
   if (FAILED(attributes->ListPointingObjects(pointing))) return E_FAIL;
   if (!pointing.IsEmpty()) return S_FALSE;
   return Remove(feature);
+}
+
+namespace {
+
+bool IsPartOrTool(const ZORISpecObject_var& father) {
+  return father && (ZORIPrtPart_var(father) || ZORIBasicTool_var(father) ||
+                    ZORMecModServices::IsShapeBody(father));
+}
+
+}  // namespace
+
+HRESULT ZORGmoUtilitiesServices::ConvertOldContextualFeatures(const ZORBaseUnknown_var& part,
+                                                              int* converted) {
+  if (converted) *converted = 0;
+  if (!ZORFaultGate::Pass("ZORGmoUtilitiesServices::ConvertOldContextualFeatures")) return E_FAIL;
+  ZORFeature* partFeature = ZORFeature::From(part.get());
+  if (!partFeature || !ZORIPrtPart_var(part)) return E_FAIL;
+  int count = 0;
+  for (ZORFeature* feature : partFeature->GetDocument()->GetFeatures()) {
+    ZORIMmiContextualManager_var contextual{ZORBaseUnknown_var(feature)};
+    if (!contextual || !contextual->IsContextual()) continue;
+    if (!IsPartOrTool(ZORISpecObject_var(feature)->GetFather())) continue;
+    contextual->SetContextual(0);
+    ++count;
+  }
+  if (converted) *converted = count;
+  return S_OK;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ZORCommandGlobalUndo.h"
 #include "ZORDialogAgent.h"
 #include "ZORFrmEditor.h"
 #include "ZORStateActivateNotification.h"
@@ -91,6 +92,7 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
     command->Cancel(nullptr, notification.get());
   }
   if (undo) undo(cancelled && command->IsUndoAtEndRequested());
+  if (!cancelled) KeepGlobalUndo(command);
   command->active_ = false;
   command->RequestDelayedDestruction();
 
@@ -99,6 +101,13 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
     auto resume = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
     below->Activate(command, resume.get());
   }
+}
+
+void ZORGuiCommandStack::KeepGlobalUndo(ZORStateCommand* command) {
+  std::unique_ptr<ZORCommandGlobalUndo> record(command->GetGlobalUndo());
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  // Without an editor nobody can undo: the record goes at once, with its clean-up.
+  if (record && editor) editor->GetGlobalUndoHistory().Add(std::move(record));
 }
 
 void ZORGuiCommandStack::CancelAll() {

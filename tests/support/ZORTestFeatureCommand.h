@@ -4,12 +4,14 @@
 // and the visible-during-edition flag of its delegate.
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "ZORApplicationFrame.h"
 #include "ZORDlgPushButton.h"
 #include "ZORFeature.h"
 #include "ZORWENUIStateCommand.h"
+#include "ZORWenJournaling.h"
 
 class ZORTestFeatureCommand : public ZORWENUIStateCommand {
   ZOR_DECLARE_CLASS(ZORTestFeatureCommand, ZORWENUIStateCommand, ZORMetaObject::Implementation,
@@ -23,6 +25,8 @@ class ZORTestFeatureCommand : public ZORWENUIStateCommand {
     int startMode = kStartNormal;
     // Runs at the end of the construction, as a concrete command's constructor would.
     std::function<void(ZORTestFeatureCommand&)> setUp = nullptr;
+    // Writes the creation journal entry; none: the entry names the result and the reference.
+    std::function<HRESULT(const ZORISpecObject_var&, const ZORISpecObject_var&)> journal = nullptr;
   };
 
   explicit ZORTestFeatureCommand(const Options& options)
@@ -33,6 +37,7 @@ class ZORTestFeatureCommand : public ZORWENUIStateCommand {
     SetStartMode(options.startMode);
     panel_ = new ZORDlgDialog(ZORApplicationFrame::GetFrame()->GetMainWindow(), "TestPanel");
     act_ = new ZORDlgPushButton(panel_, "Act");
+    journal_ = options.journal;
     if (options.setUp) options.setUp(*this);
   }
   ~ZORTestFeatureCommand() override {
@@ -41,6 +46,12 @@ class ZORTestFeatureCommand : public ZORWENUIStateCommand {
   }
 
   ZORDlgDialog* GiveMyPanel() override { return panel_; }
+  HRESULT CreationJournal(const ZORISpecObject_var& result,
+                          const ZORISpecObject_var& reference) override {
+    if (journal_) return journal_(result, reference);
+    ZORWenJournaling::Log("Creation " + NameOf(result) + " from " + NameOf(reference));
+    return S_OK;
+  }
   void BuildGraph() override {
     ZORDialogState* state = GetInitialPanelState("state1");
     agent_ = new ZORDialogAgent("_Act");
@@ -59,8 +70,13 @@ class ZORTestFeatureCommand : public ZORWENUIStateCommand {
     return true;
   }
 
+  static std::string NameOf(const ZORISpecObject_var& feature) {
+    return feature ? feature->GetDisplayName().str() : std::string("none");
+  }
+
   ZORDlgDialog* panel_;
   ZORDlgPushButton* act_;
   ZORDialogAgent* agent_ = nullptr;
   std::function<void(ZORTestFeatureCommand&)> act_fn_;
+  std::function<HRESULT(const ZORISpecObject_var&, const ZORISpecObject_var&)> journal_;
 };

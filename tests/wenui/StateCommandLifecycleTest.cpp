@@ -34,6 +34,9 @@ class TinyCommand : public ZORWENUIStateCommand {
     panel_->RequestDelayedDestruction();
   }
   ZORDlgDialog* GiveMyPanel() override { return panel_; }
+  HRESULT CreationJournal(const ZORISpecObject_var&, const ZORISpecObject_var&) override {
+    return S_OK;
+  }
   void BuildGraph() override {
     ZORDialogState* state = GetInitialPanelState("state1");
     agent_ = new ZORDialogAgent("_Loop");

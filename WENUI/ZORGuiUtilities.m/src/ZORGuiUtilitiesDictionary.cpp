@@ -6,9 +6,13 @@
 
 #include "IClassFactory.h"
 #include "TIEIClassFactoryClassObjectZORWENMultiSelManager.h"
+#include "ZORIInterrupt.h"
 #include "ZORIWENMultiSelManager.h"
+#include "ZORIWENUIFactory.h"
 #include "ZORInterfaceDictionary.h"
 #include "ZORWENMultiSelManager.h"
+#include "ZORWENUIFactoryExt.h"
+#include "ZORWENUIInterruptExt.h"
 
 namespace {
 
@@ -20,6 +24,14 @@ std::vector<ZORDictionaryEntry> LibraryEntries() {
       {"ClassObjectZORWENMultiSelManager", "IClassFactory", IID_IClassFactory,
        "ClassObjectZORWENMultiSelManager",
        &ZORExtensionCreator<TIEIClassFactoryClassObjectZORWENMultiSelManager>},
+      // The feature container's command factory.
+      {"ZORWENUIFactoryExt", "ZORIWENUIFactory", ZORIWENUIFactory::ClassIID(), "ZORFeatCont",
+       &ZORExtensionCreator<ZORWENUIFactoryExt>},
+      // The update interruption of the features that join or heal elements.
+      {"ZORWENUIInterruptExt", "ZORIInterrupt", ZORIInterrupt::ClassIID(), "WENAssemble",
+       &ZORExtensionCreator<ZORWENUIInterruptExt>},
+      {"ZORWENUIInterruptExt", "ZORIInterrupt", ZORIInterrupt::ClassIID(), "WENHealing",
+       &ZORExtensionCreator<ZORWENUIInterruptExt>},
   };
 }
 

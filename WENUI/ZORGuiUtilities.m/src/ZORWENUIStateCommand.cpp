@@ -3,9 +3,12 @@
 #include <new>
 #include <unordered_set>
 
+#include "LifeCycleObject.h"
 #include "ZORCleaner.h"
+#include "ZORCommandGlobalUndo.h"
 #include "ZORCreate.h"
 #include "ZORDelete.h"
+#include "ZORDialogAgentExt.h"
 #include "ZORGmoDatumServices.h"
 #include "ZORGmoMecModServices.h"
 #include "ZORGmoUtilitiesServices.h"
@@ -22,6 +25,7 @@
 #include "ZORIPointGraphicProperties.h"
 #include "ZORIPrtContainer.h"
 #include "ZORIPrtProceduralView.h"
+#include "ZORISketch.h"
 #include "ZORISpecScan.h"
 #include "ZORIVisProperties.h"
 #include "ZORIWENMultiSel.h"
@@ -30,6 +34,7 @@
 #include "ZORMecModServices.h"
 #include "ZORModify.h"
 #include "ZORModifyAttribut.h"
+#include "ZORModifyShowAttribut.h"
 #include "ZORModifyVisProperties.h"
 #include "ZORMuiAppendConstraint.h"
 #include "ZORMuiRemoveConstraint.h"
@@ -734,4 +739,63 @@ HRESULT ZORWENUIStateCommand::InsertInCurrentContext(const ZORISpecObject_var& g
   if (!shapeMode && !keepDatum) ClearDatum(feature);
   insertionMark_ = shapeMode ? 1 : 2;
   return S_OK;
+}
+
+// --- global undo and journaling ---
+
+ZORCommandGlobalUndo* ZORWENUIStateCommand::GetGlobalUndo() {
+  ZORIInputDescription_var description(GiveMyFeature());
+  ZORListValZORBaseUnknown_var inputs;
+  if (!description || FAILED(description->GetListOfInputs(inputs))) return nullptr;
+  auto sketches = std::make_unique<ZORListValZORISpecObject_var>();
+  for (const ZORBaseUnknown_var& input : inputs) {
+    if (ZORISketch_var(input)) sketches->Append(ZORISpecObject_var(input));
+  }
+  if (sketches->IsEmpty()) return nullptr;
+  return new ZORCommandGlobalUndo(&GlobalUndo, &GlobalRedo, sketches.release(),
+                                  &CleanGlobalUndoData);
+}
+
+void* ZORWENUIStateCommand::GlobalUndo(void* data) {
+  const auto* sketches = static_cast<const ZORListValZORISpecObject_var*>(data);
+  if (!sketches) return data;
+  for (const ZORISpecObject_var& sketch : *sketches) {
+    ZORIVisProperties_var properties(sketch);
+    if (!properties) continue;
+    ZORVisPropertiesValues values;
+    if (FAILED(properties->GetPropertiesAtt(values, ZORVPShow))) continue;
+    const ZORShowAttribut show = values.GetShow() == ZORNoShowAttr ? ZORNoShowAttr : ZORShowAttr;
+    Dispatch(sketch, ZORMake<ZORModifyShowAttribut>(sketch, show, 0, 0).get());
+  }
+  return data;
+}
+
+void* ZORWENUIStateCommand::GlobalRedo(void* data) {
+  return GlobalUndo(data);
+}
+
+void ZORWENUIStateCommand::CleanGlobalUndoData(void* data) {
+  delete static_cast<ZORListValZORISpecObject_var*>(data);
+}
+
+HRESULT ZORWENUIStateCommand::RegisterUndo() {
+  ZORDlgDialog* panel = GiveMyPanel();
+  if (!panel) return E_FAIL;
+  ZORDialogAgentExt* extension = nullptr;
+  const HRESULT hr =
+      panel->QueryInterface(ZORDialogAgentExt::ClassIID(), reinterpret_cast<void**>(&extension));
+  if (FAILED(hr) || !extension) return FAILED(hr) ? hr : E_FAIL;
+  extension->SetUndoRegistrationMode(0, 32);
+  extension->StartUndoRegistration(0);
+  extension->Release();
+  return hr;
+}
+
+HRESULT ZORWENUIStateCommand::CreateJournaling() {
+  ZORISpecObject_var feature = GiveMyFeature();
+  ZORISpecObject_var reference = journalingReference_;
+  const HRESULT hr = CreationJournal(feature, reference);
+  if (LifeCycleObject_var lifeCycle{reference}) lifeCycle->remove(0);
+  journalingReference_ = nullptr;
+  return hr;
 }

@@ -1,0 +1,30 @@
+#pragma once
+// A one-shot command: converts the old contextual features of the current part and tells the
+// user, then ends. It has no panel and journals nothing. Created by name
+// ("ZORGuiConvertOldContextualFeat", fctCreateZORGuiConvertOldContextualFeat).
+
+#include "ZORDialogEngine.h"
+#include "ZORWENUIStateCommand.h"
+
+class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
+  ZOR_DECLARE_CLASS(ZORGuiConvertOldContextualFeat, ZORWENUIStateCommand,
+                    ZORMetaObject::Implementation, "WENUI")
+
+  explicit ZORGuiConvertOldContextualFeat(const ZORString& id);
+
+  // Does the whole work and ends the command; 1 when there is no editor to work in.
+  int Activate(ZORCommand* caller, ZORNotification* notification) override;
+
+  ZORDlgDialog* GiveMyPanel() override { return nullptr; }
+  HRESULT CreationJournal(const ZORISpecObject_var& result,
+                          const ZORISpecObject_var& reference) override;
+
+ private:
+  // Converts the current part's old contextual features with the engine's transactions locked;
+  // tells the user when the conversion ran.
+  static void Convert(ZORDialogEngine* engine);
+  // Ends the command through the command stack when it runs there, else by delayed destruction.
+  void End();
+};
+
+ZORStateCommand* fctCreateZORGuiConvertOldContextualFeat();
