@@ -45,8 +45,9 @@ class ZORDialogAgent : public ZORCommand {
   template <class C>
   void SetFilter(bool (C::*method)(ZORDialogAgent*, ZORCallbackData), C* target,
                  ZORCallbackData data) {
-    SetFilter([target, method](ZORDialogAgent* a, ZORCallbackData d) { return (target->*method)(a, d); },
-              data);
+    SetFilter(
+        [target, method](ZORDialogAgent* a, ZORCallbackData d) { return (target->*method)(a, d); },
+        data);
   }
   void SetFilter(Filter filter, ZORCallbackData data);
 
