@@ -11,6 +11,5 @@ class ZORGSOFactoryExt : public ZORBaseExtension, public ZORIGSOFactory {
 
   ZORGSOFactoryExt() = default;
 
-  ZORISpecObject_var CreateGeometricalSet(const ZORISpecObject_var& father,
-                                          int position) override;
+  ZORISpecObject_var CreateGeometricalSet(const ZORISpecObject_var& father, int position) override;
 };

@@ -2,8 +2,8 @@
 // What a feature does with its inputs. A feature of type 1 modifies its main input (it works
 // on an element and stands for its changed copy); type 0 creates a new element from its inputs.
 
-#include "ZORVar.h"
 #include "ZORListValZORBaseUnknown_var.h"
+#include "ZORVar.h"
 
 class ZORIInputDescription : public virtual ZORBaseUnknown {
   ZOR_DECLARE_INTERFACE(ZORIInputDescription)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZORVar.h"
 #include "ZORListVal.h"
+#include "ZORVar.h"
 
 using ZORListValZORBaseUnknown_var = ZORListVal<ZORBaseUnknown_var>;

@@ -31,7 +31,9 @@ bool ZORDialogAgent::TryValue(ZORBaseUnknown* value) {
   return true;
 }
 
-void ZORDialogAgent::SetValue(ZORBaseUnknown* value) { Valuate(value, nullptr); }
+void ZORDialogAgent::SetValue(ZORBaseUnknown* value) {
+  Valuate(value, nullptr);
+}
 
 void ZORDialogAgent::SetFilter(Filter filter, ZORCallbackData data) {
   filter_ = std::move(filter);

@@ -25,7 +25,9 @@
 
 namespace {
 
-bool IsListIndex(int index) { return index == 1 || index == 2; }
+bool IsListIndex(int index) {
+  return index == 1 || index == 2;
+}
 
 // The child at `position` of a feature; null when it has no children or no such child.
 ZORISpecObject_var ChildAt(const ZORBaseUnknown_var& father, int position) {
@@ -531,8 +533,7 @@ HRESULT ZORWENMSManager::RemoveElementISO(ZORBody*& body) {
 // ---------------------------------------------------------------- picks inside the results
 
 int ZORWENMSManager::IsAnInternalOfMO(ZORWENUIFeatureAgent* agent, ZORISpecObject_var& feature,
-                                      ZORWENUISelectorList* list1,
-                                      ZORWENUISelectorList* list2) {
+                                      ZORWENUISelectorList* list1, ZORWENUISelectorList* list2) {
   if (!agent || agent->GetListOfValues()->GetSize() != 1) return 0;
   const ZORPathElement* path = agent->GetValuePath();
   if (!path || !multiSel_) return 0;
