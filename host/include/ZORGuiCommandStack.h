@@ -6,6 +6,7 @@
 // The stack takes over the creation reference of the commands it starts and hands it to the
 // transaction when they end, so a command outlives the call that ends it.
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -38,7 +39,9 @@ class ZORGuiCommandStack {
   // document belongs to the command (undo at end gives it back too).
   HRESULT StartCommand(const Creator& creator, Mode mode = Mode::Shared,
                        std::vector<ZORDialogAgent*> waitingAgents = {});
-  // The command ended normally (OK, or its state machine reached the end).
+  // The command ended normally (OK, or its state machine reached the end). Commands started
+  // over it keep running in its place (its OK may have started them); the command below
+  // resumes only when the completed command was the current one.
   void CompleteCommand(ZORStateCommand* command);
   // The command is cancelled: Cancel with `cancelType`, undo when it asked for it, then the
   // command below resumes.
@@ -63,7 +66,11 @@ class ZORGuiCommandStack {
 
  private:
   struct Entry;
+  // The command's place from the bottom; the stack's size when it is not there.
+  std::size_t IndexOf(const ZORStateCommand* command) const;
   Entry* Find(const ZORStateCommand* command);
+  // Takes the command's entry out of the stack, wherever it stands, and answers its undo point.
+  UndoPoint Remove(const ZORStateCommand* command);
   HRESULT Start(ZORStateCommand* command, Mode mode, std::vector<ZORDialogAgent*> waitingAgents,
                 UndoPoint undo);
   void End(ZORStateCommand* command, bool cancelled, int cancelType, bool resumeBelow);

@@ -10,6 +10,7 @@ class ZORGuiCommandStackState {
       : command_(command), calling_(calling) {}
   ZORStateCommand* GetCommand() const { return command_; }
   ZORCommand* GetCallingCommand() const { return calling_; }
+  void SetCallingCommand(ZORCommand* calling) { calling_ = calling; }
 
  private:
   ZORStateCommand* command_;

@@ -62,10 +62,33 @@ HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode,
   return S_OK;
 }
 
-ZORGuiCommandStack::Entry* ZORGuiCommandStack::Find(const ZORStateCommand* command) {
+std::size_t ZORGuiCommandStack::IndexOf(const ZORStateCommand* command) const {
   auto it = std::find_if(entries_.begin(), entries_.end(),
                          [command](const auto& e) { return e->command == command; });
-  return it == entries_.end() ? nullptr : it->get();
+  return static_cast<std::size_t>(it - entries_.begin());
+}
+
+ZORGuiCommandStack::Entry* ZORGuiCommandStack::Find(const ZORStateCommand* command) {
+  const std::size_t index = IndexOf(command);
+  return index < entries_.size() ? entries_[index].get() : nullptr;
+}
+
+ZORGuiCommandStack::UndoPoint ZORGuiCommandStack::Remove(const ZORStateCommand* command) {
+  const std::size_t index = IndexOf(command);
+  const auto offset = static_cast<std::ptrdiff_t>(index);
+  UndoPoint undo = std::move(entries_[index]->undo);
+  ZORCommand* calling = states_[index].GetCallingCommand();
+  entries_.erase(entries_.begin() + offset);
+  states_.erase(states_.begin() + offset);
+  // The command above now stands on the one that called the command that went, and nothing
+  // above waits any more on the agents of the command that went.
+  if (index < states_.size()) states_[index].SetCallingCommand(calling);
+  for (std::size_t above = index; above < entries_.size(); ++above) {
+    std::erase_if(entries_[above]->waitingAgents, [command](const ZORDialogAgent* agent) {
+      return agent && agent->GetOwner() == command;
+    });
+  }
+  return undo;
 }
 
 void ZORGuiCommandStack::CompleteCommand(ZORStateCommand* command) {
@@ -79,13 +102,12 @@ void ZORGuiCommandStack::CancelCommand(ZORStateCommand* command, int cancelType)
 void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cancelType,
                              bool resumeBelow) {
   if (!Find(command)) return;
-  // Commands started over this one end first, without resuming it.
-  while (entries_.back()->command != command) {
+  // A cancel ends the commands started over this one first, without resuming it.
+  while (cancelled && entries_.back()->command != command) {
     End(entries_.back()->command, true, ZORStateCancelNotification::kOther, false);
   }
-  UndoPoint undo = std::move(entries_.back()->undo);
-  entries_.pop_back();
-  states_.pop_back();
+  const bool current = entries_.back()->command == command;
+  UndoPoint undo = Remove(command);
 
   if (cancelled) {
     auto notification = ZORMake<ZORStateCancelNotification>(cancelType);
@@ -96,7 +118,7 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
   command->active_ = false;
   command->RequestDelayedDestruction();
 
-  ZORStateCommand* below = resumeBelow ? GetCurrentCommand() : nullptr;
+  ZORStateCommand* below = resumeBelow && current ? GetCurrentCommand() : nullptr;
   if (below) {
     auto resume = ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kResume);
     below->Activate(command, resume.get());

@@ -210,6 +210,32 @@ TEST_F(StateCommands, ACommandRunOverAnotherDeactivatesItAndResumesIt) {
                                       "below activate 1"}));
 }
 
+// An OK may start a command (an orientation check, a repetition) before its command completes:
+// that command keeps running in the completed one's place.
+TEST_F(StateCommands, ACompletedCommandLeavesTheCommandsStartedOverItRunning) {
+  auto* below = new TestCommand("below");
+  stack.StartCommand(below);
+  auto* done = new TestCommand("done");
+  stack.StartCommand(done);
+  auto* started = new TestCommand("started");
+  stack.StartCommand(started, ZORGuiCommandStack::Mode::Shared, {done->nextAgent_});
+  journal.clear();
+
+  stack.CompleteCommand(done);
+  EXPECT_EQ(stack.GetCurrentCommand(), started);
+  EXPECT_TRUE(started->IsActive());
+  ASSERT_EQ(stack.GiveStateList().size(), 2u);
+  EXPECT_EQ(stack.GiveStateList().back().GetCallingCommand(), below);
+  EXPECT_TRUE(stack.GetWaitingAgents().empty());  // the agents go with their command
+  EXPECT_TRUE(journal.empty());                   // nothing cancelled, nothing resumed
+
+  stack.CompleteCommand(started);
+  EXPECT_EQ(stack.GetCurrentCommand(), below);
+  EXPECT_EQ(journal, (std::vector<std::string>{"below activate 1"}));
+  ZORTransaction::End();  // the completed commands go; the running ones must not notice
+  EXPECT_EQ(stack.GetCurrentCommand(), below);
+}
+
 TEST_F(StateCommands, ExclusiveCommandsCancelWhatRuns) {
   stack.StartCommand(new TestCommand("a"));
   stack.StartCommand(new TestCommand("b"));
