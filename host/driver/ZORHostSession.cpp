@@ -1,6 +1,7 @@
 #include "ZORHostSession.h"
 
 #include "ZORApplicationFrame.h"
+#include "ZORExternalObjectRegistry.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORGmoInputDescriptionSwitch.h"
 #include "ZORGuiBasicUtilitiesServices.h"
@@ -55,6 +56,7 @@ void ZORHostSession::ResetHost() {
   ZORWENUIStateCmdInfo::SetDefaults(0, ZORWENUIStateCmdInfo::kGeometricalSetMode);
   ZORWenJournaling::Reset();
   ZORWENRunCommand::Reset();
+  ZORExternalObjectRegistry::Get().ClearRequests();
   ZORGmoInputDescriptionSwitch::SetCurrentEditedFeature(nullptr);
   ZORGuiBasicUtilitiesServices::SetWorkingPath(ZORPathElement());
 }

@@ -73,8 +73,9 @@ class ZORDocument {
 
   // One line per feature, indented by depth: name, [type], inputs, values, then the states
   // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n, inactive,
-  // contextual, private, group-input), attributes (attr=Name), links (Role:Name), the entries of
-  // a multi-selection, and the result. Fatherless features follow under "Unattached".
+  // contextual, private, group-input, internal, wen-type=n), attributes (attr=Name), links
+  // (Role:Name), the entries of a multi-selection, and the result. Fatherless features follow under
+  // "Unattached".
   std::string Dump() const;
   static std::string DumpLine(const ZORFeature& feature);
 

@@ -145,7 +145,16 @@ class ZORFeature : public virtual ZORBaseUnknown,
   std::vector<ZORFeature*> GetLinkOwners() const;
   bool IsGroupInput() const { return state_.groupInput; }
   void SetGroupInput() { state_.groupInput = true; }
+  // Internal features are made by the host for their father's own use; their father's internal
+  // mechanical children (ZORGmoMecModServices::GetInternalMechanicalChildren).
+  bool IsInternal() const { return state_.internal; }
+  void SetInternal(bool internal) { state_.internal = internal; }
+  // The workbench's classification (ZORIWENFeatureType), part of the state.
+  int GetWENFeatureType() const { return state_.wenFeatureType; }
+  void SetWENFeatureType(int type) { state_.wenFeatureType = type; }
   int GetRedrawCount() const { return redraws_; }
+  // How many times ZORIMechanicalProperties::Refresh was called.
+  int GetMechanicalRefreshCount() const { return mechanicalRefreshes_; }
 
   ZORBody_var GetResultBody() const { return state_.body; }
   bool IsInError() const { return static_cast<bool>(state_.error); }
@@ -283,6 +292,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   HRESULT Deactivate() override;
   HRESULT Activate() override;
   int IsInactive() override { return state_.inactive; }
+  HRESULT Refresh() override;
 
   // --- ZORINavigateObject, ZORIMmiContextualManager, ZORIRedrawEvent, ZORIPrtManagement ---
   HRESULT GetChildren(ZORListValZORISpecObject_var& children) override;
@@ -339,6 +349,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // The multi-selection model, for multi-selection features only.
   std::unique_ptr<ZORMultiSelModel> multiSel_;
   int redraws_ = 0;
+  int mechanicalRefreshes_ = 0;
 };
 
 using ZORFeature_var = ZORVar<ZORFeature>;

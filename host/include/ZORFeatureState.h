@@ -47,6 +47,9 @@ struct ZORFeatureState {
   bool inactive = false;
   bool contextual = false;
   bool groupInput = false;
+  // Made by the host for its father's own use (a sketch inside a feature, say), not by the user.
+  bool internal = false;
+  int wenFeatureType = 0;  // ZORIWENFeatureType
   bool privateTool = false;
   bool shapeBodyTool = false;
   int access = 0;         // of a knowledge parameter

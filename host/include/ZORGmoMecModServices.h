@@ -10,4 +10,8 @@ class ZORGmoMecModServices {
   // Tools have none. E_FAIL for null or for an object that is not a feature.
   static HRESULT GetContextualChildren(const ZORBaseUnknown_var& feature,
                                        ZORListValZORISpecObject_var& children, int mode);
+  // The internal children of `feature` (those the host made for the feature's own use), in
+  // child order, appended to `children`. E_FAIL for null or for an object that is not a feature.
+  static HRESULT GetInternalMechanicalChildren(const ZORBaseUnknown_var& feature,
+                                               ZORListValZORISpecObject_var& children);
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Activity of a feature. An inactive feature has no result and is not recomputed; the features that
-// use it fail their update.
+// use it fail their update. Refresh brings the feature's mechanical properties in line with its
+// last update (after a failed one, say); the host only counts the calls.
 
 #include "ZORISpecObject.h"
 
@@ -10,6 +11,7 @@ class ZORIMechanicalProperties : public virtual ZORBaseUnknown {
   virtual HRESULT Deactivate() = 0;
   virtual HRESULT Activate() = 0;
   virtual int IsInactive() = 0;
+  virtual HRESULT Refresh() = 0;
 };
 
 ZOR_DEFINE_IID(ZORIMechanicalProperties);

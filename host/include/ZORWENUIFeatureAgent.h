@@ -15,14 +15,15 @@
 
 #include <vector>
 
-#include "ZORDialogAgent.h"
+#include "ZORFeatureImportAgent.h"
 #include "ZORISpecObject.h"
 #include "ZORPathElement.h"
 #include "ZORSO.h"
 #include "ZORUnicodeString.h"
 
-class ZORWENUIFeatureAgent : public ZORDialogAgent {
-  ZOR_DECLARE_CLASS(ZORWENUIFeatureAgent, ZORDialogAgent, ZORMetaObject::Implementation, "Dialog")
+class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
+  ZOR_DECLARE_CLASS(ZORWENUIFeatureAgent, ZORFeatureImportAgent, ZORMetaObject::Implementation,
+                    "Dialog")
 
   // What a condition found the picked element to be.
   enum ZORWENUIGeometricType : int { NoGeometricType = 0, Point = 1, Line = 2, Axis = 3 };

@@ -269,6 +269,8 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.privateTool) line += " private";
   if (s.shapeBodyTool) line += " shape-tool";
   if (s.groupInput) line += " group-input";
+  if (s.internal) line += " internal";
+  if (s.wenFeatureType != 0) line += " wen-type=" + std::to_string(s.wenFeatureType);
   for (const auto& key : s.attributes) line.append(" attr=").append(key->GetName());
   for (const auto& link : s.links)
     line.append(" ").append(link.role).append(":").append(link.target->GetDisplayNameText());

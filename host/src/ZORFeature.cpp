@@ -810,6 +810,12 @@ HRESULT ZORFeature::Activate() {
   return S_OK;
 }
 
+HRESULT ZORFeature::Refresh() {
+  if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Refresh")) return E_FAIL;
+  ++mechanicalRefreshes_;
+  return S_OK;
+}
+
 // ---------------------------------------------------------------- navigation, context, redraw
 
 HRESULT ZORFeature::GetChildren(ZORListValZORISpecObject_var& children) {

@@ -1,10 +1,12 @@
 #include "ZORGmoMecModServices.h"
 
 #include "ZORFaultGate.h"
+#include "ZORFeature.h"
 #include "ZORIDescendants.h"
 #include "ZORIMmiContextualManager.h"
 #include "ZORIPrtPart.h"
 #include "ZORISpecObject.h"
+#include "ZORSpecObjectOf.h"
 
 HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& feature,
                                                     ZORListValZORISpecObject_var& children, int) {
@@ -20,6 +22,17 @@ HRESULT ZORGmoMecModServices::GetContextualChildren(const ZORBaseUnknown_var& fe
   for (const ZORISpecObject_var& child : direct) {
     ZORIMmiContextualManager_var contextual(child);
     if (contextual && contextual->IsContextual()) children.Append(child);
+  }
+  return S_OK;
+}
+
+HRESULT ZORGmoMecModServices::GetInternalMechanicalChildren(
+    const ZORBaseUnknown_var& feature, ZORListValZORISpecObject_var& children) {
+  if (!ZORFaultGate::Pass("ZORGmoMecModServices::GetInternalMechanicalChildren")) return E_FAIL;
+  const ZORFeature* f = ZORFeature::From(feature.get());
+  if (!f) return E_FAIL;
+  for (const ZORFeature_var& child : f->GetChildren()) {
+    if (child->IsInternal()) children.Append(ZORSpecObjectOf(child));
   }
   return S_OK;
 }

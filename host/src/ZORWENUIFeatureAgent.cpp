@@ -22,7 +22,7 @@ ZORWENUIFeatureAgent::ZORWENUIFeatureAgent(const ZORString& name, const ZORStrin
                                            int behavior, unsigned long filterFlags,
                                            const ZORBaseUnknown_var& command,
                                            int implicitSelectionMode, int connexSelectionMode)
-    : ZORDialogAgent(name, behavior),
+    : ZORFeatureImportAgent(name, behavior),
       filterFlags_(filterFlags),
       command_(command.get()),
       implicitSelection_(implicitSelectionMode),
