@@ -280,6 +280,7 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   std::vector<bool> duplicate(children.size(), false), removed(children.size(), false);
   // The first child, not itself a duplicate, with given inputs of lists 1 and 2.
   std::unordered_map<InputPair, int, InputPairHash> firstWith;
+  firstWith.reserve(static_cast<std::size_t>(count));  // no rehash walking every node again
   std::vector<std::pair<int, int>> pairs;  // (kept, duplicate)
   int markedCount = 0;
   for (int i = 1; i <= count; ++i) {
