@@ -7,6 +7,7 @@
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORProtectedSection.h"
+#include "ZORSpecObjectOf.h"
 #include "ZORUpdateEngine.h"
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
@@ -482,12 +483,8 @@ bool ZORFeature::IsPeer(const ZORFeature* other) const {
 
 namespace {
 
-ZORISpecObject_var SpecOf(ZORFeature* feature) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
-}
-
 void AppendAll(ZORListValZORISpecObject_var& list, const std::vector<ZORFeature*>& features) {
-  for (ZORFeature* f : features) list.Append(SpecOf(f));
+  for (ZORFeature* f : features) list.Append(ZORSpecObjectOf(f));
 }
 
 std::vector<ZORFeature*> BySerial(const std::unordered_map<ZORFeature*, int>& counted) {
@@ -625,7 +622,7 @@ HRESULT ZORFeature::SetMultiSelInput(int index, const ZORISpecObject_var& input)
 
 HRESULT ZORFeature::GetMultiSelInputs(ZORListValZORISpecObject_var& inputs) {
   if (!ZORFaultGate::Pass("ZORIWENMultiSelAccess::GetMultiSelInputs")) return E_FAIL;
-  for (const auto& input : state_.inputs) inputs.Append(SpecOf(input.target.get()));
+  for (const auto& input : state_.inputs) inputs.Append(ZORSpecObjectOf(input.target.get()));
   return S_OK;
 }
 
@@ -638,7 +635,7 @@ ZORIWENMultiSel_var ZORFeature::CreateMultiSel() {
 
 ZORISpecObject_var ZORFeature::CreateFeatureOfType(const char* typeName) {
   if (!document_ || !typeName) return nullptr;
-  return SpecOf(document_->CreateFeature(typeName).get());
+  return ZORSpecObjectOf(document_->CreateFeature(typeName).get());
 }
 
 HRESULT ZORFeature::SetPrivate(int isPrivate) {
@@ -732,14 +729,14 @@ void ZORFeature::UnlinkOwner(ZORFeature& owner) {
 
 HRESULT ZORFeature::ListUsers(ZORListValZORISpecObject_var& users) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListUsers")) return E_FAIL;
-  if (state_.father) users.Append(SpecOf(state_.father));
+  if (state_.father) users.Append(ZORSpecObjectOf(state_.father));
   AppendAll(users, GetUsers());
   return S_OK;
 }
 
 HRESULT ZORFeature::ListAncestors(ZORListValZORISpecObject_var& ancestors) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListAncestors")) return E_FAIL;
-  for (ZORFeature* f = this; f; f = f->state_.father) ancestors.Append(SpecOf(f));
+  for (ZORFeature* f = this; f; f = f->state_.father) ancestors.Append(ZORSpecObjectOf(f));
   return S_OK;
 }
 
@@ -788,7 +785,7 @@ HRESULT ZORFeature::SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owne
 }
 
 ZORISpecObject_var ZORFeature::GetMechanicalOwner() {
-  return SpecOf(state_.mechanicalOwner.get());
+  return ZORSpecObjectOf(state_.mechanicalOwner.get());
 }
 
 HRESULT ZORFeature::Deactivate() {
@@ -829,7 +826,7 @@ HRESULT ZORFeature::SetContextual(int contextual) {
 }
 
 ZORISpecObject_var ZORFeature::GetContext() {
-  return state_.contextual ? SpecOf(state_.father) : nullptr;
+  return state_.contextual ? ZORSpecObjectOf(state_.father) : nullptr;
 }
 
 HRESULT ZORFeature::Redraw() {
@@ -847,5 +844,5 @@ HRESULT ZORFeature::SetInWorkObject(const ZORISpecObject_var& feature) {
 }
 
 ZORISpecObject_var ZORFeature::GetInWorkObject() {
-  return SpecOf(state_.inWorkObject.get());
+  return ZORSpecObjectOf(state_.inWorkObject.get());
 }
