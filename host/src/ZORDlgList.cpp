@@ -23,7 +23,7 @@ void ZORDlgList::ClearLine(const int* indices, int count) {
   if (!indices || count <= 0) return;
   const std::vector<int> lines(indices, indices + count);
   for (int line : lines) {
-    if (IsSelected(line)) selected_.erase(rows_.EntryOf(line));
+    if (HasRow(line)) selected_.erase(rows_.EntryOf(line));  // nothing when not selected
   }
   if (rows_.Remove(lines)) IndexSelection();
 }

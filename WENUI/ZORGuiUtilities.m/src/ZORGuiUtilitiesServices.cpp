@@ -277,11 +277,11 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   // Phase 1: walk the results; inputs of list 1 are indexed so that each child meets only the
   // earlier children with the same input.
   std::vector<ZORISpecObject_var> children(static_cast<std::size_t>(count) + 1);
-  std::vector<bool> duplicate(children.size(), false), removed(children.size(), false);
+  std::vector<bool> removed(children.size(), false);
   // The first child, not itself a duplicate, with given inputs of lists 1 and 2.
   std::unordered_map<InputPair, int, InputPairHash> firstWith;
   firstWith.reserve(static_cast<std::size_t>(count));  // no rehash walking every node again
-  std::vector<std::pair<int, int>> pairs;  // (kept, duplicate)
+  std::vector<std::pair<int, int>> pairs;              // (kept, duplicate)
   int markedCount = 0;
   for (int i = 1; i <= count; ++i) {
     ZORISpecObject_var child = descendants->GetChildAtPosition(i);
@@ -301,7 +301,6 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
       const auto [first, isFirst] = firstWith.try_emplace({Identity(a), Identity(b)}, i);
       if (!isFirst && (b || !intersection)) {
         pairs.emplace_back(first->second, i);
-        duplicate[i] = true;
       }
     }
     if (!missing) continue;
