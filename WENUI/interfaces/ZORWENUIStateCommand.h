@@ -16,6 +16,7 @@
 class ZORCommandGlobalUndo;
 class ZORGuiNLSMessage;
 class ZORWENMSManager;
+class ZORWENUIFeatureAgent;
 class ZORWENUIStateCommandDelegate;
 
 class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
@@ -158,6 +159,29 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   HRESULT initMultiSelMode(ZORWENMSManager*& manager, const ZORISpecObject_var& matrix,
                            const ZORISpecObject_var& edited);
 
+  // --- OK ---
+  // Refreshes what an edition changed and, for a command making an input for a waiting
+  // command, offers the result to that command's agents (or reports it and marks it in error).
+  bool OkAction(ZORCallbackData data) override;
+  // Updates the feature (the command's when null), or each out-of-date real feature of a
+  // multi-selection, whose failures open the update-error command. E_FAIL when a feature is
+  // still out of date.
+  HRESULT RunUpdate(ZORISpecObject_var feature, int updateAll, int visualize) override;
+  HRESULT ValidateResult(ZORISpecObject_var feature, int mode) override;
+  // Converts the results this command made into datums: the feature, or the results of a
+  // multi-selection after those that remain from before the command.
+  HRESULT ConvertToDatum(const ZORISpecObject_var& feature) override;
+  // Finishes a multi-selection, journals, checks orientations, hands the result on, and starts
+  // the repetition command when the panel asks for it.
+  bool UpdateOKAction(ZORCallbackData data) override;
+  // Condition on a feature agent: an element picked in a shape body of the current part is
+  // valid; one of another body of the part makes the agent import it into the working body.
+  bool IsAValidFeatBrepForPart(ZORDialogAgent* agent, ZORCallbackData data);
+  // The behaviour bit IsAValidFeatBrepForPart adds for an element of another body.
+  static constexpr int kImportFromOtherBody = 0x400000;
+  // Style of the panel that refuses a repetition.
+  static constexpr unsigned long kRepetitionRefusedStyle = 0x08000200;
+
   // Places the result: in a shape body through the procedural view, in the TAV mode after the
   // current feature in the current geometrical set (or `target`), or before the object of a
   // waiting command when the command makes an input for it. A feature that has a father is
@@ -192,6 +216,26 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
                                  int& position);
   void ClearDatum(const ZORISpecObject_var& feature);
   int IsNonConnexCreationModeOn();
+  // OK path pieces.
+  void RefreshEditedFeatures(const ZORISpecObject_var& feature);
+  void HandToWaitingCommand(const ZORISpecObject_var& feature);
+  bool OfferToWaitingAgents(const ZORISpecObject_var& feature);
+  void MarkNotAccepted(const ZORISpecObject_var& feature);
+  void ListFeaturesToUpdate(const ZORISpecObject_var& feature, bool multiSel,
+                            ZORListValZORISpecObject_var& features);
+  // Runs one update object on `element`; answers whether some feature failed.
+  bool RunUpdateObject(const ZORISpecObject_var& given, const ZORISpecObject_var& element,
+                       int updateAll, int visualize, bool multiSel, bool firstFailure);
+  void ReportMultiSelFailures(const ZORISpecObject_var& multiSel,
+                              const ZORListValZORISpecObject_var& failed);
+  void MarkResultsMadeForInput();
+  void CheckResultOrientations(const ZORISpecObject_var& feature);
+  void SetResultOfCommand(const ZORISpecObject_var& feature, bool multiSel);
+  bool IsRepetitionAllowed(const ZORISpecObject_var& feature);
+  void StartRepetition(const ZORISpecObject_var& feature, bool multiSel);
+  void GiveBackPickStatus(const ZORISpecObject_var& feature);
+  void HandToWorkingSupport(const ZORISpecObject_var& feature);
+  bool CheckPickedBRep(ZORWENUIFeatureAgent& agent, int behavior);
 
   int reservedCounter_ = 0;
   ZORISpecObject_var savedTAVCurrentFeature_;

@@ -5,6 +5,7 @@
 // multi-selection mode it does the same for each real feature through the command's manager.
 
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "ZORISpecObject.h"
@@ -60,9 +61,15 @@ class ZORWENUIStateCommandDelegate : public virtual ZORBaseUnknown {
  private:
   HRESULT StoreMultiSelOrientations(const ZORISpecObject_var& feature);
   HRESULT CheckMultiSelOrientations(const ZORISpecObject_var& feature, int mode, int& changed);
-  // Whether features other than the father (and, for a multi-selection, its matrix and real
-  // features) use `feature`.
-  HRESULT HasDependents(const ZORISpecObject_var& feature, bool& dependents);
+  using Identities = std::unordered_set<const ZORBaseUnknown*>;
+  // The matrix and real features of the multi-selection `father`; none for another father.
+  Identities MultiSelMembers(const ZORISpecObject_var& father);
+  // Whether features other than the father and `members` use `feature`.
+  HRESULT HasDependents(const ZORISpecObject_var& feature, const Identities& members,
+                        bool& dependents);
+  // CheckSingleOrientation with the members of the feature's multi-selection known.
+  HRESULT CheckOrientation(const ZORISpecObject_var& feature, const ZORMathLine* stored, int mode,
+                           const Identities& members, int& changed);
   // Asks the user, through the orientation command, whether to turn `feature` back.
   bool StartOrientationQuestion(const ZORISpecObject_var& feature, const ZORMathLine& stored,
                                 const ZORMathLine& current, int mode);

@@ -2,11 +2,13 @@
 // commands do with the host.
 
 #include "ExamplePointCommand.h"
+#include "ExampleTranslateCommand.h"
 
 namespace {
 
 const bool registered = [] {
   ExamplePointCommand::Register();
+  ExampleTranslateCommand::Register();
   return true;
 }();
 

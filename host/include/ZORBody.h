@@ -20,6 +20,8 @@ class ZORBody : public virtual ZORBaseUnknown {
 
   // 0 for a point, 1 for a segment, 2 for a plane; -1 for an empty body.
   int GetHighestDimension() const { return dimension_; }
+  // 1 when the body holds geometry a command can hand on (it is not empty), 0 otherwise.
+  int HasGeometry() const { return dimension_ >= 0 ? 1 : 0; }
   // Points: the point; segments: both ends.
   const std::vector<ZORMathPoint>& GetVertices() const { return vertices_; }
   // The carrying line of a segment with the parameters of its ends.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ZORCommand.h"
+#include "ZORPathElement.h"
 #include "ZORVar.h"
 
 class ZORCommandGlobalUndo;
@@ -39,6 +40,8 @@ class ZORDialogAgent : public ZORCommand {
 
   // Values the agent with `value` when its filter accepts it; answers whether it did.
   virtual bool TryValue(ZORBaseUnknown* value);
+  // Values the agent with what `path` designates; agents that keep pick paths keep the path.
+  virtual bool TryValue(const ZORPathElement& path) { return TryValue(path.GetLeaf().get()); }
   // Values the agent with `value` without filtering.
   void SetValue(ZORBaseUnknown* value);
 

@@ -46,6 +46,10 @@ class ZORDocument {
   // `source` is a feature of this document, and then its result while it is up to date. Null for
   // a container, a part or a multi-selection feature.
   ZORFeature_var Duplicate(const ZORFeature& source, bool withInputs);
+  // A datum standing for `source` (a feature of this document): a copy without inputs that keeps
+  // the source's current result as its own, nobody's child. Null when the source has no current
+  // result, or when Duplicate refuses it.
+  ZORFeature_var DuplicateAsDatum(const ZORFeature& source);
 
   // The features in the document (the part included), in creation order.
   std::vector<ZORFeature*> GetFeatures() const;

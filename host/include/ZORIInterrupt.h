@@ -2,7 +2,7 @@
 // The interruption of a long update of a feature: whether a progress bar is shown, after what
 // delay, and the progress task that follows the update.
 
-#include "ZORVar.h"
+#include "ZORProgressTaskUI.h"
 
 class ZORIInterrupt : public virtual ZORBaseUnknown {
   ZOR_DECLARE_INTERFACE(ZORIInterrupt)
@@ -11,15 +11,16 @@ class ZORIInterrupt : public virtual ZORBaseUnknown {
   virtual HRESULT GetProgressBarState(unsigned char& state) = 0;
   // How long an update runs, in milliseconds, before the interruption is offered.
   virtual HRESULT GetAppearanceDelay(double& delay) = 0;
-  // The progress task of the running update; none unless the host set one.
-  virtual ZORBaseUnknown_var GetProgressTaskUI() { return progressTask_; }
-  virtual HRESULT SetProgressTaskUI(const ZORBaseUnknown_var& task) {
+  // The progress bar the user sees for the feature's update; null when none is shown. Whoever
+  // runs the update sets it up, and drops it afterwards (null).
+  virtual ZORProgressTaskUI_var GetProgressTaskUI() { return progressTask_; }
+  virtual HRESULT SetProgressTaskUI(const ZORProgressTaskUI_var& task) {
     progressTask_ = task;
     return S_OK;
   }
 
  private:
-  ZORBaseUnknown_var progressTask_;
+  ZORProgressTaskUI_var progressTask_;
 };
 
 ZOR_DEFINE_IID(ZORIInterrupt);

@@ -69,10 +69,18 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
   // child when the current feature is a tool), and makes it the current feature.
   virtual HRESULT InsertInCurrentContext(const ZORISpecObject_var& feature,
                                          const ZORISpecObject_var& target, int keepDatum);
-  // 1 when the feature was replaced by a datum, 0 when nothing was replaced, negative on
-  // failure. The host has no datum features of its own: nothing is replaced.
+  // Replaces the feature by a datum keeping its result: the datum is appended to the feature's
+  // father, and the caller removes the feature (the children after it move down one place).
+  // 1 when a datum was made; 0 when nothing was replaced (a datum already, or a feature without
+  // father, which becomes a datum in place); negative on failure (no current result).
   virtual HRESULT ConvertToDatum(const ZORISpecObject_var& feature);
+  // OK's work: update, validation, insertion, and datum conversion when the command makes
+  // datums; a datum replacing the command's own feature takes its place and becomes the
+  // command's feature.
   bool RunAction(ZORCallbackData data) override;
+  // Redraws the tree nodes of the command's feature and of the tools above it, whose icons
+  // tell what they hold.
+  HRESULT UpdateIcons();
   bool CancelAction(ZORCallbackData data) override;
 
   // Shows the update error of `feature` to the user; nothing when it has none.
@@ -96,6 +104,9 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
   void SetSavedShapeCurrentFeature(const ZORISpecObject_var& f) { savedShapeCurrent_ = f; }
 
  private:
+  // Ends the replacement of the command's feature by the datum ConvertToDatum appended.
+  HRESULT TakeDatumInPlace(const ZORISpecObject_var& feature);
+
   ZORWENUIStateCmdInfo* info_ = nullptr;
   std::unique_ptr<ZORWENUIStateCmdInfo> ownedInfo_;
   ZORPathElement activePath_;

@@ -57,6 +57,8 @@ class ZORUpdateUI : public virtual ZORBaseUnknown {
  private:
   // The elements, then (with update-all) every feature that uses one of them, each once.
   std::vector<ZORFeature*> FeaturesToUpdate() const;
+  // An element with a progress bar (ZORIInterrupt) that came up to date shows its bar full.
+  static void CompleteProgress(ZORFeature& feature);
 
   int visualize_ = 0;
   int updateAll_ = 1;

@@ -81,7 +81,7 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
   virtual bool ExtraCheckPath(ZORPathElement* path, int mode);
   // Offers a picked path: prechecked, filtered, then kept as a value. Answers whether the
   // agent was valued. Passes "ZORWENUIFeatureAgent::TryValue" first.
-  bool TryValue(const ZORPathElement& path);
+  bool TryValue(const ZORPathElement& path) override;
   // A feature offered directly is offered as its pick path; anything else is refused.
   bool TryValue(ZORBaseUnknown* value) override;
   // The accepted paths, in order (never null).

@@ -14,11 +14,14 @@ class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkin
   ZORISpecObject_var GetSupport() override { return support_; }
   ZORISpecObject_var GetOrigin() override { return origin_; }
   int GetType() override { return type_; }
+  HRESULT AddCreatedFeature(const ZORISpecObject_var& feature) override;
+  void GetCreatedFeatures(ZORListValZORISpecObject_var& features) override;
 
  private:
   ZORISpecObject_var support_;
   ZORISpecObject_var origin_;
   int type_;
+  ZORListValZORISpecObject_var created_;
 };
 
 using ZORWENWorkingSupport_var = ZORVar<ZORWENWorkingSupport>;

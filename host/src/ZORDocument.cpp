@@ -4,6 +4,7 @@
 
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORGmoDatumServices.h"
 #include "ZORUpdateEngine.h"
 
 namespace {
@@ -131,6 +132,20 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
     to.upToDate = true;
   }
   return copy;
+}
+
+ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
+  const ZORFeatureState& from = source.state_;
+  if (source.document_ != this || !from.upToDate || from.error || !from.body) return nullptr;
+  ZORFeature_var datum = Duplicate(source, false);
+  if (!datum) return nullptr;
+  datum->state_.body = from.body;
+  datum->state_.upToDate = true;
+  if (FAILED(ZORGmoDatumServices::SetDatum(static_cast<ZORBaseUnknown*>(datum.get()), 1))) {
+    datum->remove();
+    return nullptr;
+  }
+  return datum;
 }
 
 ZORFeature_var ZORDocument::CreatePoint(double x, double y, double z, ZORFeature* father) {

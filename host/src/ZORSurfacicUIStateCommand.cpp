@@ -1,12 +1,16 @@
 #include "ZORSurfacicUIStateCommand.h"
 
+#include "LifeCycleObject.h"
 #include "ZORApplicationFrame.h"
 #include "ZORFeature.h"
 #include "ZORFrmNotify.h"
+#include "ZORGmoDatumServices.h"
 #include "ZORIDescendants.h"
+#include "ZORIRedrawEvent.h"
 #include "ZORIUpdateError.h"
 #include "ZORIVisProperties.h"
 #include "ZORMfErrUpdate.h"
+#include "ZORSpecObjectOf.h"
 
 namespace {
 
@@ -102,7 +106,32 @@ HRESULT ZORSurfacicUIStateCommand::InsertInCurrentContext(const ZORISpecObject_v
 }
 
 HRESULT ZORSurfacicUIStateCommand::ConvertToDatum(const ZORISpecObject_var& feature) {
-  return feature ? 0 : E_FAIL;
+  ZORFeature* f = ZORFeature::From(feature.get());
+  if (!f || !f->GetDocument()) return E_FAIL;
+  if (ZORGmoDatumServices::IsDatum(*f)) return 0;
+  ZORFeature* father = f->GetFatherFeature();
+  if (!father) return SUCCEEDED(ZORGmoDatumServices::SetDatum(feature, 1)) ? 0 : E_FAIL;
+  ZORFeature_var datum = f->GetDocument()->DuplicateAsDatum(*f);
+  if (!datum) return E_FAIL;
+  ZORIDescendants_var children(ZORSpecObjectOf(father));
+  if (!children || FAILED(children->AddChild(ZORSpecObjectOf(datum.get()), 0))) {
+    datum->remove();
+    return E_FAIL;
+  }
+  return 1;
+}
+
+HRESULT ZORSurfacicUIStateCommand::TakeDatumInPlace(const ZORISpecObject_var& feature) {
+  ZORISpecObject_var father = feature->GetFather();
+  ZORIDescendants_var children(father);
+  if (!children) return E_FAIL;
+  ZORISpecObject_var datum = children->GetChildAtPosition(children->GetNumberOfChildren());
+  if (!datum || FAILED(children->ReplaceChild(feature, datum))) return E_FAIL;
+  const bool wasCurrent = GetCurrentFeature().get() == feature.get();
+  if (LifeCycleObject_var lifeCycle{feature}) lifeCycle->remove();
+  SetMyFeature(datum);
+  if (wasCurrent) SetCurrentFeature(datum);
+  return S_OK;
 }
 
 bool ZORSurfacicUIStateCommand::RunAction(ZORCallbackData) {
@@ -114,8 +143,19 @@ bool ZORSurfacicUIStateCommand::RunAction(ZORCallbackData) {
       FAILED(InsertInCurrentContext(feature, ZORISpecObject_var(), 0))) {
     return false;
   }
-  if (info_ && info_->GetDatumMode() == 1 && FAILED(ConvertToDatum(feature))) return false;
-  return true;
+  if (!info_ || info_->GetDatumMode() != 1) return true;
+  const HRESULT converted = ConvertToDatum(feature);
+  if (FAILED(converted)) return false;
+  return converted != 1 || SUCCEEDED(TakeDatumInPlace(feature));
+}
+
+HRESULT ZORSurfacicUIStateCommand::UpdateIcons() {
+  ZORISpecObject_var node = GiveMyFeature();
+  if (!node) return E_FAIL;
+  for (; node; node = node->GetFather()) {
+    if (ZORIRedrawEvent_var redraw{node}) redraw->Redraw();
+  }
+  return S_OK;
 }
 
 bool ZORSurfacicUIStateCommand::CancelAction(ZORCallbackData data) {

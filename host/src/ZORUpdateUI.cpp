@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "ZORFaultGate.h"
+#include "ZORIInterrupt.h"
 #include "ZORUpdateEngine.h"
 
 namespace {
@@ -27,6 +28,12 @@ HRESULT ZORUpdateUI::AddElement(const ZORBaseUnknown_var& feature) {
                                  [f](const ZORFeature_var& e) { return e.get() == f; });
   if (!known) elements_.emplace_back(f);
   return S_OK;
+}
+
+void ZORUpdateUI::CompleteProgress(ZORFeature& feature) {
+  ZORIInterrupt_var interrupt(static_cast<ZORBaseUnknown*>(&feature));
+  ZORProgressTaskUI_var task = interrupt ? interrupt->GetProgressTaskUI() : nullptr;
+  if (task && feature.IsUpToDate()) task->SetValue(task->GetHigh());
 }
 
 std::vector<ZORFeature*> ZORUpdateUI::FeaturesToUpdate() const {
@@ -56,6 +63,7 @@ HRESULT ZORUpdateUI::Run() {
   std::vector<ZORFeature*> failed;
   const bool ok = ZORUpdateEngine::Update(features, failed);
   failed_.assign(failed.begin(), failed.end());
+  for (const ZORFeature_var& element : elements_) CompleteProgress(*element);
   if (visualize_) {
     for (std::size_t i = 0; i < features.size(); ++i) {
       ZORIRedrawEvent_var redraw(static_cast<ZORBaseUnknown*>(features[i]));

@@ -32,6 +32,7 @@
 #include "ZORIWENProject.h"
 #include "ZORIWENRotate.h"
 #include "ZORIWENTranslate.h"
+#include "ZORIdentityOf.h"
 #include "ZORModify.h"
 #include "ZORModifyShowAttribut.h"
 #include "ZORProtectedSection.h"
@@ -65,10 +66,6 @@ std::vector<ZORISpecObject_var> SharedTransformationInputs(const ZORISpecObject_
   if (ZORIWENProject_var p{child}) return {p->GetSupport(), p->GetDirection()};
   if (ZORIWENAffinity_var a{child}) return {a->GetOrigin()};
   return {};
-}
-
-const void* Identity(const ZORISpecObject_var& f) {
-  return f ? f->GetImpl() : nullptr;
 }
 
 using InputPair = std::pair<const void*, const void*>;
@@ -298,7 +295,7 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
       // A duplicate pairs with the first earlier child with the same inputs that is not a
       // duplicate itself, so that each duplicate is replaced and removed once. Without an input
       // of list 2, an intersection repeats nothing.
-      const auto [first, isFirst] = firstWith.try_emplace({Identity(a), Identity(b)}, i);
+      const auto [first, isFirst] = firstWith.try_emplace({ZORIdentityOf(a), ZORIdentityOf(b)}, i);
       if (!isFirst && (b || !intersection)) {
         pairs.emplace_back(first->second, i);
       }

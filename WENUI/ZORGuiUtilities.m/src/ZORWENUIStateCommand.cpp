@@ -4,34 +4,55 @@
 #include <unordered_set>
 
 #include "LifeCycleObject.h"
+#include "ZORBody.h"
 #include "ZORCleaner.h"
 #include "ZORCommandGlobalUndo.h"
 #include "ZORCreate.h"
+#include "ZORCreateExternalObject.h"
 #include "ZORDelete.h"
 #include "ZORDialogAgentExt.h"
+#include "ZORDlgCheckButton.h"
 #include "ZORGmoDatumServices.h"
 #include "ZORGmoMecModServices.h"
+#include "ZORGmoUtilitiesBody.h"
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGmoUtilitiesWENTool.h"
 #include "ZORGuiCommandStack.h"
+#include "ZORGuiInputError.h"
 #include "ZORGuiNLSMessage.h"
+#include "ZORGuiUtilitiesServices.h"
+#include "ZORGuiWOSServices.h"
+#include "ZORIBRepAccess.h"
 #include "ZORIBasicTool.h"
 #include "ZORIDescendants.h"
 #include "ZORIDimVisualization.h"
 #include "ZORIInputDescription.h"
+#include "ZORIInterrupt.h"
 #include "ZORILineicGraphicProperties.h"
+#include "ZORIMechanicalProperties.h"
 #include "ZORIMeshGraphicProperties.h"
+#include "ZORIMfSynchroFailureReportMng.h"
+#include "ZORIMmiContextualManager.h"
 #include "ZORIPathAccess.h"
 #include "ZORIPointGraphicProperties.h"
 #include "ZORIPrtContainer.h"
 #include "ZORIPrtProceduralView.h"
+#include "ZORIRedrawEvent.h"
+#include "ZORIShapeInOutPlugs.h"
 #include "ZORISketch.h"
 #include "ZORISpecScan.h"
+#include "ZORIUpdateError.h"
 #include "ZORIVisProperties.h"
+#include "ZORIWENFeatureType.h"
 #include "ZORIWENMultiSel.h"
+#include "ZORIWENOptionalAttrMapManager.h"
+#include "ZORIWENPointOnCurve.h"
 #include "ZORIWENProceduralView.h"
 #include "ZORIWENTool.h"
+#include "ZORIWENWorkingSupport.h"
+#include "ZORIdentityOf.h"
 #include "ZORMecModServices.h"
+#include "ZORMfErrUpdate.h"
 #include "ZORModify.h"
 #include "ZORModifyAttribut.h"
 #include "ZORModifyShowAttribut.h"
@@ -40,16 +61,22 @@
 #include "ZORMuiRemoveConstraint.h"
 #include "ZORMuiShapeBodyServices.h"
 #include "ZORNotifyCancel.h"
+#include "ZORProgressTaskUI.h"
 #include "ZORProtectedSection.h"
 #include "ZORStateActivateNotification.h"
 #include "ZORStateCancelNotification.h"
 #include "ZORSurfacicUIRecordServices.h"
 #include "ZORSysLogAbend.h"
 #include "ZORUpdate3DVisu.h"
+#include "ZORUpdateUI.h"
 #include "ZORWENMSManager.h"
+#include "ZORWENSettings.h"
+#include "ZORWENUIDialog.h"
+#include "ZORWENUIFeatureAgent.h"
 #include "ZORWENUIPanelError.h"
 #include "ZORWENUIPanelWindow.h"
 #include "ZORWENUIStateCommandDelegate.h"
+#include "ZORWENUIUpdateErrorMS.h"
 #include "ZORWenJournaling.h"
 
 namespace {
@@ -57,21 +84,26 @@ namespace {
 constexpr const char* kRecordLevelSetting = "SurfacicRecordLevel";
 constexpr int kDefaultRecordLevel = 14;
 
-// Puts the command's input-description mode back as it was when the scope ends, however it ends.
-class InputDescriptionModeOff {
+// Sets the command's input-description mode for a scope and puts it back as it was when the
+// scope ends, however it ends.
+class ScopedInputDescriptionMode {
  public:
-  explicit InputDescriptionModeOff(ZORSurfacicUIStateCommand& command)
+  ScopedInputDescriptionMode(ZORSurfacicUIStateCommand& command, int mode)
       : command_(command), saved_(command.GetModeOfInputDescription()) {
-    command_.SetModeOfInputDescription(0);
+    command_.SetModeOfInputDescription(mode);
   }
-  ~InputDescriptionModeOff() { command_.SetModeOfInputDescription(saved_); }
-  InputDescriptionModeOff(const InputDescriptionModeOff&) = delete;
-  InputDescriptionModeOff& operator=(const InputDescriptionModeOff&) = delete;
+  ~ScopedInputDescriptionMode() { command_.SetModeOfInputDescription(saved_); }
+  ScopedInputDescriptionMode(const ScopedInputDescriptionMode&) = delete;
+  ScopedInputDescriptionMode& operator=(const ScopedInputDescriptionMode&) = delete;
 
  private:
   ZORSurfacicUIStateCommand& command_;
   int saved_;
 };
+
+bool IsMultiSel(const ZORISpecObject_var& feature) {
+  return static_cast<bool>(ZORIWENMultiSel_var(feature));
+}
 
 bool IsComponent(int value) {
   return value >= 0 && value <= 255;
@@ -263,7 +295,7 @@ int ZORWENUIStateCommand::Cancel(ZORCommand* caller, ZORNotification* notificati
     if (feature) {
       if (delegate_) delegate_->RestoreShowStatus(feature);
       {
-        InputDescriptionModeOff off(*this);
+        ScopedInputDescriptionMode off(*this, 0);
         if (delegate_) delegate_->RestorePickStatus(feature);
       }
       if (IsShapeFeatureModeOn()) DispatchConstraintEvent(feature, false);
@@ -739,6 +771,398 @@ HRESULT ZORWENUIStateCommand::InsertInCurrentContext(const ZORISpecObject_var& g
   if (!shapeMode && !keepDatum) ClearDatum(feature);
   insertionMark_ = shapeMode ? 1 : 2;
   return S_OK;
+}
+
+// --- OK ---
+
+bool ZORWENUIStateCommand::OkAction(ZORCallbackData data) {
+  ZORISpecObject_var feature = GiveMyFeature();
+  if (IsEditModeOn()) RefreshEditedFeatures(feature);
+  if (feature && GetStartMode() == kStartForInput && !IsEditModeOn()) {
+    HandToWaitingCommand(feature);
+  }
+  return ZORSurfacicUIStateCommand::OkAction(data);
+}
+
+void ZORWENUIStateCommand::RefreshEditedFeatures(const ZORISpecObject_var& feature) {
+  ZORListValZORISpecObject_var features;
+  if (IsMultiSel(feature)) {
+    if (manager_) manager_->GetRealFeaturesList(features);
+  } else if (feature) {
+    features.Append(feature);
+  }
+  // The list grows while it is walked, so that the walk reaches every internal descendant.
+  for (int i = 1; i <= features.Size(); ++i) {
+    const ZORISpecObject_var element = features[i];
+    if (!element) continue;
+    ZORListValZORISpecObject_var internals;
+    if (SUCCEEDED(ZORGmoMecModServices::GetInternalMechanicalChildren(element, internals))) {
+      features.Append(internals);
+    }
+    if (ZORIWENOptionalAttrMapManager_var attributes{element}) attributes->Refresh();
+  }
+  ZORIMfSynchroFailureReportMng_var reports(ZORGuiUtilitiesServices::GetCurrentPart());
+  if (reports) reports->ManageEditedFeature(feature);
+}
+
+void ZORWENUIStateCommand::HandToWaitingCommand(const ZORISpecObject_var& feature) {
+  const bool multiSel = IsMultiSel(feature);
+  ZORISpecObject_var looked = feature;
+  if (multiSel) {
+    ZORIDescendants_var children(feature);
+    const int results = ZORIWENMultiSel_var(feature)->GetNumberOfRealFeatures();
+    looked = children && results > 0 ? children->GetChildAtPosition(1) : nullptr;
+    if (!looked) ZORSysLogAbend("Erreur a la recuperation du premier enfant du multisel");
+  }
+  ZORBody_var body = looked ? ZORGmoUtilitiesBody::GetFirstBody(looked) : nullptr;
+  if (!body) return;
+  if (!multiSel && body->HasGeometry() != 1) return;
+  if (!OfferToWaitingAgents(feature)) MarkNotAccepted(feature);
+}
+
+bool ZORWENUIStateCommand::OfferToWaitingAgents(const ZORISpecObject_var& feature) {
+  const std::vector<ZORDialogAgent*> agents = ZORGuiCommandStack::Instance()->GetWaitingAgents();
+  if (agents.empty()) return false;
+  // The waiting command looks at the document from where this command started.
+  if (ZORFrmEditor* editor = GetEditor()) editor->SetActiveObjectPath(savedActivePath_);
+  const ZORPathElement path = PathOf(feature);
+  for (ZORDialogAgent* agent : agents) {
+    if (!agent) continue;
+    agent->InitializeAcquisition();
+    if (agent->TryValue(path)) return true;
+  }
+  return false;
+}
+
+void ZORWENUIStateCommand::MarkNotAccepted(const ZORISpecObject_var& feature) {
+  auto* error = new ZORGuiInputError("WENUIINPUT_ERR_1300", "ZORGuiInputError");
+  error->SetNLSParameters({ZORGmoUtilitiesServices::GetSpecDisplayName(feature)});
+  new ZORWENUIPanelError(error);
+  error->Flush();
+  ZORIUpdateError_var updateError(feature);
+  if (GiveMyPanel() && updateError) updateError->SetUpdateError(ZORMake<ZORMfErrUpdate>().get());
+}
+
+HRESULT ZORWENUIStateCommand::RunUpdate(ZORISpecObject_var given, int updateAll, int visualize) {
+  ZORISpecObject_var feature = given ? given : GiveMyFeature();
+  if (!feature) return E_FAIL;
+  SetCurrentEditedFeature(GiveMyFeature());
+  const bool multiSel = IsMultiSel(feature);
+  if (ZORWENSettings* settings = ZORWENSettings::GetWENSettings()) settings->SetInterruptMode(0);
+
+  ZORListValZORISpecObject_var features;
+  ListFeaturesToUpdate(feature, multiSel, features);
+  ZORIUpdateError_var multiSelError(multiSel ? feature : nullptr);
+  if (features.IsEmpty()) {
+    if (multiSelError && multiSelError->GetUpdateError()) multiSelError->SetUpdateError(nullptr);
+    return S_OK;
+  }
+
+  ZORListValZORISpecObject_var failed;
+  int failures = 0;
+  for (const ZORISpecObject_var& element : features) {
+    if (!RunUpdateObject(feature, element, updateAll, visualize, multiSel, failures == 0)) {
+      continue;
+    }
+    ++failures;
+    if (multiSel) failed.Append(element);
+  }
+  if (multiSel) ReportMultiSelFailures(feature, failed);
+  if (GetRecordToolLevel() >= kDefaultRecordLevel) DisplayFeatureWarnings(feature);
+  if (!multiSel && delegate_) delegate_->StorePickStatus(feature);
+  if (visualize) UpdateVisu3D(feature, kVisuRefresh);
+
+  for (const ZORISpecObject_var& element : features) {
+    if (!element->IsUpToDate()) return E_FAIL;
+  }
+  return S_OK;
+}
+
+void ZORWENUIStateCommand::ListFeaturesToUpdate(const ZORISpecObject_var& feature, bool multiSel,
+                                                ZORListValZORISpecObject_var& features) {
+  if (!multiSel) {
+    if (!feature->IsUpToDate()) features.Append(feature);
+    return;
+  }
+  if (!manager_) return;
+  ZORListValZORISpecObject_var reals;
+  manager_->GetRealFeaturesList(reals);
+  // A result whose input the user withdrew goes at the end of OK: updating it would only
+  // report it failing again.
+  ZORListValZORISpecObject_var leaving;
+  ZORIWENMultiSel_var(feature)->GetFeaturesToRemove(leaving);
+  std::unordered_set<const ZORBaseUnknown*> withdrawn;
+  for (const ZORISpecObject_var& gone : leaving) withdrawn.insert(ZORIdentityOf(gone));
+  for (const ZORISpecObject_var& real : reals) {
+    if (real && !real->IsUpToDate() && !withdrawn.count(ZORIdentityOf(real))) {
+      features.Append(real);
+    }
+  }
+}
+
+bool ZORWENUIStateCommand::RunUpdateObject(const ZORISpecObject_var& given,
+                                           const ZORISpecObject_var& element, int updateAll,
+                                           int visualize, bool multiSel, bool firstFailure) {
+  ZORUpdateUI_var update = ZORUpdateUI_var::Adopt(ZORUpdateUI::CreateUpdateUI());
+  if (!update) return false;
+  if (visualize) update->SetUpdateVisuArg(1);
+  const bool keepsUpdateAll =
+      updateAll && IsEditModeOn() && !multiSel && GetStartMode() != kStartForInput;
+  if (!keepsUpdateAll) update->SetUpdateAllArg(0);
+  update->SetDestroyOldReport(0);
+  update->SetAction(ZORUpdateUI::kUpdateAction);
+  update->AddElement(element);
+
+  ZORIInterrupt_var interrupt(given);
+  ZORProgressTaskUI_var progress = interrupt ? interrupt->GetProgressTaskUI() : nullptr;
+  if (progress) {
+    progress->SetRange(0, 1000);
+    progress->SetValue(1);
+  }
+  update->Run();
+  if (progress) interrupt->SetProgressTaskUI(nullptr);
+
+  DisplayErrorDiagnostic(element);
+  ZORListValZORISpecObject_var inError;
+  update->GetErrorFeatures(inError);
+  if (inError.IsEmpty()) return false;
+  if (firstFailure && !multiSel) update->CreateReport();
+  return true;
+}
+
+void ZORWENUIStateCommand::ReportMultiSelFailures(const ZORISpecObject_var& multiSel,
+                                                  const ZORListValZORISpecObject_var& failed) {
+  ZORIUpdateError_var multiSelError(multiSel);
+  if (failed.IsEmpty()) {
+    if (multiSelError) multiSelError->SetUpdateError(nullptr);
+    return;
+  }
+  const ZORISpecObject_var& first = failed[1];
+  if (ZORIMechanicalProperties_var properties{first}) properties->Refresh();
+  ZORIUpdateError_var firstError(first);
+  ZORVar<ZORMfErrUpdate> error = firstError ? firstError->GetUpdateError() : nullptr;
+  if (error && multiSelError) multiSelError->SetUpdateError(error.get());
+  ZORWENUIStackStateCommand::UpdateErrorMS = 1;
+  // The stack takes the creation reference over, started or not.
+  ZORGuiCommandStack::Instance()->StartCommand(
+      new ZORWENUIUpdateErrorMS("ZORWENUIUpdateErrorMS", failed, 1, manager_));
+}
+
+HRESULT ZORWENUIStateCommand::ValidateResult(ZORISpecObject_var given, int mode) {
+  ZORISpecObject_var feature = given ? given : GiveMyFeature();
+  if (!feature) return E_FAIL;
+  if (!IsShapeFeatureModeOn()) {
+    ZORSurfacicUIStateCommand::ValidateResult(feature, mode);
+    return S_OK;
+  }
+  if (ZORIShapeInOutPlugs_var plugs{feature}) {
+    plugs->GetInputFeature();
+    plugs->GetOutputFeature();
+    UpdateCurrentFeature(feature, 1, 0);
+  }
+  if (!IsEditModeOn()) SetCurrentFeature(feature);
+  if (ZORIRedrawEvent_var redraw{feature}) redraw->Redraw();
+  ZORIRedrawEvent_var fatherRedraw(feature->GetFather());
+  if (fatherRedraw) fatherRedraw->Redraw();
+  return S_OK;
+}
+
+HRESULT ZORWENUIStateCommand::ConvertToDatum(const ZORISpecObject_var& given) {
+  ZORISpecObject_var feature = given ? given : GiveMyFeature();
+  if (!feature) return E_FAIL;
+  if (!IsMultiSel(feature)) return ZORSurfacicUIStateCommand::ConvertToDatum(feature);
+  if (!manager_) {
+    ZORSysLogAbend("pas de manager");
+    return E_FAIL;
+  }
+  ZORRawCollint* read = nullptr;
+  if (FAILED(manager_->GetRemainingRealFeatsInitialPosition(read)) || !read) {
+    ZORSysLogAbend("erreur GetRemainingRealFeatsInitialPosition");
+    return E_FAIL;
+  }
+  const int remaining = std::unique_ptr<ZORRawCollint>(read)->Size();
+  ZORIDescendants_var children(feature);
+  ZORIWENMultiSel_var multiSel(feature);
+  if (!children || !multiSel) {
+    ZORSysLogAbend("pb avec le multisel");
+    return E_FAIL;
+  }
+  // Only the results this command made: those that remain from before stand first.
+  const int results = multiSel->GetNumberOfRealFeatures();
+  int index = remaining + 1;
+  for (int count = remaining + 1; count <= results; ++count) {
+    const ZORISpecObject_var child = children->GetChildAtPosition(index);
+    const HRESULT converted = ZORSurfacicUIStateCommand::ConvertToDatum(child);
+    if (converted < 0) {
+      ZORSysLogAbend("erreur a la conversion en datum");
+      return E_FAIL;
+    }
+    if (converted == 1) {
+      // The next result moves into the place of the one replaced.
+      ZORGuiUtilitiesServices::Remove(child);
+    } else {
+      ++index;
+    }
+  }
+  return S_OK;
+}
+
+bool ZORWENUIStateCommand::UpdateOKAction(ZORCallbackData data) {
+  EmptySO();
+  ZORISpecObject_var feature = GiveMyFeature();
+  bool multiSel = IsMultiSel(feature);
+  const bool forInput = GetStartMode() == kStartForInput;
+  if (manager_) manager_->FinalizeMultisel(!IsEditModeOn() && !forInput, forInput);
+  if (multiSel && manager_ && !IsMultiSel(manager_->GetMultiSel())) {
+    // The multi-selection came down to one result, which took its place: that result is what
+    // the command made now.
+    feature = manager_->GetMultiSel();
+    multiSel = false;
+    SetMyFeature(feature);
+  }
+  if (forInput) MarkResultsMadeForInput();
+  if (ZORWenJournaling::TstIsJournalActif()) CreateJournaling();
+  CheckResultOrientations(feature);
+
+  ZORISpecObject_var current = GetCurrentFeature();
+  if (current && ZORMecModServices::IsShapeBody(current) && !IsShapeFeatureModeOn() &&
+      !IsEditModeOn() && !forInput && feature) {
+    SetCurrentFeature(feature);
+  }
+  SetResultOfCommand(feature, multiSel);
+  if (GetStartMode() == kStartNormal && GetOrientationArrowCount() == 0 &&
+      IsRepetitionAllowed(feature)) {
+    StartRepetition(feature, multiSel);
+  }
+  if (feature) {
+    GiveBackPickStatus(feature);
+    HandToWorkingSupport(feature);
+  }
+  if (IsShapeFeatureModeOn()) UpdateIcons();
+  if (ZORFrmEditor* editor = GetEditor()) {
+    if (editor == ZORFrmEditor::GetCurrentEditor()) editor->SetActiveObjectPath(savedActivePath_);
+  }
+  return ZORSurfacicUIStateCommand::UpdateOKAction(data);
+}
+
+void ZORWENUIStateCommand::MarkResultsMadeForInput() {
+  ZORWENUIStateCmdInfo* info = GetCommandInfo();
+  if (IsEditModeOn() || !info) return;
+  ZORListValZORISpecObject_var features;
+  GiveMyFeatures(features);
+  for (const ZORISpecObject_var& feature : features) {
+    ZORIWENFeatureType_var type(feature);
+    ZORIMmiContextualManager_var contextual(feature);
+    if (!type || !contextual) continue;
+    if (info->GetContextualAgregMode()) {
+      contextual->SetContextual(1);
+    } else {
+      type->SetFeatureType(ZORIWENFeatureType::kMadeForInput);
+    }
+  }
+}
+
+void ZORWENUIStateCommand::CheckResultOrientations(const ZORISpecObject_var& feature) {
+  if (!delegate_) {
+    ZORSysLogAbend("Pas de delegate associe a la statecommand");
+    return;
+  }
+  int arrows = GetOrientationArrowCount();
+  delegate_->CheckOrientations(feature, GetOrientationMode(), arrows);
+  SetOrientationArrowCount(arrows);
+}
+
+void ZORWENUIStateCommand::SetResultOfCommand(const ZORISpecObject_var& feature, bool multiSel) {
+  if (IsShapeFeatureModeOn() && !IsEditModeOn() && feature) {
+    SetResultFeature(feature->GetFather());
+  }
+  if (multiSel) SetResultFeature(feature);
+}
+
+bool ZORWENUIStateCommand::IsRepetitionAllowed(const ZORISpecObject_var& feature) {
+  auto* dialog = dynamic_cast<ZORWENUIDialog*>(GiveMyPanel());
+  if (!dialog || !dialog->IsRepetitionOn()) return false;
+  if (!feature || !IsFeatureInShapeBody(feature)) return true;
+  ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
+  const int keepMode = settings ? settings->GetKeepMode() : 0;
+  int type = 0;
+  {
+    ScopedInputDescriptionMode on(*this, 1);
+    ZORIInputDescription_var description(feature);
+    if (description) description->GetFeatureType(type);
+  }
+  if (type != 1 && (keepMode != 2 || IsEditModeOn())) return true;
+  auto* error = new ZORGuiInputError("WENUIINPUT_ERR_60", "ZORGuiInputError", 2048);
+  new ZORWENUIPanelError(error, kRepetitionRefusedStyle);
+  error->Flush();
+  if (ZORDlgCheckButton* button = dialog->GetRepetitionButton()) {
+    button->SetState(ZORDlgCheckButton::kUnchecked, 0);
+  }
+  return false;
+}
+
+void ZORWENUIStateCommand::StartRepetition(const ZORISpecObject_var& feature, bool multiSel) {
+  if (multiSel) {
+    ZORListValZORISpecObject_var results;
+    ZORIWENMultiSel_var(feature)->GetResults(results);
+    for (const ZORISpecObject_var& result : results) AddInCSO(result.get());
+  } else if (feature) {
+    AddInCSO(feature.get());
+  }
+  const char* repetition =
+      ZORIWENPointOnCurve_var(feature) ? "ZORWENUIMultiplePoint" : "ZORWENUIMultiple";
+  ZORCreateExternalObject(repetition, "ZORGuiMultiple");
+}
+
+void ZORWENUIStateCommand::GiveBackPickStatus(const ZORISpecObject_var& feature) {
+  // The result was made unpickable while the command worked on it; the user picks it again
+  // once it is made.
+  if (!delegate_) return;
+  ScopedInputDescriptionMode off(*this, 0);
+  delegate_->RestorePickStatus(feature);
+}
+
+void ZORWENUIStateCommand::HandToWorkingSupport(const ZORISpecObject_var& feature) {
+  ZORIWENWorkingSupport_var support;
+  if (SUCCEEDED(ZORGuiGetCurrentWorkingSupport(feature, support)) && support) {
+    support->AddCreatedFeature(feature);
+  }
+}
+
+bool ZORWENUIStateCommand::IsAValidFeatBrepForPart(ZORDialogAgent* agent, ZORCallbackData) {
+  auto* featureAgent = dynamic_cast<ZORWENUIFeatureAgent*>(agent);
+  if (!featureAgent) return false;
+  const int behavior = featureAgent->GetAgentBehavior();
+  bool valid = false;
+  ZORHandleCaught(ZORProtect([&] { valid = CheckPickedBRep(*featureAgent, behavior); }));
+  return valid;
+}
+
+bool ZORWENUIStateCommand::CheckPickedBRep(ZORWENUIFeatureAgent& agent, int behavior) {
+  const ZORPathElement* path = agent.GetValuePath();
+  if (!path) return false;
+  ZORIBRepAccess_var brep;
+  for (const ZORBaseUnknown_var& object : path->GetObjects()) {
+    if (ZORIBRepAccess_var access{object}) brep = access;
+  }
+  // A whole feature picked in the tree is not an element of a body: nothing to check.
+  if (!brep) return true;
+  if (!brep->GetSupportFeature()) return false;
+  ZORISpecObject_var body = brep->GetShapeFeatureBody();
+  if (!body) return true;
+  ZORIPrtContainer_var container(body->GetFeatContainer());
+  const ZORBaseUnknown_var part = container ? container->GetPart() : nullptr;
+  if (ZORIdentityOf(part) != ZORIdentityOf(ZORGuiUtilitiesServices::GetCurrentPart())) {
+    return false;
+  }
+  ZORISpecObject_var current = GetCurrentFeature();
+  ZORISpecObject_var workingBody = ZORMecModServices::IsShapeBody(current)
+                                       ? current
+                                       : ZORMuiShapeBodyServices::GetShapeBodyFather(current);
+  if (ZORIdentityOf(workingBody) != ZORIdentityOf(body)) {
+    agent.SetAgentBehavior(behavior | kImportFromOtherBody);
+  }
+  return true;
 }
 
 // --- global undo and journaling ---

@@ -10,6 +10,7 @@
 #include "ZORIMfGeom.h"
 #include "ZORISpecScan.h"
 #include "ZORIWENMultiSel.h"
+#include "ZORIdentityOf.h"
 #include "ZORSysLogAbend.h"
 #include "ZORWENGetNormale.h"
 #include "ZORWENMSManager.h"
@@ -17,11 +18,6 @@
 #include "ZORWENUIStateCommand.h"
 
 namespace {
-
-// The identity a feature is compared by, whichever interface it is held through.
-const ZORBaseUnknown* Identity(const ZORBaseUnknown_var& object) {
-  return object ? object->GetImpl() : nullptr;
-}
 
 // The orientation of `feature` now: a line through its tangent point or plane origin along its
 // tangent or normal. Result 1 and no line for a geometry that has none.
@@ -149,11 +145,11 @@ HRESULT ZORWENUIStateCommandDelegate::RestorePickStatus(const ZORISpecObject_var
   ZORListValZORISpecObject_var unpickable;
   if (FAILED(manager->GetInitialPickStatusForRemainingRealFeats(unpickable))) return E_FAIL;
   std::unordered_set<const ZORBaseUnknown*> keepNoPick;
-  for (const ZORISpecObject_var& real : unpickable) keepNoPick.insert(Identity(real));
+  for (const ZORISpecObject_var& real : unpickable) keepNoPick.insert(ZORIdentityOf(real));
   ZORListValZORISpecObject_var reals;
   manager->GetRealFeaturesList(reals);
   for (const ZORISpecObject_var& real : reals) {
-    if (keepNoPick.count(Identity(real))) {
+    if (keepNoPick.count(ZORIdentityOf(real))) {
       command_->ZORWENUINoPick(real);
     } else {
       command_->ZORWENUIPick(real);
@@ -257,15 +253,29 @@ HRESULT ZORWENUIStateCommandDelegate::CheckMultiSelOrientations(const ZORISpecOb
   ZORRawCollint* read = nullptr;
   if (FAILED(manager->GetRemainingRealFeatsInitialPosition(read))) return E_FAIL;
   const std::unique_ptr<ZORRawCollint> positions(read);
+  // The members are the same for every result: gathered once, not once per result.
+  const Identities members = MultiSelMembers(multiSel);
   for (int i = 1; i <= positions->Size(); ++i) {
     const ZORMathLine* stored = GetStoredOrientation((*positions)[i]);
-    if (stored) CheckSingleOrientation(children->GetChildAtPosition(i), stored, mode, changed);
+    if (stored) CheckOrientation(children->GetChildAtPosition(i), stored, mode, members, changed);
   }
   return S_OK;
 }
 
+ZORWENUIStateCommandDelegate::Identities ZORWENUIStateCommandDelegate::MultiSelMembers(
+    const ZORISpecObject_var& father) {
+  Identities members;
+  ZORWENMSManager* manager = command_ ? command_->GetManager() : nullptr;
+  if (!ZORIWENMultiSel_var(father) || !manager) return members;
+  members.insert(ZORIdentityOf(manager->GetMatrixFeature()));
+  ZORListValZORISpecObject_var reals;
+  manager->GetRealFeaturesList(reals);
+  for (const ZORISpecObject_var& real : reals) members.insert(ZORIdentityOf(real));
+  return members;
+}
+
 HRESULT ZORWENUIStateCommandDelegate::HasDependents(const ZORISpecObject_var& feature,
-                                                    bool& dependents) {
+                                                    const Identities& members, bool& dependents) {
   dependents = false;
   ZORISpecScan_var scan(feature);
   if (!scan) {
@@ -276,18 +286,10 @@ HRESULT ZORWENUIStateCommandDelegate::HasDependents(const ZORISpecObject_var& fe
   if (FAILED(scan->ListUsers(users))) return E_FAIL;
   // The father holds the feature without depending on its orientation; so do the matrix and
   // the sibling results of a multi-selection.
-  std::unordered_set<const ZORBaseUnknown*> ignored;
-  ZORISpecObject_var father = feature->GetFather();
-  ignored.insert(Identity(father));
-  ZORWENMSManager* manager = command_ ? command_->GetManager() : nullptr;
-  if (ZORIWENMultiSel_var(father) && manager) {
-    ignored.insert(Identity(manager->GetMatrixFeature()));
-    ZORListValZORISpecObject_var reals;
-    manager->GetRealFeaturesList(reals);
-    for (const ZORISpecObject_var& real : reals) ignored.insert(Identity(real));
-  }
+  const ZORBaseUnknown* father = ZORIdentityOf(feature->GetFather());
   for (const ZORISpecObject_var& user : users) {
-    if (!ignored.count(Identity(user))) {
+    const ZORBaseUnknown* identity = ZORIdentityOf(user);
+    if (identity != father && !members.count(identity)) {
       dependents = true;
       break;
     }
@@ -299,8 +301,15 @@ HRESULT ZORWENUIStateCommandDelegate::CheckSingleOrientation(const ZORISpecObjec
                                                              const ZORMathLine* stored, int mode,
                                                              int& changed) {
   if (!feature || !stored) return E_FAIL;
+  return CheckOrientation(feature, stored, mode, MultiSelMembers(feature->GetFather()), changed);
+}
+
+HRESULT ZORWENUIStateCommandDelegate::CheckOrientation(const ZORISpecObject_var& feature,
+                                                       const ZORMathLine* stored, int mode,
+                                                       const Identities& members, int& changed) {
+  if (!feature || !stored) return E_FAIL;
   bool dependents = false;
-  if (FAILED(HasDependents(feature, dependents))) return E_FAIL;
+  if (FAILED(HasDependents(feature, members, dependents))) return E_FAIL;
   if (!dependents) return S_OK;
   std::unique_ptr<ZORMathLine> current;
   if (FAILED(CurrentOrientation(feature, current)) || !current) return S_OK;

@@ -1,0 +1,190 @@
+#include "ExampleTranslateCommand.h"
+
+#include "ZORApplicationFrame.h"
+#include "ZORFrmEditor.h"
+#include "ZORGmoUtilitiesServices.h"
+#include "ZORGuiCommandStack.h"
+#include "ZORIWENMultiSel.h"
+#include "ZORIWENMultiSelAccess.h"
+#include "ZORSpecObjectOf.h"
+#include "ZORWENMSManager.h"
+#include "ZORWenJournaling.h"
+
+namespace {
+
+constexpr const char* kDistance = "Distance";
+
+ZORDocument* CurrentDocument() {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  return editor ? editor->GetDocument() : nullptr;
+}
+
+ZORFeature_var NewTranslation() {
+  ZORDocument* document = CurrentDocument();
+  ZORFeature_var translation = document ? document->CreateFeature("WENTranslate") : nullptr;
+  if (translation) translation->SetValue(kDistance, ExampleTranslateCommand::kDistanceStep);
+  return translation;
+}
+
+// The feature an agent's pick designates: the picked feature itself (a pick in the tree), or
+// the father of the picked body (a pick in the view).
+ZORFeature* Picked(const ZORWENUIFeatureAgent& agent) {
+  const ZORPathElement* path = agent.GetValuePath();
+  if (!path) return nullptr;
+  ZORFeature* leaf = ZORFeature::From(path->GetLeaf().get());
+  return leaf ? leaf : ZORFeature::From(path->GetFatherOfLeaf().get());
+}
+
+ZORFeature* CurrentFeature() {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  return editor ? ZORFeature::From(editor->GetCurrentFeatureObject().get()) : nullptr;
+}
+
+}  // namespace
+
+ExampleTranslateCommand::ExampleTranslateCommand(Mode mode, ZORFeature* edited)
+    : ZORWENUIStateCommand("TranslateCommand", 0, 1), mode_(mode) {
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  panel_ = new ZORWENUIDialog(frame ? frame->GetMainWindow() : nullptr, "TranslatePanel", 0);
+  panel_->SetTitle(mode == Mode::Edition ? "Translate Edition" : "Translate Definition");
+  longer_ = new ZORDlgPushButton(panel_, "Longer");
+  panel_->AddRepetitionFrame(panel_, longer_, 0);
+
+  SetEditMode(mode == Mode::Edition);
+  if (mode == Mode::Creation) {
+    // The new translation takes its place in the document at once, so that the user sees it
+    // where it will stay (and a waiting command can be handed it).
+    SetMyFeature(ZORSpecObjectOf(NewTranslation()));
+    InsertInCurrentContext(GiveMyFeature(), ZORISpecObject_var(), 0);
+  } else if (mode == Mode::Edition && !edited->IsSubTypeOf("WENMultiSel")) {
+    SetMyFeature(ZORSpecObjectOf(edited));
+  } else {
+    SetUpMultiSelection(edited);
+  }
+}
+
+ExampleTranslateCommand::~ExampleTranslateCommand() {
+  panel_->RequestDelayedDestruction();
+}
+
+void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
+  matrix_ = NewTranslation();
+  if (!matrix_) return;
+  if (edited) {
+    // The template carries the direction the edited translations share.
+    ZORISpecObject_var first = ZORIDescendants_var(ZORSpecObjectOf(edited))->GetChildAtPosition(1);
+    ZORFeature* real = ZORFeature::From(first.get());
+    if (real) matrix_->SetInput("Direction", ZORSpecObjectOf(real->GetInput("Direction")));
+  }
+  ZORWENMSManager* manager = nullptr;
+  if (FAILED(initMultiSelMode(manager, ZORSpecObjectOf(matrix_), ZORSpecObjectOf(edited)))) return;
+  SetMyFeature(manager->GetMultiSel());
+}
+
+void ExampleTranslateCommand::BuildGraph() {
+  ZORDialogState* state = GetInitialPanelState("TranslateState");
+  elementAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Element", "WENPoint");
+  directionAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Direction", "WENLine");
+  longerAgent_ = ZORMake<ZORDialogAgent>("_Longer");
+  longerAgent_->AcceptOnNotify(longer_, longer_->GetPushBActivateNotification());
+  AddAgent(state, elementAgent_.get());
+  AddAgent(state, directionAgent_.get());
+  AddAgent(state, longerAgent_.get());
+  AddTransition(state, state, IsOutputSetCondition(elementAgent_.get()),
+                Action(&ExampleTranslateCommand::TakeElement, nullptr));
+  AddTransition(state, state, IsOutputSetCondition(directionAgent_.get()),
+                Action(&ExampleTranslateCommand::TakeDirection, nullptr));
+  AddTransition(state, state, IsOutputSetCondition(longerAgent_.get()),
+                Action(&ExampleTranslateCommand::Lengthen, nullptr));
+}
+
+std::vector<ZORFeature*> ExampleTranslateCommand::Translations() {
+  ZORWENMSManager* manager = GetManager();
+  if (!manager) {
+    ZORFeature* own = ZORFeature::From(GiveMyFeature().get());
+    return own ? std::vector<ZORFeature*>{own} : std::vector<ZORFeature*>{};
+  }
+  std::vector<ZORFeature*> translations{matrix_.get()};
+  ZORListValZORISpecObject_var reals;
+  manager->GetRealFeaturesList(reals);
+  for (const ZORISpecObject_var& real : reals) translations.push_back(ZORFeature::From(real.get()));
+  return translations;
+}
+
+bool ExampleTranslateCommand::TakeElement(ZORCallbackData) {
+  ZORFeature* element = Picked(*elementAgent_);
+  elementAgent_->RemoveFromHSO();
+  elementAgent_->InitializeAcquisition();
+  if (!element) return true;
+  if (ZORWENMSManager* manager = GetManager()) {
+    manager->Declare(ZORSpecObjectOf(element), 1, false);
+    return true;
+  }
+  ZORFeature* own = ZORFeature::From(GiveMyFeature().get());
+  if (own) own->SetInput("Element", ZORSpecObjectOf(element));
+  Preview();
+  return true;
+}
+
+bool ExampleTranslateCommand::TakeDirection(ZORCallbackData) {
+  ZORFeature* direction = Picked(*directionAgent_);
+  directionAgent_->RemoveFromHSO();
+  directionAgent_->InitializeAcquisition();
+  if (!direction) return true;
+  for (ZORFeature* translation : Translations()) {
+    if (translation) translation->SetInput("Direction", ZORSpecObjectOf(direction));
+  }
+  if (ZORWENMSManager* manager = GetManager()) manager->RefElementChanged();
+  Preview();
+  return true;
+}
+
+bool ExampleTranslateCommand::Lengthen(ZORCallbackData) {
+  longerAgent_->InitializeAcquisition();
+  for (ZORFeature* translation : Translations()) {
+    if (translation)
+      translation->SetValue(kDistance, translation->GetValue(kDistance) + kDistanceStep);
+  }
+  Preview();
+  return true;
+}
+
+void ExampleTranslateCommand::Preview() {
+  if (GetManager()) return;
+  ZORISpecObject_var own = GiveMyFeature();
+  ZORFeature* translation = ZORFeature::From(own.get());
+  if (!translation || !translation->GetInput("Element") || !translation->GetInput("Direction")) {
+    return;
+  }
+  ZORGmoUtilitiesServices::Update(own);
+}
+
+bool ExampleTranslateCommand::OkAction(ZORCallbackData data) {
+  // Real features are made for the new entries; those of an edition are kept.
+  if (ZORWENMSManager* manager = GetManager()) manager->ValidateResults();
+  return ZORWENUIStateCommand::OkAction(data);
+}
+
+HRESULT ExampleTranslateCommand::CreationJournal(const ZORISpecObject_var& result,
+                                                 const ZORISpecObject_var&) {
+  if (!result) return E_FAIL;
+  ZORWenJournaling::Log("CreationTranslate " + result->GetDisplayName().str());
+  return S_OK;
+}
+
+void ExampleTranslateCommand::Register() {
+  ZORGuiCommandStack* stack = ZORGuiCommandStack::Instance();
+  stack->RegisterCommand("ExampleTranslateCommand",
+                         [] { return new ExampleTranslateCommand(Mode::Creation); });
+  stack->RegisterCommand("ExampleTranslateMultiSel",
+                         [] { return new ExampleTranslateCommand(Mode::MultiSelection); });
+  // Edition works on the current feature: a translation, or a multi-selection of them.
+  stack->RegisterCommand("ExampleTranslateEdition", []() -> ZORStateCommand* {
+    ZORFeature* current = CurrentFeature();
+    if (!current ||
+        !(current->IsSubTypeOf("WENTranslate") || current->IsSubTypeOf("WENMultiSel"))) {
+      return nullptr;
+    }
+    return new ExampleTranslateCommand(Mode::Edition, current);
+  });
+}
