@@ -2,13 +2,24 @@
 
 #include <vector>
 
+#include "ZORDocument.h"
 #include "ZORStateCommand.h"
 #include "ZORWENUIFeatureAgent.h"
 
 namespace {
 
-bool OfferToAgents(ZORStateCommand* command, const ZORPathElement& path) {
-  ZORDialogState* state = command ? command->GetCurrentState() : nullptr;
+// Offers `path` and ends the transaction, as a user's pick does.
+bool PickPath(ZORDriver& driver, const ZORPathElement& path) {
+  const bool taken = ZORDriverPick::OfferPath(driver, path);
+  driver.EndTransaction();
+  return taken;
+}
+
+}  // namespace
+
+bool ZORDriverPick::OfferPath(ZORDriver& driver, const ZORPathElement& path) {
+  ZORStateCommand* command = driver.CurrentCommand();
+  ZORDialogState* state = command && command->IsActive() ? command->GetCurrentState() : nullptr;
   if (!state || !path.IsSet()) return false;
   // A copy: a taken pick may move the command to another state.
   const std::vector<ZORDialogAgent*> agents = state->GetAgents();
@@ -19,12 +30,13 @@ bool OfferToAgents(ZORStateCommand* command, const ZORPathElement& path) {
   return false;
 }
 
-}  // namespace
-
 bool ZORDriverPick::Pick(ZORDriver& driver, ZORBaseUnknown* feature) {
-  ZORStateCommand* command = driver.CurrentCommand();
-  const bool taken = command && command->IsActive() &&
-                     OfferToAgents(command, ZORWENUIFeatureAgent::GivePickPath(feature));
-  driver.EndTransaction();
-  return taken;
+  return PickPath(driver, ZORWENUIFeatureAgent::GivePickPath(feature));
+}
+
+bool ZORDriverPick::PickInTree(ZORDriver& driver, ZORBaseUnknown* feature) {
+  ZORFeature* picked = ZORFeature::From(feature);
+  ZORDocument* document = picked ? picked->GetDocument() : nullptr;
+  return PickPath(driver, document ? document->GivePathElementFrom(ZORBaseUnknown_var(feature))
+                                   : ZORPathElement());
 }

@@ -1,15 +1,23 @@
 #pragma once
-// Picks as a user does in the 3D view: the feature under the mouse is offered, as its pick path
-// (the feature, then its result body), to the acquiring agents of the current command's current
-// state, first come first served. The transaction ends after the pick, as after any user event.
+// Picks as a user does, in the 3D view or in the feature tree. A pick in the view offers the
+// feature under the mouse as its pick path (the feature, then its result body); a pick in the
+// tree offers the feature's own path (the part down to the feature). The path goes to the
+// acquiring agents of the current command's current state, first come first served. The
+// transaction ends after the pick, as after any user event.
 
 #include "ZORDriver.h"
+#include "ZORPathElement.h"
 
 class ZORBaseUnknown;
 
 class ZORDriverPick {
  public:
-  // Answers whether an agent took the pick; false without a running command, for an object
-  // that is not a feature with a result, or when every agent refused it.
+  // Answers whether an agent took the pick; false without an active command, for an object
+  // that is not a feature with a result (in the view) or in a document tree (in the tree), or
+  // when every agent refused it.
   static bool Pick(ZORDriver& driver, ZORBaseUnknown* feature);
+  static bool PickInTree(ZORDriver& driver, ZORBaseUnknown* feature);
+  // Offers `path` to the current state's acquiring agents, in order, until one takes it; the
+  // transaction is not ended.
+  static bool OfferPath(ZORDriver& driver, const ZORPathElement& path);
 };

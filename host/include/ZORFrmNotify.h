@@ -12,4 +12,11 @@ class ZORFrmNotify : public ZORDlgNotify {
   explicit ZORFrmNotify(ZORDialog* parent = nullptr, const ZORString& identifier = ZORString(),
                         unsigned long style = 0)
       : ZORDlgNotify(parent, identifier, style) {}
+
+  // From now on the frame's OK and window close hide it and ask for its destruction: a message
+  // that nobody else answers for.
+  void CloseOnAnswer();
+
+ private:
+  void Dismiss(ZORCommand*, ZORNotification*, ZORCallbackData);
 };

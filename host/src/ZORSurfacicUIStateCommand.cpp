@@ -173,6 +173,7 @@ HRESULT ZORSurfacicUIStateCommand::DisplayErrorDiagnostic(const ZORISpecObject_v
   auto* box = new ZORFrmNotify(window, "UpdateDiagnostic", 0x10100200);
   box->SetTitle(feature->GetDisplayName());
   box->SetText(error->GetDiagnostic());
+  box->CloseOnAnswer();
   box->SetVisibility(ZORDialog::kShown);
   return S_OK;
 }

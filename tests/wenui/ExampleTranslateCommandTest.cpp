@@ -9,6 +9,7 @@
 #include "ZORExternalObjectRegistry.h"
 #include "ZORExternalStandInCommand.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORIWENWorkingSupportFactory.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORTestFeatureCommand.h"
 #include "ZORTestResources.h"
@@ -71,6 +72,11 @@ class ExampleTranslate : public ::testing::Test {
 };
 
 TEST_F(ExampleTranslate, CreationPlacesTheUpdatedResultAfterTheCurrentFeature) {
+  ZORIWENWorkingSupportSet_var supports =
+      ZORIWENWorkingSupportFactory_var(ZORSpecObjectOf(doc().GetPart()))->GetWorkingSupportSet();
+  ZORIWENWorkingSupport_var support =
+      supports->CreateWorkingSupport(ZORSpecObjectOf(line), ZORSpecObjectOf(points[0]), 1);
+  supports->SetCurrentWorkingSupport(support);
   ASSERT_EQ(driver.StartByName("ExampleTranslateCommand"), S_OK);
   EXPECT_EQ(driver.Find("TranslatePanel")->GetTitle(), "Translate Definition");
   ASSERT_TRUE(Pick(points[0]));
@@ -84,6 +90,11 @@ TEST_F(ExampleTranslate, CreationPlacesTheUpdatedResultAfterTheCurrentFeature) {
             "Translate.1 [WENTranslate] Element=Point.1 Direction=Line.1 Distance=20 group-input "
             "=> point(1,0,20)");
   EXPECT_EQ(lines[4].rfind("Point.4 ", 0), 0u);
+  // The working support knows what was made while it was current.
+  ZORListValZORISpecObject_var made;
+  support->GetCreatedFeatures(made);
+  ASSERT_EQ(made.Size(), 1);
+  EXPECT_EQ(made[1]->GetDisplayName().str(), "Translate.1");
   // The result is pickable again, and is the editor's current feature.
   EXPECT_EQ(
       ZORFeature::From(session.Editor().GetCurrentFeatureObject().get())->GetDisplayNameText(),

@@ -20,27 +20,46 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
+std::string ZORHostTranscript::Quote(const std::string& text) {
+  if (!text.empty() && text.find_first_of(" \t\"\\#") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
 void ZORHostTranscript::Print(const std::string& text) {
   std::fputs(text.c_str(), out_);
 }
 
-void ZORHostTranscript::Step(const std::string& what) {
-  Print("\n" + std::to_string(++steps_) + ". " + what + "\n");
+void ZORHostTranscript::Statement(const ZORScenarioStatement& statement) {
+  std::string line = "> " + statement.keyword;
+  for (const std::string& arg : statement.args) line += " " + Quote(arg);
+  Print(line + "\n");
 }
 
-void ZORHostTranscript::Screen() {
-  for (const ZORShownMessage& m : driver_.DrainMessages()) {
+void ZORHostTranscript::Step(const std::string& title) {
+  Print("\n" + std::to_string(++steps_) + ". " + title + "\n");
+}
+
+void ZORHostTranscript::Note(const std::string& text) {
+  Print("   " + text + "\n");
+}
+
+void ZORHostTranscript::Block(const std::string& heading, const std::string& text) {
+  Note(heading);
+  Print(text.empty() ? "     (none)\n" : Indent(text, "     "));
+}
+
+void ZORHostTranscript::Messages(const std::vector<ZORShownMessage>& messages) {
+  for (const ZORShownMessage& m : messages) {
     char style[16];
     std::snprintf(style, sizeof(style), "0x%08lx", m.style);
-    Print("   message " + m.name.str() + " (" + m.className.str() + ", style " + style +
-          (m.blocking ? ", answered " + std::to_string(m.answer) : std::string()) + ")\n");
-    Print("     title: " + m.title.str() + "\n");
-    Print("     text:  " + OneLine(m.text.str()) + "\n");
+    Note("message " + m.name.str() + " (" + m.className.str() + ", style " + style +
+         (m.blocking ? ", answered " + std::to_string(m.answer) : std::string()) + ")");
+    Note("  title: " + m.title.str());
+    Note("  text:  " + OneLine(m.text.str()));
   }
-  const std::string panels = driver_.DescribePanels();
-  Print(panels.empty() ? "   no panel open\n" : "   open panels:\n" + Indent(panels, "     "));
-}
-
-void ZORHostTranscript::Document() {
-  Print("   document:\n" + Indent(driver_.DumpDocument(), "     "));
 }

@@ -1,25 +1,34 @@
 #pragma once
-// What zorhost prints as a session goes: each step, then what a user would see change — the
-// message boxes shown, the open panels, the document when asked.
+// What zorhost prints as a scenario runs: each statement as written, then, indented, what a
+// user would see change — the message boxes shown, the commands running, the panels and the
+// document when asked. Nothing printed depends on addresses or times.
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "ZORDriver.h"
+#include "ZORScenarioStatement.h"
+#include "ZORShownMessage.h"
 
 class ZORHostTranscript {
  public:
-  ZORHostTranscript(ZORDriver& driver, std::FILE* out) : driver_(driver), out_(out) {}
+  explicit ZORHostTranscript(std::FILE* out) : out_(out) {}
 
-  void Step(const std::string& what);
-  // The boxes shown since the last call, then the open panels.
-  void Screen();
-  void Document();
-
- private:
+  // "> keyword arguments", quoting the arguments that need it.
+  void Statement(const ZORScenarioStatement& statement);
+  // A numbered heading.
+  void Step(const std::string& title);
+  // One indented line.
+  void Note(const std::string& text);
+  // An indented heading with `text` indented below it ("(none)" when empty).
+  void Block(const std::string& heading, const std::string& text);
+  void Messages(const std::vector<ZORShownMessage>& messages);
   void Print(const std::string& text);
 
-  ZORDriver& driver_;
+  // `text` quoted when it is empty or holds blanks, quotes or backslashes.
+  static std::string Quote(const std::string& text);
+
+ private:
   std::FILE* out_;
   int steps_ = 0;
 };

@@ -1,18 +1,32 @@
-// zorhost: loads the plug-in as the CAD host does, then the example commands, and runs a
-// session, printing what a user would see.
+// zorhost: loads the plug-in as the CAD host does, then the example commands, and runs scenario
+// scripts (or the default scenario), printing what a user would see.
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
-#include "ZORBuiltinSession.h"
 #include "ZORComponentLoader.h"
+#include "ZORDefaultScenario.h"
+#include "ZORHostSession.h"
 #include "ZORMsgCatalog.h"
+#include "ZORScenarioInterpreter.h"
+#include "ZORScenarioReader.h"
 #include "ZORTrace.h"
 
 namespace {
+
+struct Options {
+  std::string plugin;
+  std::string examples;
+  std::string svgDirectory = ".";
+  bool updateExpected = false;
+  std::vector<std::string> files;
+};
 
 std::string ProgramDirectory() {
   char path[4096];
@@ -26,16 +40,58 @@ std::string ProgramDirectory() {
 
 void Usage(std::FILE* out) {
   std::fputs(
-      "usage: zorhost [options]\n"
-      "Runs the built-in session: the example point command, a user error, an edition run\n"
-      "over it and cancelled, and the creation given up.\n"
-      "  --plugin PATH      the plug-in (default: libZORGuiUtilities.so next to zorhost)\n"
-      "  --examples PATH    the example commands (default: libZORExampleCommands.so next to it)\n"
-      "  --resources DIR    message catalogs and dialog resources\n"
-      "  --trace KEY        switch a trace on (WENFEAT_ACQ, WENOBJAGENT, WENTRANSLATOR,\n"
-      "                     WEN_GuiUtiliti)\n"
-      "  --help             this text\n",
+      "usage: zorhost [options] [SCENARIO...]\n"
+      "Runs each scenario script in order, each in a fresh document, and prints what a user\n"
+      "would see. Without a script, runs the default scenario: the example point command, a\n"
+      "user error, an edition run over it and cancelled, and the creation given up.\n"
+      "Exit status: 0 passed, 1 an expectation failed, 2 a script could not run.\n"
+      "  --plugin PATH       the plug-in (default: libZORGuiUtilities.so next to zorhost)\n"
+      "  --examples PATH     the example commands (default: libZORExampleCommands.so there)\n"
+      "  --resources DIR     message catalogs and dialog resources\n"
+      "  --trace KEY         switch a trace on (WENFEAT_ACQ, WENOBJAGENT, WENTRANSLATOR,\n"
+      "                      WEN_GuiUtiliti); traces go to stderr\n"
+      "  --svg-dir DIR       where snapshots are written (default: the current directory)\n"
+      "  --update-expected   also write each script's transcript to NAME.expected beside it\n"
+      "  --help              this text\n"
+      "Statements (docs/scenarios.md tells more):\n",
       out);
+  for (const auto& form : ZORScenarioSyntax::Standard().Forms()) {
+    std::fprintf(out, "  %-44s %s\n", ZORScenarioSyntax::Usage(form).c_str(), form.summary.c_str());
+  }
+}
+
+// 0 to go on, 1 after --help, 2 for a bad argument.
+int ParseArguments(int argc, char** argv, Options& options) {
+  const std::string dir = ProgramDirectory();
+  options.plugin = dir + "/libZORGuiUtilities.so";
+  options.examples = dir + "/libZORExampleCommands.so";
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--help") {
+      Usage(stdout);
+      return 1;
+    } else if (arg == "--plugin" && hasValue) {
+      options.plugin = argv[++i];
+    } else if (arg == "--examples" && hasValue) {
+      options.examples = argv[++i];
+    } else if (arg == "--resources" && hasValue) {
+      ZORMsgCatalog::SetResourceDirectory(argv[++i]);
+    } else if (arg == "--trace" && hasValue) {
+      ZORTrace::SetOn(argv[++i], true);
+    } else if (arg == "--svg-dir" && hasValue) {
+      options.svgDirectory = argv[++i];
+    } else if (arg == "--update-expected") {
+      options.updateExpected = true;
+    } else if (!arg.starts_with("--")) {
+      options.files.push_back(arg);
+    } else {
+      std::fprintf(stderr, "zorhost: unknown or incomplete argument '%s'\n", arg.c_str());
+      Usage(stderr);
+      return 2;
+    }
+  }
+  return 0;
 }
 
 bool Load(const std::string& path, const char* what) {
@@ -45,37 +101,78 @@ bool Load(const std::string& path, const char* what) {
   return false;
 }
 
+const char* Verdict(int status) {
+  if (status == 0) return "passed";
+  return status == 1 ? "expectation failed" : "could not run";
+}
+
+// Reads, checks and runs one script in a fresh session, writing its transcript to `out`.
+int RunScript(const std::string& text, const std::string& name, const Options& options,
+              std::FILE* out) {
+  std::fprintf(out, "== %s\n", name.c_str());
+  const ZORScenarioReader::Result read = ZORScenarioReader().Read(text, name);
+  int status = 2;
+  if (read.Ok()) {
+    ZORHostSession session;
+    status = ZORScenarioInterpreter(session, out, options.svgDirectory).Run(read.statements);
+  }
+  for (const std::string& problem : read.problems) std::fprintf(out, "%s\n", problem.c_str());
+  std::fprintf(out, "== %s: %s (exit status %d)\n", name.c_str(), Verdict(status), status);
+  return status;
+}
+
+// The transcript of one script, printed, and kept beside it when asked.
+int RunAndPrint(const std::string& text, const std::string& name, const Options& options) {
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE* capture = open_memstream(&buffer, &size);
+  if (!capture) return 2;
+  const int status = RunScript(text, name, options, capture);
+  std::fclose(capture);
+  const std::string transcript(buffer, size);
+  std::free(buffer);
+  std::fputs(transcript.c_str(), stdout);
+  if (!options.updateExpected) return status;
+  const auto dot = name.rfind('.');
+  const std::string expected =
+      (dot == std::string::npos ? name : name.substr(0, dot)) + ".expected";
+  std::ofstream(expected) << transcript;
+  std::fprintf(stderr, "zorhost: wrote %s\n", expected.c_str());
+  return status;
+}
+
+int RunFiles(const Options& options) {
+  int worst = 0;
+  for (const std::string& file : options.files) {
+    std::ifstream in(file);
+    int status = 2;
+    if (!in) {
+      std::printf("%s: cannot read the file\n", file.c_str());
+    } else {
+      std::ostringstream text;
+      text << in.rdbuf();
+      status = RunAndPrint(text.str(), file, options);
+    }
+    worst = std::max(worst, status);
+  }
+  return worst;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string dir = ProgramDirectory();
-  std::string plugin = dir + "/libZORGuiUtilities.so";
-  std::string examples = dir + "/libZORExampleCommands.so";
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--help") {
-      Usage(stdout);
-      return 0;
-    } else if (arg == "--plugin" && hasValue) {
-      plugin = argv[++i];
-    } else if (arg == "--examples" && hasValue) {
-      examples = argv[++i];
-    } else if (arg == "--resources" && hasValue) {
-      ZORMsgCatalog::SetResourceDirectory(argv[++i]);
-    } else if (arg == "--trace" && hasValue) {
-      ZORTrace::SetOn(argv[++i], true);
-    } else {
-      std::fprintf(stderr, "zorhost: unknown or incomplete argument '%s'\n", arg.c_str());
-      Usage(stderr);
-      return 2;
-    }
+  Options options;
+  const int parsed = ParseArguments(argc, argv, options);
+  if (parsed) return parsed == 1 ? 0 : 2;
+  if (options.updateExpected && options.files.empty()) {
+    std::fputs("zorhost: --update-expected needs the scenario files\n", stderr);
+    return 2;
   }
-
   // The plug-in first, as the CAD host loads it; then the commands written on it.
-  if (!Load(plugin, "plug-in") || !Load(examples, "example commands")) return 2;
-  std::printf("zorhost: loaded %s and %s\n", plugin.c_str(), examples.c_str());
-  const int status = ZORRunBuiltinSession(stdout);
+  if (!Load(options.plugin, "plug-in") || !Load(options.examples, "example commands")) return 2;
+  const int status = options.files.empty()
+                         ? RunAndPrint(ZORDefaultScenario(), "default scenario", options)
+                         : RunFiles(options);
   ZORComponentLoader::UnloadAll();
   return status;
 }

@@ -1,0 +1,23 @@
+#pragma once
+// The user's pointer over the model in the 3D view, looking down the view's Z axis: the view
+// sends the current command a notification carrying a ZORMouseEyeLine through the point under
+// the pointer, which the command offers to the agents of its current state (work-on-support
+// agents decode it). Each move or click is one user event: the transaction ends after it.
+
+#include "ZORMathPoint.h"
+
+class ZORDriver;
+
+class ZORDriverMouse {
+ public:
+  explicit ZORDriverMouse(ZORDriver& driver) : driver_(driver) {}
+
+  // False, sending nothing, without an active command.
+  bool Move(const ZORMathPoint& under);
+  bool Click(const ZORMathPoint& under);
+
+ private:
+  bool Send(const ZORMathPoint& under, bool clicked);
+
+  ZORDriver& driver_;
+};

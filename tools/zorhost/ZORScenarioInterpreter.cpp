@@ -1,0 +1,552 @@
+#include "ZORScenarioInterpreter.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include "ZORDriverMouse.h"
+#include "ZORDriverPick.h"
+#include "ZORException.h"
+#include "ZORFeatureTypeRegistry.h"
+#include "ZORIMfPlane.h"
+#include "ZORISO.h"
+#include "ZORIWENWorkingSupportFactory.h"
+#include "ZORScenarioSnapshot.h"
+#include "ZORScenarioSyntax.h"
+#include "ZORSpecObjectOf.h"
+#include "ZORStateCommand.h"
+#include "ZORWENSettings.h"
+
+namespace {
+
+double Number(const std::string& text) {
+  return std::strtod(text.c_str(), nullptr);
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+ZORScenarioInterpreter::ZORScenarioInterpreter(ZORHostSession& session, std::FILE* out,
+                                               std::string svgDirectory)
+    : session_(session),
+      driver_(session),
+      transcript_(out),
+      svgDirectory_(std::move(svgDirectory)) {}
+
+const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpreter::Table() {
+  using I = ZORScenarioInterpreter;
+  static const std::map<std::string, Entry> table = {
+      {"tool", {&I::DoTool, true}},
+      {"point", {&I::DoPoint, true}},
+      {"line", {&I::DoLine, true}},
+      {"plane", {&I::DoPlane, true}},
+      {"sketch", {&I::DoSketch, true}},
+      {"parameter", {&I::DoParameter, true}},
+      {"feature", {&I::DoFeature, true}},
+      {"input", {&I::DoInput, true}},
+      {"value", {&I::DoValue, true}},
+      {"support", {&I::DoSupport, true}},
+      {"snap", {&I::DoSnap, true}},
+      {"fail", {&I::DoFail, true}},
+      {"current", {&I::DoCurrent, true}},
+      {"update", {&I::DoUpdate, true}},
+      {"start", {&I::DoStart, true}},
+      {"run", {&I::DoRun, true}},
+      {"escape", {&I::DoEscape, true}},
+      {"undo", {&I::DoUndo, true}},
+      {"redo", {&I::DoRedo, true}},
+      {"pick", {&I::DoPick, true}},
+      {"pick tree", {&I::DoPickTree, true}},
+      {"click", {&I::DoClick, true}},
+      {"check", {&I::DoCheck, true}},
+      {"select", {&I::DoSelect, true}},
+      {"type", {&I::DoType, true}},
+      {"mouse", {&I::DoMouse, true}},
+      {"mouse click", {&I::DoMouseClick, true}},
+      {"answer", {&I::DoAnswer, false}},
+      {"ok", {&I::DoOK, true}},
+      {"apply", {&I::DoApply, true}},
+      {"cancel", {&I::DoCancel, true}},
+      {"step", {&I::DoStep, false}},
+      {"dump", {&I::DoDump, false}},
+      {"screen", {&I::DoScreen, false}},
+      {"events", {&I::DoEvents, false}},
+      {"snapshot", {&I::DoSnapshot, false}},
+      {"expect panel", {&I::DoExpectPanel, false}},
+      {"expect no panel", {&I::DoExpectNoPanel, false}},
+      {"expect message", {&I::DoExpectMessage, false}},
+      {"expect document", {&I::DoExpectDocument, false}},
+      {"expect no document", {&I::DoExpectNoDocument, false}},
+      {"expect event", {&I::DoExpectEvent, false}},
+      {"expect command", {&I::DoExpectCommand, false}},
+  };
+  return table;
+}
+
+std::vector<std::string> ZORScenarioInterpreter::KeywordsWithoutHandler() {
+  std::vector<std::string> missing;
+  for (const auto& form : ZORScenarioSyntax::Standard().Forms()) {
+    if (!Table().count(form.keyword)) missing.push_back(form.keyword);
+  }
+  return missing;
+}
+
+int ZORScenarioInterpreter::Run(const std::vector<ZORScenarioStatement>& statements) {
+  int status = 0;
+  for (const ZORScenarioStatement& s : statements) {
+    if (s.keyword != "step") transcript_.Statement(s);
+    const auto entry = Table().find(s.keyword);
+    const Outcome outcome = entry == Table().end() ? Error("no function runs '" + s.keyword + "'")
+                                                   : Protected(entry->second.handler, s);
+    if (entry != Table().end() && entry->second.acts) AfterAction();
+    if (outcome.status == 0) continue;
+    const char* kind = outcome.status == 1 ? "expectation failed" : "error";
+    transcript_.Print(s.Where() + ": " + kind + ": " + outcome.message + "\n");
+    status = outcome.status;
+    break;
+  }
+  if (!statements.empty()) EndRunningCommands(statements.back().file);
+  return status;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Protected(Handler handler,
+                                                                  const ZORScenarioStatement& s) {
+  // What a command does not catch itself must not end the program. Not a protected section:
+  // a user's event does not run in one, and the fault gate tells the two apart.
+  ZORException* raised = nullptr;
+  try {
+    return (this->*handler)(s);
+  } catch (ZORException* error) {
+    raised = error;
+  }
+  const std::string what = raised->IsA() + std::string(" ") + raised->GetDescription().str();
+  raised->Release();
+  return Error("the host raised an error it did not handle: " + what);
+}
+
+void ZORScenarioInterpreter::AfterAction() {
+  messages_ = driver_.DrainMessages();
+  transcript_.Messages(messages_);
+  events_ = driver_.DrainEvents();
+  // A command that gave way to another of the same name is a change too.
+  std::vector<const ZORStateCommand*> running;
+  for (const ZORGuiCommandStackState& state : ZORGuiCommandStack::Instance()->GiveStateList()) {
+    running.push_back(state.GetCommand());
+  }
+  if (running == running_) return;
+  running_ = running;
+  const std::string commands = RunningCommands();
+  transcript_.Note("running: " + (commands.empty() ? std::string("no command") : commands));
+}
+
+std::string ZORScenarioInterpreter::RunningCommands() const {
+  std::string names;
+  for (const ZORGuiCommandStackState& state : ZORGuiCommandStack::Instance()->GiveStateList()) {
+    names += (names.empty() ? "" : " > ") + state.GetCommand()->GetName().str();
+  }
+  return names;
+}
+
+void ZORScenarioInterpreter::EndRunningCommands(const std::string& file) {
+  if (!driver_.CurrentCommand()) return;
+  transcript_.Print(file + ": still running at the end: " + RunningCommands() + "; cancelled\n");
+  // Each cancel ends one command; the one below resumes and is cancelled in turn.
+  for (int guard = 0; driver_.CurrentCommand() && guard < 100; ++guard) {
+    driver_.CancelCurrent();
+    AfterAction();
+  }
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Expect(bool held, const std::string& what) {
+  if (!held) return Failed(what);
+  transcript_.Note("ok");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Report(bool done,
+                                                               const std::string& otherwise) {
+  if (!done) transcript_.Note(otherwise);
+  return Done();
+}
+
+// --- the document ---
+
+ZORFeature* ZORScenarioInterpreter::Feature(const std::string& name, Outcome& outcome) const {
+  ZORFeature* feature = session_.Document().FindByName(name);
+  if (!feature) outcome = Error("no feature named '" + name + "'");
+  return feature;
+}
+
+ZORFeature* ZORScenarioInterpreter::Tool() {
+  if (tool_ && tool_->IsInDocument()) return tool_;
+  ZORFeature_var tool = session_.Document().CreateTool("GeometricalSet");
+  tool_ = tool.get();
+  if (tool_) transcript_.Note("made " + tool_->GetDisplayNameText() + " to hold it");
+  return tool_;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Created(ZORFeature* feature,
+                                                                const std::string& what) {
+  if (!feature) return Error("the document could not make " + what);
+  transcript_.Note("made " + feature->GetDisplayNameText());
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::SetInput(ZORFeature& feature,
+                                                                 const std::string& role,
+                                                                 ZORFeature& target) {
+  const HRESULT hr = feature.SetInput(role, ZORBaseUnknown_var(&target));
+  if (hr == E_INVALIDARG) {
+    return Error(feature.GetDisplayNameText() + " has no input '" + role + "'");
+  }
+  if (FAILED(hr)) {
+    return Error(feature.GetDisplayNameText() + " refuses " + target.GetDisplayNameText() +
+                 " as its " + role);
+  }
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Build(
+    const std::string& type, const std::vector<std::string>& roles,
+    const std::vector<std::string>& inputs) {
+  Outcome outcome;
+  std::vector<ZORFeature*> targets;
+  for (const std::string& name : inputs) {
+    targets.push_back(Feature(name, outcome));
+    if (outcome.status) return outcome;
+  }
+  ZORFeature* tool = Tool();
+  ZORFeature_var feature = tool ? session_.Document().CreateFeature(type, tool) : nullptr;
+  if (!feature) return Error("the document could not make a feature of type '" + type + "'");
+  for (std::size_t i = 0; i < roles.size(); ++i) {
+    outcome = SetInput(*feature, roles[i], *targets[i]);
+    if (outcome.status) return outcome;
+  }
+  return Created(feature.get(), type);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoTool(const ZORScenarioStatement& s) {
+  ZORFeature_var tool = session_.Document().CreateTool(s.args[0]);
+  if (!tool) return Error("no tool type '" + s.args[0] + "'");
+  tool_ = tool.get();
+  return Created(tool_, s.args[0]);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPoint(const ZORScenarioStatement& s) {
+  ZORFeature* tool = Tool();
+  ZORFeature_var point = session_.Document().CreatePoint(Number(s.args[0]), Number(s.args[1]),
+                                                         Number(s.args[2]), tool);
+  return Created(point.get(), "a point");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoLine(const ZORScenarioStatement& s) {
+  return Build("WENLine", {"Start", "End"}, s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPlane(const ZORScenarioStatement& s) {
+  return Build("WENPlane", {"Point1", "Point2", "Point3"}, s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSketch(const ZORScenarioStatement& s) {
+  return Build("Sketch", {"Support"}, s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoParameter(const ZORScenarioStatement& s) {
+  ZORFeature_var parameter =
+      session_.Document().CreateParameter(s.args[0], s.args[1], Number(s.args[2]));
+  return Created(parameter.get(), "a parameter of magnitude '" + s.args[1] + "'");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFeature(const ZORScenarioStatement& s) {
+  return Build(s.args[0], {}, {});
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoInput(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  ZORFeature* target = feature ? Feature(s.args[2], outcome) : nullptr;
+  return target ? SetInput(*feature, s.args[1], *target) : outcome;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoValue(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (feature) feature->SetValue(s.args[1], Number(s.args[2]));
+  return outcome;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSupport(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* plane = Feature(s.args[0], outcome);
+  ZORFeature* origin = plane && s.args.size() > 1 ? Feature(s.args[1], outcome) : nullptr;
+  if (outcome.status) return outcome;
+  if (!ZORVar<ZORIMfPlane>(plane)) return Error(s.args[0] + " is not a plane");
+  ZORIWENWorkingSupportFactory_var factory(session_.Document().GetPart());
+  ZORIWENWorkingSupportSet_var set = factory ? factory->GetWorkingSupportSet() : nullptr;
+  ZORIWENWorkingSupport_var support =
+      set ? set->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(origin),
+                                      ZORIWENWorkingSupport::kCartesianPlane)
+          : nullptr;
+  if (!support || FAILED(set->SetCurrentWorkingSupport(support))) {
+    return Error("the part refuses " + s.args[0] + " as a working support");
+  }
+  transcript_.Note("working support " + std::to_string(set->GetNumberOfWorkingSupports()) + " on " +
+                   s.args[0] + ", current");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnap(const ZORScenarioStatement& s) {
+  ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
+  if (!settings) return Error("the settings are not available");
+  settings->SetWorkOnSupportSnap(s.args[0] == "on");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFail(const ZORScenarioStatement& s) {
+  ZORFeatureType* type = ZORFeatureTypeRegistry::Get().Find(s.args[0]);
+  if (!type) return Error("no feature type '" + s.args[0] + "'");
+  Outcome outcome;
+  std::vector<const ZORFeature*> inputs;
+  for (std::size_t i = 1; i + 1 < s.args.size(); ++i) {
+    inputs.push_back(Feature(s.args[i], outcome));
+    if (outcome.status) return outcome;
+  }
+  type->FailFor(inputs, s.args.back());
+  // Features already computed would keep their result until something else changes.
+  int marked = 0;
+  for (ZORFeature* feature : session_.Document().GetFeatures()) {
+    if (!feature->IsInDocument() || &feature->GetFeatureType() != type) continue;
+    feature->MarkOutOfDate();
+    ++marked;
+  }
+  transcript_.Note(std::to_string(marked) + " feature(s) of type " + s.args[0] + " out of date");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCurrent(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (feature) session_.Editor().SetCurrentFeature(feature);
+  return outcome;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoUpdate(const ZORScenarioStatement&) {
+  const int failed = session_.Document().UpdateAll();
+  transcript_.Note(failed ? std::to_string(failed) + " feature(s) failed to update"
+                          : "every feature is up to date");
+  return Done();
+}
+
+// --- commands ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoStart(const ZORScenarioStatement& s) {
+  // As a click on the command's icon: the running commands give way.
+  if (FAILED(driver_.StartByName(s.args[0], ZORGuiCommandStack::Mode::Exclusive))) {
+    return Error("cannot start the command '" + s.args[0] + "'");
+  }
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoRun(const ZORScenarioStatement& s) {
+  if (FAILED(driver_.StartByName(s.args[0], ZORGuiCommandStack::Mode::Shared))) {
+    return Error("cannot run the command '" + s.args[0] + "'");
+  }
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoEscape(const ZORScenarioStatement&) {
+  return Report(driver_.CancelCurrent(), "no command to leave");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoUndo(const ZORScenarioStatement&) {
+  return Report(driver_.GlobalUndo(), "nothing to undo");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoRedo(const ZORScenarioStatement&) {
+  return Report(driver_.GlobalRedo(), "nothing to redo");
+}
+
+// --- acting ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPick(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (!feature) return outcome;
+  transcript_.Note(ZORDriverPick::Pick(driver_, feature) ? "taken" : "refused");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPickTree(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (!feature) return outcome;
+  transcript_.Note(ZORDriverPick::PickInTree(driver_, feature) ? "taken" : "refused");
+  return Done();
+}
+
+bool ZORScenarioInterpreter::HasWidget(const std::string& path, Outcome& outcome) const {
+  if (driver_.Find(path)) return true;
+  outcome = Error("no open panel or widget '" + path + "'");
+  return false;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoClick(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  return Report(driver_.Click(s.args[0]), "nothing happened (insensitive, or not a button)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCheck(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  return Report(driver_.Check(s.args[0], s.args[1] == "on"),
+                "nothing happened (insensitive, or not a check button)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSelect(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  std::vector<int> lines;
+  for (std::size_t i = 1; i < s.args.size(); ++i) lines.push_back(std::atoi(s.args[i].c_str()));
+  return Report(driver_.SelectLines(s.args[0], lines),
+                "nothing happened (not a list, or no such line)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoType(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  // The host's dialog toolkit has buttons, labels, frames and lists; none takes typed text.
+  return Error("'" + s.args[0] + "' takes no typed value");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMouse(const ZORScenarioStatement& s) {
+  const ZORMathPoint at(Number(s.args[0]), Number(s.args[1]), Number(s.args[2]));
+  return Report(ZORDriverMouse(driver_).Move(at), "no command to send it to");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMouseClick(
+    const ZORScenarioStatement& s) {
+  const ZORMathPoint at(Number(s.args[0]), Number(s.args[1]), Number(s.args[2]));
+  return Report(ZORDriverMouse(driver_).Click(at), "no command to send it to");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoAnswer(const ZORScenarioStatement& s) {
+  driver_.QueueAnswer(std::atoi(s.args[0].c_str()));
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Press(
+    const ZORScenarioStatement& s, bool (ZORDriver::*press)(const std::string&)) {
+  const std::string panel = s.args.empty() ? "" : s.args[0];
+  Outcome outcome;
+  if (!panel.empty() && !HasWidget(panel, outcome)) return outcome;
+  if (panel.empty() && !driver_.CurrentCommand()) return Error("no command is running");
+  return Report((driver_.*press)(panel), "the panel did not take it");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoOK(const ZORScenarioStatement& s) {
+  return Press(s, &ZORDriver::PressOK);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoApply(const ZORScenarioStatement& s) {
+  return Press(s, &ZORDriver::PressApply);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCancel(const ZORScenarioStatement& s) {
+  return Press(s, &ZORDriver::PressCancel);
+}
+
+// --- looking ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoStep(const ZORScenarioStatement& s) {
+  transcript_.Step(s.args[0]);
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDump(const ZORScenarioStatement&) {
+  transcript_.Block("document:", driver_.DumpDocument());
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreen(const ZORScenarioStatement&) {
+  transcript_.Block("open panels:", driver_.DescribePanels());
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoEvents(const ZORScenarioStatement&) {
+  transcript_.Block("events of the last action:", Join(events_));
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnapshot(const ZORScenarioStatement& s) {
+  const std::string& name = s.args[0];
+  if (!name.ends_with(".svg")) return Error("a snapshot is an .svg file, not '" + name + "'");
+  const std::string path = name.starts_with('/') ? name : svgDirectory_ + "/" + name;
+  const ZORScenarioSnapshot snapshot(session_.Document(), session_.Editor().GetISO());
+  std::ofstream file(path);
+  file << snapshot.Svg(name);
+  if (!file.flush()) return Error("cannot write '" + path + "'");
+  transcript_.Note("wrote " + name + ": " + std::to_string(snapshot.ShownCount()) + " shown, " +
+                   std::to_string(snapshot.FeatureCount()) + " features");
+  return Done();
+}
+
+// --- expectations ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectPanel(
+    const ZORScenarioStatement& s) {
+  return Expect(driver_.Find(s.args[0]) != nullptr, "no open panel or widget '" + s.args[0] + "'");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectNoPanel(
+    const ZORScenarioStatement& s) {
+  return Expect(driver_.Find(s.args[0]) == nullptr, "'" + s.args[0] + "' is open");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectMessage(
+    const ZORScenarioStatement& s) {
+  bool shown = false;
+  for (const ZORShownMessage& m : messages_) {
+    shown = shown || Contains(m.title.str(), s.args[0]) || Contains(m.text.str(), s.args[0]);
+  }
+  return Expect(shown, "the last action showed no message with \"" + s.args[0] + "\" (" +
+                           std::to_string(messages_.size()) + " shown)");
+}
+
+bool ZORScenarioInterpreter::DocumentHas(const std::string& text) const {
+  // A statement's text holds no line break, so it is in the dump only within one line.
+  return Contains(driver_.DumpDocument(), text);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectDocument(
+    const ZORScenarioStatement& s) {
+  return Expect(DocumentHas(s.args[0]), "no line of the document holds \"" + s.args[0] + "\"");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectNoDocument(
+    const ZORScenarioStatement& s) {
+  return Expect(!DocumentHas(s.args[0]), "a line of the document holds \"" + s.args[0] + "\"");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectEvent(
+    const ZORScenarioStatement& s) {
+  bool sent = false;
+  for (const std::string& line : events_) sent = sent || Contains(line, s.args[0]);
+  return Expect(sent, "the last action sent no event with \"" + s.args[0] + "\" (" +
+                          std::to_string(events_.size()) + " sent)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectCommand(
+    const ZORScenarioStatement& s) {
+  ZORStateCommand* command = driver_.CurrentCommand();
+  const std::string current = command ? command->GetName().str() : "none";
+  return Expect(current == s.args[0], "the current command is " + current);
+}

@@ -1,0 +1,302 @@
+#include "ZORScenarioSnapshot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "ZOR3DAnnotationTextGP.h"
+#include "ZOR3DArcCircleGP.h"
+#include "ZOR3DBagRep.h"
+#include "ZOR3DCustomRep.h"
+#include "ZOR3DFixedArrowGP.h"
+#include "ZOR3DGeomRep.h"
+#include "ZOR3DLineGP.h"
+#include "ZOR3DMarkerGP.h"
+#include "ZOR4x4Matrix.h"
+#include "ZORBody.h"
+#include "ZORDocument.h"
+#include "ZORISO.h"
+#include "ZORSt3DISO.h"
+
+namespace {
+
+constexpr double kWidth = 640, kHeight = 480, kMargin = 60;
+constexpr double kCos30 = 0.86602540378443865, kSin30 = 0.5;
+constexpr int kArcSegments = 24;
+
+struct Screen {
+  double x, y;
+};
+
+// Isometric: X goes right and down, Y left and down, Z up.
+Screen Project(const ZORMathPoint& p) {
+  return {(p.GetX() - p.GetY()) * kCos30, (p.GetX() + p.GetY()) * kSin30 - p.GetZ()};
+}
+
+ZORMathPoint ToWorld(ZORMathPoint p, const std::vector<const ZOR4x4Matrix*>& chain) {
+  for (auto m = chain.rbegin(); m != chain.rend(); ++m) p = (*m)->Transform(p);
+  return p;
+}
+
+ZORMathPoint FromFloat(const ZORMathPointf& p) {
+  return {p.GetX(), p.GetY(), p.GetZ()};
+}
+
+ZORMathVector FromFloat(const ZORMathVectorf& v) {
+  return {v.GetX(), v.GetY(), v.GetZ()};
+}
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.1f", std::abs(value) < 0.05 ? 0.0 : value);
+  return text;
+}
+
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else if (c == '"') {
+      out += "&quot;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+// Model coordinates to the picture's.
+class ZORScenarioSnapshot::Fit {
+ public:
+  void Include(const ZORMathPoint& p) {
+    const Screen s = Project(p);
+    minX_ = std::min(minX_, s.x), maxX_ = std::max(maxX_, s.x);
+    minY_ = std::min(minY_, s.y), maxY_ = std::max(maxY_, s.y);
+  }
+  void Freeze() {
+    const double dx = std::max(maxX_ - minX_, 1e-9), dy = std::max(maxY_ - minY_, 1e-9);
+    scale_ = std::min((kWidth - 2 * kMargin) / dx, (kHeight - 2 * kMargin) / dy);
+    offsetX_ = kWidth / 2 - scale_ * (minX_ + maxX_) / 2;
+    offsetY_ = kHeight / 2 - scale_ * (minY_ + maxY_) / 2;
+  }
+  Screen operator()(const ZORMathPoint& p) const {
+    const Screen s = Project(p);
+    return {offsetX_ + scale_ * s.x, offsetY_ + scale_ * s.y};
+  }
+  std::string Xy(const ZORMathPoint& p) const {
+    const Screen s = (*this)(p);
+    return Number(s.x) + "," + Number(s.y);
+  }
+
+ private:
+  double minX_ = 1e300, maxX_ = -1e300, minY_ = 1e300, maxY_ = -1e300;
+  double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
+};
+
+namespace {
+
+using Fit = ZORScenarioSnapshot::Fit;
+
+std::string Label(const Screen& at, const std::string& text) {
+  return "<text stroke=\"none\" x=\"" + Number(at.x) + "\" y=\"" + Number(at.y) + "\">" +
+         Escape(text) + "</text>\n";
+}
+
+// An arrow `pixels` long from `from` towards `toward`, its head drawn at its end.
+std::string Arrow(const Screen& from, const Screen& toward, int pixels, const std::string& text) {
+  const double dx = toward.x - from.x, dy = toward.y - from.y;
+  const double n = std::max(std::hypot(dx, dy), 1e-9);
+  const double ex = from.x + dx / n * pixels, ey = from.y + dy / n * pixels;
+  const double hx = -dx / n * 6, hy = -dy / n * 6;
+  std::string svg = "<line x1=\"" + Number(from.x) + "\" y1=\"" + Number(from.y) + "\" x2=\"" +
+                    Number(ex) + "\" y2=\"" + Number(ey) + "\" stroke-width=\"2\"/>\n";
+  svg += "<polygon points=\"" + Number(ex) + "," + Number(ey) + " " + Number(ex + hx - hy / 2) +
+         "," + Number(ey + hy + hx / 2) + " " + Number(ex + hx + hy / 2) + "," +
+         Number(ey + hy - hx / 2) + "\"/>\n";
+  return text.empty() ? svg : svg + Label({ex + 4, ey}, text);
+}
+
+std::string Header(const std::string& title) {
+  const std::string w = Number(kWidth), h = Number(kHeight);
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
+         "\" viewBox=\"0 0 " + w + " " + h + "\" font-family=\"sans-serif\" font-size=\"12\">\n" +
+         "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n" +
+         "<text x=\"10\" y=\"20\" font-size=\"14\">" + Escape(title) + "</text>\n";
+}
+
+std::string Axes(const Fit& fit, double length) {
+  const char* names[3] = {"X", "Y", "Z"};
+  const char* colors[3] = {"#c03030", "#30a030", "#3050c0"};
+  const Screen o = fit(ZORMathPoint());
+  std::string svg;
+  for (int i = 0; i < 3; ++i) {
+    const Screen end = fit({i == 0 ? length : 0, i == 1 ? length : 0, i == 2 ? length : 0});
+    svg += "<line x1=\"" + Number(o.x) + "\" y1=\"" + Number(o.y) + "\" x2=\"" + Number(end.x) +
+           "\" y2=\"" + Number(end.y) + "\" stroke=\"" + colors[i] + "\" stroke-width=\"1\"/>\n";
+    svg += "<text x=\"" + Number(end.x + 4) + "\" y=\"" + Number(end.y) + "\" fill=\"" + colors[i] +
+           "\">" + names[i] + "</text>\n";
+  }
+  return svg;
+}
+
+}  // namespace
+
+ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso) {
+  for (ZORFeature* feature : document.GetFeatures()) {
+    if (!feature->IsInDocument() || !feature->GetResultBody()) continue;
+    const std::size_t before = shapes_.size();
+    AddBody(*feature->GetResultBody(), {}, true);
+    if (shapes_.size() == before) continue;
+    // The feature's name beside its body: a line's middle, a point, a plane's origin.
+    const std::vector<ZORMathPoint>& drawn = shapes_.back().points;
+    const ZORMathPoint at = drawn.size() == 2 ? drawn[0] + 0.5 * (drawn[1] - drawn[0]) : drawn[0];
+    Add(Kind::kText, {at}, {}, true, feature->GetDisplayNameText());
+    ++features_;
+  }
+  if (!iso) return;
+  for (const ZORBaseUnknown_var& element : iso->GetElements()) {
+    auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
+    if (!carrier || !carrier->GetRep()) continue;
+    AddRep(*carrier->GetRep(), {});
+    ++shown_;
+  }
+}
+
+void ZORScenarioSnapshot::Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain,
+                              bool faint, std::string text) {
+  for (ZORMathPoint& p : points) p = ToWorld(p, chain);
+  shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0});
+}
+
+void ZORScenarioSnapshot::AddBody(const ZORBody& body, const Chain& chain, bool faint) {
+  const auto& v = body.GetVertices();
+  if (body.GetHighestDimension() == 0 && !v.empty()) Add(Kind::kDot, {v[0]}, chain, faint);
+  if (body.GetHighestDimension() == 1 && v.size() >= 2) Add(Kind::kPolyline, v, chain, faint);
+  if (body.GetHighestDimension() != 2) return;
+  ZORMathPlane plane;
+  if (!body.GetPlane(plane)) return;
+  // Sized once every other shape is known: a square around the plane's origin.
+  Add(Kind::kPolygon, {plane.GetOrigin()}, chain, faint);
+  planes_.push_back(&body);
+}
+
+void ZORScenarioSnapshot::AddRep(const ZOR3DRep& rep, Chain chain) {
+  if (auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep)) {
+    chain.push_back(&bag->GetMatrix());
+    for (const ZOR3DRep_var& child : bag->GetChildren()) AddRep(*child, chain);
+    return;
+  }
+  if (auto* custom = dynamic_cast<const ZOR3DCustomRep*>(&rep)) {
+    for (int i = 1; i <= custom->GetGPCount(); ++i) AddPrimitive(*custom->GetGP(i), chain);
+    return;
+  }
+  if (auto* body = dynamic_cast<const ZORBody*>(rep.GetModel())) AddBody(*body, chain, false);
+}
+
+void ZORScenarioSnapshot::AddPrimitive(const ZORGraphicPrimitive& gp, const Chain& chain) {
+  if (auto* line = dynamic_cast<const ZOR3DLineGP*>(&gp)) {
+    Add(Kind::kPolyline, {FromFloat(line->GetStart()), FromFloat(line->GetEnd())}, chain, false);
+  } else if (auto* marker = dynamic_cast<const ZOR3DMarkerGP*>(&gp)) {
+    Add(Kind::kDot, {FromFloat(marker->GetPoint())}, chain, false);
+  } else if (auto* text = dynamic_cast<const ZOR3DAnnotationTextGP*>(&gp)) {
+    Add(Kind::kText, {FromFloat(text->GetPoint())}, chain, false, text->GetText());
+  } else if (auto* arrow = dynamic_cast<const ZOR3DFixedArrowGP*>(&gp)) {
+    Add(Kind::kArrow, {FromFloat(arrow->GetPoint())}, chain, false, arrow->GetText().str());
+    const ZORMathPoint base = shapes_.back().points[0];
+    const ZORMathPoint tip =
+        ToWorld(FromFloat(arrow->GetPoint()) + FromFloat(arrow->GetDirection()), chain);
+    shapes_.back().direction = tip - base;
+    shapes_.back().pixels = arrow->GetLength();
+  } else if (auto* arc = dynamic_cast<const ZOR3DArcCircleGP*>(&gp)) {
+    const ZORMathPoint c = FromFloat(arc->GetCenter());
+    const ZORMathVector u = FromFloat(arc->GetStartVector()).Normalized();
+    const ZORMathVector w = FromFloat(arc->GetNormal()).Normalized().Cross(u);
+    std::vector<ZORMathPoint> points;
+    const double a0 = arc->GetStartAngle(), a1 = arc->GetEndAngle();
+    for (int i = 0; i <= kArcSegments; ++i) {
+      const double a = a0 + (a1 - a0) * i / kArcSegments;
+      points.push_back(c + arc->GetRadius() * (std::cos(a) * u + std::sin(a) * w));
+    }
+    Add(Kind::kPolyline, std::move(points), chain, false);
+  }
+}
+
+double ZORScenarioSnapshot::PlaneSize() const {
+  double extent = 0;
+  for (const Shape& shape : shapes_) {
+    if (shape.kind == Kind::kPolygon) continue;
+    for (const ZORMathPoint& p : shape.points) {
+      extent = std::max({extent, std::abs(p.GetX()), std::abs(p.GetY()), std::abs(p.GetZ())});
+    }
+  }
+  return extent > 0 ? extent * 0.6 : 10.0;
+}
+
+std::vector<ZORScenarioSnapshot::Shape> ZORScenarioSnapshot::WithPlanesSized() const {
+  std::vector<Shape> shapes = shapes_;
+  const double half = PlaneSize();
+  auto plane = planes_.begin();
+  for (Shape& shape : shapes) {
+    if (shape.kind != Kind::kPolygon || plane == planes_.end()) continue;
+    ZORMathPlane p;
+    (*plane++)->GetPlane(p);
+    const ZORMathVector u = half * p.GetFirstDirection().Normalized();
+    const ZORMathVector v = half * p.GetSecondDirection().Normalized();
+    const ZORMathPoint o = shape.points[0];
+    shape.points = {o + u + v, o + (-1.0) * u + v, o + (-1.0) * u + (-1.0) * v, o + u + (-1.0) * v};
+  }
+  return shapes;
+}
+
+std::string ZORScenarioSnapshot::Svg(const std::string& title) const {
+  const std::vector<Shape> shapes = WithPlanesSized();
+  const double axis = std::max(PlaneSize(), 10.0);
+  Fit fit;
+  for (const ZORMathPoint& p : {ZORMathPoint(), ZORMathPoint(axis, 0, 0), ZORMathPoint(0, axis, 0),
+                                ZORMathPoint(0, 0, axis)}) {
+    fit.Include(p);
+  }
+  for (const Shape& shape : shapes) {
+    for (const ZORMathPoint& p : shape.points) fit.Include(p);
+  }
+  fit.Freeze();
+
+  std::string svg = Header(title) + Axes(fit, axis);
+  for (bool faint : {true, false}) {
+    svg += faint ? "<g opacity=\"0.35\" stroke=\"#606060\" fill=\"#606060\">\n"
+                 : "<g stroke=\"#e06000\" fill=\"#e06000\">\n";
+    for (const Shape& shape : shapes) {
+      if (shape.faint == faint) svg += Draw(shape, fit);
+    }
+    svg += "</g>\n";
+  }
+  return svg + "</svg>\n";
+}
+
+std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
+  const Screen first = fit(shape.points[0]);
+  switch (shape.kind) {
+    case Kind::kDot:
+      return "<circle cx=\"" + Number(first.x) + "\" cy=\"" + Number(first.y) + "\" r=\"3\"/>\n";
+    case Kind::kPolyline:
+    case Kind::kPolygon: {
+      std::string points;
+      for (const ZORMathPoint& p : shape.points) points += (points.empty() ? "" : " ") + fit.Xy(p);
+      return std::string(shape.kind == Kind::kPolygon ? "<polygon fill-opacity=\"0.15\""
+                                                      : "<polyline fill=\"none\"") +
+             " points=\"" + points + "\"/>\n";
+    }
+    case Kind::kText:
+      return Label({first.x + 5, first.y - 5}, shape.text);
+    case Kind::kArrow:
+      return Arrow(first, fit(shape.points[0] + shape.direction), shape.pixels, shape.text);
+  }
+  return "";
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A picture of the 3D view a person can look at: the interactive set (what commands show while
+// they run: markers, lines, arrows, arcs, texts, bodies) drawn strongly over the document's
+// features drawn faintly, in an isometric orthographic view with the X, Y and Z axes named.
+// Written as SVG; the same scene always gives the same text.
+
+#include <string>
+#include <vector>
+
+#include "ZORMathPoint.h"
+#include "ZORMathVector.h"
+
+class ZOR3DRep;
+class ZOR4x4Matrix;
+class ZORBody;
+class ZORDocument;
+class ZORGraphicPrimitive;
+class ZORISO;
+
+class ZORScenarioSnapshot {
+ public:
+  ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso);
+
+  std::string Svg(const std::string& title) const;
+  // How many elements of the interactive set, and how many features, were drawn.
+  int ShownCount() const { return shown_; }
+  int FeatureCount() const { return features_; }
+
+  // Model coordinates to the picture's.
+  class Fit;
+
+ private:
+  enum class Kind { kDot, kPolyline, kPolygon, kText, kArrow };
+  struct Shape {
+    Kind kind;
+    bool faint;
+    std::vector<ZORMathPoint> points;
+    std::string text;
+    ZORMathVector direction;  // arrows: along this, `pixels` long on the screen
+    int pixels = 0;
+  };
+  // Matrices from the outermost bag in.
+  using Chain = std::vector<const ZOR4x4Matrix*>;
+
+  void AddBody(const ZORBody& body, const Chain& chain, bool faint);
+  void AddRep(const ZOR3DRep& rep, Chain chain);
+  void AddPrimitive(const ZORGraphicPrimitive& primitive, const Chain& chain);
+  void Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain, bool faint,
+           std::string text = "");
+  // Half the side of the square drawn for a plane.
+  double PlaneSize() const;
+  // The shapes, with the planes as squares of PlaneSize.
+  std::vector<Shape> WithPlanesSized() const;
+  static std::string Draw(const Shape& shape, const Fit& fit);
+
+  std::vector<Shape> shapes_;
+  std::vector<const ZORBody*> planes_;  // drawn last, sized after the rest
+  int shown_ = 0;
+  int features_ = 0;
+};

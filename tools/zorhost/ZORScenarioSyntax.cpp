@@ -1,0 +1,183 @@
+#include "ZORScenarioSyntax.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+struct Param {
+  std::string label;
+  std::string kind;
+  bool optional = false;
+  bool repeated = false;
+};
+
+std::vector<Param> Params(const std::string& pattern) {
+  std::vector<Param> params;
+  std::istringstream words(pattern);
+  for (std::string word; words >> word;) {
+    Param p;
+    const auto colon = word.find(':');
+    p.label = word.substr(0, colon);
+    p.kind = word.substr(colon + 1);
+    if (p.kind.ends_with('?')) p.optional = true;
+    if (p.kind.ends_with('*')) p.repeated = true;
+    if (p.optional || p.repeated) p.kind.pop_back();
+    params.push_back(p);
+  }
+  return params;
+}
+
+bool IsNumber(const std::string& text) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const double value = std::strtod(text.c_str(), &end);
+  return errno == 0 && *end == '\0' && std::isfinite(value);
+}
+
+bool IsInteger(const std::string& text) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  return errno == 0 && *end == '\0' && value >= INT_MIN && value <= INT_MAX;
+}
+
+// Why `arg` is not of `param`'s kind; empty when it is.
+std::string CheckKind(const Param& param, const std::string& arg) {
+  if (param.kind == "num" && !IsNumber(arg)) return param.label + " is not a number: '" + arg + "'";
+  if (param.kind == "int" && !IsInteger(arg)) {
+    return param.label + " is not a whole number: '" + arg + "'";
+  }
+  if (param.kind == "onoff" && arg != "on" && arg != "off") {
+    return param.label + " must be on or off, not '" + arg + "'";
+  }
+  if (param.kind == "name" && arg.empty()) return param.label + " is empty";
+  return "";
+}
+
+std::size_t RequiredFrom(const std::vector<Param>& params, std::size_t first) {
+  std::size_t required = 0;
+  for (std::size_t i = first; i < params.size(); ++i) {
+    if (!params[i].optional && !params[i].repeated) ++required;
+  }
+  return required;
+}
+
+}  // namespace
+
+const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
+  static const ZORScenarioSyntax syntax({
+      // the document
+      {"tool", "TYPE:name", "a tool (GeometricalSet, Body, ShapeBody) under the part"},
+      {"point", "X:num Y:num Z:num", "a point in the last tool"},
+      {"line", "START:name END:name", "a line through two points"},
+      {"plane", "POINT1:name POINT2:name POINT3:name", "a plane through three points"},
+      {"sketch", "SUPPORT:name", "a sketch on a plane"},
+      {"parameter", "NAME:name MAGNITUDE:name VALUE:num", "a knowledge parameter"},
+      {"feature", "TYPE:name", "a feature of any registered type in the last tool"},
+      {"input", "FEATURE:name ROLE:name TARGET:name", "links an input of a feature"},
+      {"value", "FEATURE:name KEY:name VALUE:num", "sets a value of a feature"},
+      {"support", "PLANE:name ORIGIN:name?", "a gridded working support, made current"},
+      {"snap", "STATE:onoff", "snaps work-on-support points to the grid"},
+      {"fail", "TYPE:name INPUT:name* DIAGNOSTIC:text", "a feature type fails for inputs"},
+      {"current", "FEATURE:name", "makes a feature current"},
+      {"update", "", "updates the document"},
+      // commands
+      {"start", "COMMAND:name", "starts a command alone (running ones are cancelled)"},
+      {"run", "COMMAND:name", "starts a command over the current one"},
+      {"escape", "", "leaves the current command (Escape)"},
+      {"undo", "", "undoes the last finished command"},
+      {"redo", "", "redoes the last undone command"},
+      // acting
+      {"pick", "FEATURE:name", "picks a feature in the 3D view"},
+      {"pick tree", "FEATURE:name", "picks a feature in the tree"},
+      {"click", "PATH:name", "clicks a button"},
+      {"check", "PATH:name STATE:onoff", "checks or unchecks a check button"},
+      {"select", "PATH:name LINE:int LINE:int*", "selects list lines (from 0)"},
+      {"type", "PATH:name VALUE:text", "types a value into a widget"},
+      {"mouse", "X:num Y:num Z:num", "moves the mouse over the working support"},
+      {"mouse click", "X:num Y:num Z:num", "clicks on the working support"},
+      {"answer", "ANSWER:int", "the answer of the next message box"},
+      {"ok", "PANEL:name?", "presses OK"},
+      {"apply", "PANEL:name?", "presses Apply"},
+      {"cancel", "PANEL:name?", "presses Cancel"},
+      // looking
+      {"step", "TITLE:text", "prints a numbered heading"},
+      {"dump", "", "prints the document tree"},
+      {"screen", "", "prints the open panels"},
+      {"events", "", "prints the events of the last action"},
+      {"snapshot", "FILE:name", "writes the 3D feedback as an SVG file"},
+      // assertions
+      {"expect panel", "PATH:name", "a panel or widget is open"},
+      {"expect no panel", "PATH:name", "no such panel or widget is open"},
+      {"expect message", "TEXT:text", "the last action showed a message with this text"},
+      {"expect document", "LINE:text", "a line of the dump holds this text"},
+      {"expect no document", "LINE:text", "no line of the dump holds this text"},
+      {"expect event", "TEXT:text", "the last action sent an event with this text"},
+      {"expect command", "COMMAND:name", "the current command (none: no command)"},
+  });
+  return syntax;
+}
+
+const ZORScenarioSyntax::Form* ZORScenarioSyntax::Match(
+    const std::vector<std::string_view>& words) const {
+  const Form* best = nullptr;
+  std::size_t bestLength = 0;
+  for (const Form& form : forms_) {
+    std::istringstream keywordWords(form.keyword);
+    std::size_t length = 0;
+    bool matches = true;
+    for (std::string word; keywordWords >> word; ++length) {
+      if (length >= words.size() || words[length] != word) {
+        matches = false;
+        break;
+      }
+    }
+    if (matches && length > bestLength) {
+      best = &form;
+      bestLength = length;
+    }
+  }
+  return best;
+}
+
+std::string ZORScenarioSyntax::Check(const Form& form, const std::vector<std::string>& args) {
+  const std::vector<Param> params = Params(form.pattern);
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    const Param& p = params[i];
+    const std::size_t left = args.size() - next;
+    const std::size_t later = RequiredFrom(params, i + 1);
+    std::size_t take = 1;
+    if (p.repeated) take = left > later ? left - later : 0;
+    if (p.optional) take = left > later ? 1 : 0;
+    if (!p.optional && !p.repeated && left == 0) {
+      return "missing " + p.label + " (" + Usage(form) + ")";
+    }
+    for (std::size_t k = 0; k < take; ++k, ++next) {
+      const std::string problem = CheckKind(p, args[next]);
+      if (!problem.empty()) return problem;
+    }
+  }
+  if (next < args.size()) return "too many arguments (" + Usage(form) + ")";
+  return "";
+}
+
+std::string ZORScenarioSyntax::Usage(const Form& form) {
+  std::string usage = form.keyword;
+  for (const Param& p : Params(form.pattern)) {
+    if (p.optional) {
+      usage += " [" + p.label + "]";
+    } else if (p.repeated) {
+      usage += " [" + p.label + "...]";
+    } else {
+      usage += " " + p.label;
+    }
+  }
+  return usage;
+}
