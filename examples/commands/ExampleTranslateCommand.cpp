@@ -47,6 +47,7 @@ ExampleTranslateCommand::ExampleTranslateCommand(Mode mode, ZORFeature* edited)
   ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
   panel_ = new ZORWENUIDialog(frame ? frame->GetMainWindow() : nullptr, "TranslatePanel", 0);
   panel_->SetTitle(mode == Mode::Edition ? "Translate Edition" : "Translate Definition");
+  distance_ = new ZORDlgEditor(panel_, "Distance", ZORDlgEditor::kNumeric);
   longer_ = new ZORDlgPushButton(panel_, "Longer");
   panel_->AddRepetitionFrame(panel_, longer_, 0);
 
@@ -61,6 +62,10 @@ ExampleTranslateCommand::ExampleTranslateCommand(Mode mode, ZORFeature* edited)
   } else {
     SetUpMultiSelection(edited);
   }
+  const std::vector<ZORFeature*> translations = Translations();
+  if (!translations.empty() && translations.front()) {
+    distance_->SetValue(translations.front()->GetValue(kDistance));
+  }
 }
 
 ExampleTranslateCommand::~ExampleTranslateCommand() {
@@ -71,10 +76,12 @@ void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
   matrix_ = NewTranslation();
   if (!matrix_) return;
   if (edited) {
-    // The template carries the direction the edited translations share.
+    // The template carries the direction and distance of the edited translations.
     ZORISpecObject_var first = ZORIDescendants_var(ZORSpecObjectOf(edited))->GetChildAtPosition(1);
-    ZORFeature* real = ZORFeature::From(first.get());
-    if (real) matrix_->SetInput("Direction", ZORSpecObjectOf(real->GetInput("Direction")));
+    if (ZORFeature* real = ZORFeature::From(first.get())) {
+      matrix_->SetInput("Direction", ZORSpecObjectOf(real->GetInput("Direction")));
+      matrix_->SetValue(kDistance, real->GetValue(kDistance));
+    }
   }
   ZORWENMSManager* manager = nullptr;
   if (FAILED(initMultiSelMode(manager, ZORSpecObjectOf(matrix_), ZORSpecObjectOf(edited)))) return;
@@ -87,15 +94,20 @@ void ExampleTranslateCommand::BuildGraph() {
   directionAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Direction", "WENLine");
   longerAgent_ = ZORMake<ZORDialogAgent>("_Longer");
   longerAgent_->AcceptOnNotify(longer_, longer_->GetPushBActivateNotification());
+  distanceAgent_ = ZORMake<ZORDialogAgent>("_Distance");
+  distanceAgent_->AcceptOnNotify(distance_, distance_->GetEditActivateNotification());
   AddAgent(state, elementAgent_.get());
   AddAgent(state, directionAgent_.get());
   AddAgent(state, longerAgent_.get());
+  AddAgent(state, distanceAgent_.get());
   AddTransition(state, state, IsOutputSetCondition(elementAgent_.get()),
                 Action(&ExampleTranslateCommand::TakeElement, nullptr));
   AddTransition(state, state, IsOutputSetCondition(directionAgent_.get()),
                 Action(&ExampleTranslateCommand::TakeDirection, nullptr));
   AddTransition(state, state, IsOutputSetCondition(longerAgent_.get()),
                 Action(&ExampleTranslateCommand::Lengthen, nullptr));
+  AddTransition(state, state, IsOutputSetCondition(distanceAgent_.get()),
+                Action(&ExampleTranslateCommand::TakeDistance, nullptr));
 }
 
 std::vector<ZORFeature*> ExampleTranslateCommand::Translations() {
@@ -141,12 +153,24 @@ bool ExampleTranslateCommand::TakeDirection(ZORCallbackData) {
 
 bool ExampleTranslateCommand::Lengthen(ZORCallbackData) {
   longerAgent_->InitializeAcquisition();
-  for (ZORFeature* translation : Translations()) {
-    if (translation)
-      translation->SetValue(kDistance, translation->GetValue(kDistance) + kDistanceStep);
-  }
-  Preview();
+  double distance = 0;
+  if (distance_->GetValue(distance)) SetDistance(distance + kDistanceStep);
   return true;
+}
+
+bool ExampleTranslateCommand::TakeDistance(ZORCallbackData) {
+  distanceAgent_->InitializeAcquisition();
+  double distance = 0;
+  if (distance_->GetValue(distance)) SetDistance(distance);
+  return true;
+}
+
+void ExampleTranslateCommand::SetDistance(double distance) {
+  for (ZORFeature* translation : Translations()) {
+    if (translation) translation->SetValue(kDistance, distance);
+  }
+  distance_->SetValue(distance);
+  Preview();
 }
 
 void ExampleTranslateCommand::Preview() {

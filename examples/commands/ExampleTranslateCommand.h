@@ -7,8 +7,10 @@
 //   all along the one direction;
 // - "ExampleTranslateEdition": edits the current feature, a translation or a multi-selection of
 //   translations.
-// Its panel "TranslatePanel" has "Longer" (the distance grows by 10) and the repetition button.
+// Its panel "TranslatePanel" has "Distance" (a number field), "Longer" (the distance grows by
+// 10) and the repetition button.
 
+#include "ZORDlgEditor.h"
 #include "ZORDlgPushButton.h"
 #include "ZORWENUIDialog.h"
 #include "ZORWENUIFeatureAgent.h"
@@ -39,6 +41,9 @@ class ExampleTranslateCommand : public ZORWENUIStateCommand {
   bool TakeElement(ZORCallbackData data);
   bool TakeDirection(ZORCallbackData data);
   bool Lengthen(ZORCallbackData data);
+  bool TakeDistance(ZORCallbackData data);
+  // Every translation at `distance`, shown in the field.
+  void SetDistance(double distance);
   // The translations the command works on: its own, or the matrix and real features of its
   // multi-selection.
   std::vector<ZORFeature*> Translations();
@@ -49,8 +54,10 @@ class ExampleTranslateCommand : public ZORWENUIStateCommand {
   Mode mode_;
   ZORFeature_var matrix_;  // the template of a multi-selection's translations
   ZORWENUIDialog* panel_;  // owned by the main window until the command asks for its end
+  ZORDlgEditor* distance_;
   ZORDlgPushButton* longer_;
   ZORVar<ZORWENUIFeatureAgent> elementAgent_;
   ZORVar<ZORWENUIFeatureAgent> directionAgent_;
   ZORVar<ZORDialogAgent> longerAgent_;
+  ZORVar<ZORDialogAgent> distanceAgent_;
 };

@@ -4,6 +4,7 @@
 
 #include "ZORApplicationFrame.h"
 #include "ZORDlgCheckButton.h"
+#include "ZORDlgEditor.h"
 #include "ZORDlgList.h"
 #include "ZORDlgPushButton.h"
 #include "ZORDlgRadioButton.h"
@@ -33,6 +34,9 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
   }
   if (auto* list = dynamic_cast<const ZORDlgList*>(&widget)) {
     out << " lines=" << list->GetLineCount() << " selected=" << list->GetSelectCount();
+  }
+  if (auto* editor = dynamic_cast<const ZORDlgEditor*>(&widget)) {
+    out << " text=\"" << editor->GetText() << "\"";
   }
   out << "\n";
   for (const ZORDialog* child : widget.GetDialogChildren()) Describe(*child, depth + 1, out);
@@ -166,6 +170,13 @@ bool ZORDriver::Check(const std::string& path, bool checked) {
   const bool isChecked = check->GetState() == ZORDlgCheckButton::kChecked;
   // A user checks a box by clicking it when it is not in the wanted state.
   return isChecked == checked || Click(path);
+}
+
+bool ZORDriver::Type(const std::string& path, const std::string& text) {
+  return Act([&] {
+    auto* editor = dynamic_cast<ZORDlgEditor*>(Find(path));
+    return editor && editor->Type(text);
+  });
 }
 
 template <class ListAction>

@@ -56,6 +56,8 @@ class ZORDriver {
   bool Click(const std::string& path);
   bool DoubleClick(const std::string& path);
   bool Check(const std::string& path, bool checked);
+  // Types `text` in the text field at `path` and presses Enter.
+  bool Type(const std::string& path, const std::string& text);
   bool ClickLine(const std::string& path, int line, bool extend = false);
   bool DoubleClickLine(const std::string& path, int line);
   bool SelectLines(const std::string& path, const std::vector<int>& lines);

@@ -5,6 +5,7 @@
 
 #include "ZORDlgCheckButton.h"
 #include "ZORDlgDialog.h"
+#include "ZORDlgEditor.h"
 #include "ZORDlgFrame.h"
 #include "ZORDlgLabel.h"
 #include "ZORDlgMultiList.h"
@@ -207,6 +208,35 @@ TEST(DialogWidget, CheckButtonClicksToggleAndNotify) {
   check->SetSensitivity(ZORDialog::kInsensitive);
   EXPECT_FALSE(check->Click());
   EXPECT_EQ(check->GetState(), ZORDlgCheckButton::kUnchecked);
+}
+
+TEST(DialogWidget, TextFieldsTakeTypedTextAndNumericOnesOnlyNumbers) {
+  ShownDialog window;
+  auto* name = new ZORDlgEditor(window.frame, "Name");
+  auto* distance = new ZORDlgEditor(window.frame, "Distance", ZORDlgEditor::kNumeric);
+  ZORTestListener owner;
+  window.dialog->SetFather(&owner);
+  auto text = [distance] { return distance->GetText().str(); };
+  owner.Listen(distance, distance->GetEditModifyNotification(), "modify ", text);
+  owner.Listen(distance, distance->GetEditActivateNotification(), "enter ", text);
+
+  EXPECT_TRUE(name->Type("Point A"));
+  EXPECT_EQ(name->GetText(), "Point A");
+  double value = 0;
+  EXPECT_FALSE(name->GetValue(value));
+  // A numeric field refuses what is not a number, sending nothing and keeping its text.
+  distance->SetValue(10);
+  for (const char* wrong : {"far", "", "12abc", "1e999", "nan"})
+    EXPECT_FALSE(distance->Type(wrong));
+  EXPECT_EQ(distance->GetText(), "10");
+  EXPECT_TRUE(distance->Type("-2.5"));
+  ASSERT_TRUE(distance->GetValue(value));
+  EXPECT_EQ(value, -2.5);
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"modify -2.5", "enter -2.5"}));
+
+  distance->SetVisibility(ZORDialog::kHidden);
+  EXPECT_FALSE(distance->Type("3"));
+  EXPECT_EQ(distance->GetText(), "-2.5");
 }
 
 TEST(DialogWidget, RadioButtonsAreExclusiveWithinTheirFrame) {

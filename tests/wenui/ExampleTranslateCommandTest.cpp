@@ -81,14 +81,18 @@ TEST_F(ExampleTranslate, CreationPlacesTheUpdatedResultAfterTheCurrentFeature) {
   EXPECT_EQ(driver.Find("TranslatePanel")->GetTitle(), "Translate Definition");
   ASSERT_TRUE(Pick(points[0]));
   ASSERT_TRUE(Pick(line));
+  // The distance field takes numbers only; Longer adds 10 to what it shows.
+  EXPECT_FALSE(driver.Type("TranslatePanel/Distance", "far"));
+  ASSERT_TRUE(driver.Type("TranslatePanel/Distance", "25"));
   ASSERT_TRUE(driver.Click("TranslatePanel/Longer"));
+  EXPECT_NE(driver.DescribePanels().find("\"Distance\" text=\"35\""), std::string::npos);
   ASSERT_TRUE(driver.PressOK());
   EXPECT_EQ(driver.CurrentCommand(), nullptr);
   const std::vector<std::string> lines = SetLines();
   ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[3],
-            "Translate.1 [WENTranslate] Element=Point.1 Direction=Line.1 Distance=20 group-input "
-            "=> point(1,0,20)");
+            "Translate.1 [WENTranslate] Element=Point.1 Direction=Line.1 Distance=35 group-input "
+            "=> point(1,0,35)");
   EXPECT_EQ(lines[4].rfind("Point.4 ", 0), 0u);
   // The working support knows what was made while it was current.
   ZORListValZORISpecObject_var made;

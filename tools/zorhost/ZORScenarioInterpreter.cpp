@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "ZORDlgEditor.h"
 #include "ZORDriverMouse.h"
 #include "ZORDriverPick.h"
 #include "ZORException.h"
@@ -423,8 +424,10 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSelect(const ZORScenar
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoType(const ZORScenarioStatement& s) {
   Outcome outcome;
   if (!HasWidget(s.args[0], outcome)) return outcome;
-  // The host's dialog toolkit has buttons, labels, frames and lists; none takes typed text.
-  return Error("'" + s.args[0] + "' takes no typed value");
+  if (!dynamic_cast<ZORDlgEditor*>(driver_.Find(s.args[0]))) {
+    return Error("'" + s.args[0] + "' takes no typed value");
+  }
+  return Report(driver_.Type(s.args[0], s.args[1]), "refused (the field takes numbers)");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMouse(const ZORScenarioStatement& s) {

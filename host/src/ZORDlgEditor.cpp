@@ -1,0 +1,48 @@
+#include "ZORDlgEditor.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "ZORDlgActivateNotification.h"
+#include "ZORDlgModifyNotification.h"
+
+namespace {
+
+bool ParseNumber(const std::string& text, double& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const double read = std::strtod(text.c_str(), &end);
+  if (errno != 0 || *end != '\0' || !std::isfinite(read)) return false;
+  value = read;
+  return true;
+}
+
+}  // namespace
+
+ZORDlgEditor::ZORDlgEditor(ZORDialog* parent, const ZORString& name, unsigned long style)
+    : ZORDialog(parent, name, style),
+      modify_(ZORMake<ZORDlgModifyNotification>()),
+      activate_(ZORMake<ZORDlgActivateNotification>()) {}
+
+ZORDlgEditor::~ZORDlgEditor() = default;
+
+bool ZORDlgEditor::GetValue(double& value) const {
+  return ParseNumber(text_.str(), value);
+}
+
+void ZORDlgEditor::SetValue(double value) {
+  text_ = ZORUnicodeString::Format("%g", value);
+}
+
+bool ZORDlgEditor::Type(const ZORUnicodeString& text) {
+  if (!IsUserReachable()) return false;
+  double ignored = 0;
+  if ((GetStyle() & kNumeric) && !ParseNumber(text.str(), ignored)) return false;
+  ZORVar<ZORDlgEditor> keep(this);
+  text_ = text;
+  SendUserNotification(modify_);
+  SendUserNotification(activate_);
+  return true;
+}
