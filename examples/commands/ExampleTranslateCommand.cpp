@@ -27,12 +27,14 @@ ZORFeature_var NewTranslation() {
 }
 
 // The feature an agent's pick designates: the picked feature itself (a pick in the tree), or
-// the father of the picked body (a pick in the view).
-ZORFeature* Picked(const ZORWENUIFeatureAgent& agent) {
+// the father of the picked body (a pick in the view). The agent is then ready for the next pick.
+ZORFeature* TakePick(ZORWENUIFeatureAgent& agent) {
   const ZORPathElement* path = agent.GetValuePath();
-  if (!path) return nullptr;
-  ZORFeature* leaf = ZORFeature::From(path->GetLeaf().get());
-  return leaf ? leaf : ZORFeature::From(path->GetFatherOfLeaf().get());
+  ZORFeature* leaf = path ? ZORFeature::From(path->GetLeaf().get()) : nullptr;
+  ZORFeature* picked = leaf || !path ? leaf : ZORFeature::From(path->GetFatherOfLeaf().get());
+  agent.RemoveFromHSO();
+  agent.InitializeAcquisition();
+  return picked;
 }
 
 ZORFeature* CurrentFeature() {
@@ -124,9 +126,7 @@ std::vector<ZORFeature*> ExampleTranslateCommand::Translations() {
 }
 
 bool ExampleTranslateCommand::TakeElement(ZORCallbackData) {
-  ZORFeature* element = Picked(*elementAgent_);
-  elementAgent_->RemoveFromHSO();
-  elementAgent_->InitializeAcquisition();
+  ZORFeature* element = TakePick(*elementAgent_);
   if (!element) return true;
   if (ZORWENMSManager* manager = GetManager()) {
     manager->Declare(ZORSpecObjectOf(element), 1, false);
@@ -139,9 +139,7 @@ bool ExampleTranslateCommand::TakeElement(ZORCallbackData) {
 }
 
 bool ExampleTranslateCommand::TakeDirection(ZORCallbackData) {
-  ZORFeature* direction = Picked(*directionAgent_);
-  directionAgent_->RemoveFromHSO();
-  directionAgent_->InitializeAcquisition();
+  ZORFeature* direction = TakePick(*directionAgent_);
   if (!direction) return true;
   for (ZORFeature* translation : Translations()) {
     if (translation) translation->SetInput("Direction", ZORSpecObjectOf(direction));

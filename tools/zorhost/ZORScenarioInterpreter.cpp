@@ -377,20 +377,22 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoRedo(const ZORScenario
 
 // --- acting ---
 
-ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPick(const ZORScenarioStatement& s) {
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::PickWith(const ZORScenarioStatement& s,
+                                                                 bool (*pick)(ZORDriver&,
+                                                                              ZORBaseUnknown*)) {
   Outcome outcome;
   ZORFeature* feature = Feature(s.args[0], outcome);
   if (!feature) return outcome;
-  transcript_.Note(ZORDriverPick::Pick(driver_, feature) ? "taken" : "refused");
+  transcript_.Note(pick(driver_, feature) ? "taken" : "refused");
   return Done();
 }
 
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPick(const ZORScenarioStatement& s) {
+  return PickWith(s, &ZORDriverPick::Pick);
+}
+
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPickTree(const ZORScenarioStatement& s) {
-  Outcome outcome;
-  ZORFeature* feature = Feature(s.args[0], outcome);
-  if (!feature) return outcome;
-  transcript_.Note(ZORDriverPick::PickInTree(driver_, feature) ? "taken" : "refused");
-  return Done();
+  return PickWith(s, &ZORDriverPick::PickInTree);
 }
 
 bool ZORScenarioInterpreter::HasWidget(const std::string& path, Outcome& outcome) const {

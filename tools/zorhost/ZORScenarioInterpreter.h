@@ -87,6 +87,8 @@ class ZORScenarioInterpreter {
   Outcome DoUndo(const ZORScenarioStatement& s);
   Outcome DoRedo(const ZORScenarioStatement& s);
   // --- acting ---
+  // A pick in the view or the tree of the feature named by the statement.
+  Outcome PickWith(const ZORScenarioStatement& s, bool (*pick)(ZORDriver&, ZORBaseUnknown*));
   Outcome DoPick(const ZORScenarioStatement& s);
   Outcome DoPickTree(const ZORScenarioStatement& s);
   Outcome DoClick(const ZORScenarioStatement& s);

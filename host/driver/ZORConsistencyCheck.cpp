@@ -1,0 +1,78 @@
+#include "ZORConsistencyCheck.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "ZORIWENMultiSel.h"
+#include "ZORSpecObjectOf.h"
+
+namespace {
+
+std::string NameOf(const ZORFeature* feature) {
+  return feature ? feature->GetDisplayNameText() : std::string("null");
+}
+
+// The tree from the part down: each child held by its father and in the document.
+void CheckTree(ZORDocument& document, std::vector<std::string>& problems) {
+  std::vector<ZORFeature*> pending{document.GetPart()};
+  while (!pending.empty()) {
+    ZORFeature* father = pending.back();
+    pending.pop_back();
+    for (const auto& child : father->GetChildren()) {
+      if (child->GetFatherFeature() != father) {
+        problems.push_back(NameOf(child.get()) + " is held by " + NameOf(father) + " but names " +
+                           NameOf(child->GetFatherFeature()) + " as father");
+      }
+      if (!child->IsInDocument() || child->GetDocument() != &document) {
+        problems.push_back("removed feature " + NameOf(child.get()) + " is reachable under " +
+                           NameOf(father));
+      }
+      pending.push_back(child.get());
+    }
+  }
+}
+
+// Features with a father are among its children; results of a multi-selection are its children.
+void CheckFathers(ZORDocument& document, std::vector<std::string>& problems) {
+  for (ZORFeature* feature : document.GetFeatures()) {
+    ZORFeature* father = feature->GetFatherFeature();
+    if (father) {
+      const auto& children = father->GetChildren();
+      const bool held = std::any_of(children.begin(), children.end(),
+                                    [feature](const auto& c) { return c.get() == feature; });
+      if (!held) {
+        problems.push_back(NameOf(feature) + " names " + NameOf(father) +
+                           " as father but is not among its children");
+      }
+    }
+    ZORIWENMultiSel_var multiSel(ZORSpecObjectOf(feature));
+    ZORListValZORISpecObject_var reals;
+    if (!multiSel || FAILED(multiSel->GetRealFeatures(reals))) continue;
+    for (const ZORISpecObject_var& real : reals) {
+      ZORFeature* r = ZORFeature::From(real.get());
+      if (r && r->GetFatherFeature() != feature) {
+        problems.push_back("real feature " + NameOf(r) + " of " + NameOf(feature) +
+                           " is not its child");
+      }
+    }
+  }
+}
+
+void CheckEvents(ZORDocument& document, std::vector<std::string>& problems) {
+  for (const ZORModelEvent_var& event : document.GetEventLog().Events()) {
+    ZORFeature* feature = ZORFeature::From(event->GetObject().get());
+    if (feature && feature->GetDocument() != &document) {
+      problems.push_back("event names a feature of another document: " + event->Describe());
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> ZORConsistencyCheck::Problems(ZORDocument& document) {
+  std::vector<std::string> problems;
+  CheckTree(document, problems);
+  CheckFathers(document, problems);
+  CheckEvents(document, problems);
+  return problems;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// What must hold of a document whatever happened to it, however a command ended: tests run it
+// after every injected fault.
+//
+// - every child's father is the feature that holds it, and the child is in the document;
+// - every feature in the document that has a father is among that father's children, and no
+//   removed feature is reachable from the part;
+// - the real features of a multi-selection are its children;
+// - the event log names only features of this document (in it, or removed from it).
+
+#include <string>
+#include <vector>
+
+#include "ZORDocument.h"
+
+class ZORConsistencyCheck {
+ public:
+  // One line per problem; empty when the document holds together.
+  static std::vector<std::string> Problems(ZORDocument& document);
+};

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "ZORConsistencyCheck.h"
+#include "ZORIModelEvents.h"
+#include "ZORModify.h"
+#include "ZORSpecObjectOf.h"
+
+namespace {
+
+TEST(ConsistencyCheck, AWholeDocumentHasNoProblemAndAStrayEventIsOne) {
+  ZORDocument mine("Mine");
+  ZORDocument other("Other");
+  ZORFeature_var set = mine.CreateTool("GeometricalSet");
+  ZORFeature_var point = mine.CreatePoint(1, 0, 0, set.get());
+  ZORFeature_var loose = mine.CreatePoint(2, 0, 0);
+  point->remove();
+  mine.UpdateAll();
+  EXPECT_TRUE(ZORConsistencyCheck::Problems(mine).empty());
+
+  // An event about this document's feature sent through another document's part.
+  ZORFeature_var foreign = other.CreatePoint(0, 0, 0, other.CreateTool("GeometricalSet").get());
+  ZORIModelEvents_var(ZORSpecObjectOf(mine.GetPart()))
+      ->Dispatch(ZORMake<ZORModify>(ZORSpecObjectOf(foreign), nullptr, 0).get());
+  const std::vector<std::string> problems = ZORConsistencyCheck::Problems(mine);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].rfind("event names a feature of another document: ZORModify Point.1", 0),
+            0u)
+      << problems[0];
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Faults injected into the host services that complete user runs call: the k-th gated call
+// fails (or raises inside a protected section), for every k the run reaches. Whatever breaks,
+// nothing may crash, no error may escape the plug-in, and the document must hold together.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ExampleTranslateCommand.h"
+#include "ZORConsistencyCheck.h"
+#include "ZORDriver.h"
+#include "ZORDriverPick.h"
+#include "ZORError.h"
+#include "ZORFaultGate.h"
+#include "ZORFeatureTypeRegistry.h"
+
+namespace {
+
+// A fresh session with three points, a line and a translation of the first point; the
+// translation is current.
+struct World {
+  World() {
+    ExampleTranslateCommand::Register();
+    ZORDocument& doc = session.Document();
+    set = doc.CreateTool("GeometricalSet");
+    for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
+    line = doc.CreateFeature("WENLine", set.get());
+    line->SetInput("Start", doc.CreatePoint(0, 0, 0, set.get()).get());
+    line->SetInput("End", doc.CreatePoint(0, 0, 1, set.get()).get());
+    translation = doc.CreateFeature("WENTranslate", set.get());
+    translation->SetInput("Element", points[0].get());
+    translation->SetInput("Direction", line.get());
+    translation->SetValue("Distance", 10);
+    doc.UpdateAll();
+    session.Editor().SetCurrentFeature(translation.get());
+  }
+  void Pick(const ZORFeature_var& feature) { ZORDriverPick::Pick(driver, feature.get()); }
+  // A multi-selection of the three points whose second translation fails; OK opens the
+  // update-error panel.
+  void FailingMultiSelection() {
+    ZORFeatureTypeRegistry::Get().Find("WENTranslate")->FailFor({points[1].get()}, "No");
+    driver.StartByName("ExampleTranslateMultiSel");
+    for (const auto& point : points) Pick(point);
+    Pick(line);
+    driver.PressOK();
+  }
+
+  ZORHostSession session;
+  ZORDriver driver{session};
+  ZORFeature_var set, line, translation;
+  std::vector<ZORFeature_var> points;
+};
+
+struct UserRun {
+  const char* name;
+  std::function<void(World&)> work;
+};
+
+const std::vector<UserRun>& Runs() {
+  static const std::vector<UserRun> runs = {
+      {"creation with OK",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         w.driver.Type("TranslatePanel/Distance", "5");
+         w.driver.PressOK();
+       }},
+      {"multi-selection with OK and a failing input", [](World& w) { w.FailingMultiSelection(); }},
+      {"edition with Cancel",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateEdition");
+         w.driver.Click("TranslatePanel/Longer");
+         w.driver.PressCancel();
+       }},
+      {"update-error repair",
+       [](World& w) {
+         w.FailingMultiSelection();
+         w.driver.ClickLine("UpdateErrorPanel/ListOfFeatures", 0);
+         w.driver.Click("UpdateErrorPanel/DeleteButton");
+         w.driver.PressOK("UpdateErrorPanel");
+         w.driver.PressOK();
+       }},
+  };
+  return runs;
+}
+
+// Runs `run` with the k-th gated call failing (0: no fault); answers what went wrong, and
+// whether the fault fired.
+std::string RunWithFault(const UserRun& run, long k, bool& fired) {
+  World world;
+  ZORFaultGate::Arm(k);
+  std::string escaped;
+  try {
+    run.work(world);
+  } catch (ZORException* raised) {
+    escaped = "an error escaped: " + raised->GetDescription().str();
+    raised->Release();
+  } catch (const std::exception& e) {
+    escaped = std::string("an exception escaped: ") + e.what();
+  }
+  fired = ZORFaultGate::Fired();
+  ZORFaultGate::Disarm();
+  std::ostringstream problems;
+  if (!escaped.empty()) problems << escaped << "\n";
+  for (const std::string& p : ZORConsistencyCheck::Problems(world.session.Document())) {
+    problems << p << "\n";
+  }
+  // Whatever the run left running is cancelled; that too must leave the document whole.
+  world.driver.CancelCurrent();
+  ZORGuiCommandStack::Instance()->CancelAll();
+  for (const std::string& p : ZORConsistencyCheck::Problems(world.session.Document())) {
+    problems << "after cancel: " << p << "\n";
+  }
+  return problems.str();
+}
+
+TEST(FaultInjection, EveryFaultOfACompleteRunLeavesTheDocumentWhole) {
+  for (const UserRun& run : Runs()) {
+    bool fired = false;
+    ASSERT_EQ(RunWithFault(run, 0, fired), "") << run.name << " fails without any fault";
+    long points = 0;
+    // Each k makes one more call fail, until the run makes fewer calls than k.
+    for (long k = 1;; ++k) {
+      const std::string problems = RunWithFault(run, k, fired);
+      if (!fired) break;
+      ++points;
+      EXPECT_EQ(problems, "") << run.name << ", fault at call " << k << " ("
+                              << ZORFaultGate::FiredService() << ")";
+    }
+    EXPECT_GT(points, 0) << run.name;
+    std::printf("[ sweep    ] %s: %ld injection points\n", run.name, points);
+  }
+}
+
+}  // namespace
