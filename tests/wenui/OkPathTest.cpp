@@ -8,6 +8,8 @@
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORGmoDatumServices.h"
 #include "ZORIInterrupt.h"
+#include "ZORIMmiContextualManager.h"
+#include "ZORIWENFeatureType.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORSysLogAbend.h"
@@ -189,6 +191,30 @@ TEST_F(OkPath, ASingleResultMadeAsADatumTakesThePlaceOfTheFeature) {
   // The line went after the origin, then a datum keeping its result replaced it.
   EXPECT_EQ(Children(set), "Point.1 Line.2* Point.2 ");
   EXPECT_FALSE(line->IsInDocument());
+}
+
+TEST_F(OkPath, AResultMadeForAWaitingCommandIsMarkedAsSuch) {
+  const auto make = [&](int contextual) {
+    ZORFeature_var line = doc().CreateFeature("WENLine", set.get());
+    line->SetInput("Start", Points({7})[0].get());
+    line->SetInput("End", origin.get());
+    doc().UpdateAll();
+    ZORWENUIStateCmdInfo info;
+    info.SetContextualAgregMode(contextual);
+    driver.Start([&] {
+      return new ZORTestFeatureCommand({.feature = line.get(),
+                                        .info = &info,
+                                        .startMode = ZORSurfacicUIStateCommand::kStartForInput});
+    });
+    EXPECT_TRUE(driver.PressOK());
+    return line;
+  };
+  // Made for another command: typed so; inside another command's context: contextual instead.
+  ZORFeature_var typed = make(0);
+  EXPECT_EQ(typed->GetWENFeatureType(), ZORIWENFeatureType::kMadeForInput);
+  ZORFeature_var contextual = make(1);
+  EXPECT_EQ(contextual->GetWENFeatureType(), ZORIWENFeatureType::kOrdinary);
+  EXPECT_TRUE(ZORIMmiContextualManager_var(ZORSpecObjectOf(contextual))->IsContextual());
 }
 
 // A command whose panel offers repetition, on a feature in a shape body.
