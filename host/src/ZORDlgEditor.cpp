@@ -14,7 +14,8 @@ bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
   errno = 0;
   const double read = std::strtod(text.c_str(), &end);
-  if (errno != 0 || *end != '\0' || !std::isfinite(read)) return false;
+  // The whole text, NUL bytes included, must be the number.
+  if (errno != 0 || end != text.c_str() + text.size() || !std::isfinite(read)) return false;
   value = read;
   return true;
 }

@@ -37,6 +37,18 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, last - first + 1);
 }
 
+// Trims a value, keeping a blank at its end that a backslash escapes ("a\ " ends with a blank).
+std::string_view TrimValue(std::string_view raw, std::string_view trimmed) {
+  if (trimmed.empty()) return trimmed;
+  const std::size_t end = static_cast<std::size_t>(trimmed.data() - raw.data()) + trimmed.size();
+  if (end >= raw.size()) return trimmed;
+  std::size_t backslashes = 0;
+  while (backslashes < trimmed.size() && trimmed[trimmed.size() - 1 - backslashes] == '\\') {
+    ++backslashes;
+  }
+  return backslashes % 2 == 1 ? std::string_view(trimmed.data(), trimmed.size() + 1) : trimmed;
+}
+
 std::string Unescape(std::string_view s) {
   std::string out;
   out.reserve(s.size());
@@ -92,7 +104,8 @@ ZORMsgCatalog::Entries ZORMsgCatalog::Parse(std::string_view text,
         problems->push_back("line " + std::to_string(lineNumber) + ": no \"key = text\"");
       continue;
     }
-    entries.insert_or_assign(std::string(key), Unescape(Trim(line.substr(eq + 1))));
+    const std::string_view value = Trim(line.substr(eq + 1));
+    entries.insert_or_assign(std::string(key), Unescape(TrimValue(raw, value)));
   }
   return entries;
 }

@@ -16,9 +16,14 @@ TEST(Catalog, ParsesKeysEscapesCommentsAndReportsBadLines) {
       "no equals sign here\n"
       " = no key\n"
       "Title = Redefined\n"
+      "Blank = ends with a blank\\ \t\n"
+      "Slash = ends with a backslash\\\\ \n"
       "Empty =",
       &problems);
-  EXPECT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries.size(), 5u);
+  // An escaped blank at the end is kept; an escaped backslash does not escape what follows.
+  EXPECT_EQ(entries["Blank"], "ends with a blank ");
+  EXPECT_EQ(entries["Slash"], "ends with a backslash\\");
   EXPECT_EQ(entries["Title"], "Redefined");
   EXPECT_EQ(entries["Multi"], "first\nsecond \\ {1}");
   EXPECT_EQ(entries["Empty"], "");

@@ -83,6 +83,10 @@ TEST(ScenarioReader, ReportsEveryMalformedLineByFileAndLine) {
   EXPECT_EQ(Problem("answer 99999999999"),
             "s.zsc:1: answer: ANSWER is not a whole number: '99999999999'");
   EXPECT_EQ(Problem("\"click\" Panel/OK"), "s.zsc:1: unknown statement 'click'");
+  // A number is the whole word: a NUL byte inside it does not end it.
+  EXPECT_EQ(Problem(std::string("point \"1\0junk\" 2 3", 18)).rfind("s.zsc:1: point: X is not", 0),
+            0u);
+  EXPECT_EQ(Problem(std::string("answer \"1\0\"", 11)).rfind("s.zsc:1: answer: ANSWER", 0), 0u);
 }
 
 TEST(ScenarioReader, KeywordsOfSeveralWordsTakeTheLongestMatchOfPlainWords) {

@@ -36,7 +36,8 @@ bool IsNumber(const std::string& text) {
   char* end = nullptr;
   errno = 0;
   const double value = std::strtod(text.c_str(), &end);
-  return errno == 0 && *end == '\0' && std::isfinite(value);
+  // The whole text, NUL bytes included, must be the number.
+  return errno == 0 && end == text.c_str() + text.size() && std::isfinite(value);
 }
 
 bool IsInteger(const std::string& text) {
@@ -44,7 +45,7 @@ bool IsInteger(const std::string& text) {
   char* end = nullptr;
   errno = 0;
   const long value = std::strtol(text.c_str(), &end, 10);
-  return errno == 0 && *end == '\0' && value >= INT_MIN && value <= INT_MAX;
+  return errno == 0 && end == text.c_str() + text.size() && value >= INT_MIN && value <= INT_MAX;
 }
 
 // Why `arg` is not of `param`'s kind; empty when it is.

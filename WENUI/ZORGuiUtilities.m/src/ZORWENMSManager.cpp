@@ -235,7 +235,8 @@ HRESULT ZORWENMSManager::RerouteSingleFeature(const ZORISpecObject_var& feature,
 
 HRESULT ZORWENMSManager::Declare(const ZORISpecObject_var& feature, int index,
                                  bool replaceIfSingle) {
-  if (!IsListIndex(index) || !multiSel_) return E_FAIL;
+  // Nothing to declare: refused before a lone real feature's input could be cleared by it.
+  if (!feature || !IsListIndex(index) || !multiSel_) return E_FAIL;
   bool goOn = true;
   const HRESULT hr = RerouteSingleFeature(feature, index, goOn, replaceIfSingle);
   if (!goOn) return hr;
