@@ -1,6 +1,5 @@
 #include "ZORConsistencyCheck.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 #include "ZORIWENMultiSel.h"
@@ -34,13 +33,18 @@ void CheckTree(ZORDocument& document, std::vector<std::string>& problems) {
 
 // Features with a father are among its children; results of a multi-selection are its children.
 void CheckFathers(ZORDocument& document, std::vector<std::string>& problems) {
-  for (ZORFeature* feature : document.GetFeatures()) {
+  const std::vector<ZORFeature*> features = document.GetFeatures();
+  // The features held by the father they name, gathered once for all.
+  std::unordered_set<const ZORFeature*> held;
+  for (ZORFeature* feature : features) {
+    for (const auto& child : feature->GetChildren()) {
+      if (child->GetFatherFeature() == feature) held.insert(child.get());
+    }
+  }
+  for (ZORFeature* feature : features) {
     ZORFeature* father = feature->GetFatherFeature();
     if (father) {
-      const auto& children = father->GetChildren();
-      const bool held = std::any_of(children.begin(), children.end(),
-                                    [feature](const auto& c) { return c.get() == feature; });
-      if (!held) {
+      if (!held.count(feature)) {
         problems.push_back(NameOf(feature) + " names " + NameOf(father) +
                            " as father but is not among its children");
       }

@@ -1,6 +1,8 @@
 #pragma once
 // One working support of a part's set: its support and origin features (held) and its type.
 
+#include <unordered_set>
+
 #include "ZORIWENWorkingSupport.h"
 
 class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkingSupport {
@@ -22,6 +24,7 @@ class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkin
   ZORISpecObject_var origin_;
   int type_;
   ZORListValZORISpecObject_var created_;
+  std::unordered_set<const ZORBaseUnknown*> createdIdentities_;  // to keep each feature once
 };
 
 using ZORWENWorkingSupport_var = ZORVar<ZORWENWorkingSupport>;

@@ -1,10 +1,10 @@
 #include "ZORWENWorkingSupport.h"
 
+#include "ZORIdentityOf.h"
+
 HRESULT ZORWENWorkingSupport::AddCreatedFeature(const ZORISpecObject_var& feature) {
   if (!feature) return E_FAIL;
-  for (const ZORISpecObject_var& known : created_) {
-    if (known.get() == feature.get()) return S_OK;
-  }
+  if (!createdIdentities_.insert(ZORIdentityOf(feature)).second) return S_OK;
   created_.Append(feature);
   return S_OK;
 }

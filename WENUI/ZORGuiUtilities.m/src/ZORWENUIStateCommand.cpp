@@ -859,12 +859,10 @@ HRESULT ZORWENUIStateCommand::RunUpdate(ZORISpecObject_var given, int updateAll,
   }
 
   ZORListValZORISpecObject_var failed;
-  int failures = 0;
+  bool anyFailure = false;
   for (const ZORISpecObject_var& element : features) {
-    if (!RunUpdateObject(feature, element, updateAll, visualize, multiSel, failures == 0)) {
-      continue;
-    }
-    ++failures;
+    if (!RunUpdateObject(feature, element, updateAll, visualize, multiSel, !anyFailure)) continue;
+    anyFailure = true;
     if (multiSel) failed.Append(element);
   }
   if (multiSel) ReportMultiSelFailures(feature, failed);
