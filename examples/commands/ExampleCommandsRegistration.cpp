@@ -3,12 +3,14 @@
 
 #include "ExamplePointCommand.h"
 #include "ExampleTranslateCommand.h"
+#include "ExampleWidgetsCommand.h"
 
 namespace {
 
 const bool registered = [] {
   ExamplePointCommand::Register();
   ExampleTranslateCommand::Register();
+  ExampleWidgetsCommand::Register();
   return true;
 }();
 

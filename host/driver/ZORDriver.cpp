@@ -3,11 +3,19 @@
 #include <sstream>
 
 #include "ZORApplicationFrame.h"
+#include "ZORCkeParamFrame.h"
 #include "ZORDlgCheckButton.h"
+#include "ZORDlgCombo.h"
+#include "ZORDlgContextualMenu.h"
 #include "ZORDlgEditor.h"
 #include "ZORDlgList.h"
+#include "ZORDlgMenuItem.h"
 #include "ZORDlgPushButton.h"
 #include "ZORDlgRadioButton.h"
+#include "ZORDlgRadioItem.h"
+#include "ZORDlgSpinner.h"
+#include "ZORDlgTabContainer.h"
+#include "ZORDlgTabPage.h"
 #include "ZORFrmEditor.h"
 #include "ZORMMUIPanelStateCmd.h"
 #include "ZORNotifyAnswers.h"
@@ -21,6 +29,30 @@ std::pair<std::string, std::string> SplitFirst(const std::string& path) {
   const auto slash = path.find('/');
   if (slash == std::string::npos) return {path, ""};
   return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// What the widgets of menus, combos, spinners, tabs and parameter editors show.
+void DescribeMore(const ZORDialog& widget, std::ostringstream& out) {
+  if (auto* combo = dynamic_cast<const ZORDlgCombo*>(&widget)) {
+    out << " lines=" << combo->GetLineCount() << " selected=\""
+        << combo->GetLine(combo->GetSelect()) << "\"";
+  }
+  if (auto* spinner = dynamic_cast<const ZORDlgSpinner*>(&widget)) {
+    out << " value=\"" << spinner->GetShownText() << "\"";
+  }
+  if (auto* tabs = dynamic_cast<const ZORDlgTabContainer*>(&widget)) {
+    const ZORDlgTabPage* page = tabs->GetSelectedPage();
+    out << " page=\"" << (page ? page->GetName().str() : std::string()) << "\"";
+  }
+  if (auto* parm = dynamic_cast<const ZORCkeParamFrame*>(&widget)) {
+    out << " value=\"" << parm->GetText() << "\"" << (parm->HasSpinner() ? " spinner" : "");
+  }
+  if (auto* menu = dynamic_cast<const ZORDlgContextualMenu*>(&widget)) {
+    out << (menu->IsOpen() ? " open" : " closed");
+  }
+  if (auto* radio = dynamic_cast<const ZORDlgRadioItem*>(&widget)) {
+    out << (radio->IsChecked() ? " checked" : " unchecked");
+  }
 }
 
 void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
@@ -38,6 +70,7 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
   if (auto* editor = dynamic_cast<const ZORDlgEditor*>(&widget)) {
     out << " text=\"" << editor->GetText() << "\"";
   }
+  DescribeMore(widget, out);
   out << "\n";
   for (const ZORDialog* child : widget.GetDialogChildren()) Describe(*child, depth + 1, out);
 }
@@ -144,7 +177,10 @@ bool ZORDriver::PressCancel(const std::string& path) {
   return OnDialog(path, &ZORDlgDialog::PressCancel);
 }
 bool ZORDriver::CloseWindow(const std::string& path) {
-  return OnDialog(path, &ZORDlgDialog::Close);
+  return Act([&] {
+    ZORDlgWindow* window = path.empty() ? DialogAt(path) : dynamic_cast<ZORDlgWindow*>(Find(path));
+    return window && window->Close();
+  });
 }
 
 bool ZORDriver::Click(const std::string& path) {
@@ -174,8 +210,52 @@ bool ZORDriver::Check(const std::string& path, bool checked) {
 
 bool ZORDriver::Type(const std::string& path, const std::string& text) {
   return Act([&] {
-    auto* editor = dynamic_cast<ZORDlgEditor*>(Find(path));
-    return editor && editor->Type(text);
+    ZORDialog* widget = Find(path);
+    if (auto* editor = dynamic_cast<ZORDlgEditor*>(widget)) return editor->Type(text);
+    if (auto* spinner = dynamic_cast<ZORDlgSpinner*>(widget)) return spinner->Type(text);
+    if (auto* parm = dynamic_cast<ZORCkeParamFrame*>(widget)) return parm->Type(text);
+    return false;
+  });
+}
+
+bool ZORDriver::Menu(const std::string& path, int line, const std::string& item) {
+  return Act([&] {
+    ZORDialog* widget = Find(path);
+    ZORDlgContextualMenu* menu = ZORDlgContextualMenu::Of(widget);
+    if (!menu) return false;
+    if (line >= 0) {
+      auto* list = dynamic_cast<ZORDlgList*>(widget);
+      if (!list || !list->SetContextualLine(line)) return false;
+    }
+    ZORVar<ZORDlgContextualMenu> keep(menu);
+    if (!menu->Open()) return false;
+    auto* chosen = dynamic_cast<ZORDlgMenuItem*>(menu->FindChild(ZORString(item)));
+    if (chosen && chosen->GetMenu() == menu && chosen->Choose()) return true;
+    menu->CloseMenu();  // the user leaves the menu without choosing
+    return false;
+  });
+}
+
+bool ZORDriver::Spin(const std::string& path, bool up, int clicks) {
+  return Act([&] {
+    ZORDialog* widget = Find(path);
+    if (auto* spinner = dynamic_cast<ZORDlgSpinner*>(widget)) return spinner->Spin(up, clicks);
+    if (auto* parm = dynamic_cast<ZORCkeParamFrame*>(widget)) return parm->Spin(up, clicks);
+    return false;
+  });
+}
+
+bool ZORDriver::Tab(const std::string& path, const std::string& page) {
+  return Act([&] {
+    auto* tabs = dynamic_cast<ZORDlgTabContainer*>(Find(path));
+    return tabs && tabs->SelectPage(ZORString(page));
+  });
+}
+
+bool ZORDriver::SelectInCombo(const std::string& path, int line) {
+  return Act([&] {
+    auto* combo = dynamic_cast<ZORDlgCombo*>(Find(path));
+    return combo && combo->Select(line);
   });
 }
 

@@ -51,6 +51,7 @@ class ZORDriver {
   bool PressOK(const std::string& path = "");
   bool PressApply(const std::string& path = "");
   bool PressCancel(const std::string& path = "");
+  // Closes a window from its frame: a panel, or any window at `path`.
   bool CloseWindow(const std::string& path = "");
   // A push, check or radio button, or a list line (`Click(path, line)`).
   bool Click(const std::string& path);
@@ -61,6 +62,16 @@ class ZORDriver {
   bool ClickLine(const std::string& path, int line, bool extend = false);
   bool DoubleClickLine(const std::string& path, int line);
   bool SelectLines(const std::string& path, const std::vector<int>& lines);
+  // Right-clicks the widget at `path` (on list line `line` unless it is -1), then chooses the
+  // menu item named `item` in its contextual menu. False when either step is refused; the
+  // right click alone (its before-show notification) has happened when only the item is.
+  bool Menu(const std::string& path, int line, const std::string& item);
+  // Clicks the up or down arrow of a spinner or a parameter editor `clicks` times.
+  bool Spin(const std::string& path, bool up, int clicks = 1);
+  // Clicks the tab of the page `page` of the tab container at `path`.
+  bool Tab(const std::string& path, const std::string& page);
+  // Picks line `line` of the combo at `path`.
+  bool SelectInCombo(const std::string& path, int line);
 
   // --- message boxes ---
   // The answer of the next blocking box (answers are used in order); then the default.

@@ -1,7 +1,7 @@
 #include "ZORDriverMouse.h"
 
 #include "ZORDriver.h"
-#include "ZORMouseEyeLine.h"
+#include "ZORIndicationSegment.h"
 #include "ZORStateCommand.h"
 
 bool ZORDriverMouse::Move(const ZORMathPoint& under) {
@@ -18,7 +18,7 @@ bool ZORDriverMouse::Send(const ZORMathPoint& under, bool clicked) {
   if (sent) {
     auto viewer = ZORMake<ZORCommand>(nullptr, ZORString("Viewer"));
     auto notification = ZORMake<ZORNotification>();
-    auto eye = ZORMake<ZORMouseEyeLine>(ZORMathLine(under, {0, 0, -1}), clicked);
+    auto eye = ZORMake<ZORIndicationSegment>(ZORMathLine(under, {0, 0, -1}), clicked);
     notification->SendObject(eye.get());
     viewer->SendNotification(command, notification.get());
   }

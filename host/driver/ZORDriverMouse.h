@@ -1,6 +1,6 @@
 #pragma once
 // The user's pointer over the model in the 3D view, looking down the view's Z axis: the view
-// sends the current command a notification carrying a ZORMouseEyeLine through the point under
+// sends the current command a notification carrying a ZORIndicationSegment through the point under
 // the pointer, which the command offers to the agents of its current state (work-on-support
 // agents decode it). Each move or click is one user event: the transaction ends after it.
 

@@ -26,5 +26,15 @@ class ZORTestListener : public ZORCommand {
         nullptr);
   }
 
+  // The same for every notification of a class.
+  ZORCallback Listen(ZORCommand* sender, const char* notificationClass, std::string tag) {
+    return AddAnalyseNotificationCB(
+        sender, notificationClass,
+        [this, tag = std::move(tag)](ZORCommand*, ZORNotification*, ZORCallbackData) {
+          log.push_back(tag);
+        },
+        nullptr);
+  }
+
   std::vector<std::string> log;
 };

@@ -11,7 +11,7 @@
 #include "ZORApplicationFrame.h"
 #include "ZORDlgNotify.h"
 #include "ZORDlgPushButton.h"
-#include "ZORMouseEyeLine.h"
+#include "ZORIndicationSegment.h"
 #include "ZORNotification.h"
 #include "ZORProtectedSection.h"
 #include "ZORSurfacicUIStateCommand.h"
@@ -26,7 +26,7 @@ class ZORScenarioTestMouseAgent : public ZORWENUIFeatureAgent {
       : ZORWENUIFeatureAgent(ZORString("_Mouse")), log_(log) {}
 
   int DecodeNotification(ZORCommand* sender, ZORNotification* notification) override {
-    const auto* eye = dynamic_cast<const ZORMouseEyeLine*>(notification->GetSentObject());
+    const auto* eye = dynamic_cast<const ZORIndicationSegment*>(notification->GetSentObject());
     if (!eye) return ZORWENUIFeatureAgent::DecodeNotification(sender, notification);
     const ZORMathPoint& o = eye->GetLine().GetOrigin();
     const ZORMathVector& d = eye->GetLine().GetDirection();

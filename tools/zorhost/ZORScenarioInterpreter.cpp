@@ -3,7 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "ZORCkeParamFrame.h"
+#include "ZORDlgCombo.h"
+#include "ZORDlgContextualMenu.h"
 #include "ZORDlgEditor.h"
+#include "ZORDlgSpinner.h"
 #include "ZORDriverMouse.h"
 #include "ZORDriverPick.h"
 #include "ZORException.h"
@@ -76,6 +80,12 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"ok", {&I::DoOK, true}},
       {"apply", {&I::DoApply, true}},
       {"cancel", {&I::DoCancel, true}},
+      // acting on widgets: menus, lists, spinners, tabs, windows
+      {"menu", {&I::DoMenu, true}},
+      {"double click", {&I::DoDoubleClick, true}},
+      {"spin", {&I::DoSpin, true}},
+      {"tab", {&I::DoTab, true}},
+      {"close", {&I::DoClose, true}},
       {"step", {&I::DoStep, false}},
       {"dump", {&I::DoDump, false}},
       {"screen", {&I::DoScreen, false}},
@@ -419,6 +429,11 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSelect(const ZORScenar
   if (!HasWidget(s.args[0], outcome)) return outcome;
   std::vector<int> lines;
   for (std::size_t i = 1; i < s.args.size(); ++i) lines.push_back(std::atoi(s.args[i].c_str()));
+  if (dynamic_cast<ZORDlgCombo*>(driver_.Find(s.args[0]))) {
+    if (lines.size() != 1) return Error("a combo takes one line");
+    return Report(driver_.SelectInCombo(s.args[0], lines[0]),
+                  "nothing happened (insensitive, or no such line)");
+  }
   return Report(driver_.SelectLines(s.args[0], lines),
                 "nothing happened (not a list, or no such line)");
 }
@@ -426,10 +441,13 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSelect(const ZORScenar
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoType(const ZORScenarioStatement& s) {
   Outcome outcome;
   if (!HasWidget(s.args[0], outcome)) return outcome;
-  if (!dynamic_cast<ZORDlgEditor*>(driver_.Find(s.args[0]))) {
+  ZORDialog* widget = driver_.Find(s.args[0]);
+  if (!dynamic_cast<ZORDlgEditor*>(widget) && !dynamic_cast<ZORDlgSpinner*>(widget) &&
+      !dynamic_cast<ZORCkeParamFrame*>(widget)) {
     return Error("'" + s.args[0] + "' takes no typed value");
   }
-  return Report(driver_.Type(s.args[0], s.args[1]), "refused (the field takes numbers)");
+  return Report(driver_.Type(s.args[0], s.args[1]),
+                "refused (not a value the field takes, or insensitive)");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMouse(const ZORScenarioStatement& s) {
@@ -455,6 +473,51 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Press(
   if (!panel.empty() && !HasWidget(panel, outcome)) return outcome;
   if (panel.empty() && !driver_.CurrentCommand()) return Error("no command is running");
   return Report((driver_.*press)(panel), "the panel did not take it");
+}
+
+// --- acting on widgets: menus, lists, spinners, tabs, windows
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMenu(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  if (!ZORDlgContextualMenu::Of(driver_.Find(s.args[0]))) {
+    return Error("'" + s.args[0] + "' has no contextual menu");
+  }
+  const bool onLine = s.args.size() == 3;
+  const int line = onLine ? std::atoi(s.args[1].c_str()) : -1;
+  return Report(driver_.Menu(s.args[0], line, s.args.back()),
+                "nothing happened (insensitive, no such line or no such item)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDoubleClick(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  const bool done = s.args.size() == 2
+                        ? driver_.DoubleClickLine(s.args[0], std::atoi(s.args[1].c_str()))
+                        : driver_.DoubleClick(s.args[0]);
+  return Report(done, "nothing happened (insensitive, or no such line)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSpin(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  const int clicks = s.args.size() == 3 ? std::atoi(s.args[2].c_str()) : 1;
+  return Report(driver_.Spin(s.args[0], s.args[1] == "up", clicks),
+                "nothing happened (not a spinner, insensitive or at the end of its range)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoTab(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  return Report(driver_.Tab(s.args[0], s.args[1]),
+                "nothing happened (not a tab container, insensitive or no such page)");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoClose(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  return Report(driver_.CloseWindow(s.args[0]), "nothing happened (not a window, or insensitive)");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoOK(const ZORScenarioStatement& s) {

@@ -102,6 +102,12 @@ class ZORScenarioInterpreter {
   Outcome DoApply(const ZORScenarioStatement& s);
   Outcome DoCancel(const ZORScenarioStatement& s);
   Outcome Press(const ZORScenarioStatement& s, bool (ZORDriver::*press)(const std::string&));
+  // --- acting on widgets: menus, lists, spinners, tabs, windows ---
+  Outcome DoMenu(const ZORScenarioStatement& s);
+  Outcome DoDoubleClick(const ZORScenarioStatement& s);
+  Outcome DoSpin(const ZORScenarioStatement& s);
+  Outcome DoTab(const ZORScenarioStatement& s);
+  Outcome DoClose(const ZORScenarioStatement& s);
   // --- looking ---
   Outcome DoStep(const ZORScenarioStatement& s);
   Outcome DoDump(const ZORScenarioStatement& s);

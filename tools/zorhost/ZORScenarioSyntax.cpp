@@ -57,6 +57,9 @@ std::string CheckKind(const Param& param, const std::string& arg) {
   if (param.kind == "onoff" && arg != "on" && arg != "off") {
     return param.label + " must be on or off, not '" + arg + "'";
   }
+  if (param.kind == "updown" && arg != "up" && arg != "down") {
+    return param.label + " must be up or down, not '" + arg + "'";
+  }
   if (param.kind == "name" && arg.empty()) return param.label + " is empty";
   return "";
 }
@@ -99,14 +102,22 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"pick tree", "FEATURE:name", "picks a feature in the tree"},
       {"click", "PATH:name", "clicks a button"},
       {"check", "PATH:name STATE:onoff", "checks or unchecks a check button"},
-      {"select", "PATH:name LINE:int LINE:int*", "selects list lines (from 0)"},
-      {"type", "PATH:name VALUE:text", "types a value into a widget"},
+      {"select", "PATH:name LINE:int LINE:int*", "selects list lines, or a combo's line (from 0)"},
+      {"type", "PATH:name VALUE:text",
+       "types a value into a text field, a spinner or a parameter editor"},
       {"mouse", "X:num Y:num Z:num", "moves the mouse over the working support"},
       {"mouse click", "X:num Y:num Z:num", "clicks on the working support"},
       {"answer", "ANSWER:int", "the answer of the next message box"},
       {"ok", "PANEL:name?", "presses OK"},
       {"apply", "PANEL:name?", "presses Apply"},
       {"cancel", "PANEL:name?", "presses Cancel"},
+      // acting on widgets: menus, lists, spinners, tabs, windows
+      {"menu", "PATH:name LINE:int? ITEM:name",
+       "right-clicks a widget (or a list line, from 0), then chooses a menu item"},
+      {"double click", "PATH:name LINE:int?", "double-clicks a button or a list line (from 0)"},
+      {"spin", "PATH:name DIRECTION:updown COUNT:int?", "clicks a spinner's arrow COUNT times"},
+      {"tab", "PATH:name PAGE:name", "brings a page of a tab container in front"},
+      {"close", "PANEL:name", "closes a window from its frame"},
       // looking
       {"step", "TITLE:text", "prints a numbered heading"},
       {"dump", "", "prints the document tree"},

@@ -77,6 +77,10 @@ class ZORCommand : public virtual ZORBaseUnknown {
         data);
   }
   void RemoveAnalyseNotificationCB(ZORCallback callback);
+  // Fires every subscription of every command to `notification` from this command (named as
+  // sender, or any sender), in the order they were made, whatever the father chain: what a
+  // publisher with many subscribers sends. Answers how many fired.
+  int BroadcastNotification(ZORNotification* notification);
   // Removes every subscription of this command to `sender` (null: all of them).
   void RemoveAnalyseNotificationCBs(ZORCommand* sender = nullptr);
 

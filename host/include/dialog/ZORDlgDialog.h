@@ -4,23 +4,20 @@
 // the matching notification: what happens next is the listener's business (closing the
 // window does not destroy the dialog).
 
-#include "ZORDialog.h"
+#include "ZORDlgWindow.h"
 #include "ZORVar.h"
 
-class ZORDlgDialog : public ZORDialog {
-  ZOR_DECLARE_CLASS(ZORDlgDialog, ZORDialog, ZORMetaObject::Implementation, "Dialog")
+class ZORDlgDialog : public ZORDlgWindow {
+  ZOR_DECLARE_CLASS(ZORDlgDialog, ZORDlgWindow, ZORMetaObject::Implementation, "Dialog")
 
   explicit ZORDlgDialog(ZORDialog* parent = nullptr, const ZORString& name = ZORString(),
                         unsigned long style = 0);
   ~ZORDlgDialog() override;
 
-  bool IsWindow() const override { return true; }
-
   ZORNotification* GetDiaOKNotification() const { return ok_; }
   ZORNotification* GetDiaAPPLYNotification() const { return apply_; }
   ZORNotification* GetDiaCANCELNotification() const { return cancel_; }
   ZORNotification* GetDiaCLOSENotification() const { return close_; }
-  ZORNotification* GetWindCloseNotification() const { return windClose_; }
 
   // The OK button's sensitivity (kSensitive or kInsensitive) and title.
   void SetOKSensitivity(int sensitivity);
@@ -34,8 +31,6 @@ class ZORDlgDialog : public ZORDialog {
   bool PressApply();
   bool PressCancel();
   bool PressClose();
-  // Closes the window from its frame.
-  bool Close();
 
  private:
   bool Press(ZORNotification* notification);
@@ -44,7 +39,6 @@ class ZORDlgDialog : public ZORDialog {
   ZORVar<ZORNotification> apply_;
   ZORVar<ZORNotification> cancel_;
   ZORVar<ZORNotification> close_;
-  ZORVar<ZORNotification> windClose_;
   int okSensitivity_ = kSensitive;
   ZORUnicodeString okTitle_;
 };

@@ -23,6 +23,11 @@ class ZORDlgEditor : public ZORDialog {
   // The text read as a number; false when it is not one.
   bool GetValue(double& value) const;
   void SetValue(double value);
+  // The text read as a whole number; false when it is not one.
+  bool GetIntegerValue(int& value) const;
+  void SetIntegerValue(int value) { text_ = ZORUnicodeString::Format("%d", value); }
+  // Reads a finite number filling the whole text; false, leaving `value`, otherwise.
+  static bool ParseNumber(const std::string& text, double& value);
 
   ZORNotification* GetEditModifyNotification() const { return modify_; }
   ZORNotification* GetEditActivateNotification() const { return activate_; }

@@ -52,6 +52,12 @@ class ZORDlgList : public ZORDialog {
   void SetFirstVisibleLine(int line) { firstVisibleLine_ = line; }
   int GetFirstVisibleLine() const { return firstVisibleLine_; }
 
+  // The line the user last right-clicked for a contextual menu; -1 when none or when that
+  // line is gone.
+  int GetContextualLine() const { return HasRow(contextualLine_) ? contextualLine_ : -1; }
+  // The user right-clicks `line`; false when the list cannot be reached or has no such line.
+  bool SetContextualLine(int line);
+
   ZORNotification* GetListSelectNotification() const { return select_; }
   ZORNotification* GetListActivateNotification() const { return activate_; }
 
@@ -89,6 +95,7 @@ class ZORDlgList : public ZORDialog {
   ZORRankedList<Row> rows_;
   std::set<ZORRankedList<Row>::Entry> selected_;
   int visibleLines_ = 0;
+  int contextualLine_ = -1;
   int firstVisibleLine_ = 0;
   ZORVar<ZORNotification> select_;
   ZORVar<ZORNotification> activate_;

@@ -285,6 +285,8 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORString GetMagnitude() override { return ZORString(state_.magnitude); }
   double GetStoredValue() override { return GetValue("Value"); }
   HRESULT Valuate(double value) override;
+  HRESULT SetActivated(ZORCke::Boolean activated) override;
+  ZORCke::Boolean IsActivated() override { return state_.inactive ? ZORCke::False : ZORCke::True; }
 
   // --- ZORIMechanicalFeature, ZORIMechanicalProperties ---
   HRESULT SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owner) override;

@@ -2,6 +2,7 @@
 // A knowledge parameter: a named value of a magnitude ("Longueur" for lengths, "Angle",
 // "Real"), stored in model units, with an access value (0 free, 1 locked, others the host's).
 
+#include "ZORCke.h"
 #include "ZORISpecObject.h"
 
 class ZORICkeParm : public virtual ZORBaseUnknown {
@@ -15,8 +16,12 @@ class ZORICkeParm : public virtual ZORBaseUnknown {
   virtual HRESULT SetAccess(int access) = 0;
   virtual ZORString GetMagnitude() = 0;
   virtual double GetStoredValue() = 0;
-  // E_FAIL while the parameter is locked.
+  // E_FAIL, keeping the value, while the parameter is locked or for NaN or infinity. A new
+  // value is published to the subscribers of the parameter's change events.
   virtual HRESULT Valuate(double value) = 0;
+  // An inactive parameter keeps its value; its editors are insensitive.
+  virtual HRESULT SetActivated(ZORCke::Boolean activated) = 0;
+  virtual ZORCke::Boolean IsActivated() = 0;
 };
 
 ZOR_DEFINE_IID(ZORICkeParm);

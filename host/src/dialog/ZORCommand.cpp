@@ -108,27 +108,55 @@ bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) {
   return false;
 }
 
+namespace {
+
+// Calls subscription `id` of `listener` when it is still there; answers whether it fired.
+// Callbacks may subscribe or unsubscribe, so callers collect ids first and come back here.
+bool FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sender,
+             ZORNotification* notification) {
+  Registry& r = Subscriptions();
+  auto found = r.byListener.find(listener);
+  if (found == r.byListener.end()) return false;
+  auto& subs = found->second;
+  auto sub =
+      std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
+  if (sub == subs.end()) return false;
+  ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
+  const ZORCallbackData data = sub->data;
+  method(sender, notification, data);
+  return true;
+}
+
+}  // namespace
+
 int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notification) {
   Registry& r = Subscriptions();
   auto it = r.byListener.find(this);
   if (it == r.byListener.end()) return 0;
-  // Callbacks may subscribe or unsubscribe: collect first, then call each one still present.
   std::vector<ZORCallback> matching;
   for (const Subscription& s : it->second) {
     if (s.Matches(sender, notification)) matching.push_back(s.id);
   }
   int fired = 0;
-  for (ZORCallback id : matching) {
-    auto listener = r.byListener.find(this);
-    if (listener == r.byListener.end()) break;
-    auto& subs = listener->second;
-    auto sub =
-        std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
-    if (sub == subs.end()) continue;
-    ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
-    const ZORCallbackData data = sub->data;
-    ++fired;
-    method(sender, notification, data);
+  for (ZORCallback id : matching) fired += FireOne(this, id, sender, notification) ? 1 : 0;
+  return fired;
+}
+
+int ZORCommand::BroadcastNotification(ZORNotification* notification) {
+  if (!notification) return 0;
+  ZORVar<ZORNotification> keep(notification);
+  ZORVar<ZORCommand> self(this);
+  std::vector<std::pair<ZORCallback, ZORCommand*>> matching;
+  for (const auto& [listener, subs] : Subscriptions().byListener) {
+    for (const Subscription& s : subs) {
+      if (s.Matches(this, notification)) matching.emplace_back(s.id, listener);
+    }
+  }
+  // Ids grow with time: subscribers hear in the order they subscribed.
+  std::sort(matching.begin(), matching.end());
+  int fired = 0;
+  for (const auto& [id, listener] : matching) {
+    fired += FireOne(listener, id, this, notification) ? 1 : 0;
   }
   return fired;
 }

@@ -4,17 +4,13 @@
 #include "ZORDlgDiaCANCELNotification.h"
 #include "ZORDlgDiaCLOSENotification.h"
 #include "ZORDlgDiaOKNotification.h"
-#include "ZORDlgWindCloseNotification.h"
 
 ZORDlgDialog::ZORDlgDialog(ZORDialog* parent, const ZORString& name, unsigned long style)
-    : ZORDialog(parent, name, style),
+    : ZORDlgWindow(parent, name, style),
       ok_(ZORMake<ZORDlgDiaOKNotification>()),
       apply_(ZORMake<ZORDlgDiaAPPLYNotification>()),
       cancel_(ZORMake<ZORDlgDiaCANCELNotification>()),
-      close_(ZORMake<ZORDlgDiaCLOSENotification>()),
-      windClose_(ZORMake<ZORDlgWindCloseNotification>()) {
-  SetVisibility(kHidden);
-}
+      close_(ZORMake<ZORDlgDiaCLOSENotification>()) {}
 
 ZORDlgDialog::~ZORDlgDialog() = default;
 
@@ -41,7 +37,4 @@ bool ZORDlgDialog::PressCancel() {
 }
 bool ZORDlgDialog::PressClose() {
   return Press(close_);
-}
-bool ZORDlgDialog::Close() {
-  return Press(windClose_);
 }

@@ -1,15 +1,14 @@
 #include "ZORDlgEditor.h"
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 #include "ZORDlgActivateNotification.h"
 #include "ZORDlgModifyNotification.h"
 
-namespace {
-
-bool ParseNumber(const std::string& text, double& value) {
+bool ZORDlgEditor::ParseNumber(const std::string& text, double& value) {
   if (text.empty()) return false;
   char* end = nullptr;
   errno = 0;
@@ -20,7 +19,15 @@ bool ParseNumber(const std::string& text, double& value) {
   return true;
 }
 
-}  // namespace
+bool ZORDlgEditor::GetIntegerValue(int& value) const {
+  double read = 0;
+  if (!ParseNumber(text_.str(), read) || read != std::trunc(read) || read < INT_MIN ||
+      read > INT_MAX) {
+    return false;
+  }
+  value = static_cast<int>(read);
+  return true;
+}
 
 ZORDlgEditor::ZORDlgEditor(ZORDialog* parent, const ZORString& name, unsigned long style)
     : ZORDialog(parent, name, style),

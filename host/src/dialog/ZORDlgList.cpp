@@ -136,3 +136,9 @@ ZORUnicodeString ZORDlgList::CellText(int row, int column) const {
   if (static_cast<std::size_t>(column) >= cells.size()) return ZORUnicodeString();
   return cells[static_cast<std::size_t>(column)];
 }
+
+bool ZORDlgList::SetContextualLine(int line) {
+  if (!IsUserReachable() || !HasRow(line)) return false;
+  contextualLine_ = line;
+  return true;
+}

@@ -5,6 +5,7 @@
 #include "ZORCommandGlobalUndo.h"
 #include "ZORDialogAgent.h"
 #include "ZORFrmEditor.h"
+#include "ZORGuiCommandStackNotification.h"
 #include "ZORStateActivateNotification.h"
 #include "ZORStateCancelNotification.h"
 #include "ZORStateCommand.h"
@@ -57,7 +58,11 @@ HRESULT ZORGuiCommandStack::Start(ZORStateCommand* command, Mode,
   auto first =
       ZORMake<ZORStateActivateNotification>(ZORStateActivateNotification::kFirstActivation);
   command->Activate(calling, first.get());
-  // The first activation may already have ended the command.
+  // Whoever follows the stack hears of each command stacked, the command sent with it.
+  auto stacked = ZORMake<ZORGuiCommandStackNotification>();
+  stacked->SendObject(command);
+  command->BroadcastNotification(stacked.get());
+  // The first activation, or a subscriber, may already have ended the command.
   if (Find(command)) command->EnterInitialState();
   return S_OK;
 }

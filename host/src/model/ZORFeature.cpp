@@ -1,8 +1,10 @@
 #include "ZORFeature.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_set>
 
+#include "ZORCkeParmExt.h"
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -769,8 +771,17 @@ HRESULT ZORFeature::SetAccess(int access) {
 
 HRESULT ZORFeature::Valuate(double value) {
   if (!ZORFaultGate::Pass("ZORICkeParm::Valuate")) return E_FAIL;
-  if (state_.access == 1) return E_FAIL;
+  if (state_.access == 1 || !std::isfinite(value)) return E_FAIL;
+  if (GetValue("Value") == value) return S_OK;  // no change, nothing to tell
   SetValue("Value", value);
+  ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetActivated(ZORCke::Boolean activated) {
+  // A parameter's activation is the mechanical one, so that undo brings it back too.
+  state_.inactive = activated == ZORCke::False;
+  ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
   return S_OK;
 }
 

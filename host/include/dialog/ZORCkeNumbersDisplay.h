@@ -1,0 +1,23 @@
+#pragma once
+// How knowledge values are written for a user and read back from what a user types.
+//
+// Display modes: kRoundedMode (2) writes at most three decimals and drops trailing zeros
+// ("12.346mm", "12.5mm", "10mm"); kTwoDecimalsMode (1) always writes two ("0.50mm",
+// "10.00deg"). A value that rounds to zero is written without a minus sign.
+
+#include <string>
+
+#include "ZORString.h"
+#include "ZORUnicodeString.h"
+
+class ZORCkeNumbersDisplay {
+ public:
+  static constexpr int kTwoDecimalsMode = 1;
+  static constexpr int kRoundedMode = 2;
+
+  //! `value` written in `mode` followed by `unit`; empty for NaN, infinity or an unknown mode.
+  static ZORUnicodeString DoubleToString(double value, const ZORString& unit, int mode);
+  //! Reads a typed value of the type `magnitude`: a finite number, optionally followed by the
+  //! type's storage unit. False, leaving `value`, for anything else (a unit of another type).
+  static bool StringToDouble(const std::string& text, const ZORString& magnitude, double& value);
+};

@@ -1,0 +1,26 @@
+#include "ZORDlgContextualMenu.h"
+
+#include "ZORDlgActivateNotification.h"
+
+ZORDlgContextualMenu::ZORDlgContextualMenu(ZORDialog* parent, const ZORString& name,
+                                           unsigned long style)
+    : ZORDialog(parent, name, style), show_(ZORMake<ZORDlgActivateNotification>()) {}
+
+ZORDlgContextualMenu::~ZORDlgContextualMenu() = default;
+
+bool ZORDlgContextualMenu::Open() {
+  if (!IsUserReachable()) return false;
+  open_ = false;
+  // The owner fills the menu now: it opens with what the notification left in it.
+  SendUserNotification(show_);
+  open_ = IsUserReachable();
+  return open_;
+}
+
+ZORDlgContextualMenu* ZORDlgContextualMenu::Of(const ZORDialog* widget) {
+  if (!widget) return nullptr;
+  for (ZORDialog* child : widget->GetDialogChildren()) {
+    if (auto* menu = dynamic_cast<ZORDlgContextualMenu*>(child)) return menu;
+  }
+  return nullptr;
+}
