@@ -93,6 +93,37 @@ TEST_F(CommandDelegate, WithoutCommandTheDelegateIsInertAndSaysSo) {
   EXPECT_TRUE(Shown(p1.get()) && Pickable(p1.get()));
 }
 
+// A caller reads the answer of each operation: done is S_OK, whatever the work it took.
+TEST_F(CommandDelegate, EachOperationDoneOnAPlainFeatureSaysSo) {
+  ZORTestFeatureCommand* command = Start({.feature = p3.get()});
+  ASSERT_NE(command, nullptr);
+  auto delegate = ZORMake<ZORWENUIStateCommandDelegate>(command, 0);
+  const ZORISpecObject_var point = ZORSpecObjectOf(p1.get());
+  EXPECT_EQ(delegate->StoreShowStatus(point), S_OK);
+  EXPECT_FALSE(Shown(p1.get()));  // hidden while the command runs
+  EXPECT_EQ(delegate->RestoreShowStatus(point), S_OK);
+  EXPECT_TRUE(Shown(p1.get()));
+  EXPECT_EQ(delegate->StorePickStatus(point), S_OK);
+  EXPECT_FALSE(Pickable(p1.get()));
+  EXPECT_EQ(delegate->RestorePickStatus(point), S_OK);
+  EXPECT_TRUE(Pickable(p1.get()));
+
+  EXPECT_EQ(delegate->StoreHSO(), S_OK);  // nothing highlighted: nothing to keep
+  EXPECT_EQ(delegate->RestoreHSO(), ZORWENUIStateCommandDelegate::kAlreadyStored);
+  command->ZORWENUIHighlight(point);
+  EXPECT_EQ(delegate->StoreHSO(), S_OK);
+  command->GetHSO()->Empty();
+  EXPECT_EQ(delegate->RestoreHSO(), S_OK);
+  EXPECT_EQ(command->GetHSO()->GetSize(), 1);
+
+  int changed = 0;
+  EXPECT_EQ(delegate->CheckOrientations(ZORSpecObjectOf(line.get()), 0, changed), S_OK);  // none
+  EXPECT_EQ(delegate->StoreOrientations(ZORSpecObjectOf(line.get())), S_OK);
+  EXPECT_EQ(delegate->CheckOrientations(ZORSpecObjectOf(line.get()), 0, changed), S_OK);
+  EXPECT_EQ(changed, 0);
+  EXPECT_TRUE(driver.PressCancel());
+}
+
 TEST_F(CommandDelegate, AnEditedFeatureIsShownOrHiddenAsTheFlagSaysAndGivenBackAtCancel) {
   ZORGuiUtilitiesServices::Hide(ZORSpecObjectOf(p3.get()));
   ZORTestFeatureCommand* command = Start({.feature = p3.get(), .edit = true});
@@ -251,7 +282,9 @@ class MultiSelDelegate : public CommandDelegate {
     Options options{.feature = ZORFeature::From(multiSel.get()), .edit = edit};
     options.setUp = [this](ZORTestFeatureCommand& c) {
       ZORWENMSManager* manager = nullptr;
-      c.initMultiSelMode(manager, ZORSpecObjectOf(NewMatrix(end.get()).get()), multiSel);
+      EXPECT_EQ(c.initMultiSelMode(manager, ZORSpecObjectOf(NewMatrix(end.get()).get()), multiSel),
+                S_OK);
+      EXPECT_EQ(manager, c.GetManager());
     };
     return Start(options);
   }
@@ -275,10 +308,10 @@ TEST_F(MultiSelDelegate, EachRemainingChildIsCheckedAgainstTheLineOfItsInitialPo
     // runs against the second's.
     ZORGuiUtilitiesServices::Remove(ZORSpecObjectOf(Real(2)));
     unchanged = 0;
-    c.GetDelegate()->CheckOrientations(multiSel, 0, unchanged);
+    EXPECT_EQ(c.GetDelegate()->CheckOrientations(multiSel, 0, unchanged), S_OK);
     SwapEnds(third.get());
     turned = 0;
-    c.GetDelegate()->CheckOrientations(multiSel, 0, turned);
+    EXPECT_EQ(c.GetDelegate()->CheckOrientations(multiSel, 0, turned), S_OK);
   });
   driver.Click("TestPanel/Act");
   EXPECT_EQ(unchanged, 0);

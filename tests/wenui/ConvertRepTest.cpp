@@ -18,12 +18,16 @@ TEST(ConvertRep, FeedbackOfASiteEditedInPlaceLandsInTheViewsCoordinates) {
   const ZORMathTransformation siteToView(quarterTurn, {10, 20, 30});
   session.Editor().SetInPlaceSite(ZORMake<ZORInPlace3DSite>(siteToView).get());
   ASSERT_EQ(ZORWENUIGetConversionMatrix(matrix), 1);
-  const ZORMathPoint local(1, 2, 3);
-  const ZORMathPoint expected = siteToView.Apply(local);
-  const ZORMathPoint got = matrix.Transform(local);
-  EXPECT_NEAR(got.GetX(), expected.GetX(), 1e-5);
-  EXPECT_NEAR(got.GetY(), expected.GetY(), 1e-5);
-  EXPECT_NEAR(got.GetZ(), expected.GetZ(), 1e-5);
+  // (x, y, z) of the site is (10 - y, 20 + x, 30 + z) in the view.
+  auto expectMaps = [&](const ZORMathPoint& local, const ZORMathPoint& view) {
+    const ZORMathPoint got = matrix.Transform(local);
+    EXPECT_NEAR(got.GetX(), view.GetX(), 1e-5);
+    EXPECT_NEAR(got.GetY(), view.GetY(), 1e-5);
+    EXPECT_NEAR(got.GetZ(), view.GetZ(), 1e-5);
+  };
+  expectMaps({0, 0, 0}, {10, 20, 30});
+  expectMaps({1, 2, 3}, {8, 21, 33});
+  expectMaps({-4, 0.5, -30}, {9.5, 16, 0});
 
   ZORWENUIConvertRep(bag.get());
   EXPECT_EQ(bag->GetMatrix(), matrix);

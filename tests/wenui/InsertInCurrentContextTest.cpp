@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ZORDriver.h"
 #include "ZORGmoDatumServices.h"
 #include "ZORIWENMultiSel.h"
@@ -60,6 +62,22 @@ TEST_F(InsertInCurrentContext, AResultAlreadyInPlaceIsLeftAndTheMarkKept) {
   EXPECT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(kept), nullptr, 1), S_OK);
   EXPECT_EQ(ZORGmoDatumServices::IsDatum(ZORSpecObjectOf(kept)), 1);
   EXPECT_EQ(command->GetInsertionMark(), 2);
+}
+
+TEST_F(InsertInCurrentContext, EveryResultOfAMultiSelectionBecomesAPlainResult) {
+  ZORTestFeatureCommand* command = Start({});
+  ZORFeature_var multiSel = session.Document().CreateFeature("WENMultiSel");
+  std::vector<ZORFeature_var> results;
+  for (int i = 0; i < 3; ++i) {
+    results.push_back(session.Document().CreatePoint(i, 9, 0, multiSel.get()));
+    ZORGmoDatumServices::SetDatum(ZORSpecObjectOf(results.back()), 1);
+  }
+  ASSERT_EQ(command->InsertInCurrentContext(ZORSpecObjectOf(multiSel), nullptr, 0), S_OK);
+  EXPECT_EQ(multiSel->GetFatherFeature(), set.get());
+  for (const auto& result : results) {
+    EXPECT_EQ(ZORGmoDatumServices::IsDatum(ZORSpecObjectOf(result)), 0)
+        << result->GetDisplayNameText();
+  }
 }
 
 TEST_F(InsertInCurrentContext, FromASolidBodyTheResultGoesIntoANewGeometricalSet) {

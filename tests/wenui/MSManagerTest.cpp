@@ -235,6 +235,88 @@ TEST_F(MSManager, BadListIndicesAndAMultiSelectionMatrixAreRefused) {
   EXPECT_TRUE(ZORFeature::From(ms.get())->IsInDocument());  // the caller's feature stays
 }
 
+// A matrix that is itself a multi-selection gives a manager with nothing to manage: it says so
+// to every caller, and touches nothing.
+TEST_F(MSManager, AManagerWithoutMultiSelectionFailsEveryOperation) {
+  auto made = NewManager();
+  made->Declare(P(0), 1, false);
+  ZORISpecObject_var ms = made->GetMultiSel();
+  auto* empty = new ZORWENMSManager(ms, nullptr);
+  const std::string before = doc().Dump();
+  ZORListValZORISpecObject_var l1{P(1)}, l2{P(2)}, l3{P(3)}, l4{P(1)};
+  EXPECT_EQ(empty->GetMSList(l1, 1), E_FAIL);
+  int size = 7;
+  EXPECT_EQ(empty->GetMSListSize(size, 1), E_FAIL);
+  bool any = true;
+  EXPECT_EQ(empty->IsThereAnyFeatureManaged(any), E_FAIL);
+  EXPECT_EQ(empty->GetRealFeaturesList(l1), E_FAIL);
+  EXPECT_EQ(empty->GetImpactedFeatures(l1, l2), E_FAIL);
+  EXPECT_TRUE(l1.IsEmpty() && l2.IsEmpty());
+  EXPECT_EQ(empty->GetImpactedFeatures(l1, l2, l3), E_FAIL);
+  EXPECT_TRUE(l3.IsEmpty());
+  EXPECT_EQ(empty->GetResults(l1), E_FAIL);
+  EXPECT_EQ(empty->GetResults(l1, l2, l3, l4), E_FAIL);
+  ZORRawCollint* positions = nullptr;
+  EXPECT_EQ(empty->GetRemainingRealFeatsInitialPosition(positions), E_FAIL);
+  delete positions;
+  EXPECT_EQ(empty->Declare(P(1), false), E_FAIL);
+  EXPECT_EQ(empty->Remove(P(0), 1), E_FAIL);
+  EXPECT_EQ(empty->RemoveAll(1), E_FAIL);
+  EXPECT_EQ(empty->Replace(P(0), P(1), 1), E_FAIL);
+  EXPECT_EQ(empty->RefElementChanged(), E_FAIL);
+  EXPECT_EQ(empty->SetDeleteTempChildren(P(0)), E_FAIL);
+  EXPECT_EQ(empty->DeleteTempChildren(), E_FAIL);
+  ZORListPtrZORBody bodies = Bodies({1});
+  EXPECT_EQ(empty->ValidateManipulations(bodies, false), E_FAIL);
+  EXPECT_EQ(empty->ValidateTempManipulations(bodies, false), E_FAIL);
+  EXPECT_EQ(empty->Synchronize(), E_FAIL);
+  EXPECT_EQ(empty->SetVirtFeatsPreviewsToNull(), E_FAIL);
+  EXPECT_EQ(empty->ConvertVirtFeatsToRealFeats(), E_FAIL);
+  EXPECT_EQ(empty->DestroyRealFeats(), E_FAIL);
+  EXPECT_EQ(empty->FinalizeMultisel(false, false), E_FAIL);
+  // Nothing stored, nothing to give back.
+  empty->StoreInitialShowStatusForRealFeats();
+  empty->StoreInitialPickStatusForRealFeats();
+  l1 = {P(1)};
+  EXPECT_EQ(empty->GetInitialShowStatusForRemainingRealFeats(l1), S_OK);
+  EXPECT_TRUE(l1.IsEmpty());
+  l1 = {P(1)};
+  EXPECT_EQ(empty->GetInitialPickStatusForRemainingRealFeats(l1), S_OK);
+  EXPECT_TRUE(l1.IsEmpty());
+  EXPECT_EQ(doc().Dump(), before);
+  empty->Release();
+  EXPECT_EQ(doc().Dump(), before);
+}
+
+// Children made for a feature in the course of the command go when the command says so, once;
+// the feature itself stays.
+TEST_F(MSManager, MarkedTemporaryChildrenGoOnceAndTheirFatherStays) {
+  auto manager = NewManager();
+  ZORFeature_var holder = doc().CreateFeature("GeometricalSet", set.get());
+  ZORFeature_var a = doc().CreatePoint(9, 0, 0, holder.get());
+  ZORFeature_var b = doc().CreatePoint(9, 1, 0, holder.get());
+  ZORFeature_var stays = doc().CreatePoint(9, 2, 0, set.get());
+  EXPECT_EQ(manager->DeleteTempChildren(), S_OK);  // nothing marked: nothing goes
+  EXPECT_TRUE(a->IsInDocument());
+  ASSERT_EQ(manager->SetDeleteTempChildren(ZORSpecObjectOf(holder.get())), S_OK);
+  EXPECT_TRUE(a->IsInDocument() && b->IsInDocument());  // marking deletes nothing yet
+  ASSERT_EQ(manager->DeleteTempChildren(), S_OK);
+  EXPECT_FALSE(a->IsInDocument());
+  EXPECT_FALSE(b->IsInDocument());
+  EXPECT_TRUE(holder->IsInDocument());
+  EXPECT_TRUE(stays->IsInDocument());
+
+  // The mark is used up: a child added since is not taken.
+  ZORFeature_var later = doc().CreatePoint(9, 3, 0, holder.get());
+  EXPECT_EQ(manager->DeleteTempChildren(), S_OK);
+  EXPECT_TRUE(later->IsInDocument());
+
+  // A feature of another document cannot be marked.
+  ZORDocument elsewhere("Other");
+  ZORFeature_var stranger = elsewhere.CreatePoint(0, 0, 0);
+  EXPECT_EQ(manager->SetDeleteTempChildren(ZORSpecObjectOf(stranger.get())), E_FAIL);
+}
+
 TEST_F(MSManager, ReplaceIfSingleReplacesTheOnlyInputInsteadOfDeclaring) {
   auto manager = NewManager();
   manager->Declare(P(0), 1, true);  // an empty list: declared
@@ -288,8 +370,25 @@ TEST_F(MSManager, InteractiveSetFollowsTheShownBodiesOnly) {
   EXPECT_EQ(manager->RemoveElementISO(never), E_FAIL);
   EXPECT_EQ(manager->GetShownBodyCount(), 1);
   EXPECT_EQ(iso()->GetSize(), 1);
+  EXPECT_EQ(manager->AddElementISO(shown), S_OK);  // shown once
+  EXPECT_EQ(iso()->GetSize(), 1);
+  ZORBody* none = nullptr;
+  EXPECT_EQ(manager->AddElementISO(none), E_FAIL);
+  ZORBody_var emptyBody = ZORMake<ZORBody>();  // nothing to draw
+  ZORBody* empty = emptyBody.get();
+  EXPECT_EQ(manager->AddElementISO(empty), E_FAIL);
+  EXPECT_EQ(manager->GetShownBodyCount(), 1);
   ASSERT_EQ(manager->RemoveElementISO(shown), S_OK);
   EXPECT_EQ(iso()->GetSize(), 0);
+  EXPECT_EQ(manager->GetShownBodyCount(), 0);
+  EXPECT_EQ(manager->RemoveElementISO(shown), E_FAIL);
+
+  // Without an interactive set the bodies are followed, but the caller learns nothing is shown.
+  manager->SetMisc(nullptr, false);
+  EXPECT_EQ(manager->AddElementISO(shown), E_FAIL);
+  EXPECT_EQ(manager->AddElementISO(shown), E_FAIL);
+  EXPECT_EQ(manager->GetShownBodyCount(), 1);
+  EXPECT_EQ(manager->RemoveElementISO(shown), E_FAIL);
   EXPECT_EQ(manager->GetShownBodyCount(), 0);
 }
 

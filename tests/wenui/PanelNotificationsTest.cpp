@@ -1,59 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "ZORCommand.h"
 #include "ZORFeature.h"
-#include "ZORGuiMSList1ActivateNotification.h"
-#include "ZORGuiMSList1ClearAllNotification.h"
 #include "ZORGuiMSList1InvertNotification.h"
 #include "ZORGuiMSList1RemoveNotification.h"
-#include "ZORGuiMSList1ReplaceNotification.h"
-#include "ZORGuiMSList2ActivateNotification.h"
-#include "ZORGuiMSList2ClearAllNotification.h"
 #include "ZORGuiMSList2RemoveNotification.h"
-#include "ZORGuiMSList2ReplaceNotification.h"
-#include "ZORGuiMSPushBagButtonNotification.h"
-#include "ZORGuiMSPushCloseButtonNotification.h"
 #include "ZORHostSession.h"
-#include "ZORWENUIUpdateErrorMSPanel.h"
 
 namespace {
-
-// Each notification class is its own kind of notification of the plug-in, and can be made by
-// name once it has been used.
-template <class N>
-void ExpectPluginNotification() {
-  SCOPED_TRACE(N::ClassName());
-  auto notification = ZORMake<N>();
-  EXPECT_STREQ(notification->IsA(), N::ClassName());
-  EXPECT_TRUE(notification->IsAKindOf("ZORNotification"));
-  EXPECT_STREQ(N::MetaObject()->GetFramework(), "WENUI");
-  EXPECT_STREQ(N::MetaObject()->GetBase()->ClassName(), "ZORNotification");
-
-  const ZORMetaObject* found = ZORMetaObject::Find(N::ClassName());
-  ASSERT_EQ(found, N::MetaObject());
-  auto made = ZORVar<ZORBaseUnknown>::Adopt(found->CreateInstance());
-  ASSERT_TRUE(made);
-  EXPECT_STREQ(made->IsA(), N::ClassName());
-}
-
-template <class... N>
-void ExpectPluginNotifications() {
-  (ExpectPluginNotification<N>(), ...);
-}
-
-TEST(PanelNotifications, EveryClassIsAPluginNotification) {
-  ExpectPluginNotifications<
-      ZORGuiMSList1RemoveNotification, ZORGuiMSList1InvertNotification,
-      ZORGuiMSList1ActivateNotification, ZORGuiMSList1ReplaceNotification,
-      ZORGuiMSList1ClearAllNotification, ZORGuiMSList2RemoveNotification,
-      ZORGuiMSList2ActivateNotification, ZORGuiMSList2ReplaceNotification,
-      ZORGuiMSList2ClearAllNotification, ZORGuiMSPushBagButtonNotification,
-      ZORGuiMSPushCloseButtonNotification, ZORWENUIUpdateErrorMSDeactivateNotification,
-      ZORWENUIUpdateErrorMSDeleteNotification, ZORWENUIUpdateErrorMSDeactivateAllNotification,
-      ZORWENUIUpdateErrorMSDeleteAllNotification, ZORWENUIUpdateErrorMSReplaceParentNotification,
-      ZORWENUIUpdateErrorMSReplaceParentNotification2>();
-}
 
 // A payload goes in and comes out as a copy: the sender may change its list after setting it,
 // and the receiver's list is replaced, not appended to.

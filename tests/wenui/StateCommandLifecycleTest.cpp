@@ -122,6 +122,61 @@ TEST_F(StateCommandLifecycle, ACommandWithoutFeatureRunsAndCancelsWithoutTouchin
   EXPECT_TRUE(driver.AbendLines().empty());
 }
 
+// A command without feature has nothing to show, pick, measure, update or keep: each such
+// request says it failed rather than that it was done, and the document stays as it was.
+TEST_F(StateCommandLifecycle, ACommandWithoutFeatureRefusesWhatNeedsOne) {
+  TinyCommand* command = StartTiny();
+  ASSERT_NE(command, nullptr);
+  const std::string before = driver.DumpDocument();
+  driver.DrainEvents();
+  const ZORISpecObject_var none;
+  EXPECT_EQ(command->ZORWENUIPick(none), E_FAIL);
+  EXPECT_EQ(command->ZORWENUINoPick(none), E_FAIL);
+  EXPECT_EQ(command->ZORWENUIHighlight(none), E_FAIL);
+  EXPECT_EQ(command->ZORWENUINoHighlight(none), E_FAIL);
+  EXPECT_EQ(command->AppendDimensions(), E_FAIL);
+  EXPECT_EQ(command->RemoveDimensions(), E_FAIL);
+  EXPECT_EQ(command->UpdateDim(), E_FAIL);
+  EXPECT_EQ(command->InsertInCurrentContext(none, none, 0), E_FAIL);
+  EXPECT_EQ(command->RunUpdate(none, 0, 1), E_FAIL);
+  EXPECT_EQ(command->ValidateResult(none, 0), E_FAIL);
+  EXPECT_EQ(command->ConvertToDatum(none), E_FAIL);
+  EXPECT_EQ(command->ZORWENUIColor(none, 1, 2, 3), E_FAIL);
+  EXPECT_EQ(command->ZORWENUIOpacity(none, 10), E_FAIL);
+  EXPECT_EQ(driver.DumpDocument(), before);
+  EXPECT_TRUE(driver.DrainEvents().empty());
+  EXPECT_TRUE(driver.PressCancel());
+}
+
+// With a feature, the same requests say whether they did what was asked.
+TEST_F(StateCommandLifecycle, ACommandWithAFeatureSaysWhetherItsUpdateWorked) {
+  ZORFeature_var line = session.Document().CreateFeature("WENLine", set.get());
+  line->SetInput("Start", point.get());
+  TinyCommand* command = StartTiny(point.get(), true);
+  ASSERT_NE(command, nullptr);
+  point->SetValue("X", 4);
+  EXPECT_EQ(command->RunUpdate(ZORISpecObject_var(), 0, 1), S_OK);
+  EXPECT_TRUE(point->IsUpToDate());
+  EXPECT_EQ(command->RunUpdate(ZORSpecObjectOf(line.get()), 0, 0), E_FAIL);  // no end point
+  EXPECT_FALSE(line->IsUpToDate());
+  EXPECT_EQ(command->ValidateResult(ZORISpecObject_var(), 0), S_OK);
+  EXPECT_EQ(command->InsertInCurrentContext(ZORISpecObject_var(), ZORISpecObject_var(), 0),
+            S_OK);  // already in place
+  EXPECT_EQ(command->AppendDimensions(), S_OK);
+  EXPECT_EQ(command->RemoveDimensions(), S_OK);
+  const ZORISpecObject_var shown = ZORSpecObjectOf(line.get());
+  EXPECT_EQ(command->ZORWENUIHighlight(shown), S_OK);
+  EXPECT_EQ(command->GetHSO()->GetSize(), 1);
+  EXPECT_EQ(command->ZORWENUINoHighlight(shown), S_OK);
+  EXPECT_EQ(command->GetHSO()->GetSize(), 0);
+  EXPECT_EQ(command->ZORWENUINoPick(shown), S_OK);
+  EXPECT_EQ(command->ZORWENUIIsInNoPick(shown), 1);
+  EXPECT_EQ(command->ZORWENUINoPick(shown), S_OK);  // already so
+  EXPECT_EQ(command->ZORWENUIPick(shown), S_OK);
+  EXPECT_EQ(command->ZORWENUIIsInNoPick(shown), 0);
+  EXPECT_TRUE(driver.PressCancel());
+}
+
 TEST_F(StateCommandLifecycle, TheFirstStateEnteredAgainRunsInitActionOnce) {
   TinyCommand* command = StartTiny(point.get());
   driver.Click("TinyPanel/Loop");

@@ -194,6 +194,21 @@ TEST_F(UpdateErrorMS, ReplacingAParentByPickingSetsTheInputAndDropsTheRow) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(UpdateErrorMS, AFeatureWithoutInputsToReplaceKeepsItsRowWhateverIsPicked) {
+  ZORFeature_var p = Point(0), q = Point(5);
+  ZORFeature_var a = Make("WENLine", p.get(), p.get());
+  doc().UpdateAll();
+  ZORWENUIUpdateErrorMS* command = Start(List({p.get(), a.get()}));
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(driver.ClickLine("UpdateErrorPanel/ListOfFeatures", 0));
+  ASSERT_TRUE(Click("ReplaceParentButton"));
+  ASSERT_TRUE(Pick(q.get()));
+  EXPECT_EQ(State(command), "state1");
+  ASSERT_EQ(Rows()->GetLineCount(), 2);
+  EXPECT_EQ(Row(0)[0], "Point.1");
+  EXPECT_EQ(a->GetInput("Start"), p.get());
+}
+
 TEST_F(UpdateErrorMS, IntersectionsShowTwoParentsAndReplaceTheSecond) {
   ZORFeature_var o = Point(0), x = Point(1), y = Point(0, 1), z = Point(0, 0, 1);
   ZORFeature_var line = Make("WENLine", o.get(), x.get());
@@ -307,6 +322,22 @@ TEST_F(UpdateErrorMS, DeletingWithAManagerWithdrawsTheInputAndSoTheResult) {
   manager->GetMSList(inputs, 1);
   EXPECT_TRUE(inputs.IsEmpty());
   EXPECT_EQ(Rows()->GetLineCount(), 0);
+}
+
+// Delete All empties the list only when every feature went: one that could not be deleted
+// stays listed, so that the user still sees it and can repair it otherwise.
+TEST_F(UpdateErrorMS, DeleteAllKeepsTheRowOfAFeatureThatCouldNotBeDeleted) {
+  ZORFeature_var p = Point(0);
+  ZORFeature_var a = Make("WENLine", p.get(), p.get()), c = Make("WENLine", p.get(), p.get());
+  ZORFeature* part = doc().GetPart();  // the part itself cannot be deleted
+  doc().UpdateAll();
+  ASSERT_NE(Start(List({a.get(), part, c.get()})), nullptr);
+  ASSERT_EQ(Rows()->GetLineCount(), 3);
+  ASSERT_TRUE(Click("DeleteAllButton"));
+  EXPECT_FALSE(a->IsInDocument());
+  EXPECT_FALSE(c->IsInDocument());
+  ASSERT_EQ(Rows()->GetLineCount(), 1);
+  EXPECT_EQ(Row(0)[0], part->GetDisplayNameText());
 }
 
 TEST_F(UpdateErrorMS, ReplacingWithAManagerRefusesResultsAndInputsAlreadyListed) {

@@ -10,6 +10,8 @@
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORIWENMultiSelFactory.h"
+#include "ZORISpecAttrAccess.h"
+#include "strWENCompo.h"
 
 namespace {
 
@@ -34,22 +36,27 @@ class UtilitiesServices : public ::testing::Test {
 
   // `starts[i]` is the list-1 input of result i (-1: none); every result ends at `end`.
   ZORISpecObject_var MultiSelOf(const std::vector<int>& starts) {
+    return MultiSelOf(starts, matrix, end);
+  }
+  // The same with copies of `model`, whose list-2 input is `second` in every result.
+  ZORISpecObject_var MultiSelOf(const std::vector<int>& starts, const ZORFeature_var& model,
+                                const ZORFeature_var& second) {
     auto factory = ZORGuiBasicUtilitiesServices::GetCurrentWENMultiSelFactory();
     ZORIWENMultiSel_var ms = factory->CreateMultiSel();
     ZORIDescendants_var(set)->AddChild(ZORISpecObject_var(ms));
     ms->StartMultiSel();
     for (std::size_t i = 0; i < starts.size(); ++i) ms->Declare(AsSpecObject(points[i].get()), 1);
-    ZORIWENMultiSelAccess_var access(matrix);
+    ZORIWENMultiSelAccess_var access(model);
     for (std::size_t i = 0; i < starts.size(); ++i) {
-      access->SetMultiSelInput(2, AsSpecObject(end.get()));
+      access->SetMultiSelInput(2, AsSpecObject(second.get()));
       ZORISpecObject_var copy = ZORGmoUtilitiesCCP::DuplicateSpec(
-          ZORBaseUnknown_var(matrix), AsSpecObject(matrix.get())->GetFeatContainer(), 1);
+          ZORBaseUnknown_var(model), AsSpecObject(model.get())->GetFeatContainer(), 1);
       ZORIDescendants_var(ms)->AddChild(copy);
       ZORIWENMultiSelAccess_var copyAccess(copy);
       copyAccess->SetMultiSelInput(
           1, starts[i] < 0 ? ZORISpecObject_var()
                            : AsSpecObject(points[static_cast<std::size_t>(starts[i])].get()));
-      copyAccess->SetMultiSelInput(2, AsSpecObject(end.get()));
+      copyAccess->SetMultiSelInput(2, AsSpecObject(second.get()));
     }
     EXPECT_EQ(ms->GetNumberOfRealFeatures(), static_cast<int>(starts.size()));
     return ZORISpecObject_var(ms);
@@ -109,9 +116,116 @@ TEST_F(UtilitiesServices, TheLastResultLeftStaysAndSaysWhy) {
   EXPECT_EQ(shown[0].style, 0x08000200u);
 }
 
-TEST_F(UtilitiesServices, AFeatureWithoutResultsIsNoMultiOutput) {
+TEST_F(UtilitiesServices, TheLastResultIsCheckedLikeTheOthers) {
+  // A duplicate in last place gives way to the result it repeats.
+  ZORISpecObject_var ms = MultiSelOf({1, 0, 0});
+  const auto before = ResultNames(ms);
+  driver.DrainMessages();
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, ms), S_OK);
+  EXPECT_EQ(ResultNames(ms), (std::vector<std::string>{before[0], before[1]}));
+  auto shown = driver.DrainMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].name, "ReplacePanel");
+
+  // A missing input in last place is asked about, and the answer is followed.
+  ZORISpecObject_var missingLast = MultiSelOf({0, -1});
+  driver.SetDefaultAnswer(0);
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, missingLast), S_OK);
+  shown = driver.DrainMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].name, "NullInputPanel");
+  driver.QueueAnswer(3);
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, missingLast), S_OK);
+  EXPECT_EQ(ResultNames(missingLast).size(), 1u);
+}
+
+TEST_F(UtilitiesServices, RepeatedIntersectionsAndResultsWithoutSecondInputAreDuplicatesToo) {
+  ZORFeature_var intersect = doc().CreateFeature("WENIntersect", set.get());
+  ZORISpecObject_var intersections = MultiSelOf({0, 0, 1}, intersect, end);
+  const auto before = ResultNames(intersections);
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, intersections), S_OK);
+  EXPECT_EQ(ResultNames(intersections), (std::vector<std::string>{before[0], before[2]}));
+
+  ZORISpecObject_var open = MultiSelOf({2, 2}, matrix, ZORFeature_var());
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, open), S_OK);
+  EXPECT_EQ(ResultNames(open).size(), 1u);
+  auto shown = driver.DrainMessages();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].name, "ReplacePanel");
+  EXPECT_EQ(shown[1].name, "ReplacePanel");
+}
+
+TEST_F(UtilitiesServices, ARemovedTransformationLeavesItsSharedInputsToAResultThatStays) {
+  ZORFeature_var direction = doc().CreateFeature("WENLine", set.get());
+  direction->SetInput("Start", points[3].get());
+  direction->SetInput("End", end.get());
+  ZORFeature_var translate = doc().CreateFeature("WENTranslate", set.get());
+  // The first result has no element and goes; the second keeps the direction.
+  ZORISpecObject_var ms = MultiSelOf({-1, 0, 1}, translate, direction);
+  ZORListValZORISpecObject_var results;
+  ZORIWENMultiSel_var(ms)->GetRealFeatures(results);
+  ASSERT_EQ(results.Size(), 3);
+  driver.QueueAnswer(3);
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, ms), S_OK);
+  EXPECT_EQ(ResultNames(ms).size(), 2u);
+  EXPECT_FALSE(ZORFeature::From(results[1].get())->IsInDocument());
+  ZORListValZORISpecObject_var owned;
+  ZORISpecAttrAccess_var(results[2])->GetLinked(strWENCompo.c_str(), owned);
+  EXPECT_EQ(owned.Size(), 1);
+  EXPECT_EQ(owned.Locate(AsSpecObject(direction.get())), 1);
+  owned.RemoveAll();
+  ZORISpecAttrAccess_var(results[3])->GetLinked(strWENCompo.c_str(), owned);
+  EXPECT_TRUE(owned.IsEmpty());
+
+  // A feature without results is no multi-output feature, nor is a set of features.
   ZORISpecObject_var line = AsSpecObject(matrix.get());
   EXPECT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, line), E_FAIL);
+  ZORISpecObject_var features = AsSpecObject(set.get());
+  EXPECT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, features), E_FAIL);
+}
+
+// A result picked on a feature designates that feature; a result picked on such a result is
+// linked to another pick of the same support through it.
+TEST_F(UtilitiesServices, LinksFollowTheDesignatedFeatureAndItsSupport) {
+  ZORISpecObject_var support = AsSpecObject(points[0].get());
+  ZORISpecObject_var elsewhere = AsSpecObject(points[1].get());
+  ZORFeature_var pick = doc().CreateBRep(points[0].get());
+  ZORFeature_var samePick = doc().CreateBRep(points[0].get());
+  ZORFeature_var otherPick = doc().CreateBRep(points[1].get());
+  ZORFeature_var onPick = doc().CreateBRep(pick.get());
+  ASSERT_TRUE(pick && samePick && otherPick && onPick);
+  const ZORISpecObject_var picked = AsSpecObject(pick.get());
+
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinked(support, picked), 1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinked(elsewhere, picked), 0);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinked(picked, support), 0);  // a point designates nothing
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinked(support, ZORISpecObject_var()), 0);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(picked, AsSpecObject(samePick.get())), 1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsSame(picked, AsSpecObject(otherPick.get())), 0);
+
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(support, picked), 1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(elsewhere, picked), 0);
+  const ZORISpecObject_var second = AsSpecObject(onPick.get());
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinked(AsSpecObject(samePick.get()), second), 0);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(AsSpecObject(samePick.get()), second), 1);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(AsSpecObject(otherPick.get()), second), 0);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(ZORISpecObject_var(), picked), 0);
+  EXPECT_EQ(ZORGuiUtilitiesServices::IsLinkedBySupport(support, ZORISpecObject_var()), 0);
+}
+
+TEST_F(UtilitiesServices, HidingTheParentPutsTheFeatureInNoShowOnce) {
+  ZORISpecObject_var p = AsSpecObject(points[2].get());
+  driver.DrainEvents();
+  EXPECT_EQ(ZORGuiUtilitiesServices::ZORWENUINoShowParent(p), S_OK);
+  EXPECT_EQ(ZORGuiUtilitiesServices::ZORWENUIIsInNoShow(p), 1);
+  const std::string dump = driver.DumpDocument();
+  const auto at = dump.find(points[2]->GetDisplayName().str() + " [");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_NE(dump.substr(at, dump.find('\n', at) - at).find(" hidden"), std::string::npos);
+  ASSERT_EQ(driver.DrainEvents().size(), 1u);
+  EXPECT_EQ(ZORGuiUtilitiesServices::ZORWENUINoShowParent(p), S_OK);  // already hidden
+  EXPECT_TRUE(driver.DrainEvents().empty());
+  EXPECT_EQ(ZORGuiUtilitiesServices::ZORWENUINoShowParent(ZORISpecObject_var()), E_FAIL);
 }
 
 TEST_F(UtilitiesServices, ShowAndHideSendAnEventOnlyForAChange) {
