@@ -76,10 +76,10 @@ class ZORDocument {
   bool HasMark(int mark) const { return marks_.count(mark) != 0; }
 
   // One line per feature, indented by depth: name, [type], inputs, values, then the states
-  // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n, inactive,
-  // contextual, private, group-input, internal, wen-type=n), attributes (attr=Name), links
-  // (Role:Name), the entries of a multi-selection, and the result. Fatherless features follow under
-  // "Unattached".
+  // that matter (out-of-date, in-error("diagnostic"), warning("text"), hidden, unpickable,
+  // opacity=n, inactive, contextual, private, shape-tool, current-itself, group-input, internal,
+  // wen-type=n), attributes (attr=Name), links (Role:Name), the entries of a multi-selection,
+  // and the result. Fatherless features follow under "Unattached".
   std::string Dump() const;
   static std::string DumpLine(const ZORFeature& feature);
 

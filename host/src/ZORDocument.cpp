@@ -274,6 +274,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
     line.append(" ").append(name).append("=").append(ZORString::Format("%g", value).str());
   if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
   if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
+  for (const auto& warning : s.warnings) line += " warning(\"" + OneLine(warning) + "\")";
   if (s.vis.GetShow() != ZORShowAttr) line += " hidden";
   if (!s.vis.GetPick()) line += " unpickable";
   if (s.vis.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
@@ -283,6 +284,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.contextual) line += " contextual";
   if (s.privateTool) line += " private";
   if (s.shapeBodyTool) line += " shape-tool";
+  if (s.currentItself) line += " current-itself";
   if (s.groupInput) line += " group-input";
   if (s.internal) line += " internal";
   if (s.wenFeatureType != 0) line += " wen-type=" + std::to_string(s.wenFeatureType);
