@@ -230,6 +230,15 @@ HRESULT ZORDocument::UndoToMark(int mark) {
   if (!ZORFaultGate::Pass("ZORDocument::UndoToMark")) return E_FAIL;
   auto it = marks_.find(mark);
   if (it == marks_.end()) return E_INVALIDARG;
+  GoToMark(mark);
+  marks_.erase(std::next(it), marks_.end());
+  return S_OK;
+}
+
+HRESULT ZORDocument::GoToMark(int mark) {
+  // Only states the document keeps are copied back: nothing here can fail.
+  auto it = marks_.find(mark);
+  if (it == marks_.end()) return E_INVALIDARG;
   const Snapshot& snapshot = it->second;
 
   std::unordered_set<const ZORFeature*> kept;
@@ -255,7 +264,6 @@ HRESULT ZORDocument::UndoToMark(int mark) {
   }
   nameCounters_ = snapshot.nameCounters;
   RebuildUsers();
-  marks_.erase(std::next(it), marks_.end());
   return S_OK;
 }
 
