@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "ZORFeatureExtension.h"
+#include "ZORGuiCommandStack.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORSpecObjectOf.h"
 
@@ -61,6 +63,22 @@ void CheckFathers(ZORDocument& document, std::vector<std::string>& problems) {
     }
   }
 }
+
+}  // namespace
+
+std::vector<std::string> ZORConsistencyCheck::Unattached(ZORDocument& document) {
+  std::vector<std::string> problems;
+  if (ZORGuiCommandStack::Instance()->GetCurrentCommand()) return problems;
+  for (ZORFeature* feature : document.GetFeatures()) {
+    if (feature->IsInDocument() && !feature->GetFatherFeature() &&
+        ZORFeatureExtension::IsPlaceable(*feature)) {
+      problems.push_back(NameOf(feature) + " is in the document without a father");
+    }
+  }
+  return problems;
+}
+
+namespace {
 
 void CheckEvents(ZORDocument& document, std::vector<std::string>& problems) {
   for (const ZORModelEvent_var& event : document.GetEventLog().Events()) {

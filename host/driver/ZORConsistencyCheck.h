@@ -17,4 +17,8 @@ class ZORConsistencyCheck {
  public:
   // One line per problem; empty when the document holds together.
   static std::vector<std::string> Problems(ZORDocument& document);
+  // One line per feature of a kind that stands in a tool but has no father, while no command
+  // runs (a command's work in progress may stand outside the tree): a feature nobody asked for
+  // and nobody can reach. Empty when nothing is left unattached.
+  static std::vector<std::string> Unattached(ZORDocument& document);
 };

@@ -128,14 +128,19 @@ bool ZORDriver::CancelCurrent() {
 bool ZORDriver::GlobalUndo() {
   return Act([] {
     ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
-    return editor && editor->GetGlobalUndoHistory().Undo();
+    if (!editor) return false;
+    // A global undo is a command of its own: the running commands give way first.
+    ZORGuiCommandStack::Instance()->CancelAll();
+    return editor->GetGlobalUndoHistory().Undo();
   });
 }
 
 bool ZORDriver::GlobalRedo() {
   return Act([] {
     ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
-    return editor && editor->GetGlobalUndoHistory().Redo();
+    if (!editor) return false;
+    ZORGuiCommandStack::Instance()->CancelAll();
+    return editor->GetGlobalUndoHistory().Redo();
   });
 }
 

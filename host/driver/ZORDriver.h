@@ -36,8 +36,10 @@ class ZORDriver {
   ZORStateCommand* CurrentCommand() const;
   // The user leaves the current command another way than its panel (Escape).
   bool CancelCurrent();
-  // The user undoes or redoes a whole finished command in the current editor; false when there
-  // is nothing to undo or redo, or no editor.
+  // The user undoes or redoes a whole finished command in the current editor: the document
+  // goes back to its state before (after) the command, then the command's global undo record
+  // runs. The running commands are cancelled first. False when there is nothing to undo or
+  // redo, or no editor.
   bool GlobalUndo();
   bool GlobalRedo();
 

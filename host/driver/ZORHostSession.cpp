@@ -17,18 +17,35 @@
 #include "ZORWENUIStateCmdInfo.h"
 #include "ZORWenJournaling.h"
 
+namespace {
+
+ZORBaseUnknown_var CurrentFeature() {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  return editor ? editor->GetCurrentFeatureObject() : nullptr;
+}
+
+}  // namespace
+
 ZORHostSession::ZORHostSession() {
   ResetHost();
   document_ = std::make_unique<ZORDocument>();
   editor_ = ZORMake<ZORFrmEditor>(document_.get());
   ZORFrmEditor::SetCurrentEditor(editor_.get());
   ZORDocument* document = document_.get();
-  // Undo at end gives back the document as it was when the command started.
+  // Undo at end gives back the document as it was when the command started; a command
+  // finished on its own leaves its state before to global undo, which marks the state after
+  // when it undoes the command. Going back keeps the later marks: finished commands hold them.
+  using Ending = ZORGuiCommandStack::Ending;
   ZORGuiCommandStack::Instance()->SetUndoPointMaker([document] {
     const int mark = document->SetMark();
-    return [document, mark](bool undo) {
-      if (undo) document->UndoToMark(mark);
+    ZORBaseUnknown_var current = CurrentFeature();
+    return [document, mark, current](Ending ending) {
+      if (ending == Ending::Finished) {
+        return ZORGlobalUndoHistory::DocumentStates{document, mark, 0, current, nullptr};
+      }
+      if (ending == Ending::Undone) document->GoToMark(mark);
       document->ForgetMark(mark);
+      return ZORGlobalUndoHistory::DocumentStates();
     };
   });
 }

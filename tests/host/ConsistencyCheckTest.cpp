@@ -12,10 +12,17 @@ TEST(ConsistencyCheck, AWholeDocumentHasNoProblemAndAStrayEventIsOne) {
   ZORDocument other("Other");
   ZORFeature_var set = mine.CreateTool("GeometricalSet");
   ZORFeature_var point = mine.CreatePoint(1, 0, 0, set.get());
-  ZORFeature_var loose = mine.CreatePoint(2, 0, 0);
+  ZORFeature_var parameter = mine.CreateParameter("Length", "Longueur", 2);
   point->remove();
   mine.UpdateAll();
   EXPECT_TRUE(ZORConsistencyCheck::Problems(mine).empty());
+  // A parameter stands outside the tree by nature; a point never does outside a command.
+  EXPECT_TRUE(ZORConsistencyCheck::Unattached(mine).empty());
+  ZORFeature_var loose = mine.CreatePoint(2, 0, 0);
+  EXPECT_EQ(ZORConsistencyCheck::Unattached(mine),
+            (std::vector<std::string>{"Point.2 is in the document without a father"}));
+  loose->remove();
+  EXPECT_TRUE(ZORConsistencyCheck::Unattached(mine).empty());
 
   // An event about this document's feature sent through another document's part.
   ZORFeature_var foreign = other.CreatePoint(0, 0, 0, other.CreateTool("GeometricalSet").get());

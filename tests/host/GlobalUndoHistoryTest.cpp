@@ -110,6 +110,22 @@ TEST_F(GlobalUndoOfCommands, AFinishedCommandLeavesItsRecordToTheEditorACancelle
   EXPECT_EQ(calls, (std::vector<std::string>{"undo done", "redo done"}));
 }
 
+TEST_F(GlobalUndoOfCommands, AStepGoesOnlyToStatesTheDocumentKeepsAndForgetsThemWhenDropped) {
+  ZORDocument& doc = session.Document();
+  const int before = doc.SetMark();
+  {
+    ZORGlobalUndoHistory history;
+    history.Add(Record("A"), {&doc, before, 0, nullptr, nullptr});
+    history.Add(Record("B"), {&doc, before + 100, 0, nullptr, nullptr});  // a state not kept
+    // B's state cannot be given back: B stays in effect, its record unrun.
+    EXPECT_FALSE(history.Undo());
+    EXPECT_EQ(history.GetPosition(), 2);
+    EXPECT_TRUE(doc.HasMark(before));
+  }
+  EXPECT_EQ(calls, (std::vector<std::string>{"clean B", "clean A"}));
+  EXPECT_FALSE(doc.HasMark(before));
+}
+
 TEST_F(GlobalUndoOfCommands, WithoutEditorTheRecordIsCleanedAtOnce) {
   auto* command = new RecordingCommand("alone");
   driver.Start(command);

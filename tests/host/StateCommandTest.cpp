@@ -243,8 +243,9 @@ TEST_F(StateCommands, ExclusiveCommandsCancelWhatRuns) {
   stack.StartCommand(c, ZORGuiCommandStack::Mode::Exclusive);
   EXPECT_EQ(stack.GiveStateList().size(), 1u);
   EXPECT_EQ(stack.GetCurrentCommand(), c);
-  EXPECT_NE(std::find(journal.begin(), journal.end(), "b cancel 0"), journal.end());
-  EXPECT_NE(std::find(journal.begin(), journal.end(), "a cancel 0"), journal.end());
+  // Cancelled as the user cancels them, so that their work is given back.
+  EXPECT_NE(std::find(journal.begin(), journal.end(), "b cancel 1"), journal.end());
+  EXPECT_NE(std::find(journal.begin(), journal.end(), "a cancel 1"), journal.end());
   // Cancelled without being resumed in between.
   EXPECT_EQ(std::find(journal.begin(), journal.end(), "a activate 1"), journal.end());
 }
@@ -252,7 +253,13 @@ TEST_F(StateCommands, ExclusiveCommandsCancelWhatRuns) {
 TEST_F(StateCommands, NotifyCancelSentToItselfCancelsTheCommandAndUndoesWhenAsked) {
   int undone = 0;
   int kept = 0;
-  stack.SetUndoPointMaker([&] { return [&](bool undo) { ++(undo ? undone : kept); }; });
+  using Ending = ZORGuiCommandStack::Ending;
+  stack.SetUndoPointMaker([&] {
+    return [&](Ending ending) {
+      ++(ending == Ending::Undone ? undone : kept);
+      return ZORGlobalUndoHistory::DocumentStates();
+    };
+  });
   auto* cmd = new TestCommand();
   stack.StartCommand(cmd);
   auto* cancel = new ZORNotifyCancel();

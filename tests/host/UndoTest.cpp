@@ -41,7 +41,7 @@ TEST_F(Undo, TheDumpShowsTheTreeWithStatesAndResults) {
             "    Point.1 [WENPoint] X=0 Y=0 Z=0 hidden => point(0,0,0)\n"
             "    Point.2 [WENPoint] X=3 Y=0 Z=0 => point(3,0,0)\n"
             "    Line.1 [WENLine] Start=Point.1 End=Point.2 out-of-date "
-            "in-error(\"Not through\\nPoint.2\")\n"
+            "in-error(\"Not through\\nPoint.2\") => empty\n"
             "  Body.1 [Body]\n"
             "Unattached\n"
             "  Point.3 [WENPoint] X=9 Y=9 Z=9 out-of-date\n");

@@ -92,7 +92,9 @@ TEST_F(UpdateEngine, GeometricFailuresBecomeUpdateErrorsThatStayOnTheFeature) {
   EXPECT_EQ(doc.UpdateAll(), 2);  // the plane, then the intersection through it
   EXPECT_EQ(Diagnostic(plane), "The three points are aligned");
   EXPECT_EQ(Diagnostic(cross), "Input Element2 (Plane.1) is in error");
-  EXPECT_FALSE(cross->GetResultBody());
+  // A failure leaves an empty result, not none.
+  ASSERT_TRUE(cross->GetResultBody());
+  EXPECT_EQ(cross->GetResultBody()->HasGeometry(), 0);
   EXPECT_TRUE(line->IsUpToDate());  // computed although a sibling failed
 
   // The error stays until an update succeeds.
@@ -114,6 +116,34 @@ TEST_F(UpdateEngine, ATypeToldToFailForInputsFailsOnlyForThem) {
   ZORFeatureTypeRegistry::Get().ClearAllFailures();
   cross->MarkOutOfDate();
   EXPECT_EQ(doc.UpdateAll(), 0);
+}
+
+TEST_F(UpdateEngine, AnUpdateKeepsTheWarningsOfItsRulesUntilTheNextComputation) {
+  ZORFeatureType& lines = *ZORFeatureTypeRegistry::Get().Find("WENLine");
+  lines.WarnFor({a.get()}, "Nearly flat");
+  lines.WarnFor({}, "Long");
+  lines.WarnFor({q1.get()}, "Not this one");
+  ASSERT_EQ(doc.UpdateAll(), 0);
+  EXPECT_EQ(line->GetWarnings(), (std::vector<std::string>{"Nearly flat", "Long"}));
+  EXPECT_TRUE(cross->GetWarnings().empty());
+  EXPECT_NE(doc.Dump().find("Line.1 [WENLine] Start=Point.1 End=Point.2 warning(\"Nearly flat\") "
+                            "warning(\"Long\") =>"),
+            std::string::npos);
+
+  // Undo gives the warnings back with the rest of the state.
+  const int mark = doc.SetMark();
+  lines.FailFor({}, "Broken");
+  line->MarkOutOfDate();
+  EXPECT_EQ(doc.UpdateAll(), 2);
+  EXPECT_TRUE(line->GetWarnings().empty());
+  ASSERT_EQ(doc.UndoToMark(mark), S_OK);
+  EXPECT_EQ(line->GetWarnings().size(), 2u);
+
+  // Without its rules, the next computation leaves no warning.
+  ZORFeatureTypeRegistry::Get().ClearAllFailures();
+  line->MarkOutOfDate();
+  ASSERT_EQ(doc.UpdateAll(), 0);
+  EXPECT_TRUE(line->GetWarnings().empty());
 }
 
 TEST_F(UpdateEngine, ReplaceMovesEveryLinkToTheKeptFeature) {

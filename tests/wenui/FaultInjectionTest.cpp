@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ExamplePointCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
@@ -24,6 +25,7 @@ namespace {
 struct World {
   World() {
     ExampleTranslateCommand::Register();
+    ExamplePointCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -76,6 +78,17 @@ const std::vector<UserRun>& Runs() {
          w.driver.Click("TranslatePanel/Longer");
          w.driver.PressCancel();
        }},
+      {"creation given way to another command",
+       [](World& w) {
+         // The point stands outside the tree until its OK; the translation started over it
+         // cancels it, which must take the point away.
+         w.driver.StartByName("ExamplePointCommand");
+         w.driver.Click("PointPanel/MoveX");
+         w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         w.driver.PressOK();
+       }},
       {"update-error repair",
        [](World& w) {
          w.FailingMultiSelection();
@@ -107,6 +120,11 @@ std::string RunWithFault(const UserRun& run, long k, bool& fired) {
   std::ostringstream problems;
   if (!escaped.empty()) problems << escaped << "\n";
   for (const std::string& p : ZORConsistencyCheck::Problems(world.session.Document())) {
+    problems << p << "\n";
+  }
+  // Without a fault, nothing is left outside the tree either.
+  for (const std::string& p :
+       k ? std::vector<std::string>() : ZORConsistencyCheck::Unattached(world.session.Document())) {
     problems << p << "\n";
   }
   // Whatever the run left running is cancelled; that too must leave the document whole.

@@ -61,6 +61,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"support", {&I::DoSupport, true}},
       {"snap", {&I::DoSnap, true}},
       {"fail", {&I::DoFail, true}},
+      {"warn", {&I::DoWarn, true}},
       {"current", {&I::DoCurrent, true}},
       {"update", {&I::DoUpdate, true}},
       {"start", {&I::DoStart, true}},
@@ -321,7 +322,9 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnap(const ZORScenario
   return Done();
 }
 
-ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFail(const ZORScenarioStatement& s) {
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::AddRule(
+    const ZORScenarioStatement& s,
+    void (ZORFeatureType::*add)(const std::vector<const ZORFeature*>&, std::string)) {
   ZORFeatureType* type = ZORFeatureTypeRegistry::Get().Find(s.args[0]);
   if (!type) return Error("no feature type '" + s.args[0] + "'");
   Outcome outcome;
@@ -330,7 +333,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFail(const ZORScenario
     inputs.push_back(Feature(s.args[i], outcome));
     if (outcome.status) return outcome;
   }
-  type->FailFor(inputs, s.args.back());
+  (type->*add)(inputs, s.args.back());
   // Features already computed would keep their result until something else changes.
   int marked = 0;
   for (ZORFeature* feature : session_.Document().GetFeatures()) {
@@ -340,6 +343,14 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFail(const ZORScenario
   }
   transcript_.Note(std::to_string(marked) + " feature(s) of type " + s.args[0] + " out of date");
   return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoFail(const ZORScenarioStatement& s) {
+  return AddRule(s, &ZORFeatureType::FailFor);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoWarn(const ZORScenarioStatement& s) {
+  return AddRule(s, &ZORFeatureType::WarnFor);
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCurrent(const ZORScenarioStatement& s) {

@@ -19,6 +19,7 @@
 #include "ZORScenarioStatement.h"
 
 class ZORFeature;
+class ZORFeatureType;
 class ZORStateCommand;
 
 class ZORScenarioInterpreter {
@@ -77,7 +78,12 @@ class ZORScenarioInterpreter {
   Outcome DoValue(const ZORScenarioStatement& s);
   Outcome DoSupport(const ZORScenarioStatement& s);
   Outcome DoSnap(const ZORScenarioStatement& s);
+  // Gives a feature type a failure or warning rule for the inputs named by the statement, and
+  // makes the features of that type out of date so that the rule applies at the next update.
+  Outcome AddRule(const ZORScenarioStatement& s,
+                  void (ZORFeatureType::*add)(const std::vector<const ZORFeature*>&, std::string));
   Outcome DoFail(const ZORScenarioStatement& s);
+  Outcome DoWarn(const ZORScenarioStatement& s);
   Outcome DoCurrent(const ZORScenarioStatement& s);
   Outcome DoUpdate(const ZORScenarioStatement& s);
   // --- commands ---

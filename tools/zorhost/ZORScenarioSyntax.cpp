@@ -89,6 +89,7 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"support", "PLANE:name ORIGIN:name?", "a gridded working support, made current"},
       {"snap", "STATE:onoff", "snaps work-on-support points to the grid"},
       {"fail", "TYPE:name INPUT:name* DIAGNOSTIC:text", "a feature type fails for inputs"},
+      {"warn", "TYPE:name INPUT:name* TEXT:text", "a feature type warns for inputs"},
       {"current", "FEATURE:name", "makes a feature current"},
       {"update", "", "updates the document"},
       // commands

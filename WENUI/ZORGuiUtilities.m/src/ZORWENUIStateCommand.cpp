@@ -38,6 +38,7 @@
 #include "ZORIPrtContainer.h"
 #include "ZORIPrtProceduralView.h"
 #include "ZORIRedrawEvent.h"
+#include "ZORIShapeFeatureProperties.h"
 #include "ZORIShapeInOutPlugs.h"
 #include "ZORISketch.h"
 #include "ZORISpecScan.h"
@@ -406,12 +407,15 @@ HRESULT ZORWENUIStateCommand::InitializeCurrentShapeFeature(const ZORISpecObject
   if (!IsShapeFeatureModeOn()) return 0;
   if (!GetSavedShapeCurrentFeature()) SetSavedShapeCurrentFeature(GetCurrentFeature());
   if (feature && ZORMecModServices::IsShapeBody(feature)) {
-    // A shape body designates its last feature as the one in work.
-    ZORVar<ZORIDescendants> children(feature);
-    const int count = children ? children->GetNumberOfChildren() : 0;
-    SetCurrentFeature(count ? children->GetChildAtPosition(count) : feature);
-    UpdateVisu3D(feature, kVisuCurrentFeature);
+    // The body's properties say whether it is current itself or through the feature it
+    // designates; a body that says nothing leaves the current feature alone.
+    ZORIShapeFeatureProperties_var properties(feature);
+    ZORISpecObject_var current;
+    if (properties)
+      current = properties->IsCurrentItself() ? feature : properties->GetDesignatedFeature();
+    if (current) SetCurrentFeature(current);
   }
+  UpdateVisu3D(feature, kVisuCurrentFeature);
   return 0;
 }
 

@@ -94,5 +94,5 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
   ZORInPlace3DSite_var inPlaceSite_;
   bool repeated_ = false;
   std::unique_ptr<ZORDialogEngine> engine_ = std::make_unique<ZORDialogEngine>();
-  std::unique_ptr<ZORGlobalUndoHistory> globalUndo_ = std::make_unique<ZORGlobalUndoHistory>();
+  std::unique_ptr<ZORGlobalUndoHistory> globalUndo_ = std::make_unique<ZORGlobalUndoHistory>(this);
 };

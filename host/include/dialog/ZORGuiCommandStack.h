@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ZORGlobalUndoHistory.h"
 #include "ZORGuiCommandStackState.h"
 #include "ZORTypes.h"
 #include "ZORVar.h"
@@ -24,9 +25,14 @@ class ZORStateCommand;
 class ZORGuiCommandStack {
  public:
   enum class Mode { Shared, Exclusive };
-  // Taken when a command starts and called once when it ends: with true to give back what the
-  // command changed, with false to keep it.
-  using UndoPoint = std::function<void(bool undo)>;
+  // How a command ended, for its undo point: its work kept (a cancel that asked no undo, or a
+  // command finished over others, whose work belongs to theirs), given back (a cancel that
+  // asked for it), or finished on its own.
+  enum class Ending { Kept, Undone, Finished };
+  // Taken when a command starts and called once when it ends. A finished command's point
+  // answers the document's states before and after it, for the global undo history; the others
+  // answer nothing.
+  using UndoPoint = std::function<ZORGlobalUndoHistory::DocumentStates(Ending ending)>;
   using UndoPointMaker = std::function<UndoPoint()>;
   using Creator = std::function<ZORStateCommand*()>;
 
@@ -46,7 +52,8 @@ class ZORGuiCommandStack {
   // The command is cancelled: Cancel with `cancelType`, undo when it asked for it, then the
   // command below resumes.
   void CancelCommand(ZORStateCommand* command, int cancelType = 1);
-  // Cancels every running command, top first.
+  // Cancels every running command, top first, as the user's cancel does, so that each gives
+  // back what it changed: what another command, or the end of a session, interrupts is given up.
   void CancelAll();
 
   ZORStateCommand* GetCurrentCommand() const;
@@ -61,7 +68,8 @@ class ZORGuiCommandStack {
   void RegisterCommand(const std::string& name, Creator creator);
   ZORStateCommand* CreateCommand(const std::string& name) const;
 
-  // How the document takes an undo point; without one, undo at end changes nothing.
+  // How the document takes an undo point; without one, undo at end changes nothing and global
+  // undo has only the commands' records.
   void SetUndoPointMaker(UndoPointMaker maker) { undoMaker_ = std::move(maker); }
 
  private:
@@ -74,8 +82,9 @@ class ZORGuiCommandStack {
   HRESULT Start(ZORStateCommand* command, Mode mode, std::vector<ZORDialogAgent*> waitingAgents,
                 UndoPoint undo);
   void End(ZORStateCommand* command, bool cancelled, int cancelType, bool resumeBelow);
-  // A command that ended normally leaves its global undo record to the current editor.
-  static void KeepGlobalUndo(ZORStateCommand* command);
+  // A command that ended normally leaves its global undo record, and the document's states
+  // around it, to the current editor.
+  static void KeepGlobalUndo(ZORStateCommand* command, ZORGlobalUndoHistory::DocumentStates states);
 
   std::vector<ZORGuiCommandStackState> states_;
   std::vector<std::unique_ptr<Entry>> entries_;

@@ -85,8 +85,12 @@ class ZORSurfacicUIStateCommand : public ZORWENUIStackStateCommand {
 
   // Shows the update error of `feature` to the user; nothing when it has none.
   HRESULT DisplayErrorDiagnostic(const ZORISpecObject_var& feature);
-  // Shows the warnings of `feature`; the host's features have none.
+  // Shows the warnings of `feature` and of the features under it (the results of a
+  // multi-selection) in a "Warnings" box, one "Name: text" line each; nothing when there are
+  // none. E_FAIL for a null feature, or when there are warnings and no main window.
   HRESULT DisplayFeatureWarnings(const ZORISpecObject_var& feature);
+  // Style of the "Warnings" box.
+  static constexpr unsigned long kWarningsStyle = 0x08100200;
 
   // The result handed on when the command ended well.
   const ZORISpecObject_var& GetResultFeature() const { return result_; }

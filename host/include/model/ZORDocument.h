@@ -74,12 +74,17 @@ class ZORDocument {
   HRESULT UndoToMark(int mark);
   void ForgetMark(int mark);
   bool HasMark(int mark) const { return marks_.count(mark) != 0; }
+  // Gives back the state of `mark` as UndoToMark does, but keeps every mark, so that the
+  // document can go back and forth between the states of a finished command. It only copies
+  // back states the document keeps, so it cannot fail but for an unknown mark (E_INVALIDARG):
+  // the host's own undo of a cancelled command never leaves the command's work behind.
+  HRESULT GoToMark(int mark);
 
   // One line per feature, indented by depth: name, [type], inputs, values, then the states
-  // that matter (out-of-date, in-error("diagnostic"), hidden, unpickable, opacity=n, inactive,
-  // contextual, private, group-input, internal, wen-type=n), attributes (attr=Name), links
-  // (Role:Name), the entries of a multi-selection, and the result. Fatherless features follow under
-  // "Unattached".
+  // that matter (out-of-date, in-error("diagnostic"), warning("text"), hidden, unpickable,
+  // opacity=n, inactive, contextual, private, shape-tool, current-itself, group-input, internal,
+  // wen-type=n), attributes (attr=Name), links (Role:Name), the entries of a multi-selection,
+  // and the result. Fatherless features follow under "Unattached".
   std::string Dump() const;
   static std::string DumpLine(const ZORFeature& feature);
 

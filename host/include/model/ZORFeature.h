@@ -158,6 +158,11 @@ class ZORFeature : public virtual ZORBaseUnknown,
 
   ZORBody_var GetResultBody() const { return state_.body; }
   bool IsInError() const { return static_cast<bool>(state_.error); }
+  // Whether a shape body becomes the current feature itself rather than its last feature.
+  bool IsCurrentItself() const { return state_.currentItself; }
+  void SetCurrentItself(bool itself) { state_.currentItself = itself; }
+  // The warnings of the last computation; none after a failure.
+  const std::vector<std::string>& GetWarnings() const { return state_.warnings; }
   // Marks the feature and every feature that uses it, directly or not, out of date.
   void MarkOutOfDate();
 

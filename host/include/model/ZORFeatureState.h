@@ -37,6 +37,8 @@ struct ZORFeatureState {
   bool upToDate = false;
   ZORVar<ZORMfErrUpdate> error;
   ZORBody_var body;
+  // What the last computation warned of (a result made, but not quite as asked).
+  std::vector<std::string> warnings;
   bool inDocument = true;
 
   std::vector<ZORSpecAttrKey_var> attributes;
@@ -52,7 +54,8 @@ struct ZORFeatureState {
   int wenFeatureType = 0;  // ZORIWENFeatureType
   bool privateTool = false;
   bool shapeBodyTool = false;
-  int access = 0;         // of a knowledge parameter
-  std::string magnitude;  // of a knowledge parameter ("Longueur")
+  bool currentItself = false;  // a shape body current itself (ZORIShapeFeatureProperties)
+  int access = 0;              // of a knowledge parameter
+  std::string magnitude;       // of a knowledge parameter ("Longueur")
   ZORMultiSelState multiSel;
 };

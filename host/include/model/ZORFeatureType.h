@@ -1,7 +1,8 @@
 #pragma once
 // A kind of feature: its type name (the late type of its features), the base of its display
 // names, the interfaces its features offer, its input roles and how its result is computed.
-// A type can be told to fail for given inputs, so that updates produce real update errors.
+// A type can be told to fail, or to warn, for given inputs, so that updates produce real update
+// errors and real warnings.
 
 #include <functional>
 #include <string>
@@ -42,20 +43,31 @@ class ZORFeatureType {
   // From now on, a feature of this type whose inputs include every one of `inputs` fails its
   // update with `diagnostic` (with no inputs given: every feature of the type fails).
   void FailFor(const std::vector<const ZORFeature*>& inputs, std::string diagnostic);
-  void ClearFailures() { failures_.clear(); }
+  // From now on, a feature of this type whose inputs include every one of `inputs` gets the
+  // warning `text` when it computes (with no inputs given: every feature of the type).
+  void WarnFor(const std::vector<const ZORFeature*>& inputs, std::string text);
+  // Forgets the failure and warning rules.
+  void ClearFailures() {
+    failures_.clear();
+    warnings_.clear();
+  }
 
   // The failure rules first, then the compute function.
   bool Run(const ZORFeature& feature, ZORBody_var& body, std::string& diagnostic) const;
+  // The warnings of the rules that hold for `feature`, in the order the rules were given.
+  std::vector<std::string> WarningsFor(const ZORFeature& feature) const;
 
  private:
-  struct Failure {
+  struct Rule {
     // Features are named by serial number, so that a rule neither keeps them alive nor outlives
     // them into a reused address.
     std::vector<unsigned long> inputSerials;
-    std::string diagnostic;
+    std::string text;
   };
-  bool Matches(const Failure& failure, const ZORFeature& feature) const;
+  static Rule MakeRule(const std::vector<const ZORFeature*>& inputs, std::string text);
+  static bool Matches(const Rule& rule, const ZORFeature& feature);
 
   Description d_;
-  std::vector<Failure> failures_;
+  std::vector<Rule> failures_;
+  std::vector<Rule> warnings_;
 };

@@ -17,7 +17,7 @@ class ZORFeatureTypeRegistry {
   ZORFeatureType* Find(const std::string& name) const;
   // Whether `type` is `base` or derives from it through the registered base types.
   bool IsSubTypeOf(const std::string& type, const std::string& base) const;
-  // Forgets every failure rule of every type (tests end with it).
+  // Forgets every failure and warning rule of every type (tests end with it).
   void ClearAllFailures();
 
  private:

@@ -1,7 +1,9 @@
 #pragma once
 // Brings features up to date: inputs first (in dependency order), then the feature, then the
 // features under it. A success stores the new result and clears the update error; a failure
-// drops the result, leaves the feature out of date and attaches a ZORMfErrUpdate saying why.
+// empties the result, leaves the feature out of date and attaches a ZORMfErrUpdate saying why.
+// A feature of a kind that computes geometry gets an empty body (HasGeometry 0) when its
+// computation made nothing or failed, never none.
 // A feature whose input fails fails too, naming that input. One run computes each feature at
 // most once. A datum feature keeps the result it has: it is not recomputed from its inputs.
 
@@ -29,6 +31,8 @@ class ZORUpdateEngine {
   bool UpdateOne(ZORFeature& feature);
   // Why the feature cannot be computed from its inputs; empty when it can.
   std::string CheckInputs(ZORFeature& feature);
+  // What the feature keeps of a computation that made `body` (null: nothing).
+  static ZORBody_var Result(const ZORFeature& feature, ZORBody_var body);
   void Succeed(ZORFeature& feature, ZORBody_var body);
   void Fail(ZORFeature& feature, const std::string& diagnostic);
 

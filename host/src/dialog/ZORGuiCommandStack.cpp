@@ -36,7 +36,7 @@ HRESULT ZORGuiCommandStack::StartCommand(const Creator& creator, Mode mode,
   UndoPoint undo = undoMaker_ ? undoMaker_() : UndoPoint();
   ZORStateCommand* command = creator();
   if (!command) {
-    if (undo) undo(true);
+    if (undo) undo(Ending::Undone);
     return E_FAIL;
   }
   return Start(command, mode, std::move(waitingAgents), std::move(undo));
@@ -112,14 +112,20 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
     End(entries_.back()->command, true, ZORStateCancelNotification::kOther, false);
   }
   const bool current = entries_.back()->command == command;
+  // A command finished over another one is part of that one's work, undone with it.
+  const bool alone = IndexOf(command) == 0;
   UndoPoint undo = Remove(command);
 
   if (cancelled) {
     auto notification = ZORMake<ZORStateCancelNotification>(cancelType);
     command->Cancel(nullptr, notification.get());
   }
-  if (undo) undo(cancelled && command->IsUndoAtEndRequested());
-  if (!cancelled) KeepGlobalUndo(command);
+  Ending ending = Ending::Kept;
+  if (cancelled && command->IsUndoAtEndRequested()) ending = Ending::Undone;
+  if (!cancelled && alone) ending = Ending::Finished;
+  const ZORGlobalUndoHistory::DocumentStates states =
+      undo ? undo(ending) : ZORGlobalUndoHistory::DocumentStates();
+  if (!cancelled) KeepGlobalUndo(command, states);
   command->active_ = false;
   command->RequestDelayedDestruction();
 
@@ -130,16 +136,22 @@ void ZORGuiCommandStack::End(ZORStateCommand* command, bool cancelled, int cance
   }
 }
 
-void ZORGuiCommandStack::KeepGlobalUndo(ZORStateCommand* command) {
+void ZORGuiCommandStack::KeepGlobalUndo(ZORStateCommand* command,
+                                        ZORGlobalUndoHistory::DocumentStates states) {
   std::unique_ptr<ZORCommandGlobalUndo> record(command->GetGlobalUndo());
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
-  // Without an editor nobody can undo: the record goes at once, with its clean-up.
-  if (record && editor) editor->GetGlobalUndoHistory().Add(std::move(record));
+  if (editor) {
+    editor->GetGlobalUndoHistory().Add(std::move(record), states);
+    return;
+  }
+  // Without an editor nobody can undo: the record goes at once, with its clean-up, and the
+  // states are let go of.
+  states.Forget();
 }
 
 void ZORGuiCommandStack::CancelAll() {
   while (!entries_.empty()) {
-    End(entries_.back()->command, true, ZORStateCancelNotification::kOther, false);
+    End(entries_.back()->command, true, ZORStateCancelNotification::kUserCancel, false);
   }
 }
 

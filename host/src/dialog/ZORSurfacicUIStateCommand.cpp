@@ -29,6 +29,14 @@ bool IsTool(const ZORISpecObject_var& feature) {
   return f && f->GetFatherFeature() && !f->GetFatherFeature()->GetFatherFeature();
 }
 
+// One "Name: text" line for each warning of `feature` and of the features under it, in tree order.
+void AppendWarnings(const ZORFeature& feature, std::string& text) {
+  for (const std::string& warning : feature.GetWarnings()) {
+    text += feature.GetDisplayNameText() + ": " + warning + "\n";
+  }
+  for (const auto& child : feature.GetChildren()) AppendWarnings(*child, text);
+}
+
 HRESULT SetShow(const ZORISpecObject_var& feature, ZORShowAttribut show) {
   ZORVar<ZORIVisProperties> properties(feature);
   if (!properties) return E_FAIL;
@@ -179,5 +187,19 @@ HRESULT ZORSurfacicUIStateCommand::DisplayErrorDiagnostic(const ZORISpecObject_v
 }
 
 HRESULT ZORSurfacicUIStateCommand::DisplayFeatureWarnings(const ZORISpecObject_var& feature) {
-  return feature ? S_OK : E_FAIL;
+  ZORFeature* top = ZORFeature::From(feature.get());
+  if (!top) return E_FAIL;
+  std::string text;
+  AppendWarnings(*top, text);
+  if (text.empty()) return S_OK;
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  ZORDialog* window = frame ? frame->GetMainWindow() : nullptr;
+  if (!window) return E_FAIL;
+  auto* box = new ZORFrmNotify(window, "Warnings", kWarningsStyle);
+  box->SetTitle(feature->GetDisplayName());
+  text.pop_back();  // the last line's end
+  box->SetText(ZORUnicodeString(text));
+  box->CloseOnAnswer();
+  box->SetVisibility(ZORDialog::kShown);
+  return S_OK;
 }

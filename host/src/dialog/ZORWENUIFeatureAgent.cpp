@@ -50,7 +50,10 @@ bool ZORWENUIFeatureAgent::IsSentByHandle(const ZORCommand* sender) {
 
 ZORPathElement ZORWENUIFeatureAgent::GivePickPath(ZORBaseUnknown* feature) {
   ZORFeature* f = ZORFeature::From(feature);
-  if (!f || !f->GetDocument() || !f->GetResultBody()) return ZORPathElement();
+  // Nothing to pick on a feature whose result is empty.
+  if (!f || !f->GetDocument() || !f->GetResultBody() || !f->GetResultBody()->HasGeometry()) {
+    return ZORPathElement();
+  }
   ZORPathElement path = f->GetDocument()->GivePathElementFrom(ZORBaseUnknown_var(f));
   if (!path.IsSet()) return path;
   path.AddChildElement(f->GetResultBody());

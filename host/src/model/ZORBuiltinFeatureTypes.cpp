@@ -227,7 +227,7 @@ bool ComputeAffinity(const ZORFeature& f, ZORBody_var& body, std::string& diagno
 // A BRep feature designates its support's result.
 bool ComputeBRep(const ZORFeature& f, ZORBody_var& body, std::string& diagnostic) {
   const ZORFeature* support = f.GetInput("Support");
-  if (!support || !support->GetResultBody()) {
+  if (!support || !support->GetResultBody() || !support->GetResultBody()->HasGeometry()) {
     diagnostic = support ? "The support has no result" : "Input Support is missing";
     return false;
   }

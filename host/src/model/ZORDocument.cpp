@@ -230,6 +230,15 @@ HRESULT ZORDocument::UndoToMark(int mark) {
   if (!ZORFaultGate::Pass("ZORDocument::UndoToMark")) return E_FAIL;
   auto it = marks_.find(mark);
   if (it == marks_.end()) return E_INVALIDARG;
+  GoToMark(mark);
+  marks_.erase(std::next(it), marks_.end());
+  return S_OK;
+}
+
+HRESULT ZORDocument::GoToMark(int mark) {
+  // Only states the document keeps are copied back: nothing here can fail.
+  auto it = marks_.find(mark);
+  if (it == marks_.end()) return E_INVALIDARG;
   const Snapshot& snapshot = it->second;
 
   std::unordered_set<const ZORFeature*> kept;
@@ -255,7 +264,6 @@ HRESULT ZORDocument::UndoToMark(int mark) {
   }
   nameCounters_ = snapshot.nameCounters;
   RebuildUsers();
-  marks_.erase(std::next(it), marks_.end());
   return S_OK;
 }
 
@@ -274,6 +282,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
     line.append(" ").append(name).append("=").append(ZORString::Format("%g", value).str());
   if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
   if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
+  for (const auto& warning : s.warnings) line += " warning(\"" + OneLine(warning) + "\")";
   if (s.vis.GetShow() != ZORShowAttr) line += " hidden";
   if (!s.vis.GetPick()) line += " unpickable";
   if (s.vis.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
@@ -283,6 +292,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (s.contextual) line += " contextual";
   if (s.privateTool) line += " private";
   if (s.shapeBodyTool) line += " shape-tool";
+  if (s.currentItself) line += " current-itself";
   if (s.groupInput) line += " group-input";
   if (s.internal) line += " internal";
   if (s.wenFeatureType != 0) line += " wen-type=" + std::to_string(s.wenFeatureType);

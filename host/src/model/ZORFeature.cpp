@@ -806,6 +806,7 @@ HRESULT ZORFeature::Deactivate() {
   state_.inactive = true;
   state_.body = nullptr;
   state_.error = nullptr;
+  state_.warnings.clear();
   state_.upToDate = true;
   return S_OK;
 }

@@ -43,6 +43,7 @@ bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
   ZORBody_var body;
   if (diagnostic.empty() && feature.type_->Run(feature, body, diagnostic)) {
     Succeed(feature, body);
+    feature.state_.warnings = feature.type_->WarningsFor(feature);
     return true;
   }
   Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic);
@@ -61,14 +62,22 @@ std::string ZORUpdateEngine::CheckInputs(ZORFeature& feature) {
   return "";
 }
 
+ZORBody_var ZORUpdateEngine::Result(const ZORFeature& feature, ZORBody_var body) {
+  // A kind that computes geometry always has a result, empty when nothing could be made, so
+  // that callers tell "nothing" from "not computed"; the other kinds have none.
+  if (!body && feature.type_->HasCompute()) return ZORMake<ZORBody>();
+  return body;
+}
+
 void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
-  feature.state_.body = std::move(body);
+  feature.state_.body = Result(feature, std::move(body));
   feature.state_.error = nullptr;
   feature.state_.upToDate = true;
 }
 
 void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic) {
-  feature.state_.body = nullptr;
+  feature.state_.body = Result(feature, nullptr);
+  feature.state_.warnings.clear();
   feature.state_.upToDate = false;
   feature.state_.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
   if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
