@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
 #include "ZORMsgCatalog.h"
 #include "ZORTestResources.h"
 #include "ZORVar.h"
@@ -85,10 +92,50 @@ TEST(Catalog, ResourceFilesFollowTheClassChainByLevel) {
   EXPECT_TRUE(ZORMsgCatalog::ResourceFileOfLevel(nullptr, 0).IsEmpty());
 }
 
-TEST(Catalog, ProjectResourcesAreReadable) {
-  ZORMsgCatalog::SetResourceDirectory(ZOR_SOURCE_DIR "/resources");
-  EXPECT_FALSE(
-      ZORMsgCatalog::BuildMessage("ZORGuiInternalError", "ZORGuiInternalError.Title").IsEmpty());
+// Every error key the plug-in and its example commands raise finds its texts in the project's
+// catalogs, and every catalog reads without a bad line: a missing text would show the user an
+// empty message.
+TEST(Catalog, EveryErrorRaisedHasItsTextsInTheProjectCatalogs) {
+  namespace fs = std::filesystem;
+  const fs::path root(ZOR_SOURCE_DIR);
+  ZORMsgCatalog::SetResourceDirectory((root / "resources").string());
+  ZORMsgCatalog::ClearCache();
+  int catalogs = 0;
+  for (const auto& entry : fs::directory_iterator(root / "resources")) {
+    if (entry.path().extension() != ".msg") continue;
+    std::ifstream in(entry.path());
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> problems;
+    EXPECT_FALSE(ZORMsgCatalog::Parse(text.str(), &problems).empty()) << entry.path();
+    EXPECT_TRUE(problems.empty()) << entry.path() << ": " << problems.front();
+    ++catalogs;
+  }
+  EXPECT_GT(catalogs, 0);
+
+  const std::regex key("\"(WEN(MODELINPUT|UIINPUT|UIINTERNAL)_ERR_[0-9]+)\"");
+  const std::map<std::string, std::string> catalogOf = {{"MODELINPUT", "ZORGmoInputError"},
+                                                        {"UIINPUT", "ZORGuiInputError"},
+                                                        {"UIINTERNAL", "ZORGuiInternalError"}};
+  std::set<std::string> seen;
+  for (const char* folder : {"WENUI", "examples"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+      if (entry.path().extension() != ".cpp") continue;
+      std::ifstream in(entry.path());
+      std::stringstream text;
+      text << in.rdbuf();
+      const std::string source = text.str();
+      for (std::sregex_iterator it(source.begin(), source.end(), key), end; it != end; ++it) {
+        const std::string name = (*it)[1];
+        if (!seen.insert(name).second) continue;
+        const std::string catalog = catalogOf.at((*it)[2]);
+        EXPECT_TRUE(ZORMsgCatalog::HasKey(catalog.c_str(), (name + ".Request").c_str())) << name;
+        EXPECT_TRUE(ZORMsgCatalog::HasKey(catalog.c_str(), (name + ".Diagnostic").c_str()))
+            << name;
+      }
+    }
+  }
+  EXPECT_GT(seen.size(), 5u);  // the scan found the keys
 }
 
 }  // namespace

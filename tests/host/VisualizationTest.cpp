@@ -60,20 +60,6 @@ TEST(Matrix4x4, TheInverseGivesRoundTripsAndASingularMatrixHasNone) {
   EXPECT_EQ(untouched, m);
 }
 
-TEST(Matrix4x4, BuiltFromATransformationsColumnsItMapsAsTheTransformation) {
-  // What a conversion of an in-place site's transformation into a matrix does.
-  const double turn[3][3] = {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}};
-  const ZORMathTransformation t(turn, {5, 0, -1});
-  auto column = [&](int c) {
-    return ZORMathVectorf(static_cast<float>(t.Get(0, c)), static_cast<float>(t.Get(1, c)),
-                          static_cast<float>(t.Get(2, c)));
-  };
-  const ZOR4x4Matrix m(column(0), column(1), column(2), ZORMathVectorf(t.GetTranslation()));
-  for (const ZORMathPoint& p : {ZORMathPoint(1, 0, 0), ZORMathPoint(2, 3, 4)}) {
-    ExpectNear(m.Transform(p), t.Apply(p));
-  }
-}
-
 TEST(Representations, ABagHoldsEachChildOnceAndRefusesCycles) {
   auto outer = ZORMake<ZOR3DBagRep>();
   auto inner = ZORMake<ZOR3DBagRep>();
