@@ -1,12 +1,14 @@
 // The example commands register by name when their library is loaded, as a workbench's
 // commands do with the host.
 
+#include "ExampleDragCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExampleTranslateCommand.h"
 
 namespace {
 
 const bool registered = [] {
+  ExampleDragCommand::Register();
   ExamplePointCommand::Register();
   ExampleTranslateCommand::Register();
   return true;
