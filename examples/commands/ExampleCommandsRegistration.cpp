@@ -1,6 +1,7 @@
 // The example commands register by name when their library is loaded, as a workbench's
 // commands do with the host.
 
+#include "ExampleDragCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
@@ -8,6 +9,7 @@
 namespace {
 
 const bool registered = [] {
+  ExampleDragCommand::Register();
   ExamplePointCommand::Register();
   ExampleTranslateCommand::Register();
   ExampleWidgetsCommand::Register();

@@ -18,6 +18,7 @@
 #include "ZORDlgTabPage.h"
 #include "ZORFrmEditor.h"
 #include "ZORMMUIPanelStateCmd.h"
+#include "ZORNavigation2DViewer.h"
 #include "ZORNotifyAnswers.h"
 #include "ZORShownMessageJournal.h"
 #include "ZORSysLogAbend.h"
@@ -71,6 +72,14 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
     out << " text=\"" << editor->GetText() << "\"";
   }
   DescribeMore(widget, out);
+  if (auto* viewer = dynamic_cast<const ZORNavigation2DViewer*>(&widget)) {
+    // The box, then what the viewer draws one line each.
+    const std::vector<std::string> lines = viewer->Describe();
+    out << " " << lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      out << "\n" << std::string(static_cast<std::size_t>(depth + 1) * 2, ' ') << lines[i];
+    }
+  }
   out << "\n";
   for (const ZORDialog* child : widget.GetDialogChildren()) Describe(*child, depth + 1, out);
 }

@@ -1,6 +1,7 @@
 #include "ZORDriverMouse.h"
 
 #include "ZORDriver.h"
+#include "ZORFrmLayout.h"
 #include "ZORIndicationSegment.h"
 #include "ZORStateCommand.h"
 
@@ -13,6 +14,7 @@ bool ZORDriverMouse::Click(const ZORMathPoint& under) {
 }
 
 bool ZORDriverMouse::Send(const ZORMathPoint& under, bool clicked) {
+  ZORFrmLayout::GetCurrentLayout()->GetCurrentViewer()->SetMousePosition(under);
   ZORStateCommand* command = driver_.CurrentCommand();
   const bool sent = command && command->IsActive();
   if (sent) {

@@ -1,7 +1,30 @@
 #include "ZORHandleDriver.h"
 
+#include <algorithm>
+
+#include "ZOR2DManipulator.h"
+#include "ZOR3DManipulator.h"
 #include "ZORDriver.h"
 #include "ZORFrmEditor.h"
+#include "ZORNavigation2DViewer.h"
+
+namespace {
+
+// What `handle` draws: its own representation, or what grabs a manipulator.
+const ZOR3DRep* DrawingOf(const ZORVisuHandle& handle, const ZORISO& iso) {
+  if (auto* shown = dynamic_cast<const ZOR3DVisuHandle*>(&handle)) return shown->GetRep();
+  auto* manipulator = dynamic_cast<const ZOR3DManipulator*>(&handle);
+  if (!manipulator) return nullptr;
+  for (const ZORBaseUnknown_var& element : iso.GetElements()) {
+    auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
+    if (carrier && carrier->GetRep() && manipulator->IsGrabbedBy(*carrier->GetRep())) {
+      return carrier->GetRep();
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 template <class Action>
 bool ZORHandleDriver::Act(Action&& action) {
@@ -10,51 +33,67 @@ bool ZORHandleDriver::Act(Action&& action) {
   return done;
 }
 
-std::vector<ZOR3DVisuHandle*> ZORHandleDriver::ShownHandles() const {
-  std::vector<ZOR3DVisuHandle*> handles;
+template <class Work>
+bool ZORHandleDriver::OnHandle(int rank, Work&& work) {
+  return Act([&] {
+    ZORVar<ZORVisuHandle> handle(HandleAt(rank));
+    if (!handle || !handle->IsPickable()) return false;
+    LeaveAllBut(handle.get());
+    return work(*handle);
+  });
+}
+
+std::vector<ZORVisuHandle*> ZORHandleDriver::ShownHandles() const {
+  std::vector<ZORVisuHandle*> handles;
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
   ZORISO* iso = editor ? editor->GetISO() : nullptr;
   if (!iso) return handles;
   for (const ZORBaseUnknown_var& element : iso->GetElements()) {
-    if (auto* handle = dynamic_cast<ZOR3DVisuHandle*>(element.get())) handles.push_back(handle);
+    ZORVisuHandle* handle = dynamic_cast<ZOR3DVisuHandle*>(element.get());
+    auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
+    if (!handle && carrier && carrier->GetRep()) {
+      handle = ZOR3DManipulator::GrabbedBy(*carrier->GetRep());
+    }
+    if (handle && std::find(handles.begin(), handles.end(), handle) == handles.end()) {
+      handles.push_back(handle);
+    }
   }
   return handles;
 }
 
 std::vector<std::string> ZORHandleDriver::DescribeHandles() const {
   std::vector<std::string> lines;
-  for (const ZOR3DVisuHandle* handle : ShownHandles()) {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  for (const ZORVisuHandle* handle : ShownHandles()) {
     std::string line = handle->GetName().str();
     if (!handle->IsPickable()) line += " nopick";
     if (handle->IsPreactivated()) line += " over";
-    const ZOR3DRep* rep = handle->GetRep();
+    const ZOR3DRep* rep = DrawingOf(*handle, *editor->GetISO());
     lines.push_back(line + " " + (rep ? rep->Describe() : "(none)"));
   }
   return lines;
 }
 
-ZOR3DVisuHandle* ZORHandleDriver::HandleAt(int rank) const {
-  const std::vector<ZOR3DVisuHandle*> handles = ShownHandles();
+ZORVisuHandle* ZORHandleDriver::HandleAt(int rank) const {
+  const std::vector<ZORVisuHandle*> handles = ShownHandles();
   if (rank < 1 || rank > static_cast<int>(handles.size())) return nullptr;
   return handles[static_cast<std::size_t>(rank - 1)];
 }
 
-bool ZORHandleDriver::LeaveAllBut(const ZOR3DVisuHandle* kept) {
+bool ZORHandleDriver::LeaveAllBut(const ZORVisuHandle* kept) {
   bool left = false;
-  for (ZOR3DVisuHandle* handle : ShownHandles()) {
+  for (ZORVisuHandle* handle : ShownHandles()) {
     if (handle == kept || !handle->IsPreactivated()) continue;
-    ZOR3DVisuHandle_var alive(handle);
+    ZORVar<ZORVisuHandle> alive(handle);
     left = handle->MoveAway() || left;
   }
   return left;
 }
 
 bool ZORHandleDriver::MoveOver(int rank) {
-  return Act([&] {
-    ZOR3DVisuHandle_var handle(HandleAt(rank));
-    if (!handle || !handle->IsPickable()) return false;
-    LeaveAllBut(handle.get());
-    return handle->MoveOver();
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    if (auto* manipulator = dynamic_cast<ZORManipulator*>(&handle)) return manipulator->MoveOn();
+    return handle.MoveOver();
   });
 }
 
@@ -63,10 +102,34 @@ bool ZORHandleDriver::MoveAway() {
 }
 
 bool ZORHandleDriver::Click(int rank) {
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    if (auto* manipulator = dynamic_cast<ZORManipulator*>(&handle)) return manipulator->ClickOn();
+    return handle.Click();
+  });
+}
+
+bool ZORHandleDriver::Context(int rank) {
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    auto* manipulator = dynamic_cast<ZORManipulator*>(&handle);
+    return manipulator && manipulator->ContextOn();
+  });
+}
+
+bool ZORHandleDriver::Drag(int rank, const ZORMathPoint& target, int steps) {
+  return OnHandle(rank, [&](ZORVisuHandle& handle) {
+    auto* manipulator = dynamic_cast<ZOR3DManipulator*>(&handle);
+    return manipulator && manipulator->Drag(target, steps);
+  });
+}
+
+bool ZORHandleDriver::Drag(ZORNavigation2DViewer& viewer, double x, double y) {
   return Act([&] {
-    ZOR3DVisuHandle_var handle(HandleAt(rank));
-    if (!handle || !handle->IsPickable()) return false;
-    LeaveAllBut(handle.get());
-    return handle->Click();
+    if (!viewer.IsUserReachable()) return false;
+    for (const ZOR2DManipulator_var& manipulator : viewer.GetManipulators()) {
+      if (!manipulator->IsPickable()) continue;
+      ZOR2DManipulator_var alive(manipulator);
+      return alive->Drag({x, y});
+    }
+    return false;
   });
 }

@@ -3,6 +3,7 @@
 #include "ZORApplicationFrame.h"
 #include "ZORExternalObjectRegistry.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORFrmLayout.h"
 #include "ZORGmoInputDescriptionSwitch.h"
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
@@ -62,6 +63,7 @@ ZORHostSession::~ZORHostSession() {
 
 void ZORHostSession::ResetHost() {
   ZORApplicationFrame::Reset();
+  ZORFrmLayout::Reset();
   ZORTransaction::End();
   ZORNotifyAnswers::Reset();
   ZORShownMessageJournal::Clear();

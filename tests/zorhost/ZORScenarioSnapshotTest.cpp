@@ -5,18 +5,28 @@
 #include <memory>
 #include <string>
 
+#include "ZOR2DManipulator.h"
 #include "ZOR3DAnnotationTextGP.h"
 #include "ZOR3DArcCircleGP.h"
 #include "ZOR3DBagRep.h"
 #include "ZOR3DCustomRep.h"
 #include "ZOR3DFixedArrowGP.h"
+#include "ZOR3DFixedPlanGP.h"
 #include "ZOR3DLineGP.h"
+#include "ZOR3DLineRep.h"
+#include "ZOR3DManipulator.h"
 #include "ZOR3DMarkerGP.h"
+#include "ZOR3DPointRep.h"
 #include "ZOR4x4Matrix.h"
 #include "ZORDocument.h"
+#include "ZORDynamicGP.h"
+#include "ZORGuiTextSymbol.h"
 #include "ZORISO.h"
+#include "ZORNavigation2DViewer.h"
 #include "ZORScenarioSnapshot.h"
+#include "ZORScenarioViewerSnapshot.h"
 #include "ZORSt3DISO.h"
+#include "ZORTransaction.h"
 
 namespace {
 
@@ -74,7 +84,7 @@ TEST(ScenarioSnapshot, DrawsTheDocumentFaintlyAndTheInteractiveSetOnTop) {
   EXPECT_EQ(Count(faint, "<circle"), 2);
   EXPECT_EQ(Count(faint, "<polyline"), 1);
   EXPECT_NE(faint.find(">Line.1</text>"), std::string::npos);
-  EXPECT_EQ(Count(shown, "<circle"), 1);
+  EXPECT_EQ(Count(shown, "<line "), 2);  // the marker of symbol 3 is a cross
   EXPECT_EQ(Count(shown, "<polyline"), 1);
   EXPECT_NE(shown.find(">5mm &lt;x&gt; &amp; y</text>"), std::string::npos);
   // The same scene, the same text.
@@ -142,4 +152,97 @@ TEST(ScenarioSnapshot, ArrowsKeepTheirLengthOnScreenAndArcsAreDrawnAlong) {
   ASSERT_NE(arc, std::string::npos);
   const std::string points = shown.substr(arc, shown.find("/>", arc) - arc);
   EXPECT_EQ(Count(points, ","), 25);
+}
+
+namespace {
+
+// A primitive that draws a square of 10 pixels facing the screen around its point.
+class FacingSquare : public ZORDynamicGP {
+ public:
+  explicit FacingSquare(const ZORMathPoint& at) : at_(at) {}
+  void ImmediateDraw(ZORRender& render, const ZORViewpoint* viewpoint,
+                     const ZORViewport*) override {
+    const double half = 5 * ZORRender::kMillimetresPerPixel / render.GetMMPerModelRatio(at_);
+    const ZORMathVector r = half * viewpoint->GetRightDirection();
+    const ZORMathVector u = half * viewpoint->GetUpDirection();
+    render.DrawPolygon(
+        {at_ + r + u, at_ + (-1.0) * r + u, at_ + (-1.0) * r + (-1.0) * u, at_ + r + (-1.0) * u});
+    render.DrawText(at_, "flag");
+  }
+
+ private:
+  ZORMathPoint at_;
+};
+
+}  // namespace
+
+TEST(ScenarioSnapshot, NewRepresentationsManipulatorsAndDynamicPrimitivesAreDrawn) {
+  ZORDocument document;
+  auto iso = ZORMake<ZORISO>();
+  auto bag = ZORMake<ZOR3DBagRep>();
+  for (int symbol : {2, 3, 6}) {
+    bag->AddChild(ZORMake<ZOR3DPointRep>(ZORMathPoint(symbol, 0, 0), symbol).get());
+  }
+  bag->AddChild(ZORMake<ZOR3DLineRep>(ZORMathPoint(0, 0, 0), ZORMathPoint(0, 10, 0)).get());
+  auto custom = ZORMake<ZOR3DCustomRep>();
+  custom->AddGP(std::make_unique<ZOR3DFixedPlanGP>(ZORMathPointf(0, 0, 0), ZORMathVectorf(1, 0, 0),
+                                                   ZORMathVectorf(0, 1, 0), 15.0f));
+  custom->AddGP(std::make_unique<FacingSquare>(ZORMathPoint(5, 5, 5)));
+  bag->AddChild(custom.get());
+  iso->AddElement(ZORMake<ZORSt3DISO>(bag.get()).get());
+  iso->AddElement(
+      ZORMake<ZORGuiTextSymbol>(ZORUnicodeString("Positioned element"), ZORMathPoint(1, 1, 1), 245)
+          .get());
+  auto* mover = new ZOR3DManipulator(nullptr, ZORString("Mover"), custom.get(),
+                                     ZOR3DManipulator::kLineTranslation);
+  mover->SetPosition(ZORMathAxis({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}));
+
+  const ZORScenarioSnapshot snapshot(document, iso.get());
+  const std::string svg = snapshot.Svg("reps");
+  EXPECT_EQ(snapshot.ShownCount(), 2);
+  const std::string shown = ShownPart(svg);
+  EXPECT_EQ(Count(shown, "<line "), 2 + 2);           // the plus and the cross of two markers
+  EXPECT_EQ(Count(shown, "<rect fill=\"none\""), 1);  // the square marker
+  EXPECT_EQ(Count(shown, "stroke-dasharray"), 1);     // the mover's line
+  EXPECT_EQ(Count(shown, ">Positioned element</text>"), 1);
+  EXPECT_EQ(Count(shown, ">Mover</text>"), 1);
+  EXPECT_EQ(Count(shown, "fill-opacity=\"0.2\""), 1);  // the fixed plane symbol
+  EXPECT_EQ(Count(svg, "<g stroke=\"#8030c0\""), 1);   // what the dynamic primitive drew
+  EXPECT_EQ(Count(svg, ">flag</text>"), 1);
+  EXPECT_EQ(snapshot.Svg("reps"), svg);  // the same scene gives the same text
+  mover->Destroy();
+  ZORTransaction::End();
+}
+
+TEST(ScenarioSnapshot, AViewerIsDrawnInItsBoxWithYUpInItsColours) {
+  auto viewer = ZORMake<ZORNavigation2DViewer>(nullptr, ZORString("Law"));
+  viewer->SetVisibleBox({{0, 0}, {10, 10}});
+  auto curve = ZORMake<ZOR2DBagRep>();
+  curve->AddPolyline({{0, 0}, {10, 10}}, 247);
+  curve->AddText({0, 10}, "top", 244);
+  curve->AddArrow({10, 0}, {1, 0}, 17);
+  viewer->AddRep(curve.get());
+  auto* handle = new ZOR2DManipulator(nullptr, ZORString("Handle"), viewer.get());
+  auto grip = ZORMake<ZOR2DBagRep>();
+  grip->AddMarker({5, 5}, 2);
+  grip->SetHighlight(true);
+  handle->SetRep(grip.get());
+
+  const ZORScenarioViewerSnapshot snapshot(*viewer);
+  const std::string svg = snapshot.Svg("law.svg");
+  EXPECT_EQ(snapshot.ShownCount(), 2);
+  // The box is 400 pixels wide (480 less the margins) and 280 high: 28 pixels a unit; (0,0) is
+  // at the bottom left, (10,10) above it.
+  EXPECT_EQ(Count(svg, "points=\"40.0,320.0 320.0,40.0\""), 1);
+  EXPECT_EQ(Count(svg, "stroke=\"" + ZORScenarioViewerSnapshot::Colour(247) + "\""), 1);
+  EXPECT_EQ(Count(svg, "fill=\"" + ZORScenarioViewerSnapshot::Colour(244) +
+                           "\" x=\"43.0\" y=\"37.0\">top</text>"),
+            1);
+  EXPECT_EQ(Count(svg, "<circle fill=\"" + ZORScenarioViewerSnapshot::Colour(251) +
+                           "\" cx=\"180.0\" cy=\"180.0\""),
+            1);
+  EXPECT_EQ(Count(svg, "<polygon"), 1);  // the arrow's head
+  EXPECT_EQ(snapshot.Svg("law.svg"), svg);
+  handle->Destroy();
+  ZORTransaction::End();
 }

@@ -1,5 +1,6 @@
 #include "ZORScenarioInterpreter.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -12,11 +13,14 @@
 #include "ZORDriverPick.h"
 #include "ZORException.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORHandleDriver.h"
 #include "ZORIMfPlane.h"
 #include "ZORISO.h"
 #include "ZORIWENWorkingSupportFactory.h"
+#include "ZORNavigation2DViewer.h"
 #include "ZORScenarioSnapshot.h"
 #include "ZORScenarioSyntax.h"
+#include "ZORScenarioViewerSnapshot.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORStateCommand.h"
 #include "ZORWENSettings.h"
@@ -99,6 +103,14 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"expect no document", {&I::DoExpectNoDocument, false}},
       {"expect event", {&I::DoExpectEvent, false}},
       {"expect command", {&I::DoExpectCommand, false}},
+      // manipulators and viewers
+      {"hover handle", {&I::DoHoverHandle, true}},
+      {"drag handle", {&I::DoDragHandle, true}},
+      {"drag", {&I::DoDragViewer, true}},
+      {"context handle", {&I::DoContextHandle, true}},
+      {"shown", {&I::DoShown, false}},
+      {"expect shown", {&I::DoExpectShown, false}},
+      {"expect no shown", {&I::DoExpectNoShown, false}},
   };
   return table;
 }
@@ -569,12 +581,25 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnapshot(const ZORScen
   const std::string& name = s.args[0];
   if (!name.ends_with(".svg")) return Error("a snapshot is an .svg file, not '" + name + "'");
   const std::string path = name.starts_with('/') ? name : svgDirectory_ + "/" + name;
-  const ZORScenarioSnapshot snapshot(session_.Document(), session_.Editor().GetISO());
+  std::string svg;
+  int shown = 0, features = 0;
+  if (s.args.size() > 1) {
+    auto* viewer = dynamic_cast<ZORNavigation2DViewer*>(driver_.Find(s.args[1]));
+    if (!viewer) return Error("no open 2D viewer '" + s.args[1] + "'");
+    const ZORScenarioViewerSnapshot snapshot(*viewer);
+    svg = snapshot.Svg(name);
+    shown = snapshot.ShownCount();
+  } else {
+    const ZORScenarioSnapshot snapshot(session_.Document(), session_.Editor().GetISO());
+    svg = snapshot.Svg(name);
+    shown = snapshot.ShownCount();
+    features = snapshot.FeatureCount();
+  }
   std::ofstream file(path);
-  file << snapshot.Svg(name);
+  file << svg;
   if (!file.flush()) return Error("cannot write '" + path + "'");
-  transcript_.Note("wrote " + name + ": " + std::to_string(snapshot.ShownCount()) + " shown, " +
-                   std::to_string(snapshot.FeatureCount()) + " features");
+  transcript_.Note("wrote " + name + ": " + std::to_string(shown) + " shown, " +
+                   std::to_string(features) + " features");
   return Done();
 }
 
@@ -628,4 +653,75 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectCommand(
   ZORStateCommand* command = driver_.CurrentCommand();
   const std::string current = command ? command->GetName().str() : "none";
   return Expect(current == s.args[0], "the current command is " + current);
+}
+
+// --- manipulators and viewers ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoHoverHandle(
+    const ZORScenarioStatement& s) {
+  ZORHandleDriver handles(driver_);
+  if (s.args[0] == "off") return Report(handles.MoveAway(), "the pointer was over no handle");
+  char* end = nullptr;
+  const long rank = std::strtol(s.args[0].c_str(), &end, 10);
+  if (end == s.args[0].c_str() || *end || rank < 1 || rank > 1000000) {
+    return Error("a handle is a rank from 1 or off, not '" + s.args[0] + "'");
+  }
+  return Report(handles.MoveOver(static_cast<int>(rank)), "no such handle to point at");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragHandle(
+    const ZORScenarioStatement& s) {
+  const int steps = s.args.size() > 4 ? std::atoi(s.args[4].c_str()) : 1;
+  if (steps < 1) return Error("a drag takes one step at least, not " + s.args[4]);
+  const ZORMathPoint to(Number(s.args[1]), Number(s.args[2]), Number(s.args[3]));
+  return Report(ZORHandleDriver(driver_).Drag(std::atoi(s.args[0].c_str()), to, steps),
+                "no such manipulator to drag");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragViewer(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  auto* viewer = dynamic_cast<ZORNavigation2DViewer*>(driver_.Find(s.args[0]));
+  if (!viewer) return Error("'" + s.args[0] + "' is not a 2D viewer");
+  return Report(ZORHandleDriver(driver_).Drag(*viewer, Number(s.args[1]), Number(s.args[2])),
+                "no manipulator to drag in the viewer");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoContextHandle(
+    const ZORScenarioStatement& s) {
+  return Report(ZORHandleDriver(driver_).Context(std::atoi(s.args[0].c_str())),
+                "no such manipulator");
+}
+
+std::vector<std::string> ZORScenarioInterpreter::ShownLines() const {
+  std::vector<std::string> lines = session_.Editor().GetISO()->Describe();
+  int rank = 0;
+  for (const std::string& handle :
+       ZORHandleDriver(const_cast<ZORDriver&>(driver_)).DescribeHandles()) {
+    lines.push_back("handle " + std::to_string(++rank) + ": " + handle);
+  }
+  return lines;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoShown(const ZORScenarioStatement&) {
+  transcript_.Block("shown:", Join(ShownLines()));
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectShown(
+    const ZORScenarioStatement& s) {
+  const std::vector<std::string> lines = ShownLines();
+  const bool held = std::any_of(lines.begin(), lines.end(),
+                                [&](const std::string& line) { return Contains(line, s.args[0]); });
+  return Expect(held, "nothing shown holds \"" + s.args[0] + "\"");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectNoShown(
+    const ZORScenarioStatement& s) {
+  const std::vector<std::string> lines = ShownLines();
+  const bool none = std::none_of(lines.begin(), lines.end(), [&](const std::string& line) {
+    return Contains(line, s.args[0]);
+  });
+  return Expect(none, "something shown holds \"" + s.args[0] + "\"");
 }

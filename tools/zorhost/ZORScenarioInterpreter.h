@@ -129,6 +129,16 @@ class ZORScenarioInterpreter {
   Outcome DoExpectEvent(const ZORScenarioStatement& s);
   Outcome DoExpectCommand(const ZORScenarioStatement& s);
   bool DocumentHas(const std::string& text) const;
+  // --- manipulators and viewers ---
+  Outcome DoHoverHandle(const ZORScenarioStatement& s);
+  Outcome DoDragHandle(const ZORScenarioStatement& s);
+  Outcome DoDragViewer(const ZORScenarioStatement& s);
+  Outcome DoContextHandle(const ZORScenarioStatement& s);
+  Outcome DoShown(const ZORScenarioStatement& s);
+  Outcome DoExpectShown(const ZORScenarioStatement& s);
+  Outcome DoExpectNoShown(const ZORScenarioStatement& s);
+  // The interactive set one element a line, then the handles ranked as the user names them.
+  std::vector<std::string> ShownLines() const;
 
   ZORHostSession& session_;
   ZORDriver driver_;

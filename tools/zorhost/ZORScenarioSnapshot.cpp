@@ -9,12 +9,17 @@
 #include "ZOR3DBagRep.h"
 #include "ZOR3DCustomRep.h"
 #include "ZOR3DFixedArrowGP.h"
+#include "ZOR3DFixedPlanGP.h"
 #include "ZOR3DGeomRep.h"
 #include "ZOR3DLineGP.h"
+#include "ZOR3DLineRep.h"
+#include "ZOR3DManipulator.h"
 #include "ZOR3DMarkerGP.h"
+#include "ZOR3DPointRep.h"
 #include "ZOR4x4Matrix.h"
 #include "ZORBody.h"
 #include "ZORDocument.h"
+#include "ZORDynamicGP.h"
 #include "ZORISO.h"
 #include "ZORSt3DISO.h"
 
@@ -90,6 +95,7 @@ class ZORScenarioSnapshot::Fit {
     const Screen s = Project(p);
     return {offsetX_ + scale_ * s.x, offsetY_ + scale_ * s.y};
   }
+  double Scale() const { return scale_; }
   std::string Xy(const ZORMathPoint& p) const {
     const Screen s = (*this)(p);
     return Number(s.x) + "," + Number(s.y);
@@ -121,6 +127,55 @@ std::string Arrow(const Screen& from, const Screen& toward, int pixels, const st
          "," + Number(ey + hy + hx / 2) + " " + Number(ex + hx + hy / 2) + "," +
          Number(ey + hy - hx / 2) + "\"/>\n";
   return text.empty() ? svg : svg + Label({ex + 4, ey}, text);
+}
+
+// A marker drawn by its symbol type: 1 a dot, 2 a plus, 3 a cross, 4 a circle, 6 a square,
+// 12 a diamond, anything else (5 among them) a filled disc.
+std::string Marker(const Screen& at, int symbol) {
+  const std::string x = Number(at.x), y = Number(at.y);
+  auto segment = [](double x1, double y1, double x2, double y2) {
+    return "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) +
+           "\" y2=\"" + Number(y2) + "\"/>\n";
+  };
+  constexpr double r = 4;
+  switch (symbol) {
+    case 1:
+      return "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"1.5\"/>\n";
+    case 2:
+      return segment(at.x - r, at.y, at.x + r, at.y) + segment(at.x, at.y - r, at.x, at.y + r);
+    case 3:
+      return segment(at.x - r, at.y - r, at.x + r, at.y + r) +
+             segment(at.x - r, at.y + r, at.x + r, at.y - r);
+    case 4:
+      return "<circle fill=\"none\" cx=\"" + x + "\" cy=\"" + y + "\" r=\"4\"/>\n";
+    case 6:
+      return "<rect fill=\"none\" x=\"" + Number(at.x - r) + "\" y=\"" + Number(at.y - r) +
+             "\" width=\"8\" height=\"8\"/>\n";
+    case 12:
+      return "<polygon fill=\"none\" points=\"" + Number(at.x) + "," + Number(at.y - r) + " " +
+             Number(at.x + r) + "," + y + " " + Number(at.x) + "," + Number(at.y + r) + " " +
+             Number(at.x - r) + "," + y + "\"/>\n";
+    default:
+      return "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"3\"/>\n";
+  }
+}
+
+// A square of `pixels` a side from `at` along the screen directions towards `u` and `v`.
+std::string FixedPlan(const Screen& at, const Screen& u, const Screen& v, int pixels) {
+  auto unit = [&at](const Screen& to) {
+    const double dx = to.x - at.x, dy = to.y - at.y;
+    const double n = std::max(std::hypot(dx, dy), 1e-9);
+    return Screen{dx / n, dy / n};
+  };
+  const Screen a = unit(u), b = unit(v);
+  const Screen corners[4] = {at,
+                             {at.x + a.x * pixels, at.y + a.y * pixels},
+                             {at.x + (a.x + b.x) * pixels, at.y + (a.y + b.y) * pixels},
+                             {at.x + b.x * pixels, at.y + b.y * pixels}};
+  std::string points;
+  for (const Screen& c : corners)
+    points += (points.empty() ? "" : " ") + Number(c.x) + "," + Number(c.y);
+  return "<polygon fill-opacity=\"0.2\" points=\"" + points + "\"/>\n";
 }
 
 std::string Header(const std::string& title) {
@@ -167,12 +222,65 @@ ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORI
     AddRep(*carrier->GetRep(), {});
     ++shown_;
   }
+  std::vector<const ZOR3DManipulator*> drawn;
+  for (const ZORBaseUnknown_var& element : iso->GetElements()) {
+    auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
+    const ZOR3DManipulator* manipulator =
+        carrier && carrier->GetRep() ? ZOR3DManipulator::GrabbedBy(*carrier->GetRep()) : nullptr;
+    if (!manipulator || std::find(drawn.begin(), drawn.end(), manipulator) != drawn.end()) continue;
+    drawn.push_back(manipulator);
+    AddManipulator(*manipulator);
+  }
+}
+
+void ZORScenarioSnapshot::AddMarker(const ZORMathPoint& at, int symbol, const Chain& chain) {
+  Add(Kind::kMarker, {at}, chain, false);
+  shapes_.back().symbol = symbol;
+}
+
+void ZORScenarioSnapshot::AddManipulator(const ZOR3DManipulator& manipulator) {
+  const ZORMathPoint o = manipulator.GetPosition().GetOrigin();
+  const double reach = std::max(PlaneSize() * 0.5, 5.0);
+  switch (manipulator.GetStyle()) {
+    case ZOR3DManipulator::kLineTranslation: {
+      const ZORMathVector d = reach * manipulator.GetTranslationDirection();
+      Add(Kind::kGuide, {o + (-1.0) * d, o + d}, {}, false);
+      break;
+    }
+    case ZOR3DManipulator::kPlaneTranslation: {
+      const ZORMathPlane& plane = manipulator.GetTranslationPlane();
+      const ZORMathVector u = reach * plane.GetFirstDirection(),
+                          v = reach * plane.GetSecondDirection();
+      Add(Kind::kGuide,
+          {o + u + v, o + (-1.0) * u + v, o + (-1.0) * u + (-1.0) * v, o + u + (-1.0) * v,
+           o + u + v},
+          {}, false);
+      break;
+    }
+    case ZOR3DManipulator::kRotation: {
+      const ZORMathLine& axis = manipulator.GetRotationAxis();
+      const ZORMathPoint c = axis.Project(o);
+      ZORMathVector u = o - c;
+      if (u.Norm() < 1e-9) u = reach * manipulator.GetPosition().GetFirstDirection();
+      const ZORMathVector w = axis.GetDirection().Cross(u);
+      std::vector<ZORMathPoint> circle;
+      for (int i = 0; i <= kArcSegments; ++i) {
+        const double a = 2.0 * 3.14159265358979323846 * i / kArcSegments;
+        circle.push_back(c + (std::cos(a) * u + std::sin(a) * w));
+      }
+      Add(Kind::kGuide, std::move(circle), {}, false);
+      break;
+    }
+    default:
+      break;
+  }
+  Add(Kind::kText, {o}, {}, false, manipulator.GetName().str());
 }
 
 void ZORScenarioSnapshot::Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain,
                               bool faint, std::string text) {
   for (ZORMathPoint& p : points) p = ToWorld(p, chain);
-  shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0});
+  shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0, {}, 0});
 }
 
 void ZORScenarioSnapshot::AddBody(const ZORBody& body, const Chain& chain, bool faint) {
@@ -197,6 +305,14 @@ void ZORScenarioSnapshot::AddRep(const ZOR3DRep& rep, Chain chain) {
     for (int i = 1; i <= custom->GetGPCount(); ++i) AddPrimitive(*custom->GetGP(i), chain);
     return;
   }
+  if (auto* point = dynamic_cast<const ZOR3DPointRep*>(&rep)) {
+    AddMarker(point->GetPoint(), point->GetSymbol(), chain);
+    return;
+  }
+  if (auto* line = dynamic_cast<const ZOR3DLineRep*>(&rep)) {
+    Add(Kind::kPolyline, {line->GetStart(), line->GetEnd()}, chain, false);
+    return;
+  }
   if (auto* body = dynamic_cast<const ZORBody*>(rep.GetModel())) AddBody(*body, chain, false);
 }
 
@@ -204,7 +320,16 @@ void ZORScenarioSnapshot::AddPrimitive(const ZORGraphicPrimitive& gp, const Chai
   if (auto* line = dynamic_cast<const ZOR3DLineGP*>(&gp)) {
     Add(Kind::kPolyline, {FromFloat(line->GetStart()), FromFloat(line->GetEnd())}, chain, false);
   } else if (auto* marker = dynamic_cast<const ZOR3DMarkerGP*>(&gp)) {
-    Add(Kind::kDot, {FromFloat(marker->GetPoint())}, chain, false);
+    AddMarker(FromFloat(marker->GetPoint()), marker->GetSymbol(), chain);
+  } else if (auto* plan = dynamic_cast<const ZOR3DFixedPlanGP*>(&gp)) {
+    Add(Kind::kFixedPlan, {FromFloat(plan->GetOrigin())}, chain, false);
+    const ZORMathPoint base = shapes_.back().points[0];
+    const ZORMathPoint origin = FromFloat(plan->GetOrigin());
+    shapes_.back().direction = ToWorld(origin + FromFloat(plan->GetFirstDirection()), chain) - base;
+    shapes_.back().second = ToWorld(origin + FromFloat(plan->GetSecondDirection()), chain) - base;
+    shapes_.back().pixels = static_cast<int>(plan->GetSize());
+  } else if (auto* dynamic = dynamic_cast<const ZORDynamicGP*>(&gp)) {
+    dynamics_.push_back({const_cast<ZORDynamicGP*>(dynamic), chain});
   } else if (auto* text = dynamic_cast<const ZOR3DAnnotationTextGP*>(&gp)) {
     Add(Kind::kText, {FromFloat(text->GetPoint())}, chain, false, text->GetText());
   } else if (auto* arrow = dynamic_cast<const ZOR3DFixedArrowGP*>(&gp)) {
@@ -277,7 +402,28 @@ std::string ZORScenarioSnapshot::Svg(const std::string& title) const {
     }
     svg += "</g>\n";
   }
-  return svg + "</svg>\n";
+  return svg + DrawDynamic(fit) + "</svg>\n";
+}
+
+std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit) const {
+  if (dynamics_.empty()) return "";
+  // The picture's own view: the isometric sight, Z up on the screen.
+  const ZORViewpoint viewpoint({1.0, 1.0, 1.0}, {-1.0, -1.0, 2.0});
+  const ZORViewport viewport(static_cast<int>(kWidth), static_cast<int>(kHeight), fit.Scale());
+  std::string svg = "<g stroke=\"#8030c0\" fill=\"#8030c0\">\n";
+  for (const Dynamic& dynamic : dynamics_) {
+    ZORRender render(viewport);
+    dynamic.primitive->ImmediateDraw(render, &viewpoint, &viewport);
+    for (const ZORRender::Item& item : render.GetItems()) {
+      std::vector<ZORMathPoint> points;
+      for (const ZORMathPoint& p : item.points) points.push_back(ToWorld(p, dynamic.chain));
+      Shape shape{Kind::kText, false, std::move(points), item.text, {}, 0, {}, 0};
+      if (item.kind == ZORRender::Item::Kind::kPolyline) shape.kind = Kind::kPolyline;
+      if (item.kind == ZORRender::Item::Kind::kPolygon) shape.kind = Kind::kPolygon;
+      svg += Draw(shape, fit);
+    }
+  }
+  return svg + "</g>\n";
 }
 
 std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
@@ -297,6 +443,16 @@ std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
       return Label({first.x + 5, first.y - 5}, shape.text);
     case Kind::kArrow:
       return Arrow(first, fit(shape.points[0] + shape.direction), shape.pixels, shape.text);
+    case Kind::kMarker:
+      return Marker(first, shape.symbol);
+    case Kind::kFixedPlan:
+      return FixedPlan(first, fit(shape.points[0] + shape.direction),
+                       fit(shape.points[0] + shape.second), shape.pixels);
+    case Kind::kGuide: {
+      std::string points;
+      for (const ZORMathPoint& p : shape.points) points += (points.empty() ? "" : " ") + fit.Xy(p);
+      return "<polyline fill=\"none\" stroke-dasharray=\"4 3\" points=\"" + points + "\"/>\n";
+    }
   }
   return "";
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A picture of the 3D view a person can look at: the interactive set (what commands show while
-// they run: markers, lines, arrows, arcs, texts, bodies) drawn strongly over the document's
-// features drawn faintly, in an isometric orthographic view with the X, Y and Z axes named.
-// Written as SVG; the same scene always gives the same text.
+// they run: markers by symbol type, lines, arrows, plane symbols, arcs, texts, bodies, what
+// dynamic primitives draw, and the constraint of each manipulator grabbed through them) drawn
+// strongly over the document's features drawn faintly, in an isometric orthographic view with
+// the X, Y and Z axes named. Written as SVG; the same scene always gives the same text.
 
 #include <string>
 #include <vector>
@@ -14,7 +15,9 @@ class ZOR3DRep;
 class ZOR4x4Matrix;
 class ZORBody;
 class ZORDocument;
+class ZORDynamicGP;
 class ZORGraphicPrimitive;
+class ZOR3DManipulator;
 class ZORISO;
 
 class ZORScenarioSnapshot {
@@ -30,14 +33,16 @@ class ZORScenarioSnapshot {
   class Fit;
 
  private:
-  enum class Kind { kDot, kPolyline, kPolygon, kText, kArrow };
+  enum class Kind { kDot, kPolyline, kPolygon, kText, kArrow, kMarker, kFixedPlan, kGuide };
   struct Shape {
     Kind kind;
     bool faint;
     std::vector<ZORMathPoint> points;
     std::string text;
-    ZORMathVector direction;  // arrows: along this, `pixels` long on the screen
+    ZORMathVector direction;  // arrows and fixed plans: along this, `pixels` long on the screen
     int pixels = 0;
+    ZORMathVector second;  // fixed plans: their second direction
+    int symbol = 0;        // markers: the symbol type
   };
   // Matrices from the outermost bag in.
   using Chain = std::vector<const ZOR4x4Matrix*>;
@@ -47,6 +52,11 @@ class ZORScenarioSnapshot {
   void AddPrimitive(const ZORGraphicPrimitive& primitive, const Chain& chain);
   void Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain, bool faint,
            std::string text = "");
+  void AddMarker(const ZORMathPoint& at, int symbol, const Chain& chain);
+  // The constraint of a manipulator, drawn as a guide through its position.
+  void AddManipulator(const ZOR3DManipulator& manipulator);
+  // What the dynamic primitives draw, once the picture's scale is known.
+  std::string DrawDynamic(const Fit& fit) const;
   // Half the side of the square drawn for a plane.
   double PlaneSize() const;
   // The shapes, with the planes as squares of PlaneSize.
@@ -55,6 +65,11 @@ class ZORScenarioSnapshot {
 
   std::vector<Shape> shapes_;
   std::vector<const ZORBody*> planes_;  // drawn last, sized after the rest
+  struct Dynamic {
+    ZORDynamicGP* primitive;  // held by a representation of the interactive set
+    Chain chain;
+  };
+  std::vector<Dynamic> dynamics_;
   int shown_ = 0;
   int features_ = 0;
 };

@@ -124,7 +124,8 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"dump", "", "prints the document tree"},
       {"screen", "", "prints the open panels"},
       {"events", "", "prints the events of the last action"},
-      {"snapshot", "FILE:name", "writes the 3D feedback as an SVG file"},
+      {"snapshot", "FILE:name VIEWER:name?",
+       "writes the 3D feedback, or the 2D viewer at VIEWER, as an SVG file"},
       // assertions
       {"expect panel", "PATH:name", "a panel or widget is open"},
       {"expect no panel", "PATH:name", "no such panel or widget is open"},
@@ -133,6 +134,15 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"expect no document", "LINE:text", "no line of the dump holds this text"},
       {"expect event", "TEXT:text", "the last action sent an event with this text"},
       {"expect command", "COMMAND:name", "the current command (none: no command)"},
+      // manipulators and viewers
+      {"hover handle", "RANK:name", "the pointer over a shown handle (from 1), or off them"},
+      {"drag handle", "RANK:int X:num Y:num Z:num STEPS:int?",
+       "drags a shown manipulator towards a point along its constraint, in steps"},
+      {"drag", "PATH:name X:num Y:num", "drags the manipulator of a 2D viewer to a point"},
+      {"context handle", "RANK:int", "asks a shown manipulator for its contextual menu"},
+      {"shown", "", "prints the interactive set and its handles"},
+      {"expect shown", "TEXT:text", "a line of the interactive set holds this text"},
+      {"expect no shown", "TEXT:text", "no line of the interactive set holds this text"},
   });
   return syntax;
 }

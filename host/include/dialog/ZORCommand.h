@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "ZORBaseUnknown.h"
@@ -45,7 +46,8 @@ class ZORCommand : public virtual ZORBaseUnknown {
   bool SetFather(ZORCommand* father);
   const ZORString& GetName() const { return name_; }
   void SetName(const ZORString& name) { name_ = name; }
-  const std::vector<ZORCommand*>& GetChildren() const { return children_; }
+  //! The commands whose father this is, in the order they were attached.
+  const std::vector<ZORCommand*>& GetChildren() const;
 
   // Lifecycle hooks the host calls; 0 is the host's "done" result.
   virtual int Activate(ZORCommand* caller, ZORNotification* notification);
@@ -112,6 +114,13 @@ class ZORCommand : public virtual ZORBaseUnknown {
 
   ZORCommand* father_ = nullptr;
   ZORString name_;
-  std::vector<ZORCommand*> children_;  // not owned: the tree links only
+  // Drops the holes detached children left, so that the order reads without gaps.
+  void CompactChildren() const;
+
+  // Not owned: the tree links only. A detached child leaves a null hole, found through the
+  // index, so that detaching n children of one father stays linear.
+  mutable std::vector<ZORCommand*> children_;
+  mutable std::unordered_map<const ZORCommand*, std::size_t> childIndex_;
+  mutable std::size_t childHoles_ = 0;
   bool destructionRequested_ = false;
 };

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ZORMathPointf.h"
-#include "ZORVar.h"
+#include "ZORRep.h"
 
 // The sphere that bounds what a representation draws.
 struct ZOR3DBoundingSphere {
@@ -18,8 +18,8 @@ struct ZOR3DBoundingSphere {
 
 class ZOR3DBagRep;
 
-class ZOR3DRep : public virtual ZORBaseUnknown {
-  ZOR_DECLARE_CLASS(ZOR3DRep, ZORBaseUnknown, ZORMetaObject::Implementation, "Visualization")
+class ZOR3DRep : public ZORRep {
+  ZOR_DECLARE_CLASS(ZOR3DRep, ZORRep, ZORMetaObject::Implementation, "Visualization")
 
   ZOR3DRep() = default;
   ~ZOR3DRep() override;

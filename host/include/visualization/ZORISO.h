@@ -3,7 +3,7 @@
 // previews, arrows), in the order they were added, each once. The set holds a reference on
 // each element, so what it shows stays alive while shown. An index beside the order keeps
 // membership and removal from searching; removals leave holes that the next ordered access
-// drops.
+// drops, or the removal that makes them outnumber the members.
 
 #include <cstddef>
 #include <string>

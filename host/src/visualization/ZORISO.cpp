@@ -19,6 +19,9 @@ HRESULT ZORISO::RemoveElement(ZORBaseUnknown* object) {
   ZORBaseUnknown_var removed = std::move(objects_[it->second]);
   index_.erase(it);
   ++holes_;
+  // A remove and an add on every mouse move must not grow the set: drop the holes once they
+  // outnumber the members, which keeps removal amortised constant.
+  if (holes_ > index_.size()) Compact();
   return S_OK;  // `removed` lets go last: the member may die here
 }
 

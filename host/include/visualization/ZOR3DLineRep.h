@@ -1,0 +1,29 @@
+#pragma once
+// A line representation between two end points, with its thickness and line type.
+
+#include "ZOR3DRep.h"
+#include "ZORMathPoint.h"
+
+class ZOR3DLineRep : public ZOR3DRep {
+  ZOR_DECLARE_CLASS(ZOR3DLineRep, ZOR3DRep, ZORMetaObject::Implementation, "Visualization")
+
+  ZOR3DLineRep(const ZORMathPoint& start, const ZORMathPoint& end) : start_(start), end_(end) {}
+
+  const ZORMathPoint& GetStart() const { return start_; }
+  const ZORMathPoint& GetEnd() const { return end_; }
+  int GetThickness() const { return thickness_; }
+  void SetThickness(int thickness) { thickness_ = thickness; }
+  int GetLineType() const { return lineType_; }
+  void SetLineType(int lineType) { lineType_ = lineType; }
+
+ protected:
+  std::string DescribeContent() const override;
+
+ private:
+  ZORMathPoint start_;
+  ZORMathPoint end_;
+  int thickness_ = 1;
+  int lineType_ = 1;
+};
+
+using ZOR3DLineRep_var = ZORVar<ZOR3DLineRep>;

@@ -1,0 +1,3 @@
+#include "ZORRep.h"
+
+ZORRep::~ZORRep() = default;
