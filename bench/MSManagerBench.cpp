@@ -1,10 +1,13 @@
 // The multi-selection manager's full cycle for n inputs, beside the same model work done on the
-// host alone, and the multi-output check over n distinct results. Peak resident memory is
-// reported as a counter.
+// host alone, and the multi-output check over n distinct results and over n results half of
+// which repeat another. The removal paths: n features removed one by one through the services
+// and straight on the host, and the real features of a multi-selection of n results destroyed.
+// Peak resident memory is reported as a counter.
 
 #include <vector>
 
 #include "BenchSupport.h"
+#include "LifeCycleObject.h"
 #include "ZORGeoFactory.h"
 #include "ZORGmoUtilitiesCCP.h"
 #include "ZORGuiBasicUtilitiesServices.h"
@@ -66,6 +69,7 @@ BENCHMARK(BM_MSManagerCycle)
     ->Arg(100)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
 // The model work of the cycle without the manager: the same declarations, previews, copies and
@@ -107,6 +111,7 @@ BENCHMARK(BM_MSManagerHostBaseline)
     ->Arg(100)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
 // n distinct results: nothing to report, every pair compared through the index.
@@ -129,6 +134,119 @@ BENCHMARK(BM_CheckMultioutput)
     ->Name("MSManager/CheckMultioutput")
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+// The points of the scene with their multi-selection of n results made and finished: each point
+// declared once, or (`repeated`) the first n / 2 points declared twice each, so that half the
+// results repeat another.
+struct MultiSelScene : Scene {
+  explicit MultiSelScene(int n, bool repeated = false) : Scene(n) {
+    auto* maker = new ZORWENMSManager(ZORSpecObjectOf(matrix.get()), nullptr);
+    multiSel = maker->GetMultiSel();
+    ZORIDescendants_var(ZORSpecObjectOf(set.get()))->AddChild(multiSel);
+    for (int i = 0; i < n; ++i) {
+      maker->Declare(points[static_cast<std::size_t>(repeated ? i / 2 : i)], 1, false);
+    }
+    maker->ValidateResults();
+    maker->FinalizeMultisel(false, false);
+    maker->Release();
+    session.Document().UpdateAll();
+  }
+  ~MultiSelScene() {
+    if (manager) manager->Release();
+  }
+  MultiSelScene(const MultiSelScene&) = delete;
+  MultiSelScene& operator=(const MultiSelScene&) = delete;
+
+  int ResultCount() const { return ZORIDescendants_var(multiSel)->GetNumberOfChildren(); }
+  // An edition's manager around a new template (the maker's went with it).
+  void Edit() {
+    ZORFeature_var edited = session.Document().CreateFeature("WENLine");
+    ZORIWENMultiSelAccess_var(ZORSpecObjectOf(edited.get()))
+        ->SetMultiSelInput(2, ZORSpecObjectOf(end.get()));
+    manager = new ZORWENMSManager(ZORSpecObjectOf(edited.get()), multiSel);
+  }
+
+  ZORISpecObject_var multiSel;
+  ZORWENMSManager* manager = nullptr;  // an edition's, when one is made
+};
+
+// Every point of the set removed, first to last, as a command removes what it made.
+template <class Remove>
+void RemovePoints(benchmark::State& state, Remove remove) {
+  TimeOnFreshScenes<Scene>(
+      state, [](Scene&) {},
+      [remove](Scene& scene) {
+        for (const auto& point : scene.points) remove(point);
+      },
+      [](Scene& scene) -> const char* {
+        return scene.set->GetChildren().size() == 2 ? nullptr : "points left in the set";
+      });
+}
+
+void BM_ServicesRemove(benchmark::State& state) {
+  RemovePoints(state,
+               [](const ZORISpecObject_var& point) { ZORGuiUtilitiesServices::Remove(point); });
+}
+BENCHMARK(BM_ServicesRemove)
+    ->Name("Removal/ServicesRemove")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+// The host's share: the life-cycle removal alone.
+void BM_HostRemove(benchmark::State& state) {
+  RemovePoints(state,
+               [](const ZORISpecObject_var& point) { LifeCycleObject_var(point)->remove(0); });
+}
+BENCHMARK(BM_HostRemove)
+    ->Name("Removal/HostRemove")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_DestroyRealFeats(benchmark::State& state) {
+  TimeOnFreshScenes<MultiSelScene>(
+      state, [](MultiSelScene& scene) { scene.Edit(); },
+      [](MultiSelScene& scene) { scene.manager->DestroyRealFeats(); },
+      [](MultiSelScene& scene) -> const char* {
+        return scene.ResultCount() == 0 ? nullptr : "results left";
+      });
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_DestroyRealFeats)
+    ->Name("Removal/DestroyRealFeats")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+struct RepeatedScene : MultiSelScene {
+  explicit RepeatedScene(int n) : MultiSelScene(n, true) {}
+};
+
+// n results, every second one repeating the one before it: each repeat is reported, replaced by
+// the result it repeats and removed.
+void BM_CheckMultioutputDuplicates(benchmark::State& state) {
+  TimeOnFreshScenes<RepeatedScene>(
+      state, [](RepeatedScene&) {},
+      [](RepeatedScene& scene) {
+        ZORGuiUtilitiesServices::CheckMultioutput(nullptr, scene.multiSel);
+      },
+      [](RepeatedScene& scene) -> const char* {
+        const int n = static_cast<int>(scene.points.size());
+        return scene.ResultCount() == n - n / 2 ? nullptr : "repeats left";
+      });
+  ReportPeakMemory(state);
+}
+BENCHMARK(BM_CheckMultioutputDuplicates)
+    ->Name("Removal/CheckMultioutputDuplicates")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The update-error command over n results of a multi-selection that failed to update: the panel
-// built and every row deleted at once, and the rows deleted one by one as a user does it.
+// built and every row deleted at once, the rows deleted one by one as a user does it, and every
+// row deleted at once by a command without a manager, which removes the features themselves.
 
 #include "BenchSupport.h"
 #include "ZORDlgList.h"
@@ -7,6 +8,7 @@
 #include "ZORFeature.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORHostSession.h"
+#include "ZORIDescendants.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORWENMSManager.h"
 #include "ZORWENUIUpdateErrorMS.h"
@@ -43,8 +45,12 @@ class Scene {
   Scene& operator=(const Scene&) = delete;
 
   ZORDriver& Driver() { return driver_; }
-  void StartCommand() {
-    driver_.Start(new ZORWENUIUpdateErrorMS("UpdateErrorMS", features_, 1, manager_));
+  void StartCommand(bool withManager = true) {
+    driver_.Start(
+        new ZORWENUIUpdateErrorMS("UpdateErrorMS", features_, 1, withManager ? manager_ : nullptr));
+  }
+  int ResultCount() const {
+    return ZORIDescendants_var(manager_->GetMultiSel())->GetNumberOfChildren();
   }
   int RowCount() const {
     auto* rows = dynamic_cast<ZORDlgList*>(driver_.Find(kRows));
@@ -85,15 +91,33 @@ void BM_UpdateErrorDeleteRowByRow(benchmark::State& state) {
       CheckNoRowLeft);
 }
 
+void BM_UpdateErrorDeleteAllWithoutManager(benchmark::State& state) {
+  zor_bench::TimeOnFreshScenes<Scene>(
+      state, [](Scene& scene) { scene.StartCommand(false); },
+      [](Scene& scene) { scene.Driver().Click("UpdateErrorPanel/DeleteAllButton"); },
+      [](Scene& scene) -> const char* {
+        if (const char* error = CheckNoRowLeft(scene)) return error;
+        return scene.ResultCount() == 0 ? nullptr : "results left";
+      });
+}
+
 BENCHMARK(BM_UpdateErrorBuildAndDeleteAll)
     ->Name("UpdateError/BuildAndDeleteAll")
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpdateErrorDeleteRowByRow)
     ->Name("UpdateError/DeleteRowByRow")
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateErrorDeleteAllWithoutManager)
+    ->Name("Removal/UpdateErrorDeleteAll")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -198,4 +198,37 @@ TEST_F(FeatureTree, AFeatureOutlivingItsDocumentAndFatherStaysUsable) {
   EXPECT_EQ(ZORISpecObject_var(point)->Update(), E_FAIL);
 }
 
+TEST_F(FeatureTree, PositionsStayRightThroughRemovalsFromTheFrontAndInsertionsBetween) {
+  std::vector<ZORFeature_var> points;
+  for (int i = 0; i < 12; ++i) points.push_back(doc.CreatePoint(i, 0, 0, set));
+  ZORIDescendants_var d = Children(set);
+  // Emptied from the front one by one, as a command clears a list, with insertions in between.
+  for (int i = 0; i < 4; ++i) ASSERT_EQ(d->RemoveChildAtPosition(1), S_OK);
+  ASSERT_EQ(d->AddChild(SpecObject(points[0]), 2), S_OK);
+  ASSERT_EQ(ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(points[6])), S_OK);
+  ASSERT_EQ(d->AddChild(SpecObject(points[1]), 1), S_OK);
+  ASSERT_EQ(d->ReplaceChild(SpecObject(points[8]), SpecObject(points[2])), S_OK);
+  EXPECT_EQ(Names(set),
+            (std::vector<std::string>{"Point.2", "Point.5", "Point.1", "Point.6", "Point.8",
+                                      "Point.3", "Point.10", "Point.11", "Point.12"}));
+  EXPECT_EQ(d->GetNumberOfChildren(), 9);
+  EXPECT_EQ(d->GetPosition(SpecObject(points[0])), 3);
+  EXPECT_EQ(d->GetPosition(SpecObject(points[2])), 6);
+  EXPECT_EQ(d->GetPosition(SpecObject(points[11])), 9);
+  EXPECT_EQ(d->GetPosition(SpecObject(points[6])), 0);
+  EXPECT_EQ(d->GetPosition(SpecObject(points[8])), 0);
+  EXPECT_TRUE(d->GetChildAtPosition(5) == SpecObject(points[7]));
+  EXPECT_TRUE(d->GetChildAtPosition(9) == SpecObject(points[11]));
+  EXPECT_FALSE(d->GetChildAtPosition(10));
+  EXPECT_EQ(d->RemoveChildAtPosition(10), E_INVALIDARG);
+  // The removed feature left the document; the detached ones wait, unattached.
+  EXPECT_EQ(doc.FindByName("Point.7"), nullptr);
+  const std::string dump = doc.Dump();
+  EXPECT_NE(dump.find("Unattached\n  Point.4 [WENPoint]"), std::string::npos) << dump;
+  EXPECT_EQ(dump.find("Point.7 "), std::string::npos) << dump;
+  EXPECT_NE(dump.find("    Point.12 [WENPoint] X=11 Y=0 Z=0 out-of-date\n  Body.1"),
+            std::string::npos)
+      << dump;
+}
+
 }  // namespace

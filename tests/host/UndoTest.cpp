@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -80,6 +83,36 @@ TEST_F(Undo, UndoToAMarkGivesBackExactlyTheDocumentOfTheMark) {
   b->SetValue("X", 5);
   ASSERT_EQ(doc.UndoToMark(mark), S_OK);
   EXPECT_EQ(doc.Dump(), before);
+}
+
+TEST_F(Undo, ManyChildrenRemovedOneByOneComeBackInTheirPlaces) {
+  std::vector<ZORFeature_var> points;
+  for (int i = 0; i < 40; ++i) points.push_back(doc.CreatePoint(i, 0, 0, body));
+  const std::string before = doc.Dump();
+  const int mark = doc.SetMark();
+  // Two of every three go, first to last; the rest keep their order.
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (i % 3 == 1) continue;
+    ASSERT_EQ(ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(points[i])), S_OK);
+  }
+  ZORIDescendants_var children(body);
+  ASSERT_EQ(children->GetNumberOfChildren(), 13);
+  EXPECT_EQ(children->GetPosition(ZORISpecObject_var(points[37])), 13);
+  EXPECT_NE(doc.Dump().find("  Body.1 [Body]\n    Point.4 [WENPoint] X=1 Y=0 Z=0 out-of-date\n"
+                            "    Point.7 [WENPoint] X=4 Y=0 Z=0 out-of-date\n"),
+            std::string::npos)
+      << doc.Dump();
+
+  ASSERT_EQ(doc.UndoToMark(mark), S_OK);
+  EXPECT_EQ(doc.Dump(), before);
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(children->GetPosition(ZORISpecObject_var(points[i])), static_cast<int>(i) + 1);
+  }
+  // The list works on after undo: removals and insertions land where they should.
+  ASSERT_EQ(children->RemoveChildAtPosition(1), S_OK);
+  ASSERT_EQ(children->AddChild(ZORISpecObject_var(points[0]), 40), S_OK);
+  EXPECT_EQ(children->GetPosition(ZORISpecObject_var(points[0])), 40);
+  EXPECT_EQ(children->GetPosition(ZORISpecObject_var(points[39])), 39);
 }
 
 TEST_F(Undo, LaterMarksAreForgottenAndUnknownMarksRefused) {

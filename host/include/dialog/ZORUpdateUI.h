@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ZORFeature.h"
+#include "ZORFeatureList.h"
 #include "ZORListValZORISpecObject_var.h"
 
 class ZORUpdateUI : public virtual ZORBaseUnknown {
@@ -64,7 +65,7 @@ class ZORUpdateUI : public virtual ZORBaseUnknown {
   int updateAll_ = 1;
   int destroyOldReport_ = 1;
   int action_ = kUpdateAction;
-  std::vector<ZORFeature_var> elements_;
+  ZORFeatureList elements_;  // each once, in the order given
   std::vector<ZORFeature_var> failed_;
 };
 

@@ -11,6 +11,7 @@
 
 #include "ZOREventLog.h"
 #include "ZORFeature.h"
+#include "ZORFeatureList.h"
 #include "ZORPathElement.h"
 
 class ZORDocument {
@@ -98,8 +99,8 @@ class ZORDocument {
   ZORFeature_var NewFeature(const ZORFeatureType& type);
   // A feature going away tells its document.
   void Forget(ZORFeature* feature) { live_.erase(feature); }
-  // Lets go of the features that left the document.
-  void DropRemoved();
+  // Lets go of `removed`, features that left the document.
+  void DropRemoved(const std::vector<ZORFeature*>& removed);
   void RebuildUsers();
   // Lets go of the references between features that can make cycles (owners, links).
   static void DropCrossLinks(ZORFeatureState& state);
@@ -110,7 +111,7 @@ class ZORDocument {
   std::map<std::string, int> nameCounters_;
   ZORFeature_var container_;
   ZORFeature_var part_;
-  std::vector<ZORFeature_var> features_;
+  ZORFeatureList features_;  // in creation order
   ZOREventLog events_;
   std::map<int, Snapshot> marks_;
   int nextMark_ = 1;

@@ -121,7 +121,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   bool IsInDocument() const { return document_ && state_.inDocument; }
   const std::string& GetDisplayNameText() const { return state_.name.str(); }
   ZORFeature* GetFatherFeature() const { return state_.father; }
-  const std::vector<ZORVar<ZORFeature>>& GetChildren() const { return state_.children; }
+  const ZORFeatureList& GetChildren() const { return state_.children; }
 
   // Values the compute function reads ("X", "Y", "Z" of a point). A change makes the feature
   // and its users out of date.
@@ -348,9 +348,6 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORFeatureState state_;
   // The features whose inputs name this one, with how many of their inputs do.
   std::unordered_map<ZORFeature*, int> users_;
-  // Child positions (0-based), rebuilt on demand after the children change.
-  mutable std::unordered_map<const ZORFeature*, std::size_t> childIndex_;
-  mutable bool childIndexValid_ = false;
   // The features holding this one by a link, with how many links each.
   std::unordered_map<ZORFeature*, int> linkOwners_;
   // The multi-selection model, for multi-selection features only.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ZORBody.h"
+#include "ZORFeatureList.h"
 #include "ZORMfErrUpdate.h"
 #include "ZORMultiSelState.h"
 #include "ZORSpecAttrKey.h"
@@ -29,7 +30,7 @@ struct ZORFeatureState {
   };
 
   ZORFeature* father = nullptr;  // not owned: fathers own their children
-  std::vector<ZORVar<ZORFeature>> children;
+  ZORFeatureList children;
   ZORUnicodeString name;
   std::vector<Input> inputs;  // in the order of the type's roles
   std::map<std::string, double> values;

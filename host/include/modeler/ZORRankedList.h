@@ -9,6 +9,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,41 @@ template <class T>
 class ZORRankedList {
  public:
   using Entry = std::size_t;
+
+  // The elements in order, holes skipped.
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const T*;
+    using reference = const T&;
+
+    const_iterator() = default;
+    const_iterator(const ZORRankedList* list, Entry entry) : list_(list), entry_(entry) {
+      SkipHoles();
+    }
+    reference operator*() const { return list_->items_[entry_]; }
+    pointer operator->() const { return &list_->items_[entry_]; }
+    const_iterator& operator++() {
+      ++entry_;
+      SkipHoles();
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++*this;
+      return before;
+    }
+    bool operator==(const const_iterator& other) const { return entry_ == other.entry_; }
+
+   private:
+    void SkipHoles() {
+      while (entry_ < list_->items_.size() && !list_->alive_[entry_]) ++entry_;
+    }
+    const ZORRankedList* list_ = nullptr;
+    Entry entry_ = 0;
+  };
 
   ZORRankedList() = default;
   explicit ZORRankedList(std::vector<T> items) : items_(std::move(items)) {
@@ -49,6 +85,9 @@ class ZORRankedList {
   }
 
   int PositionOf(Entry entry) const { return Prefix(entry); }
+
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, items_.size()}; }
 
   void Append(T item) {
     items_.push_back(std::move(item));
@@ -86,10 +125,15 @@ class ZORRankedList {
     for (Entry entry : entries) {
       if (alive_[entry]) Take(entry);
     }
-    const std::size_t holes = items_.size() - static_cast<std::size_t>(size_);
-    if (holes < kMinHolesToCompact || holes <= static_cast<std::size_t>(size_)) return false;
-    Compact();
-    return true;
+    return CompactIfSparse();
+  }
+
+  // Removes the element at `entry`; nothing for a hole or an entry out of range. Answers whether
+  // entries were renumbered.
+  bool RemoveEntry(Entry entry) {
+    if (entry >= items_.size() || !alive_[entry]) return false;
+    Take(entry);
+    return CompactIfSparse();
   }
 
   void Clear() {
@@ -136,10 +180,18 @@ class ZORRankedList {
   }
 
   void Take(Entry entry) {
+    // The element goes once the list is whole again: its end may reach back here.
+    [[maybe_unused]] T leaving = std::exchange(items_[entry], T());
     alive_[entry] = 0;
-    items_[entry] = T();
     for (std::size_t i = entry + 1; i < counts_.size(); i += LowBit(i)) --counts_[i];
     --size_;
+  }
+
+  bool CompactIfSparse() {
+    const std::size_t holes = items_.size() - static_cast<std::size_t>(size_);
+    if (holes < kMinHolesToCompact || holes <= static_cast<std::size_t>(size_)) return false;
+    Compact();
+    return true;
   }
 
   void Compact() {

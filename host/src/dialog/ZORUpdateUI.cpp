@@ -1,6 +1,5 @@
 #include "ZORUpdateUI.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 #include "ZORFaultGate.h"
@@ -24,9 +23,7 @@ ZORUpdateUI* ZORUpdateUI::CreateUpdateUI() {
 HRESULT ZORUpdateUI::AddElement(const ZORBaseUnknown_var& feature) {
   ZORFeature* f = ZORFeature::From(feature.get());
   if (!f) return E_FAIL;
-  const bool known = std::any_of(elements_.begin(), elements_.end(),
-                                 [f](const ZORFeature_var& e) { return e.get() == f; });
-  if (!known) elements_.emplace_back(f);
+  if (elements_.PositionOf(f) == ZORFeatureList::npos) elements_.push_back(f);
   return S_OK;
 }
 

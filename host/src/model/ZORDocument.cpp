@@ -198,8 +198,8 @@ int ZORDocument::UpdateAll() {
   return failed;
 }
 
-void ZORDocument::DropRemoved() {
-  std::erase_if(features_, [](const ZORFeature_var& f) { return !f->state_.inDocument; });
+void ZORDocument::DropRemoved(const std::vector<ZORFeature*>& removed) {
+  for (ZORFeature* f : removed) features_.Remove(f);
 }
 
 void ZORDocument::RebuildUsers() {

@@ -212,22 +212,12 @@ ZORIPrtPart_var ZORFeature::GetPart() {
 // ---------------------------------------------------------------- tree
 
 void ZORFeature::Attach(ZORFeature& child, std::size_t index) {
-  index = std::min(index, state_.children.size());
-  const bool append = index == state_.children.size();
   child.state_.father = this;
-  state_.children.insert(state_.children.begin() + static_cast<std::ptrdiff_t>(index),
-                         ZORFeature_var(&child));
-  // Appending keeps the positions index valid, so that building a long list stays linear.
-  const bool indexValid = append && childIndexValid_;
+  state_.children.Insert(index, ZORFeature_var(&child));
   ChildrenChanged();
-  if (indexValid) {
-    childIndex_[&child] = index;
-    childIndexValid_ = true;
-  }
 }
 
 void ZORFeature::ChildrenChanged() {
-  childIndexValid_ = false;
   if (multiSel_) {
     multiSel_->ChildrenChanged();
     multiSel_->EntriesChanged();
@@ -240,9 +230,7 @@ void ZORFeature::InputsChanged() {
 
 void ZORFeature::Detach(ZORFeature& child) {
   ZORFeature_var keep(&child);  // the children list may hold the last reference
-  const int position = PositionOf(&child);
-  if (position == 0) return;
-  state_.children.erase(state_.children.begin() + (position - 1));
+  if (!state_.children.Remove(&child)) return;
   child.state_.father = nullptr;
   ChildrenChanged();
 }
@@ -269,19 +257,12 @@ int ZORFeature::GetPosition(const ZORISpecObject_var& child) {
 
 int ZORFeature::PositionOf(const ZORFeature* f) const {
   if (!f || f->state_.father != this) return 0;
-  if (!childIndexValid_) {
-    childIndex_.clear();
-    for (std::size_t i = 0; i < state_.children.size(); ++i) {
-      childIndex_[state_.children[i].get()] = i;
-    }
-    childIndexValid_ = true;
-  }
-  auto it = childIndex_.find(f);
-  return it == childIndex_.end() ? 0 : static_cast<int>(it->second) + 1;
+  const std::size_t position = state_.children.PositionOf(f);
+  return position == ZORFeatureList::npos ? 0 : static_cast<int>(position) + 1;
 }
 
 void ZORFeature::GetDirectChildren(ZORListValZORISpecObject_var& children) {
-  for (int i = 1; i <= GetNumberOfChildren(); ++i) children.Append(GetChildAtPosition(i));
+  for (const auto& child : state_.children) children.Append(ZORSpecObjectOf(child.get()));
 }
 
 HRESULT ZORFeature::AddChild(const ZORISpecObject_var& child, int position) {
@@ -355,7 +336,7 @@ HRESULT ZORFeature::remove(int) {
     for (auto& input : f->state_.inputs) input.target->UnlinkUser(*f);
     for (auto& link : f->state_.links) link.target->UnlinkOwner(*f);
   }
-  document_->DropRemoved();
+  document_->DropRemoved(subtree);
   return S_OK;
 }
 

@@ -280,7 +280,7 @@ HRESULT ZORMultiSelModel::DeleteTempChildren() {
   if (!ZORFaultGate::Pass("ZORIWENMultiSel::DeleteTempChildren")) return E_FAIL;
   ZORVar<ZORFeature> marked = std::exchange(State().tempChildrenOwner, nullptr);
   if (!marked) return S_OK;
-  const std::vector<ZORVar<ZORFeature>> children = marked->GetChildren();
+  const ZORFeatureList children = marked->GetChildren();
   HRESULT result = S_OK;
   for (const auto& child : children) {
     LifeCycleObject_var lifeCycle(static_cast<ZORBaseUnknown*>(child.get()));

@@ -1,0 +1,70 @@
+#pragma once
+// An ordered list of features (a feature's children, a document's features, an update's
+// elements) in which finding, removing or appending a feature costs about the logarithm of the
+// list's length wherever it stands, so that taking features out one by one stays near-linear.
+//
+// The features are kept in a ZORRankedList (holes counted by a Fenwick tree, compacted once they
+// outnumber the features); an index beside it gives each feature's entry, and is rebuilt when the
+// entries are renumbered (a compaction, an insertion inside the list, which costs a pass as in a
+// vector). A removed feature is let go of at once. A feature appears at most once. Size,
+// indexing, iteration and copies see the features only, never the holes; a copy builds its index
+// when it is first asked.
+
+#include <cstddef>
+#include <unordered_map>
+
+#include "ZORRankedList.h"
+#include "ZORVar.h"
+
+class ZORFeature;
+
+class ZORFeatureList {
+  using Items = ZORRankedList<ZORVar<ZORFeature>>;
+
+ public:
+  using const_iterator = Items::const_iterator;
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+  ZORFeatureList();
+  ~ZORFeatureList();
+  //! Copies the features only: the copy has no holes and builds its index on first use.
+  ZORFeatureList(const ZORFeatureList& other);
+  ZORFeatureList& operator=(const ZORFeatureList& other);
+  ZORFeatureList(ZORFeatureList&& other) noexcept;
+  ZORFeatureList& operator=(ZORFeatureList&& other) noexcept;
+
+  //! How many features the list holds.
+  std::size_t size() const { return static_cast<std::size_t>(items_.Size()); }
+  //! Whether the list holds no feature.
+  bool empty() const { return items_.IsEmpty(); }
+  //! The first feature, in order.
+  const_iterator begin() const { return items_.begin(); }
+  //! Past the last feature.
+  const_iterator end() const { return items_.end(); }
+  //! The feature at 0-based `position`, which must be below size().
+  const ZORVar<ZORFeature>& operator[](std::size_t position) const {
+    return items_[static_cast<int>(position)];
+  }
+  //! The first feature of a list that is not empty.
+  const ZORVar<ZORFeature>& front() const { return (*this)[0]; }
+  //! The last feature of a list that is not empty.
+  const ZORVar<ZORFeature>& back() const { return (*this)[size() - 1]; }
+  //! Appends `feature`, which must not be in the list already.
+  void push_back(ZORVar<ZORFeature> feature) { Insert(size(), std::move(feature)); }
+  //! Lets go of every feature.
+  void clear();
+
+  //! The 0-based position of `feature`; npos when the list does not hold it.
+  std::size_t PositionOf(const ZORFeature* feature) const;
+  //! Puts `feature` (not null, not in the list) at 0-based `position`, at the end beyond size().
+  void Insert(std::size_t position, ZORVar<ZORFeature> feature);
+  //! Takes `feature` out of the list; false when the list does not hold it.
+  bool Remove(const ZORFeature* feature);
+
+ private:
+  void EnsureIndex() const;
+
+  Items items_;
+  mutable std::unordered_map<const ZORFeature*, Items::Entry> entryOf_;
+  mutable bool indexed_ = false;
+};

@@ -1,0 +1,61 @@
+#include "ZORFeatureList.h"
+
+#include <utility>
+#include <vector>
+
+#include "ZORFeature.h"
+
+ZORFeatureList::ZORFeatureList() = default;
+ZORFeatureList::~ZORFeatureList() = default;
+ZORFeatureList::ZORFeatureList(ZORFeatureList&& other) noexcept = default;
+ZORFeatureList& ZORFeatureList::operator=(ZORFeatureList&& other) noexcept = default;
+
+ZORFeatureList::ZORFeatureList(const ZORFeatureList& other)
+    : items_(std::vector<ZORVar<ZORFeature>>(other.begin(), other.end())) {}
+
+ZORFeatureList& ZORFeatureList::operator=(const ZORFeatureList& other) {
+  if (this != &other) *this = ZORFeatureList(other);
+  return *this;
+}
+
+void ZORFeatureList::clear() {
+  Items leaving = std::exchange(items_, Items());
+  entryOf_.clear();
+  indexed_ = false;
+}
+
+std::size_t ZORFeatureList::PositionOf(const ZORFeature* feature) const {
+  EnsureIndex();
+  auto it = entryOf_.find(feature);
+  return it == entryOf_.end() ? npos : static_cast<std::size_t>(items_.PositionOf(it->second));
+}
+
+void ZORFeatureList::Insert(std::size_t position, ZORVar<ZORFeature> feature) {
+  const ZORFeature* key = feature.get();
+  const int at = position >= size() ? items_.Size() : static_cast<int>(position);
+  if (items_.Insert(at, std::move(feature))) {
+    indexed_ = false;
+  } else if (indexed_) {
+    entryOf_[key] = items_.EntryOf(items_.Size() - 1);
+  }
+}
+
+bool ZORFeatureList::Remove(const ZORFeature* feature) {
+  EnsureIndex();
+  auto it = entryOf_.find(feature);
+  if (it == entryOf_.end()) return false;
+  const Items::Entry entry = it->second;
+  entryOf_.erase(it);
+  if (items_.RemoveEntry(entry)) indexed_ = false;
+  return true;
+}
+
+void ZORFeatureList::EnsureIndex() const {
+  if (indexed_) return;
+  entryOf_.clear();
+  entryOf_.reserve(size());
+  items_.ForEachEntry([this](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
+    entryOf_.emplace(feature.get(), entry);
+  });
+  indexed_ = true;
+}

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ZORDocument.h"
+#include "ZORFeatureList.h"
+
+namespace {
+
+class FeatureList : public ::testing::Test {
+ protected:
+  std::vector<ZORFeature_var> Points(int count) {
+    std::vector<ZORFeature_var> points;
+    for (int i = 0; i < count; ++i) points.push_back(doc.CreatePoint(i, 0, 0));
+    return points;
+  }
+  // Everything the list answers, checked against the features expected in order.
+  static void ExpectHolds(const ZORFeatureList& list, const std::vector<ZORFeature*>& expected,
+                          const std::string& step) {
+    ASSERT_EQ(list.size(), expected.size()) << step;
+    std::vector<ZORFeature*> iterated;
+    for (const auto& f : list) iterated.push_back(f.get());
+    ASSERT_EQ(iterated, expected) << step;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_EQ(list[i].get(), expected[i]) << step << " at " << i;
+      ASSERT_EQ(list.PositionOf(expected[i]), i) << step << " of " << i;
+    }
+  }
+
+  ZORDocument doc;
+};
+
+TEST_F(FeatureList, PositionsFollowRemovalsFromTheFrontAndInsertionsInTheMiddle) {
+  std::vector<ZORFeature_var> points = Points(8);
+  ZORFeatureList list;
+  for (const auto& p : points) list.push_back(p);
+  // The first three go, one by one, as a caller emptying a list from its front.
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(list.Remove(list.front().get()));
+  ExpectHolds(list, {points[3], points[4], points[5], points[6], points[7]}, "front removals");
+  EXPECT_EQ(list.PositionOf(points[0].get()), ZORFeatureList::npos);
+  EXPECT_FALSE(list.Remove(points[0].get()));
+
+  // An insertion lands before the feature at its position, holes or not.
+  list.Insert(1, points[0]);
+  list.Insert(0, points[1]);
+  ExpectHolds(list, {points[1], points[3], points[0], points[4], points[5], points[6], points[7]},
+              "insertions");
+  ASSERT_TRUE(list.Remove(points[7].get()));
+  ASSERT_TRUE(list.Remove(points[5].get()));
+  list.push_back(points[2]);
+  ExpectHolds(list, {points[1], points[3], points[0], points[4], points[6], points[2]}, "back");
+  EXPECT_EQ(list.front().get(), points[1].get());
+  EXPECT_EQ(list.back().get(), points[2].get());
+
+  // A copy holds the same features in the same places, and lives on its own.
+  const ZORFeatureList copy = list;
+  ASSERT_TRUE(list.Remove(points[0].get()));
+  ExpectHolds(copy, {points[1], points[3], points[0], points[4], points[6], points[2]}, "copy");
+  list.clear();
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.begin(), list.end());
+}
+
+TEST_F(FeatureList, TheListLetsGoOfAFeatureAsItRemovesIt) {
+  std::vector<ZORFeature_var> points = Points(3);
+  ZORFeatureList list;
+  for (const auto& p : points) list.push_back(p);
+  const ULONG held = points[0]->GetRefCount();
+  ASSERT_TRUE(list.Remove(points[0].get()));  // a hole at the front
+  EXPECT_EQ(points[0]->GetRefCount(), held - 1);
+  ASSERT_TRUE(list.Remove(points[2].get()));  // the end
+  EXPECT_EQ(points[2]->GetRefCount(), held - 1);
+  EXPECT_EQ(points[1]->GetRefCount(), held);
+}
+
+// Random interleavings of every operation against a vector that does the same the simple way.
+TEST_F(FeatureList, RandomInterleavingsMatchAPlainVector) {
+  std::vector<ZORFeature_var> points = Points(300);
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    std::mt19937 random(seed);
+    ZORFeatureList list;
+    std::vector<ZORFeature*> expected;
+    std::vector<ZORFeature*> outside;
+    for (const auto& p : points) outside.push_back(p.get());
+    for (int step = 0; step < 600; ++step) {
+      const unsigned op = random() % 4;
+      if (op < 2 && !outside.empty()) {
+        const std::size_t pick = random() % outside.size();
+        ZORFeature* f = outside[pick];
+        outside.erase(outside.begin() + static_cast<std::ptrdiff_t>(pick));
+        const std::size_t at = op == 0 ? expected.size() : random() % (expected.size() + 1);
+        list.Insert(at, f);
+        expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(at), f);
+      } else if (!expected.empty()) {
+        // Removals favour the front, the costly case for a plain vector.
+        const std::size_t at = op == 2 ? 0 : random() % expected.size();
+        ASSERT_TRUE(list.Remove(expected[at]));
+        outside.push_back(expected[at]);
+        expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(at));
+      }
+      if (step % 7 == 0) {
+        ExpectHolds(list, expected,
+                    "seed " + std::to_string(seed) + " step " + std::to_string(step));
+      }
+    }
+    ExpectHolds(ZORFeatureList(list), expected, "copy of seed " + std::to_string(seed));
+  }
+}
+
+}  // namespace
