@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "ZORMathPlane.h"
 #include "ZORMathPoint.h"
 #include "ZORMathVector.h"
 
 class ZOR3DRep;
 class ZOR4x4Matrix;
 class ZORBody;
+class ZORCell;
 class ZORDocument;
 class ZORGraphicPrimitive;
 class ZORISO;
@@ -38,11 +40,17 @@ class ZORScenarioSnapshot {
     std::string text;
     ZORMathVector direction;  // arrows: along this, `pixels` long on the screen
     int pixels = 0;
+    std::string colour;  // empty: the colour of its group
   };
   // Matrices from the outermost bag in.
   using Chain = std::vector<const ZOR4x4Matrix*>;
 
+  // A body cell by cell: edges and the rulings of cylinder patches as polylines within the
+  // drawing tolerance, vertices of point bodies as dots, unbounded planes as squares; the
+  // domains of a body of several pieces each in a colour of their own.
   void AddBody(const ZORBody& body, const Chain& chain, bool faint);
+  void AddCell(const ZORCell& cell, int dimension, const Chain& chain, bool faint,
+               const std::string& colour);
   void AddRep(const ZOR3DRep& rep, Chain chain);
   void AddPrimitive(const ZORGraphicPrimitive& primitive, const Chain& chain);
   void Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain, bool faint,
@@ -54,7 +62,7 @@ class ZORScenarioSnapshot {
   static std::string Draw(const Shape& shape, const Fit& fit);
 
   std::vector<Shape> shapes_;
-  std::vector<const ZORBody*> planes_;  // drawn last, sized after the rest
+  std::vector<ZORMathPlane> planes_;  // drawn last, sized after the rest
   int shown_ = 0;
   int features_ = 0;
 };
