@@ -2,7 +2,7 @@
 // can be long, which is why the workbench gives them an update interruption. An assembly joins
 // its curve elements, in order, into one wire: each element is run from its end nearest the
 // previous one, end gaps up to the merging distance of the settings are closed, a larger gap
-// fails naming the junction. The host computes no result for a healing.
+// fails naming the junction; without elements it has no result. The host computes no result for a healing.
 
 #include <algorithm>
 
@@ -67,10 +67,7 @@ bool ComputeAssemble(const ZORFeature& f, ZORBody_var& body, std::string& diagno
     AppendCurves(*wire, backwards, curves);
     previousRole = role;
   }
-  if (curves.empty()) {
-    diagnostic = "No element to assemble";
-    return false;
-  }
+  if (curves.empty()) return true;  // nothing to join yet: no result, and nothing wrong
   const bool closed = curves.size() > 1 &&
                       curves.back()->EndPoint().DistanceTo(curves.front()->StartPoint()) <= merging;
   ZORBodyBuilder builder;
