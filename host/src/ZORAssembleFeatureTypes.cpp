@@ -2,7 +2,8 @@
 // can be long, which is why the workbench gives them an update interruption. An assembly joins
 // its curve elements, in order, into one wire: each element is run from its end nearest the
 // previous one, end gaps up to the merging distance of the settings are closed, a larger gap
-// fails naming the junction; without elements it has no result. The host computes no result for a healing.
+// fails naming the junction; without elements it has no result. The host computes no result for a
+// healing.
 
 #include <algorithm>
 
