@@ -40,3 +40,13 @@ bool ZORDriverPick::PickInTree(ZORDriver& driver, ZORBaseUnknown* feature) {
   return PickPath(driver, document ? document->GivePathElementFrom(ZORBaseUnknown_var(feature))
                                    : ZORPathElement());
 }
+
+bool ZORDriverPick::PickCell(ZORDriver& driver, ZORBaseUnknown* feature, ZORCell* cell) {
+  ZORPathElement path = ZORWENUIFeatureAgent::GivePickPath(feature);
+  ZORFeature* picked = ZORFeature::From(feature);
+  const bool held = cell && picked && picked->GetResultBody() &&
+                    picked->GetResultBody()->GetCell(cell->GetNumber()) == cell;
+  if (!path.IsSet() || !held) return false;
+  path.AddChildElement(ZORBaseUnknown_var(cell));
+  return PickPath(driver, path);
+}

@@ -9,6 +9,7 @@
 #include "ZORPathElement.h"
 
 class ZORBaseUnknown;
+class ZORCell;
 
 class ZORDriverPick {
  public:
@@ -17,6 +18,9 @@ class ZORDriverPick {
   // when every agent refused it.
   static bool Pick(ZORDriver& driver, ZORBaseUnknown* feature);
   static bool PickInTree(ZORDriver& driver, ZORBaseUnknown* feature);
+  //! A pick in the view of one cell of the feature's result: the path is the feature's, its
+  //! body, then the cell. False as Pick, or when the cell is not in the feature's result.
+  static bool PickCell(ZORDriver& driver, ZORBaseUnknown* feature, ZORCell* cell);
   // Offers `path` to the current state's acquiring agents, in order, until one takes it; the
   // transaction is not ended.
   static bool OfferPath(ZORDriver& driver, const ZORPathElement& path);

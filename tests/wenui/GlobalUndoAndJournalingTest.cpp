@@ -28,8 +28,9 @@ class GlobalUndoAndJournaling : public ::testing::Test {
     plane->SetInput("Point3", c.get());
     sketch1 = NewSketch();
     sketch2 = NewSketch();
-    // Inputs in role order: a sketch, the plane, another sketch.
-    assemble = doc().CreateFeature("WENAssemble", set.get());
+    // Inputs in role order: a sketch, the plane, another sketch. A healing takes any elements
+    // (an assembly would refuse the sketches and the plane, which are not curves).
+    assemble = doc().CreateFeature("WENHealing", set.get());
     assemble->SetInput("Element1", sketch1.get());
     assemble->SetInput("Element2", plane.get());
     assemble->SetInput("Element3", sketch2.get());
@@ -101,7 +102,7 @@ TEST_F(GlobalUndoAndJournaling, GlobalUndoAndRedoOfAFinishedCommandRedrawTheSket
 }
 
 TEST_F(GlobalUndoAndJournaling, NoSketchAmongTheInputsGivesNoRecord) {
-  ZORFeature_var planeOnly = doc().CreateFeature("WENAssemble", set.get());
+  ZORFeature_var planeOnly = doc().CreateFeature("WENHealing", set.get());
   planeOnly->SetInput("Element1", plane.get());
   ZORTestFeatureCommand* command = Edit(planeOnly.get());
   EXPECT_EQ(command->GetGlobalUndo(), nullptr);
@@ -151,14 +152,14 @@ TEST_F(GlobalUndoAndJournaling, JournalingWithAReferenceLogsItAndTakesItOutOfThe
   ASSERT_TRUE(driver.Click("TestPanel/Act"));
 
   EXPECT_EQ(ZORWenJournaling::Lines(),
-            (std::vector<std::string>{"Creation Assemble.1 from Point.4"}));
+            (std::vector<std::string>{"Creation Healing.1 from Point.4"}));
   EXPECT_FALSE(reference->GetFather());
   EXPECT_EQ(driver.DumpDocument().find("Point.4"), std::string::npos) << driver.DumpDocument();
   EXPECT_FALSE(command->GetJournalingReferenceFeature());
 
   // The reference is consumed: the next journaling has none.
   ASSERT_TRUE(driver.Click("TestPanel/Act"));
-  EXPECT_EQ(ZORWenJournaling::Lines().back(), "Creation Assemble.1 from none");
+  EXPECT_EQ(ZORWenJournaling::Lines().back(), "Creation Healing.1 from none");
 }
 
 TEST_F(GlobalUndoAndJournaling, JournalingWithoutReferenceRemovesNothingAndGivesTheJournalResult) {

@@ -102,6 +102,7 @@ class OkPath : public ::testing::Test {
 
 TEST_F(OkPath, TheUpdateFollowsItsProgressBarOnlyWhenThereIsSomethingToUpdate) {
   ZORFeature_var joined = doc().CreateFeature("WENAssemble", set.get());
+  doc().UpdateAll();  // an assembly of nothing is up to date, with no result
   ZORIInterrupt_var interrupt(ZORSpecObjectOf(joined));
   ASSERT_TRUE(interrupt);
   auto progress = ZORMake<ZORProgressTaskUI>();
@@ -112,7 +113,11 @@ TEST_F(OkPath, TheUpdateFollowsItsProgressBarOnlyWhenThereIsSomethingToUpdate) {
   EXPECT_TRUE(progress->GetValues().empty());
   EXPECT_EQ(interrupt->GetProgressTaskUI(), progress);
 
-  joined->SetInput("Element1", origin.get());
+  ZORFeature_var end = doc().CreatePoint(5, 0, 0, set.get());
+  ZORFeature_var line = doc().CreateFeature("WENLine", set.get());
+  line->SetInput("Start", origin.get());
+  line->SetInput("End", end.get());
+  joined->SetInput("Element1", line.get());
   ASSERT_TRUE(driver.PressApply());
   EXPECT_EQ(progress->GetLow(), 0);
   EXPECT_EQ(progress->GetHigh(), 1000);

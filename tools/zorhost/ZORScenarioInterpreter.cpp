@@ -68,6 +68,14 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"warn", {&I::DoWarn, true}},
       {"current", {&I::DoCurrent, true}},
       {"update", {&I::DoUpdate, true}},
+      // geometry
+      {"polyline", {&I::DoPolyline, true}},
+      {"arc", {&I::DoArc, true}},
+      {"cylinder", {&I::DoCylinder, true}},
+      {"cloud", {&I::DoCloud, true}},
+      {"assemble", {&I::DoAssemble, true}},
+      {"axisline", {&I::DoAxisLine, true}},
+      {"dump cells", {&I::DoDumpCells, false}},
       {"start", {&I::DoStart, true}},
       {"run", {&I::DoRun, true}},
       {"escape", {&I::DoEscape, true}},
@@ -240,7 +248,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::SetInput(ZORFeature& fea
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Build(
     const std::string& type, const std::vector<std::string>& roles,
-    const std::vector<std::string>& inputs) {
+    const std::vector<std::string>& inputs, const std::map<std::string, double>& values) {
   Outcome outcome;
   std::vector<ZORFeature*> targets;
   for (const std::string& name : inputs) {
@@ -254,6 +262,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Build(
     outcome = SetInput(*feature, roles[i], *targets[i]);
     if (outcome.status) return outcome;
   }
+  for (const auto& [key, value] : values) feature->SetValue(key, value);
   return Created(feature.get(), type);
 }
 
@@ -379,6 +388,76 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoUpdate(const ZORScenar
   return Done();
 }
 
+// --- geometry ---
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::BuildNumbered(
+    const std::string& type, const std::string& base, const std::vector<std::string>& names) {
+  std::vector<std::string> roles;
+  for (std::size_t i = 1; i <= names.size(); ++i) roles.push_back(base + std::to_string(i));
+  return Build(type, roles, names);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPolyline(const ZORScenarioStatement& s) {
+  return BuildNumbered("WENPolyline", "Point", s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoArc(const ZORScenarioStatement& s) {
+  return BuildNumbered("WENArc", "Point", s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCylinder(const ZORScenarioStatement& s) {
+  if (s.args.size() == 4) return Error("give both angles, or neither");
+  std::map<std::string, double> values = {{"Radius", Number(s.args[2])}};
+  if (s.args.size() == 5) {
+    values["StartAngle"] = Number(s.args[3]);
+    values["EndAngle"] = Number(s.args[4]);
+  }
+  return Build("WENCylinder", {"Start", "End"}, {s.args[0], s.args[1]}, values);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoCloud(const ZORScenarioStatement& s) {
+  return BuildNumbered("WENCloud", "Point", s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoAssemble(const ZORScenarioStatement& s) {
+  return BuildNumbered("WENAssemble", "Element", s.args);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoAxisLine(const ZORScenarioStatement& s) {
+  return Build("WENAxisLine", {"Point", "Reference"}, {s.args[0], s.args[1]},
+               {{"Start", Number(s.args[2])}, {"End", Number(s.args[3])}});
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::PickCell(const ZORScenarioStatement& s) {
+  static const std::map<std::string, int> kDimensions = {{"vertex", 0}, {"edge", 1}, {"face", 2}};
+  const auto dimension = kDimensions.find(s.args[1]);
+  if (dimension == kDimensions.end() || s.args.size() != 3) {
+    return Error("pick a cell as: pick FEATURE vertex|edge|face N");
+  }
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (!feature) return outcome;
+  ZORBody_var body = feature->GetResultBody();
+  ZORCell* cell =
+      body ? body->GetCellOfDimension(dimension->second, std::atoi(s.args[2].c_str())) : nullptr;
+  if (!cell) return Error(s.args[0] + " has no " + s.args[1] + " " + s.args[2]);
+  transcript_.Note(cell->Describe());
+  transcript_.Note(ZORDriverPick::PickCell(driver_, feature, cell) ? "taken" : "refused");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDumpCells(const ZORScenarioStatement&) {
+  std::string text = driver_.DumpDocument();
+  for (ZORFeature* feature : session_.Document().GetFeatures()) {
+    ZORBody_var body = feature->IsInDocument() ? feature->GetResultBody() : nullptr;
+    if (!body) continue;
+    text += feature->GetDisplayNameText() + ":\n";
+    for (const std::string& line : body->DescribeCells()) text += "  " + line + "\n";
+  }
+  transcript_.Block("document:", text);
+  return Done();
+}
+
 // --- commands ---
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoStart(const ZORScenarioStatement& s) {
@@ -421,6 +500,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::PickWith(const ZORScenar
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoPick(const ZORScenarioStatement& s) {
+  if (s.args.size() > 1) return PickCell(s);
   return PickWith(s, &ZORDriverPick::Pick);
 }
 

@@ -61,7 +61,8 @@ class ZORScenarioInterpreter {
   ZORFeature* Tool();
   Outcome Created(ZORFeature* feature, const std::string& what);
   Outcome Build(const std::string& type, const std::vector<std::string>& roles,
-                const std::vector<std::string>& inputs);
+                const std::vector<std::string>& inputs,
+                const std::map<std::string, double>& values = {});
   Outcome SetInput(ZORFeature& feature, const std::string& role, ZORFeature& target);
   bool HasWidget(const std::string& path, Outcome& outcome) const;
   Outcome Report(bool done, const std::string& otherwise);
@@ -86,6 +87,19 @@ class ZORScenarioInterpreter {
   Outcome DoWarn(const ZORScenarioStatement& s);
   Outcome DoCurrent(const ZORScenarioStatement& s);
   Outcome DoUpdate(const ZORScenarioStatement& s);
+  // --- geometry ---
+  // A feature of `type` whose numbered inputs `base`1, `base`2 ... are the statement's names.
+  Outcome BuildNumbered(const std::string& type, const std::string& base,
+                        const std::vector<std::string>& names);
+  Outcome DoPolyline(const ZORScenarioStatement& s);
+  Outcome DoArc(const ZORScenarioStatement& s);
+  Outcome DoCylinder(const ZORScenarioStatement& s);
+  Outcome DoCloud(const ZORScenarioStatement& s);
+  Outcome DoAssemble(const ZORScenarioStatement& s);
+  Outcome DoAxisLine(const ZORScenarioStatement& s);
+  // A pick of the Nth vertex, edge or face of a feature's result.
+  Outcome PickCell(const ZORScenarioStatement& s);
+  Outcome DoDumpCells(const ZORScenarioStatement& s);
   // --- commands ---
   Outcome DoStart(const ZORScenarioStatement& s);
   Outcome DoRun(const ZORScenarioStatement& s);

@@ -18,9 +18,11 @@
 #include "ZOR3DPointRep.h"
 #include "ZOR4x4Matrix.h"
 #include "ZORBody.h"
+#include "ZORCylinder.h"
 #include "ZORDocument.h"
 #include "ZORDynamicGP.h"
 #include "ZORISO.h"
+#include "ZORPlane.h"
 #include "ZORSt3DISO.h"
 
 namespace {
@@ -280,19 +282,49 @@ void ZORScenarioSnapshot::AddManipulator(const ZOR3DManipulator& manipulator) {
 void ZORScenarioSnapshot::Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain,
                               bool faint, std::string text) {
   for (ZORMathPoint& p : points) p = ToWorld(p, chain);
-  shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0, {}, 0});
+  shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0, {}, 0, ""});
 }
 
 void ZORScenarioSnapshot::AddBody(const ZORBody& body, const Chain& chain, bool faint) {
-  const auto& v = body.GetVertices();
-  if (body.GetHighestDimension() == 0 && !v.empty()) Add(Kind::kDot, {v[0]}, chain, faint);
-  if (body.GetHighestDimension() == 1 && v.size() >= 2) Add(Kind::kPolyline, v, chain, faint);
-  if (body.GetHighestDimension() != 2) return;
-  ZORMathPlane plane;
-  if (!body.GetPlane(plane)) return;
-  // Sized once every other shape is known: a square around the plane's origin.
-  Add(Kind::kPolygon, {plane.GetOrigin()}, chain, faint);
-  planes_.push_back(&body);
+  static const char* const kDomainColours[] = {"#1f77b4", "#2ca02c", "#9467bd",
+                                               "#d62728", "#8c564b", "#17becf"};
+  const int domains = body.GetNumberOfDomains();
+  for (int d = 1; d <= domains; ++d) {
+    const std::string colour = domains > 1 ? kDomainColours[(d - 1) % 6] : "";
+    for (const ZORCell_var& cell : body.GetDomain(d)->GetCells()) {
+      AddCell(*cell, body.GetHighestDimension(), chain, faint, colour);
+    }
+  }
+}
+
+void ZORScenarioSnapshot::AddCell(const ZORCell& cell, int dimension, const Chain& chain,
+                                  bool faint, const std::string& colour) {
+  const std::size_t before = shapes_.size();
+  if (const ZORPoint* point = cell.GetPoint(); point && dimension == 0) {
+    Add(Kind::kDot, {point->GetPoint()}, chain, faint);
+  } else if (const ZORCurve* curve = cell.GetCurve()) {
+    Add(Kind::kPolyline, curve->Tessellate(curve->DrawingTolerance()), chain, faint);
+  } else if (const auto* cylinder = dynamic_cast<const ZORCylinder*>(cell.GetSurface())) {
+    // Rulings every 45 degrees or so between the boundary edges, to show the patch.
+    const double a0 = cylinder->GetStartAngle(), a1 = cylinder->GetEndAngle();
+    const int rulings = std::max(1, static_cast<int>(std::ceil((a1 - a0) / (3.14159265 / 4))));
+    for (int i = 1; i < rulings; ++i) {
+      const double a = a0 + (a1 - a0) * i / rulings;
+      Add(Kind::kPolyline, {cylinder->Eval(a, 0.0), cylinder->Eval(a, cylinder->GetHeight())},
+          chain, faint);
+    }
+  } else if (const auto* plane = dynamic_cast<const ZORPlane*>(cell.GetSurface())) {
+    if (plane->IsBounded()) {
+      std::vector<ZORMathPoint> corners;
+      for (const ZORCurve_var& edge : plane->Boundary()) corners.push_back(edge->StartPoint());
+      Add(Kind::kPolygon, corners, chain, faint);
+    } else {
+      // Sized once every other shape is known: a square around the plane's origin.
+      planes_.push_back({shapes_.size(), plane->GetMathPlane()});
+      Add(Kind::kPolygon, {plane->GetMathPlane().GetOrigin()}, chain, faint);
+    }
+  }
+  for (std::size_t i = before; i < shapes_.size(); ++i) shapes_[i].colour = colour;
 }
 
 void ZORScenarioSnapshot::AddRep(const ZOR3DRep& rep, Chain chain) {
@@ -367,11 +399,8 @@ double ZORScenarioSnapshot::PlaneSize() const {
 std::vector<ZORScenarioSnapshot::Shape> ZORScenarioSnapshot::WithPlanesSized() const {
   std::vector<Shape> shapes = shapes_;
   const double half = PlaneSize();
-  auto plane = planes_.begin();
-  for (Shape& shape : shapes) {
-    if (shape.kind != Kind::kPolygon || plane == planes_.end()) continue;
-    ZORMathPlane p;
-    (*plane++)->GetPlane(p);
+  for (const auto& [index, p] : planes_) {
+    Shape& shape = shapes[index];
     const ZORMathVector u = half * p.GetFirstDirection().Normalized();
     const ZORMathVector v = half * p.GetSecondDirection().Normalized();
     const ZORMathPoint o = shape.points[0];
@@ -417,7 +446,7 @@ std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit) const {
     for (const ZORRender::Item& item : render.GetItems()) {
       std::vector<ZORMathPoint> points;
       for (const ZORMathPoint& p : item.points) points.push_back(ToWorld(p, dynamic.chain));
-      Shape shape{Kind::kText, false, std::move(points), item.text, {}, 0, {}, 0};
+      Shape shape{Kind::kText, false, std::move(points), item.text, {}, 0, {}, 0, ""};
       if (item.kind == ZORRender::Item::Kind::kPolyline) shape.kind = Kind::kPolyline;
       if (item.kind == ZORRender::Item::Kind::kPolygon) shape.kind = Kind::kPolygon;
       svg += Draw(shape, fit);
@@ -428,15 +457,20 @@ std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit) const {
 
 std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
   const Screen first = fit(shape.points[0]);
+  const std::string colour =
+      shape.colour.empty() ? "" : " stroke=\"" + shape.colour + "\" fill=\"" + shape.colour + "\"";
   switch (shape.kind) {
     case Kind::kDot:
-      return "<circle cx=\"" + Number(first.x) + "\" cy=\"" + Number(first.y) + "\" r=\"3\"/>\n";
+      return "<circle cx=\"" + Number(first.x) + "\" cy=\"" + Number(first.y) + "\" r=\"3\"" +
+             colour + "/>\n";
     case Kind::kPolyline:
     case Kind::kPolygon: {
       std::string points;
       for (const ZORMathPoint& p : shape.points) points += (points.empty() ? "" : " ") + fit.Xy(p);
-      return std::string(shape.kind == Kind::kPolygon ? "<polygon fill-opacity=\"0.15\""
-                                                      : "<polyline fill=\"none\"") +
+      // A polyline is stroked only, whatever its colour.
+      const std::string stroke = shape.colour.empty() ? "" : " stroke=\"" + shape.colour + "\"";
+      return std::string(shape.kind == Kind::kPolygon ? "<polygon fill-opacity=\"0.15\"" + colour
+                                                      : "<polyline" + stroke + " fill=\"none\"") +
              " points=\"" + points + "\"/>\n";
     }
     case Kind::kText:

@@ -6,14 +6,17 @@
 // the X, Y and Z axes named. Written as SVG; the same scene always gives the same text.
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "ZORMathPlane.h"
 #include "ZORMathPoint.h"
 #include "ZORMathVector.h"
 
 class ZOR3DRep;
 class ZOR4x4Matrix;
 class ZORBody;
+class ZORCell;
 class ZORDocument;
 class ZORDynamicGP;
 class ZORGraphicPrimitive;
@@ -43,11 +46,17 @@ class ZORScenarioSnapshot {
     int pixels = 0;
     ZORMathVector second;  // fixed plans: their second direction
     int symbol = 0;        // markers: the symbol type
+    std::string colour;  // empty: the colour of its group
   };
   // Matrices from the outermost bag in.
   using Chain = std::vector<const ZOR4x4Matrix*>;
 
+  // A body cell by cell: edges and the rulings of cylinder patches as polylines within the
+  // drawing tolerance, vertices of point bodies as dots, unbounded planes as squares; the
+  // domains of a body of several pieces each in a colour of their own.
   void AddBody(const ZORBody& body, const Chain& chain, bool faint);
+  void AddCell(const ZORCell& cell, int dimension, const Chain& chain, bool faint,
+               const std::string& colour);
   void AddRep(const ZOR3DRep& rep, Chain chain);
   void AddPrimitive(const ZORGraphicPrimitive& primitive, const Chain& chain);
   void Add(Kind kind, std::vector<ZORMathPoint> points, const Chain& chain, bool faint,
@@ -64,7 +73,8 @@ class ZORScenarioSnapshot {
   static std::string Draw(const Shape& shape, const Fit& fit);
 
   std::vector<Shape> shapes_;
-  std::vector<const ZORBody*> planes_;  // drawn last, sized after the rest
+  // Unbounded planes, by their square's place in shapes_: sized once the rest is known.
+  std::vector<std::pair<std::size_t, ZORMathPlane>> planes_;
   struct Dynamic {
     ZORDynamicGP* primitive;  // held by a representation of the interactive set
     Chain chain;

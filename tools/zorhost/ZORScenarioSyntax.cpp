@@ -92,6 +92,15 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"warn", "TYPE:name INPUT:name* TEXT:text", "a feature type warns for inputs"},
       {"current", "FEATURE:name", "makes a feature current"},
       {"update", "", "updates the document"},
+      // geometry
+      {"polyline", "POINT:name POINT:name POINT:name*", "a polyline through points"},
+      {"arc", "POINT1:name POINT2:name POINT3:name", "the arc through three points"},
+      {"cylinder", "START:name END:name RADIUS:num ANGLE0:num? ANGLE1:num?",
+       "a cylinder patch around an axis, between two angles in degrees (0 and 360 by default)"},
+      {"cloud", "POINT:name POINT:name*", "a point cloud"},
+      {"assemble", "CURVE:name CURVE:name*", "joins curves into one wire"},
+      {"axisline", "POINT:name REFERENCE:name START:num END:num",
+       "a line through a point along a reference's direction or normal"},
       // commands
       {"start", "COMMAND:name", "starts a command alone (running ones are cancelled)"},
       {"run", "COMMAND:name", "starts a command over the current one"},
@@ -99,7 +108,8 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"undo", "", "undoes the last finished command"},
       {"redo", "", "redoes the last undone command"},
       // acting
-      {"pick", "FEATURE:name", "picks a feature in the 3D view"},
+      {"pick", "FEATURE:name CELL:name? N:int?",
+       "picks a feature in the 3D view, or its Nth vertex, edge or face"},
       {"pick tree", "FEATURE:name", "picks a feature in the tree"},
       {"click", "PATH:name", "clicks a button"},
       {"check", "PATH:name STATE:onoff", "checks or unchecks a check button"},
@@ -122,6 +132,7 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       // looking
       {"step", "TITLE:text", "prints a numbered heading"},
       {"dump", "", "prints the document tree"},
+      {"dump cells", "", "prints the document tree, then the cells and domains of each result"},
       {"screen", "", "prints the open panels"},
       {"events", "", "prints the events of the last action"},
       {"snapshot", "FILE:name VIEWER:name?",

@@ -1,40 +1,82 @@
 #pragma once
-// The geometric result of a feature. For now a body is a point, a segment or a plane; later
-// bodies grow domains and cells behind the same handle. A body is not changed once built: an
-// update builds a new one.
+// The geometric result of a feature: cells (vertices, edges, faces) with their geometry, grouped
+// into connected domains. A body may hold several disjoint pieces, or nothing. A body is not
+// changed once built (ZORBodyBuilder builds it): an update builds a new one. Only the cells'
+// pick state changes afterwards.
 
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ZORDomain.h"
+#include "ZORListPtrZORCell.h"
 #include "ZORMathPlane.h"
 #include "ZORVar.h"
+
+class ZORGeoFactory;
 
 class ZORBody : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORBody, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
 
   ZORBody() = default;
+  //! A body of one vertex.
   static ZORVar<ZORBody> MakePoint(const ZORMathPoint& point);
+  //! A body of one straight edge and its two vertices; null when the ends coincide.
   static ZORVar<ZORBody> MakeSegment(const ZORMathPoint& start, const ZORMathPoint& end);
+  //! A body of one unbounded plane face.
   static ZORVar<ZORBody> MakePlane(const ZORMathPlane& plane);
 
-  // 0 for a point, 1 for a segment, 2 for a plane; -1 for an empty body.
+  //! The highest dimension of its cells: 0 points, 1 curves, 2 surfaces; -1 for an empty body.
   int GetHighestDimension() const { return dimension_; }
-  // 1 when the body holds geometry a command can hand on (it is not empty), 0 otherwise.
+  //! 1 when the body holds geometry a command can hand on (it is not empty), 0 otherwise.
   int HasGeometry() const { return dimension_ >= 0 ? 1 : 0; }
-  // Points: the point; segments: both ends.
+  //! The points of its vertices, in their order (a segment: start then end).
   const std::vector<ZORMathPoint>& GetVertices() const { return vertices_; }
-  // The carrying line of a segment with the parameters of its ends.
+  //! The carrying line of a body that is one straight edge, with the parameters of its ends.
   bool GetLine(ZORMathLine& line, double& start, double& end) const;
+  //! The plane of a body whose first face is planar.
   bool GetPlane(ZORMathPlane& plane) const;
 
-  // A short stable text: "point(1,2,3)", "segment(0,0,0)-(1,0,0)", "plane(0,0,0 n=0,0,1)".
-  std::string Describe() const;
+  //! Every cell, vertices and edges and faces in the order they were built.
+  const std::vector<ZORCell_var>& GetCells() const { return cells_; }
+  //! The cell numbered `number` (from 1); null outside.
+  ZORCell* GetCell(int number) const;
+  //! Appends its cells of `dimension` (those of its highest dimension for -1).
+  void GetCells(int dimension, ZORListPtrZORCell& cells) const;
+  //! The `index`-th cell of `dimension` (from 1); null outside.
+  ZORCell* GetCellOfDimension(int dimension, int index) const;
+  //! How many cells of `dimension` it holds.
+  int GetCellCount(int dimension) const;
+
+  //! The number of connected pieces.
+  int GetNumberOfDomains() const { return static_cast<int>(domains_.size()); }
+  //! The domain `index` (1..GetNumberOfDomains()); null outside.
+  ZORDomain* GetDomain(int index) const;
+
+  //! The centre and diagonal length of the axis-aligned box around it; false for an empty or
+  //! unbounded body.
+  bool GetBoundingBox(ZORMathPoint& centre, double& diagonal) const;
+  //! The centre of gravity of its cells of highest dimension (weighted by length or area).
+  ZORMathPoint GetCenterOfGravity() const;
+
+  //! A short stable text: "point(1,2,3)", "segment(0,0,0)-(1,0,0)", "plane(0,0,0 n=0,0,1)",
+  //! "arc(...)", "wire(3 edges, open, length=12)", "cylinder(...)", "empty",
+  //! "body(4 vertices, 3 edges, 0 faces, 2 domains)".
+  virtual std::string Describe() const;
+  //! One line per cell, then one per domain.
+  std::vector<std::string> DescribeCells() const;
+  //! The geometric factory that holds it; null when none does.
+  ZORGeoFactory* GetFactory() const { return factory_; }
 
  private:
+  friend class ZORBodyBuilder;
+  friend class ZORGeoFactory;
+
+  ZORGeoFactory* factory_ = nullptr;
+
   int dimension_ = -1;
+  std::vector<ZORCell_var> cells_;
+  std::vector<ZORDomain_var> domains_;
   std::vector<ZORMathPoint> vertices_;
-  std::optional<ZORMathPlane> plane_;
 };
 
 using ZORBody_var = ZORVar<ZORBody>;

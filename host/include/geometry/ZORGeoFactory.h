@@ -15,6 +15,7 @@ class ZORGeoFactory : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORGeoFactory, ZORBaseUnknown, ZORMetaObject::Implementation, "Geometry")
 
   ZORGeoFactory() = default;
+  ~ZORGeoFactory() override;
 
   // The factory of a container (the document's "ZORFeatCont" feature, or anything that offers
   // ZORIGeometricContainer); null for another object.
@@ -35,6 +36,11 @@ class ZORGeoFactory : public virtual ZORBaseUnknown {
   int GetBodyCount() const { return static_cast<int>(index_.size()); }
   // The bodies, in the order they entered.
   std::vector<ZORBody*> GetBodies() const;
+
+  //! A wire body through the vertices of at least two point bodies, in order, held by this
+  //! factory; null for fewer points, a body that is not a point, two consecutive points that
+  //! coincide, or a null configuration (the build runs in the configuration it is given).
+  ZORBody_var CreateWireThrough(const std::vector<ZORBody*>& points, ZORBaseUnknown* configuration);
 
   // A bound on lengths in the model (positive): how far handles may be dragged.
   double GetModelSize() const { return modelSize_; }

@@ -21,4 +21,19 @@ class ZORGmoUtilitiesBody {
   static int GetHigherDimFromBody(const ZORBody_var& body);
   // kPoint, kCurve, kSurface or kNoGeometry from the feature's result.
   static int GetGeometryType(const ZORBaseUnknown_var& feature);
+
+  //! Whether the feature's result is a wire whose last edge ends where its first starts; 0 for
+  //! a feature without a wire.
+  static int IsAClosedWire(const ZORBaseUnknown_var& feature);
+  //! Whether the feature's result (or `body`) is one straight chain of straight edges.
+  static int IsALinearCurve(const ZORBaseUnknown_var& feature);
+  static int IsALinearCurve(const ZORBody_var& body);
+  //! Whether the feature's result is one cell of its highest dimension (one point, one edge or
+  //! one face): S_OK with `answer` set, or E_FAIL leaving a last error when the feature gives
+  //! no result.
+  static HRESULT IsMonoElement(const ZORBaseUnknown_var& feature, int& answer);
+  //! Whether the vertex of `point` lies on an edge of `curve` (within 1e-6 mm); the software
+  //! configuration is not needed and may be null.
+  static int IsThisPointOnThatCurve(const ZORBody_var& point, const ZORBody_var& curve,
+                                    ZORBaseUnknown* configuration = nullptr);
 };

@@ -1,19 +1,22 @@
 #pragma once
-// The representation of a body: what the viewer draws for a point, a segment or a plane. Its
-// model is the body; a body is not changed once built, so the representation keeps what it
-// draws even after the body is gone.
+// The representation of a body or of one of its cells: what the viewer draws for it. Its model
+// is the body or cell; geometry is not changed once built, so the representation keeps what it
+// draws even after its model is gone. A cell's representation takes the cell's pick state.
 
 #include <string>
 
 #include "ZOR3DRep.h"
 
 class ZORBody;
+class ZORCell;
 
 class ZOR3DGeomRep : public ZOR3DRep {
   ZOR_DECLARE_CLASS(ZOR3DGeomRep, ZOR3DRep, ZORMetaObject::Implementation, "Visualization")
 
   ZOR3DGeomRep() = default;
   explicit ZOR3DGeomRep(ZORBody& body);
+  //! The representation of one cell, not pickable when the cell is not.
+  explicit ZOR3DGeomRep(ZORCell& cell);
 
   // The body's dimension when the representation was built (-1 for none).
   int GetDimension() const { return dimension_; }

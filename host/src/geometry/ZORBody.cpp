@@ -1,66 +1,143 @@
 #include "ZORBody.h"
 
-#include "ZORString.h"
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
-namespace {
-
-std::string Coordinates(double x, double y, double z) {
-  return ZORString::Format("%g,%g,%g", x, y, z).str();
-}
-
-std::string Coordinates(const ZORMathPoint& p) {
-  return Coordinates(p.GetX(), p.GetY(), p.GetZ());
-}
-
-}  // namespace
+#include "ZORBodyBuilder.h"
+#include "ZORCellSet.h"
+#include "ZORGeometryText.h"
+#include "ZORLine.h"
+#include "ZORPlane.h"
 
 ZORVar<ZORBody> ZORBody::MakePoint(const ZORMathPoint& point) {
-  auto body = ZORMake<ZORBody>();
-  body->dimension_ = 0;
-  body->vertices_ = {point};
-  return body;
+  ZORBodyBuilder builder;
+  builder.AddVertex(point);
+  return builder.Finish();
 }
 
 ZORVar<ZORBody> ZORBody::MakeSegment(const ZORMathPoint& start, const ZORMathPoint& end) {
-  auto body = ZORMake<ZORBody>();
-  body->dimension_ = 1;
-  body->vertices_ = {start, end};
-  return body;
+  ZORBodyBuilder builder;
+  ZORCell* a = builder.AddVertex(start);
+  ZORCell* b = builder.AddVertex(end);
+  builder.AddEdge(ZORMake<ZORLine>(start, end), a, b);
+  return builder.Finish();
 }
 
 ZORVar<ZORBody> ZORBody::MakePlane(const ZORMathPlane& plane) {
-  auto body = ZORMake<ZORBody>();
-  body->dimension_ = 2;
-  body->plane_ = plane;
-  return body;
+  ZORBodyBuilder builder;
+  builder.AddFace(ZORMake<ZORPlane>(plane));
+  return builder.Finish();
 }
 
 bool ZORBody::GetLine(ZORMathLine& line, double& start, double& end) const {
-  if (dimension_ != 1) return false;
-  line = ZORMathLine(vertices_[0], vertices_[1] - vertices_[0]);
-  start = 0.0;
-  end = vertices_[0].DistanceTo(vertices_[1]);
+  if (dimension_ != 1 || GetCellCount(1) != 1) return false;
+  const auto* straight = dynamic_cast<const ZORLine*>(GetCellOfDimension(1, 1)->GetCurve());
+  if (!straight) return false;
+  line = straight->GetMathLine();
+  start = straight->GetStartParam();
+  end = straight->GetEndParam();
   return true;
 }
 
 bool ZORBody::GetPlane(ZORMathPlane& plane) const {
-  if (!plane_) return false;
-  plane = *plane_;
+  ZORCell* face = GetCellOfDimension(2, 1);
+  const auto* flat = face ? dynamic_cast<const ZORPlane*>(face->GetSurface()) : nullptr;
+  if (!flat) return false;
+  plane = flat->GetMathPlane();
   return true;
 }
 
-std::string ZORBody::Describe() const {
-  switch (dimension_) {
-    case 0:
-      return "point(" + Coordinates(vertices_[0]) + ")";
-    case 1:
-      return "segment(" + Coordinates(vertices_[0]) + ")-(" + Coordinates(vertices_[1]) + ")";
-    case 2: {
-      const ZORMathVector n = plane_->GetNormal();
-      return "plane(" + Coordinates(plane_->GetOrigin()) +
-             " n=" + Coordinates(n.GetX(), n.GetY(), n.GetZ()) + ")";
-    }
-    default:
-      return "empty";
+ZORCell* ZORBody::GetCell(int number) const {
+  if (number < 1 || number > static_cast<int>(cells_.size())) return nullptr;
+  return cells_[static_cast<std::size_t>(number) - 1].get();
+}
+
+void ZORBody::GetCells(int dimension, ZORListPtrZORCell& cells) const {
+  if (dimension == -1) dimension = dimension_;
+  for (const ZORCell_var& cell : cells_) {
+    if (cell->GetDimension() == dimension) cells.Append(cell.get());
   }
+}
+
+ZORCell* ZORBody::GetCellOfDimension(int dimension, int index) const {
+  for (const ZORCell_var& cell : cells_) {
+    if (cell->GetDimension() == dimension && --index == 0) return cell.get();
+  }
+  return nullptr;
+}
+
+int ZORBody::GetCellCount(int dimension) const {
+  return ZORCellSet::Count(cells_, dimension);
+}
+
+ZORDomain* ZORBody::GetDomain(int index) const {
+  if (index < 1 || index > GetNumberOfDomains()) return nullptr;
+  return domains_[static_cast<std::size_t>(index) - 1].get();
+}
+
+bool ZORBody::GetBoundingBox(ZORMathPoint& centre, double& diagonal) const {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  double low[3] = {kInf, kInf, kInf}, high[3] = {-kInf, -kInf, -kInf};
+  auto take = [&](const ZORMathPoint& p) {
+    const double c[3] = {p.GetX(), p.GetY(), p.GetZ()};
+    for (int i = 0; i < 3; ++i) low[i] = std::min(low[i], c[i]), high[i] = std::max(high[i], c[i]);
+  };
+  auto takeCurve = [&](const ZORCurve& curve) {
+    for (const ZORMathPoint& p : curve.Tessellate(curve.DrawingTolerance())) take(p);
+  };
+  for (const ZORCell_var& cell : cells_) {
+    if (const ZORPoint* point = cell->GetPoint()) take(point->GetPoint());
+    if (const ZORCurve* curve = cell->GetCurve()) takeCurve(*curve);
+    const ZORSurface* surface = cell->GetSurface();
+    if (surface && !surface->IsBounded()) return false;
+    // A patch's extremes lie on its boundary (planes and cylinders are ruled along it).
+    if (surface) {
+      for (const ZORCurve_var& edge : surface->Boundary()) takeCurve(*edge);
+    }
+  }
+  if (low[0] > high[0]) return false;
+  centre = ZORMathPoint((low[0] + high[0]) / 2, (low[1] + high[1]) / 2, (low[2] + high[2]) / 2);
+  diagonal = std::hypot(high[0] - low[0], high[1] - low[1], high[2] - low[2]);
+  return true;
+}
+
+ZORMathPoint ZORBody::GetCenterOfGravity() const {
+  return ZORCellSet::CenterOfGravity(cells_);
+}
+
+std::string ZORBody::Describe() const {
+  const int vertices = GetCellCount(0), edges = GetCellCount(1), faces = GetCellCount(2);
+  if (dimension_ < 0) return "empty";
+  if (cells_.size() == 1 && vertices == 1) {
+    return "point(" + ZORGeometryText::Point(vertices_[0]) + ")";
+  }
+  if (faces == 1 && GetNumberOfDomains() == 1) {
+    return GetCellOfDimension(2, 1)->GetSurface()->Describe();
+  }
+  if (faces == 0 && edges == 1 && vertices <= 2) {
+    const ZORCurve* curve = GetCellOfDimension(1, 1)->GetCurve();
+    // The vertices hold the ends as given; the line evaluated there may round.
+    if (curve->IsLinear() && vertices == 2) {
+      return "segment(" + ZORGeometryText::Point(vertices_[0]) + ")-(" +
+             ZORGeometryText::Point(vertices_[1]) + ")";
+    }
+    return curve->Describe();
+  }
+  if (faces == 0 && edges > 1 && GetNumberOfDomains() == 1 && vertices <= edges + 1) {
+    double length = 0.0;
+    for (const ZORCell_var& cell : cells_) length += cell->GetMeasure();
+    return "wire(" + std::to_string(edges) + " edges, " + (vertices == edges ? "closed" : "open") +
+           ", length=" + ZORGeometryText::Number(length) + ")";
+  }
+  return "body(" + std::to_string(vertices) + " vertices, " + std::to_string(edges) + " edges, " +
+         std::to_string(faces) + " faces, " + std::to_string(GetNumberOfDomains()) + " domains)";
+}
+
+std::vector<std::string> ZORBody::DescribeCells() const {
+  std::vector<std::string> lines;
+  lines.reserve(cells_.size() + domains_.size());
+  for (const ZORCell_var& cell : cells_) lines.push_back(cell->Describe());
+  for (const ZORDomain_var& domain : domains_) lines.push_back(domain->Describe());
+  return lines;
 }

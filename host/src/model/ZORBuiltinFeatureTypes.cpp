@@ -120,14 +120,22 @@ ZORBody_var MapBody(const ZORBody& body, Map map) {
   const auto& v = body.GetVertices();
   switch (body.GetHighestDimension()) {
     case 0:
-      return ZORBody::MakePoint(map(v[0]));
-    case 1:
+      return v.size() == 1 ? ZORBody::MakePoint(map(v[0])) : nullptr;
+    case 1: {
+      // Straight segments only: an affine map would not keep an arc an arc.
+      ZORMathLine line;
+      double start = 0.0, end = 0.0;
+      if (!body.GetLine(line, start, end)) return nullptr;
       return ZORBody::MakeSegment(map(v[0]), map(v[1]));
+    }
     default:
       break;
   }
   ZORMathPlane plane;
-  if (!body.GetPlane(plane)) return nullptr;
+  // An unbounded plane only, for the same reason.
+  if (body.GetCellCount(2) != 1 || body.GetCellCount(1) != 0 || !body.GetPlane(plane)) {
+    return nullptr;
+  }
   const ZORMathPoint o = map(plane.GetOrigin());
   const ZORMathVector u = map(plane.GetOrigin() + plane.GetFirstDirection()) - o;
   const ZORMathVector w = map(plane.GetOrigin() + plane.GetSecondDirection()) - o;
@@ -158,7 +166,7 @@ bool InputDirection(const ZORFeature& f, const std::string& role, ZORMathLine& l
 
 bool Mapped(ZORBody_var mapped, ZORBody_var& body, std::string& diagnostic) {
   if (!mapped) {
-    diagnostic = "The transformed element is degenerate";
+    diagnostic = "The transformed element is degenerate, or not a point, segment or plane";
     return false;
   }
   body = mapped;

@@ -1,6 +1,7 @@
 #include "ZORGetTangent.h"
 
 #include "ZORFeature.h"
+#include "ZORWire.h"
 
 HRESULT GetTangent(const ZORBaseUnknown_var& curve, int where,
                    const ZORMathVector& defaultDirection, ZORMathPoint& point,
@@ -9,10 +10,12 @@ HRESULT GetTangent(const ZORBaseUnknown_var& curve, int where,
   const ZORFeature* feature = ZORFeature::From(curve.get());
   ZORBody_var body = feature ? feature->GetResultBody() : nullptr;
   if (!body || body->GetHighestDimension() != 1) return E_FAIL;
-  const ZORMathPoint& start = body->GetVertices()[0];
-  const ZORMathPoint& end = body->GetVertices()[1];
-  const ZORMathVector along = end - start;
-  point = where == kZORTangentAtStart ? start : end;
+  ZORWire_var wire = ZORWire::FromBody(*body);
+  if (!wire) return E_FAIL;
+  const std::size_t last = wire->GetPieces().size() - 1;
+  point = where == kZORTangentAtStart ? wire->StartOf(0) : wire->EndOf(last);
+  const ZORMathVector along =
+      where == kZORTangentAtStart ? wire->StartTangentOf(0) : wire->EndTangentOf(last);
   tangent = along.Norm() > 0.0 ? along.Normalized() : defaultDirection.Normalized();
   return S_OK;
 }

@@ -7,6 +7,7 @@
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORInterfaceDictionary.h"
 #include "ZORSpecObjectOf.h"
+#include "ZORWire.h"
 
 namespace {
 
@@ -24,9 +25,15 @@ bool ComputePointOnCurve(const ZORFeature& f, ZORBody_var& body, std::string& di
     diagnostic = "The ratio lies outside the curve";
     return false;
   }
-  const ZORMathPoint& start = curveBody->GetVertices()[0];
-  const ZORMathPoint& end = curveBody->GetVertices()[1];
-  body = ZORBody::MakePoint(start + ratio * (end - start));
+  ZORWire_var wire = ZORWire::FromBody(*curveBody);
+  if (!wire) {
+    diagnostic = "Input Curve (" + curve->GetDisplayNameText() + ") is not one wire";
+    return false;
+  }
+  ZORMathPoint point;
+  ZORMathVector tangent;
+  wire->PointAtLength(ratio * wire->GetLength(), point, tangent);
+  body = ZORBody::MakePoint(point);
   return true;
 }
 

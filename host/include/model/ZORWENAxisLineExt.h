@@ -1,0 +1,25 @@
+#pragma once
+// Axis lines ("WENAxisLine"): the segment through input "Point" along the direction input
+// "Reference" gives there, from the value "Start" to the value "End" (lengths along the
+// direction, 0 and 100 when not given). The extension registers the kind and gives its
+// ZORIWENAxisLine.
+
+#include "ZORFeatureExtension.h"
+#include "ZORIWENAxisLine.h"
+
+class ZORWENAxisLineExt : public ZORFeatureExtension, public ZORIWENAxisLine {
+  ZOR_DECLARE_CLASS(ZORWENAxisLineExt, ZORFeatureExtension, ZORMetaObject::DataExtension,
+                    "GSMInterfaces")
+  ZOR_IMPLEMENTS(ZORFeatureExtension, ZORIWENAxisLine)
+
+  static constexpr const char* kTypeName = "WENAxisLine";
+  static constexpr double kDefaultEnd = 100.0;
+
+  ZORWENAxisLineExt() = default;
+
+  ZORISpecObject_var GetPoint() override;
+  ZORISpecObject_var GetReference() override;
+  double GetStartLength() override;
+  double GetEndLength() override;
+  HRESULT SetLengths(double start, double end) override;
+};

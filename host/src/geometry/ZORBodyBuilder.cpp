@@ -1,0 +1,155 @@
+#include "ZORBodyBuilder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <unordered_map>
+
+namespace {
+
+bool IsFinite(const ZORMathPoint& p) {
+  return std::isfinite(p.GetX()) && std::isfinite(p.GetY()) && std::isfinite(p.GetZ());
+}
+
+// Union-find over cell positions, with path halving and union by size.
+class Partition {
+ public:
+  explicit Partition(std::size_t size) : parent_(size), size_(size, 1) {
+    std::iota(parent_.begin(), parent_.end(), std::size_t{0});
+  }
+  std::size_t Find(std::size_t i) {
+    while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
+    return i;
+  }
+  void Join(std::size_t a, std::size_t b) {
+    a = Find(a), b = Find(b);
+    if (a == b) return;
+    if (size_[a] < size_[b]) std::swap(a, b);
+    parent_[b] = a;
+    size_[a] += size_[b];
+  }
+
+ private:
+  std::vector<std::size_t> parent_;
+  std::vector<std::size_t> size_;
+};
+
+}  // namespace
+
+ZORBodyBuilder::ZORBodyBuilder(ZORBody_var body) : body_(std::move(body)) {}
+
+ZORCell* ZORBodyBuilder::Add(int dimension, ZORBaseUnknown_var geometry) {
+  const int number = static_cast<int>(body_->cells_.size()) + 1;
+  body_->cells_.push_back(ZORMake<ZORCell>(dimension, std::move(geometry), number));
+  return body_->cells_.back().get();
+}
+
+ZORCell* ZORBodyBuilder::AddVertex(const ZORMathPoint& point) {
+  if (!IsFinite(point)) {
+    failed_ = true;
+    return nullptr;
+  }
+  body_->vertices_.push_back(point);
+  return Add(0, ZORMake<ZORPoint>(point));
+}
+
+ZORCell* ZORBodyBuilder::AddEdge(const ZORCurve_var& curve, ZORCell* start, ZORCell* end) {
+  const double length = curve ? curve->GetLength() : 0.0;
+  if (!curve || !start || !end || !(length > 0.0) || !std::isfinite(length) ||
+      !IsFinite(curve->StartPoint()) || !IsFinite(curve->EndPoint())) {
+    failed_ = true;
+    return nullptr;
+  }
+  ZORCell* edge = Add(1, curve);
+  edge->AddBoundary(*start);
+  edge->AddBoundary(*end);
+  return edge;
+}
+
+ZORCell* ZORBodyBuilder::AddChain(const std::vector<ZORCurve_var>& curves, bool closed) {
+  if (curves.empty()) return nullptr;
+  ZORCell* first = AddVertex(curves.front()->StartPoint());
+  ZORCell* previous = first;
+  ZORCell* edge = nullptr;
+  for (std::size_t i = 0; i < curves.size() && previous; ++i) {
+    const bool last = i + 1 == curves.size();
+    ZORCell* end = last && closed ? first : AddVertex(curves[i]->EndPoint());
+    edge = AddEdge(curves[i], previous, end);
+    previous = end;
+  }
+  return failed_ ? nullptr : edge;
+}
+
+ZORCell* ZORBodyBuilder::VertexAt(const ZORMathPoint& point, const std::vector<ZORCell*>& near,
+                                  double tolerance) {
+  for (ZORCell* vertex : near) {
+    if (vertex->GetPoint()->GetPoint().DistanceTo(point) <= tolerance) return vertex;
+  }
+  return AddVertex(point);
+}
+
+ZORCell* ZORBodyBuilder::AddFace(const ZORSurface_var& surface, double tolerance) {
+  if (!surface || !IsFinite(surface->GetCentroid())) {
+    failed_ = true;
+    return nullptr;
+  }
+  // Boundary first, so that a face's corners and edges come before it.
+  std::vector<ZORCell*> corners;
+  std::vector<ZORCell*> edges;
+  for (const ZORCurve_var& curve : surface->Boundary()) {
+    ZORCell* start = VertexAt(curve->StartPoint(), corners, tolerance);
+    if (start && std::find(corners.begin(), corners.end(), start) == corners.end()) {
+      corners.push_back(start);
+    }
+    ZORCell* end = VertexAt(curve->EndPoint(), corners, tolerance);
+    if (end && std::find(corners.begin(), corners.end(), end) == corners.end()) {
+      corners.push_back(end);
+    }
+    edges.push_back(AddEdge(curve, start, end));
+  }
+  if (failed_) return nullptr;
+  ZORCell* face = Add(2, surface);
+  for (ZORCell* edge : edges) face->AddBoundary(*edge);
+  return face;
+}
+
+ZORCell* ZORBodyBuilder::AddCopyOf(const ZORCell& cell) {
+  if (const ZORPoint* point = cell.GetPoint()) return AddVertex(point->GetPoint());
+  if (ZORSurface* surface = cell.GetSurface()) return AddFace(surface);
+  ZORCurve* curve = cell.GetCurve();
+  if (!curve) return nullptr;
+  const auto& ends = cell.GetBoundary();
+  const bool closed = ends.size() == 2 && ends[0] == ends[1];
+  return AddChain({curve}, closed);
+}
+
+void ZORBodyBuilder::FindDomains() {
+  auto& cells = body_->cells_;
+  Partition partition(cells.size());
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    for (const ZORCell_var& bound : cells[i]->GetBoundary()) {
+      partition.Join(i, static_cast<std::size_t>(bound->GetNumber()) - 1);
+    }
+  }
+  // Numbered in the order of their first cell.
+  std::unordered_map<std::size_t, std::size_t> domainOfRoot;
+  std::vector<std::vector<ZORCell_var>> pieces;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const auto [it, fresh] = domainOfRoot.try_emplace(partition.Find(i), pieces.size());
+    if (fresh) pieces.emplace_back();
+    pieces[it->second].push_back(cells[i]);
+  }
+  for (std::size_t d = 0; d < pieces.size(); ++d) {
+    body_->domains_.push_back(ZORMake<ZORDomain>(static_cast<int>(d) + 1, std::move(pieces[d])));
+  }
+}
+
+ZORBody_var ZORBodyBuilder::Finish() {
+  if (failed_ || !body_) return nullptr;
+  body_->dimension_ = -1;
+  for (const ZORCell_var& cell : body_->cells_) {
+    body_->dimension_ = std::max(body_->dimension_, cell->GetDimension());
+  }
+  FindDomains();
+  return std::move(body_);
+}
