@@ -39,6 +39,9 @@ void ZORCkeParmExt::PublishChange(ZORBaseUnknown* parameter) {
 void ZORCkeParmExt::Publish() {
   notification_->SendObject(GetExtendedObject());
   publisher_->BroadcastNotification(notification_);
+  // The notification is ours: holding the parameter after delivery would keep it, and so us,
+  // alive for good.
+  notification_->SendObject(nullptr);
 }
 
 double ZORCkeParmExt::GetValueAsStored() {
