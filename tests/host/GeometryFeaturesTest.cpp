@@ -76,7 +76,9 @@ TEST_F(GeometryFeatures, APolylineIsOneWireThroughItsPointsAndRefusesCoincidentO
   ZORFeature_var twice =
       Make("WENPolyline", {{"Point1", a.get()}, {"Point2", b.get()}, {"Point3", b.get()}});
   EXPECT_EQ(Error(*twice), "Points 2 and 3 coincide");
-  EXPECT_FALSE(twice->GetResultBody());
+  // A refused compute leaves an empty body, never a degenerate one.
+  ASSERT_TRUE(twice->GetResultBody());
+  EXPECT_EQ(twice->GetResultBody()->HasGeometry(), 0);
   ZORFeature_var lonely = Make("WENPolyline", {{"Point1", a.get()}});
   EXPECT_EQ(Error(*lonely), "At least 2 points are needed, 1 given");
   // Aligned points make a straight curve.
@@ -162,7 +164,8 @@ TEST_F(GeometryFeatures, AnAssemblyJoinsCurvesClosingSmallGapsAndNamingALargeOne
   EXPECT_EQ(
       Error(*joined),
       "The gap between Element1 and Element2 is 0.0005 mm, above the merging distance 0.0001 mm");
-  EXPECT_FALSE(joined->GetResultBody());
+  ASSERT_TRUE(joined->GetResultBody());
+  EXPECT_EQ(joined->GetResultBody()->HasGeometry(), 0);
   ZORFeature_var notCurve = Make("WENAssemble", {{"Element1", first.get()}, {"Element2", a.get()}});
   EXPECT_EQ(Error(*notCurve), "Input Element2 (Point.1) has no suitable result");
 }
