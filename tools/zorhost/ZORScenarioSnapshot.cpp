@@ -24,6 +24,7 @@
 #include "ZORISO.h"
 #include "ZORPlane.h"
 #include "ZORSt3DISO.h"
+#include "ZORSvgText.h"
 
 namespace {
 
@@ -53,30 +54,6 @@ ZORMathVector FromFloat(const ZORMathVectorf& v) {
   return {v.GetX(), v.GetY(), v.GetZ()};
 }
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof(text), "%.1f", std::abs(value) < 0.05 ? 0.0 : value);
-  return text;
-}
-
-std::string Escape(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&') {
-      out += "&amp;";
-    } else if (c == '<') {
-      out += "&lt;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else if (c == '"') {
-      out += "&quot;";
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 // Model coordinates to the picture's.
@@ -100,7 +77,7 @@ class ZORScenarioSnapshot::Fit {
   double Scale() const { return scale_; }
   std::string Xy(const ZORMathPoint& p) const {
     const Screen s = (*this)(p);
-    return Number(s.x) + "," + Number(s.y);
+    return ZORSvgText::Number(s.x) + "," + ZORSvgText::Number(s.y);
   }
 
  private:
@@ -113,8 +90,8 @@ namespace {
 using Fit = ZORScenarioSnapshot::Fit;
 
 std::string Label(const Screen& at, const std::string& text) {
-  return "<text stroke=\"none\" x=\"" + Number(at.x) + "\" y=\"" + Number(at.y) + "\">" +
-         Escape(text) + "</text>\n";
+  return "<text stroke=\"none\" x=\"" + ZORSvgText::Number(at.x) + "\" y=\"" +
+         ZORSvgText::Number(at.y) + "\">" + ZORSvgText::Escape(text) + "</text>\n";
 }
 
 // An arrow `pixels` long from `from` towards `toward`, its head drawn at its end.
@@ -123,21 +100,23 @@ std::string Arrow(const Screen& from, const Screen& toward, int pixels, const st
   const double n = std::max(std::hypot(dx, dy), 1e-9);
   const double ex = from.x + dx / n * pixels, ey = from.y + dy / n * pixels;
   const double hx = -dx / n * 6, hy = -dy / n * 6;
-  std::string svg = "<line x1=\"" + Number(from.x) + "\" y1=\"" + Number(from.y) + "\" x2=\"" +
-                    Number(ex) + "\" y2=\"" + Number(ey) + "\" stroke-width=\"2\"/>\n";
-  svg += "<polygon points=\"" + Number(ex) + "," + Number(ey) + " " + Number(ex + hx - hy / 2) +
-         "," + Number(ey + hy + hx / 2) + " " + Number(ex + hx + hy / 2) + "," +
-         Number(ey + hy - hx / 2) + "\"/>\n";
+  std::string svg = "<line x1=\"" + ZORSvgText::Number(from.x) + "\" y1=\"" +
+                    ZORSvgText::Number(from.y) + "\" x2=\"" + ZORSvgText::Number(ex) + "\" y2=\"" +
+                    ZORSvgText::Number(ey) + "\" stroke-width=\"2\"/>\n";
+  svg += "<polygon points=\"" + ZORSvgText::Number(ex) + "," + ZORSvgText::Number(ey) + " " +
+         ZORSvgText::Number(ex + hx - hy / 2) + "," + ZORSvgText::Number(ey + hy + hx / 2) + " " +
+         ZORSvgText::Number(ex + hx + hy / 2) + "," + ZORSvgText::Number(ey + hy - hx / 2) +
+         "\"/>\n";
   return text.empty() ? svg : svg + Label({ex + 4, ey}, text);
 }
 
 // A marker drawn by its symbol type: 1 a dot, 2 a plus, 3 a cross, 4 a circle, 6 a square,
 // 12 a diamond, anything else (5 among them) a filled disc.
 std::string Marker(const Screen& at, int symbol) {
-  const std::string x = Number(at.x), y = Number(at.y);
+  const std::string x = ZORSvgText::Number(at.x), y = ZORSvgText::Number(at.y);
   auto segment = [](double x1, double y1, double x2, double y2) {
-    return "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) +
-           "\" y2=\"" + Number(y2) + "\"/>\n";
+    return "<line x1=\"" + ZORSvgText::Number(x1) + "\" y1=\"" + ZORSvgText::Number(y1) +
+           "\" x2=\"" + ZORSvgText::Number(x2) + "\" y2=\"" + ZORSvgText::Number(y2) + "\"/>\n";
   };
   constexpr double r = 4;
   switch (symbol) {
@@ -151,12 +130,13 @@ std::string Marker(const Screen& at, int symbol) {
     case 4:
       return "<circle fill=\"none\" cx=\"" + x + "\" cy=\"" + y + "\" r=\"4\"/>\n";
     case 6:
-      return "<rect fill=\"none\" x=\"" + Number(at.x - r) + "\" y=\"" + Number(at.y - r) +
-             "\" width=\"8\" height=\"8\"/>\n";
+      return "<rect fill=\"none\" x=\"" + ZORSvgText::Number(at.x - r) + "\" y=\"" +
+             ZORSvgText::Number(at.y - r) + "\" width=\"8\" height=\"8\"/>\n";
     case 12:
-      return "<polygon fill=\"none\" points=\"" + Number(at.x) + "," + Number(at.y - r) + " " +
-             Number(at.x + r) + "," + y + " " + Number(at.x) + "," + Number(at.y + r) + " " +
-             Number(at.x - r) + "," + y + "\"/>\n";
+      return "<polygon fill=\"none\" points=\"" + ZORSvgText::Number(at.x) + "," +
+             ZORSvgText::Number(at.y - r) + " " + ZORSvgText::Number(at.x + r) + "," + y + " " +
+             ZORSvgText::Number(at.x) + "," + ZORSvgText::Number(at.y + r) + " " +
+             ZORSvgText::Number(at.x - r) + "," + y + "\"/>\n";
     default:
       return "<circle cx=\"" + x + "\" cy=\"" + y + "\" r=\"3\"/>\n";
   }
@@ -176,16 +156,16 @@ std::string FixedPlan(const Screen& at, const Screen& u, const Screen& v, int pi
                              {at.x + b.x * pixels, at.y + b.y * pixels}};
   std::string points;
   for (const Screen& c : corners)
-    points += (points.empty() ? "" : " ") + Number(c.x) + "," + Number(c.y);
+    points += (points.empty() ? "" : " ") + ZORSvgText::Number(c.x) + "," + ZORSvgText::Number(c.y);
   return "<polygon fill-opacity=\"0.2\" points=\"" + points + "\"/>\n";
 }
 
 std::string Header(const std::string& title) {
-  const std::string w = Number(kWidth), h = Number(kHeight);
+  const std::string w = ZORSvgText::Number(kWidth), h = ZORSvgText::Number(kHeight);
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
          "\" viewBox=\"0 0 " + w + " " + h + "\" font-family=\"sans-serif\" font-size=\"12\">\n" +
          "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n" +
-         "<text x=\"10\" y=\"20\" font-size=\"14\">" + Escape(title) + "</text>\n";
+         "<text x=\"10\" y=\"20\" font-size=\"14\">" + ZORSvgText::Escape(title) + "</text>\n";
 }
 
 std::string Axes(const Fit& fit, double length) {
@@ -195,10 +175,11 @@ std::string Axes(const Fit& fit, double length) {
   std::string svg;
   for (int i = 0; i < 3; ++i) {
     const Screen end = fit({i == 0 ? length : 0, i == 1 ? length : 0, i == 2 ? length : 0});
-    svg += "<line x1=\"" + Number(o.x) + "\" y1=\"" + Number(o.y) + "\" x2=\"" + Number(end.x) +
-           "\" y2=\"" + Number(end.y) + "\" stroke=\"" + colors[i] + "\" stroke-width=\"1\"/>\n";
-    svg += "<text x=\"" + Number(end.x + 4) + "\" y=\"" + Number(end.y) + "\" fill=\"" + colors[i] +
-           "\">" + names[i] + "</text>\n";
+    svg += "<line x1=\"" + ZORSvgText::Number(o.x) + "\" y1=\"" + ZORSvgText::Number(o.y) +
+           "\" x2=\"" + ZORSvgText::Number(end.x) + "\" y2=\"" + ZORSvgText::Number(end.y) +
+           "\" stroke=\"" + colors[i] + "\" stroke-width=\"1\"/>\n";
+    svg += "<text x=\"" + ZORSvgText::Number(end.x + 4) + "\" y=\"" + ZORSvgText::Number(end.y) +
+           "\" fill=\"" + colors[i] + "\">" + names[i] + "</text>\n";
   }
   return svg;
 }
@@ -461,8 +442,8 @@ std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
       shape.colour.empty() ? "" : " stroke=\"" + shape.colour + "\" fill=\"" + shape.colour + "\"";
   switch (shape.kind) {
     case Kind::kDot:
-      return "<circle cx=\"" + Number(first.x) + "\" cy=\"" + Number(first.y) + "\" r=\"3\"" +
-             colour + "/>\n";
+      return "<circle cx=\"" + ZORSvgText::Number(first.x) + "\" cy=\"" +
+             ZORSvgText::Number(first.y) + "\" r=\"3\"" + colour + "/>\n";
     case Kind::kPolyline:
     case Kind::kPolygon: {
       std::string points;

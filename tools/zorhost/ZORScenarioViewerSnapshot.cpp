@@ -6,33 +6,12 @@
 
 #include "ZOR2DManipulator.h"
 #include "ZORNavigation2DViewer.h"
+#include "ZORSvgText.h"
 
 namespace {
 
 constexpr double kWidth = 480, kHeight = 360, kMargin = 40;
 constexpr int kHighlight = 251;
-
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof(text), "%.1f", std::abs(value) < 0.05 ? 0.0 : value);
-  return text;
-}
-
-std::string Escape(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&') {
-      out += "&amp;";
-    } else if (c == '<') {
-      out += "&lt;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -43,17 +22,21 @@ class ZORScenarioViewerSnapshot::Frame {
     const double dx = box.max.x - box.min.x, dy = box.max.y - box.min.y;
     scale_ = std::min((kWidth - 2 * kMargin) / dx, (kHeight - 2 * kMargin) / dy);
   }
-  std::string Xy(const ZOR2DPoint& p) const { return Number(X(p)) + "," + Number(Y(p)); }
+  std::string Xy(const ZOR2DPoint& p) const {
+    return ZORSvgText::Number(X(p)) + "," + ZORSvgText::Number(Y(p));
+  }
   double X(const ZOR2DPoint& p) const { return kMargin + (p.x - box_.min.x) * scale_; }
   double Y(const ZOR2DPoint& p) const { return kHeight - kMargin - (p.y - box_.min.y) * scale_; }
   std::string Box() const {
-    return "<rect fill=\"none\" stroke=\"#404040\" x=\"" + Number(X(box_.min)) + "\" y=\"" +
-           Number(Y(box_.max)) + "\" width=\"" + Number(X(box_.max) - X(box_.min)) +
-           "\" height=\"" + Number(Y(box_.min) - Y(box_.max)) + "\"/>\n" + "<text x=\"" +
-           Number(X(box_.min)) + "\" y=\"" + Number(Y(box_.min) + 14) + "\">" + Number(box_.min.x) +
-           "," + Number(box_.min.y) + "</text>\n<text x=\"" + Number(X(box_.max) - 40) + "\" y=\"" +
-           Number(Y(box_.max) - 4) + "\">" + Number(box_.max.x) + "," + Number(box_.max.y) +
-           "</text>\n";
+    return "<rect fill=\"none\" stroke=\"#404040\" x=\"" + ZORSvgText::Number(X(box_.min)) +
+           "\" y=\"" + ZORSvgText::Number(Y(box_.max)) + "\" width=\"" +
+           ZORSvgText::Number(X(box_.max) - X(box_.min)) + "\" height=\"" +
+           ZORSvgText::Number(Y(box_.min) - Y(box_.max)) + "\"/>\n" + "<text x=\"" +
+           ZORSvgText::Number(X(box_.min)) + "\" y=\"" + ZORSvgText::Number(Y(box_.min) + 14) +
+           "\">" + ZORSvgText::Number(box_.min.x) + "," + ZORSvgText::Number(box_.min.y) +
+           "</text>\n<text x=\"" + ZORSvgText::Number(X(box_.max) - 40) + "\" y=\"" +
+           ZORSvgText::Number(Y(box_.max) - 4) + "\">" + ZORSvgText::Number(box_.max.x) + "," +
+           ZORSvgText::Number(box_.max.y) + "</text>\n";
   }
 
  private:
@@ -110,22 +93,25 @@ std::string ZORScenarioViewerSnapshot::DrawBag(const ZOR2DBagRep& bag, const Fra
         break;
       }
       case ZOR2DPrimitive::Kind::kMarker:
-        svg += "<circle fill=\"" + colour + "\" cx=\"" + Number(frame.X(at)) + "\" cy=\"" +
-               Number(frame.Y(at)) + "\" r=\"4\"/>\n";
+        svg += "<circle fill=\"" + colour + "\" cx=\"" + ZORSvgText::Number(frame.X(at)) +
+               "\" cy=\"" + ZORSvgText::Number(frame.Y(at)) + "\" r=\"4\"/>\n";
         break;
       case ZOR2DPrimitive::Kind::kArrow: {
         // A head of 8 pixels pointing along the direction (y up in the viewer).
         const double n = std::max(std::hypot(p.direction.x, p.direction.y), 1e-9);
         const double ux = p.direction.x / n, uy = -p.direction.y / n;
         const double x = frame.X(at), y = frame.Y(at);
-        svg += "<polygon fill=\"" + colour + "\" points=\"" + Number(x) + "," + Number(y) + " " +
-               Number(x - 8 * ux - 4 * uy) + "," + Number(y - 8 * uy + 4 * ux) + " " +
-               Number(x - 8 * ux + 4 * uy) + "," + Number(y - 8 * uy - 4 * ux) + "\"/>\n";
+        svg += "<polygon fill=\"" + colour + "\" points=\"" + ZORSvgText::Number(x) + "," +
+               ZORSvgText::Number(y) + " " + ZORSvgText::Number(x - 8 * ux - 4 * uy) + "," +
+               ZORSvgText::Number(y - 8 * uy + 4 * ux) + " " +
+               ZORSvgText::Number(x - 8 * ux + 4 * uy) + "," +
+               ZORSvgText::Number(y - 8 * uy - 4 * ux) + "\"/>\n";
         break;
       }
       case ZOR2DPrimitive::Kind::kText:
-        svg += "<text fill=\"" + colour + "\" x=\"" + Number(frame.X(at) + 3) + "\" y=\"" +
-               Number(frame.Y(at) - 3) + "\">" + Escape(p.text) + "</text>\n";
+        svg += "<text fill=\"" + colour + "\" x=\"" + ZORSvgText::Number(frame.X(at) + 3) +
+               "\" y=\"" + ZORSvgText::Number(frame.Y(at) - 3) + "\">" +
+               ZORSvgText::Escape(p.text) + "</text>\n";
         break;
     }
   }
@@ -135,13 +121,13 @@ std::string ZORScenarioViewerSnapshot::DrawBag(const ZOR2DBagRep& bag, const Fra
 
 std::string ZORScenarioViewerSnapshot::Svg(const std::string& title) const {
   const Frame frame(viewer_.GetVisibleBox());
-  const std::string w = Number(kWidth), h = Number(kHeight);
+  const std::string w = ZORSvgText::Number(kWidth), h = ZORSvgText::Number(kHeight);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
                     "\" viewBox=\"0 0 " + w + " " + h +
                     "\" font-family=\"sans-serif\" font-size=\"12\">\n" +
                     "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n" +
-                    "<text x=\"10\" y=\"20\" font-size=\"14\">" + Escape(title) + " (" +
-                    Escape(viewer_.GetName().str()) + ")</text>\n" + frame.Box();
+                    "<text x=\"10\" y=\"20\" font-size=\"14\">" + ZORSvgText::Escape(title) + " (" +
+                    ZORSvgText::Escape(viewer_.GetName().str()) + ")</text>\n" + frame.Box();
   for (const ZOR2DBagRep_var& rep : viewer_.GetReps()) svg += DrawBag(*rep, frame, 247);
   for (const ZOR2DManipulator_var& m : viewer_.GetManipulators()) {
     if (m->GetRep()) svg += DrawBag(*m->GetRep(), frame, 241);
