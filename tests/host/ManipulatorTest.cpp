@@ -144,7 +144,7 @@ class Manipulator2D : public ::testing::Test {
     owner.Listen(h, h->GetZOREndManipulate(), "end", where);
   }
   ~Manipulator2D() override {
-    handle->Destroy();
+    if (handle) handle->Destroy();
     driver.EndTransaction();
     panel->Release();
   }
@@ -170,6 +170,7 @@ TEST_F(Manipulator2D, AHiddenViewerOrADestroyedHandleIsNotDragged) {
   EXPECT_FALSE(pointer.Drag(*viewer, 5, 5));
   viewer->SetVisibility(ZORDialog::kShown);
   handle->Destroy();
+  handle = nullptr;  // freed at the end of the drag's transaction
   EXPECT_TRUE(viewer->GetManipulators().empty());
   EXPECT_FALSE(pointer.Drag(*viewer, 5, 5));
   EXPECT_TRUE(owner.log.empty());
