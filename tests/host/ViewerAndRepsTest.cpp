@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "ZOR3DBagRep.h"
@@ -75,6 +76,31 @@ TEST_F(Viewer, APickListsWhatTheEyeLineMeetsNearestFirstWithTheHitPoint) {
   ZORIVisProperties_var(high.get())->SetPropertiesAtt(values, ZORVisPropertyType(8));
   EXPECT_EQ(View().Pick({2, 3, 0}, 2, 0, picks), S_OK);
   EXPECT_EQ(picks.Size(), 2);
+}
+
+TEST_F(Viewer, APickOverACylinderPatchEndsAtItsNearerSideWithTheHitPoint) {
+  ZORFeature_var start = Point(0, 0, 0), end = Point(10, 0, 0);
+  ZORFeature_var cylinder = doc.CreateFeature("WENCylinder", set.get());
+  ASSERT_EQ(cylinder->SetInput("Start", ZORBaseUnknown_var(start)), S_OK);
+  ASSERT_EQ(cylinder->SetInput("End", ZORBaseUnknown_var(end)), S_OK);
+  cylinder->SetValue("Radius", 2);
+  cylinder->SetValue("StartAngle", 0);
+  cylinder->SetValue("EndAngle", 360);
+  ASSERT_EQ(ZORISpecObject_var(cylinder.get())->Update(), S_OK);
+
+  // Looking down from above the axis: the eye meets the upper side first, where
+  // y^2 + z^2 = R^2.
+  ZORPickPathList picks;
+  ASSERT_EQ(View().Pick({5, 0.5, 10}, 2, 0, picks), S_OK);
+  ASSERT_EQ(picks.Size(), 1);
+  EXPECT_TRUE(picks.GetPath(1)->GetPath().GetLeaf() == cylinder->GetResultBody());
+  const ZORMathPoint hit = picks.GetPath(1)->GetHitPoint();
+  EXPECT_NEAR(hit.GetX(), 5, 1e-9);
+  EXPECT_NEAR(hit.GetY(), 0.5, 1e-9);
+  EXPECT_NEAR(hit.GetZ(), std::sqrt(4 - 0.25), 1e-9);
+  // Beside the patch, nothing.
+  ASSERT_EQ(View().Pick({5, 3, 10}, 2, 0, picks), S_OK);
+  EXPECT_EQ(picks.Size(), 0);
 }
 
 TEST_F(Viewer, CursorCompassAndLayoutState) {

@@ -32,7 +32,7 @@ class ZORViewer {
   //! The same under the pointer, with the viewer's pick window.
   HRESULT PickUnderMouse(ZORPickPathList& paths);
   //! Where `eye` meets `body` within `tolerance` (model units), nearest the eye; none when it
-  //! misses. Points, segments and planes; later bodies bring their own hit.
+  //! misses: the first pickable cell met (vertices, edges, faces of every kind).
   static std::optional<ZORMathPoint> HitBody(const ZORBody& body, const ZORMathLine& eye,
                                              double tolerance);
 

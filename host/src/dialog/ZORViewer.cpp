@@ -9,6 +9,7 @@
 #include "ZOR3DLineRep.h"
 #include "ZOR3DPointRep.h"
 #include "ZORBody.h"
+#include "ZOREyeLineHit.h"
 #include "ZORFrmEditor.h"
 #include "ZORI3DGeoVisu.h"
 #include "ZORISO.h"
@@ -116,29 +117,9 @@ void ZORViewer::SetPickWindowSize(int pixels) {
 
 std::optional<ZORMathPoint> ZORViewer::HitBody(const ZORBody& body, const ZORMathLine& eye,
                                                double tolerance) {
-  const std::vector<ZORMathPoint>& v = body.GetVertices();
-  switch (body.GetHighestDimension()) {
-    case 0:
-      if (!v.empty() && v[0].DistanceTo(eye.Project(v[0])) <= tolerance) return v[0];
-      return std::nullopt;
-    case 1: {
-      std::optional<ZORMathPoint> nearest;
-      for (std::size_t i = 1; i < v.size(); ++i) {
-        const auto [p, distance] = NearestOnSegment(v[i - 1], v[i], eye);
-        if (distance > tolerance) continue;
-        if (!nearest || eye.GetParameter(p) < eye.GetParameter(*nearest)) nearest = p;
-      }
-      return nearest;
-    }
-    case 2: {
-      ZORMathPlane plane;
-      double u = 0.0, w = 0.0;
-      if (!body.GetPlane(plane) || !plane.Intersect(eye, u, w)) return std::nullopt;
-      return plane.EvalPoint(u, w);
-    }
-    default:
-      return std::nullopt;
-  }
+  ZOREyeLineHit hit;
+  if (!ZOREyeLineHit::First(body, eye, tolerance, hit)) return std::nullopt;
+  return hit.GetPoint();
 }
 
 HRESULT ZORViewer::Pick(const ZORMathPoint& position, int windowSize, int, ZORPickPathList& paths) {
