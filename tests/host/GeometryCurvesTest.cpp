@@ -5,6 +5,7 @@
 
 #include "ZORBodyBuilder.h"
 #include "ZORCircle.h"
+#include "ZORClosedForm.h"
 #include "ZORCurveContinuity.h"
 #include "ZORGmoUtilitiesGetMilieu.h"
 #include "ZORLine.h"
@@ -14,16 +15,6 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kIsG1Tolerance = 0.0087266463;
-
-void ExpectNear(double expected, double actual) {
-  EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::abs(expected)));
-}
-
-void ExpectPoint(const ZORMathPoint& expected, const ZORMathPoint& actual) {
-  ExpectNear(expected.GetX(), actual.GetX());
-  ExpectNear(expected.GetY(), actual.GetY());
-  ExpectNear(expected.GetZ(), actual.GetZ());
-}
 
 ZORCurve_var Segment(const ZORMathPoint& a, const ZORMathPoint& b) {
   return ZORMake<ZORLine>(a, b);

@@ -7,6 +7,7 @@
 #include "CreateLengthFromBodyOnShell.h"
 #include "ZORBodyBuilder.h"
 #include "ZORCldBody.h"
+#include "ZORClosedForm.h"
 #include "ZORCreateTopPointXYZ.h"
 #include "ZORCylinder.h"
 #include "ZOREyeLineHit.h"
@@ -21,16 +22,6 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-void ExpectNear(double expected, double actual) {
-  EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::abs(expected)));
-}
-
-void ExpectPoint(const ZORMathPoint& expected, const ZORMathPoint& actual) {
-  ExpectNear(expected.GetX(), actual.GetX());
-  ExpectNear(expected.GetY(), actual.GetY());
-  ExpectNear(expected.GetZ(), actual.GetZ());
-}
 
 // A patch of the cylinder of radius 2 around the Z axis from 0 to 10, between two angles.
 ZORCylinder_var Cylinder(double from, double to) {
