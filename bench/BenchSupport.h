@@ -27,7 +27,11 @@ void TimeOnFreshScenes(benchmark::State& state, Prepare prepare, Work work, Chec
     state.ResumeTiming();
     work(*scene);
     state.PauseTiming();
-    if (const char* error = check(*scene)) state.SkipWithError(error);
+    if (const char* error = check(*scene)) {
+      // The loop must end here: a skipped run may not resume timing.
+      state.SkipWithError(error);
+      break;
+    }
     scene.reset();
     state.ResumeTiming();
   }

@@ -175,8 +175,9 @@ struct DatumScene : Scene {
     session.Document().UpdateAll();
     return command;
   }
+  // The results the edition holds, in its manager's multi-selection.
   const char* CheckConverted() const {
-    const auto& results = multiSel->GetChildren();
+    const auto& results = ZORFeature::From(command->GetManager()->GetMultiSel().get())->GetChildren();
     if (results.size() != added.size() + 1) return "results lost";
     for (std::size_t i = 1; i < results.size(); ++i) {
       if (!ZORGmoDatumServices::IsDatum(*results[i])) return "a new result is not a datum";
@@ -187,16 +188,20 @@ struct DatumScene : Scene {
   ZORWENUIStateCmdInfo info;
   std::vector<ZORFeature_var> added;
   ZORWENUIStateCommand* command = nullptr;
+  HRESULT converted = E_FAIL;
 };
 
 void BM_ConvertToDatum(benchmark::State& state) {
   TimeOnFreshScenes<DatumScene>(
       state, [](DatumScene& scene) { scene.command = scene.Edit(); },
       [](DatumScene& scene) {
-        if (scene.command) scene.command->ConvertToDatum(ZORSpecObjectOf(scene.multiSel.get()));
+        if (scene.command) {
+          scene.converted = scene.command->ConvertToDatum(scene.command->GetManager()->GetMultiSel());
+        }
       },
       [](DatumScene& scene) -> const char* {
         if (!scene.command) return "the edition did not start";
+        if (scene.converted != S_OK) return "the conversion failed";
         return scene.CheckConverted();
       });
   ReportPeakMemory(state);
