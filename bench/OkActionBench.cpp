@@ -16,8 +16,8 @@
 #include "ZORSpecObjectOf.h"
 #include "ZORTestFeatureCommand.h"
 #include "ZORUpdateUI.h"
-#include "ZORWENUIStateCmdInfo.h"
 #include "ZORWENMSManager.h"
+#include "ZORWENUIStateCmdInfo.h"
 
 namespace {
 
@@ -177,7 +177,8 @@ struct DatumScene : Scene {
   }
   // The results the edition holds, in its manager's multi-selection.
   const char* CheckConverted() const {
-    const auto& results = ZORFeature::From(command->GetManager()->GetMultiSel().get())->GetChildren();
+    const auto& results =
+        ZORFeature::From(command->GetManager()->GetMultiSel().get())->GetChildren();
     if (results.size() != added.size() + 1) return "results lost";
     for (std::size_t i = 1; i < results.size(); ++i) {
       if (!ZORGmoDatumServices::IsDatum(*results[i])) return "a new result is not a datum";
@@ -196,7 +197,8 @@ void BM_ConvertToDatum(benchmark::State& state) {
       state, [](DatumScene& scene) { scene.command = scene.Edit(); },
       [](DatumScene& scene) {
         if (scene.command) {
-          scene.converted = scene.command->ConvertToDatum(scene.command->GetManager()->GetMultiSel());
+          scene.converted =
+              scene.command->ConvertToDatum(scene.command->GetManager()->GetMultiSel());
         }
       },
       [](DatumScene& scene) -> const char* {

@@ -86,7 +86,12 @@ void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
     }
   }
   ZORWENMSManager* manager = nullptr;
-  if (FAILED(initMultiSelMode(manager, ZORSpecObjectOf(matrix_), ZORSpecObjectOf(edited)))) return;
+  if (FAILED(initMultiSelMode(manager, ZORSpecObjectOf(matrix_), ZORSpecObjectOf(edited)))) {
+    // Without a multi-selection the template serves nothing; it made no place for itself.
+    ZORGmoUtilitiesServices::Remove(ZORSpecObjectOf(matrix_));
+    matrix_ = nullptr;
+    return;
+  }
   SetMyFeature(manager->GetMultiSel());
 }
 

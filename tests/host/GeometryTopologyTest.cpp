@@ -64,6 +64,31 @@ TEST(GeometryTopology, ThreeDisjointSegmentsAreThreeDomainsNumberedFromOne) {
   EXPECT_EQ(builder.Finish()->GetNumberOfDomains(), 1);
 }
 
+TEST(GeometryTopology, ASegmentAnswersAlikeBeforeAndAfterItsCellsAreBuilt) {
+  ZORBody_var segment = ZORBody::MakeSegment({1, 2, 3}, {4, 6, 3});
+  ZORMathLine before;
+  double start = -1, end = -1;
+  ASSERT_TRUE(segment->GetLine(before, start, end));
+  EXPECT_EQ(start, 0.0);
+  EXPECT_DOUBLE_EQ(end, 5.0);
+  EXPECT_EQ(segment->Describe(), "segment(1,2,3)-(4,6,3)");
+  // Its cells: two vertices at the ends and the edge between them, one domain.
+  ASSERT_EQ(segment->GetNumberOfDomains(), 1);
+  ASSERT_EQ(segment->GetCells().size(), 3u);
+  EXPECT_EQ(segment->GetCell(2)->GetPoint()->GetPoint().DistanceTo({4, 6, 3}), 0.0);
+  const ZORCurve* edge = segment->GetCellOfDimension(1, 1)->GetCurve();
+  EXPECT_NEAR(edge->EndPoint().DistanceTo({4, 6, 3}), 0.0, 1e-12);
+  ZORMathLine after;
+  ASSERT_TRUE(segment->GetLine(after, start, end));
+  EXPECT_DOUBLE_EQ(end, 5.0);
+  EXPECT_NEAR(after.EvalPoint(end).DistanceTo(before.EvalPoint(5.0)), 0.0, 1e-12);
+  EXPECT_EQ(segment->Describe(), "segment(1,2,3)-(4,6,3)");
+  // What the cells would refuse is refused at once.
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(ZORBody::MakeSegment({0, 0, 0}, {kNaN, 0, 0}));
+  EXPECT_FALSE(ZORBody::MakePoint({0, std::numeric_limits<double>::infinity(), 0}));
+}
+
 TEST(GeometryTopology, CellsByDimensionAndTheOldShortForms) {
   ZORBody_var segment = ZORBody::MakeSegment({0, 0, 0}, {1, 0, 0});
   EXPECT_EQ(segment->Describe(), "segment(0,0,0)-(1,0,0)");

@@ -131,6 +131,30 @@ TEST_F(Undo, LaterMarksAreForgottenAndUnknownMarksRefused) {
   ZORFaultGate::Disarm();
 }
 
+TEST_F(Undo, MarksGoBackAndForthBetweenStatesThatChangedAtDifferentTimes) {
+  // a changes between the first two marks only, b between the last two only: the marks share
+  // the states that did not change, and each must still give back its own.
+  const int first = doc.SetMark();
+  a->SetValue("X", 1);
+  const int second = doc.SetMark();
+  b->SetValue("X", 5);
+  const int third = doc.SetMark();
+  a->SetValue("X", 2);  // changed after every mark
+  auto values = [&] { return std::vector<double>{a->GetValue("X"), b->GetValue("X")}; };
+  ASSERT_EQ(doc.GoToMark(first), S_OK);
+  EXPECT_EQ(values(), (std::vector<double>{0, 3}));
+  ASSERT_EQ(doc.GoToMark(third), S_OK);
+  EXPECT_EQ(values(), (std::vector<double>{1, 5}));
+  ASSERT_EQ(doc.GoToMark(second), S_OK);
+  EXPECT_EQ(values(), (std::vector<double>{1, 3}));
+  // A mark set now shares what the second holds, and still outlives it.
+  const int fourth = doc.SetMark();
+  doc.ForgetMark(second);
+  b->SetValue("X", 8);
+  ASSERT_EQ(doc.GoToMark(fourth), S_OK);
+  EXPECT_EQ(values(), (std::vector<double>{1, 3}));
+}
+
 TEST_F(Undo, AFeatureCreatedAfterTheMarkAndUsingOthersLetsGoOfThem) {
   const int mark = doc.SetMark();
   auto extra = doc.CreateFeature("WENLine", body);

@@ -1,6 +1,7 @@
 #include "ZORWENMSConverter.h"
 
 #include "ZORGmoUtilitiesCCP.h"
+#include "ZORGmoUtilitiesServices.h"
 #include "ZORIDescendants.h"
 #include "ZORIMechanicalFeature.h"
 #include "ZORIMfBRep.h"
@@ -32,6 +33,8 @@ HRESULT ZORWENMSConverter::ConvertToRealFeatures(const ZORIWENMultiSel_var& mult
     ZORISpecObject_var copy =
         ZORGmoUtilitiesCCP::DuplicateSpec(ZORBaseUnknown_var(matrix), container, 1);
     if (!copy || FAILED(children->AddChild(copy, position))) {
+      // A copy that found no place would stay in the document outside the tree.
+      if (copy) ZORGmoUtilitiesServices::Remove(copy);
       result = E_FAIL;
       continue;
     }
@@ -52,7 +55,10 @@ ZORIWENMultiSel_var ZORWENMSConverter::ReplacePlainFeature(
   const int position = fatherChildren->GetPosition(plain);
   ZORIWENMultiSel_var created = factory->CreateMultiSel();
   ZORISpecObject_var createdSpec(created);
-  if (!createdSpec || FAILED(fatherChildren->AddChild(createdSpec, position))) return nullptr;
+  if (!createdSpec || FAILED(fatherChildren->AddChild(createdSpec, position))) {
+    if (createdSpec) ZORGmoUtilitiesServices::Remove(createdSpec);
+    return nullptr;
+  }
   if (ZORIMechanicalFeature_var mechanical{plain}) {
     mechanical->SetMechanicalOwner(ZORIMechanicalFeature_var(created));
   }

@@ -675,7 +675,15 @@ HRESULT ZORWENUIStateCommand::initMultiSelMode(ZORWENMSManager*& manager,
   if (edited) return S_OK;
 
   ZORISpecObject_var multiSel = manager_->GetMultiSel();
-  if (FAILED(InsertInCurrentContext(multiSel, ZORISpecObject_var(), 0))) return E_FAIL;
+  if (FAILED(InsertInCurrentContext(multiSel, ZORISpecObject_var(), 0))) {
+    // A new multi-selection that found no place in the document serves nothing: it leaves with
+    // its manager rather than stay in the document outside the tree.
+    ZORGuiUtilitiesServices::Remove(multiSel);
+    manager_->Release();
+    manager_ = nullptr;
+    manager = nullptr;
+    return E_FAIL;
+  }
   // A new multi-selection starts without results.
   ZORIDescendants_var children(multiSel);
   const int count = children ? children->GetNumberOfChildren() : 0;

@@ -2,7 +2,9 @@
 // The geometric result of a feature: cells (vertices, edges, faces) with their geometry, grouped
 // into connected domains. A body may hold several disjoint pieces, or nothing. A body is not
 // changed once built (ZORBodyBuilder builds it): an update builds a new one. Only the cells'
-// pick state changes afterwards.
+// pick state changes afterwards. A point or a segment made by MakePoint or MakeSegment builds its
+// cells and domain only when first asked for them: most results of a large document are such
+// bodies, and most are never looked at cell by cell.
 
 #include <string>
 #include <vector>
@@ -37,7 +39,7 @@ class ZORBody : public virtual ZORBaseUnknown {
   bool GetPlane(ZORMathPlane& plane) const;
 
   //! Every cell, vertices and edges and faces in the order they were built.
-  const std::vector<ZORCell_var>& GetCells() const { return cells_; }
+  const std::vector<ZORCell_var>& GetCells() const { return BuiltCells(); }
   //! The cell numbered `number` (from 1); null outside.
   ZORCell* GetCell(int number) const;
   //! Appends its cells of `dimension` (those of its highest dimension for -1).
@@ -48,7 +50,7 @@ class ZORBody : public virtual ZORBaseUnknown {
   int GetCellCount(int dimension) const;
 
   //! The number of connected pieces.
-  int GetNumberOfDomains() const { return static_cast<int>(domains_.size()); }
+  int GetNumberOfDomains() const;
   //! The domain `index` (1..GetNumberOfDomains()); null outside.
   ZORDomain* GetDomain(int index) const;
 
@@ -71,11 +73,16 @@ class ZORBody : public virtual ZORBaseUnknown {
   friend class ZORBodyBuilder;
   friend class ZORGeoFactory;
 
+  // A point or segment body awaiting its cells: they are built from vertices_ on first use.
+  enum class Pending { kNone, kPoint, kSegment };
+  const std::vector<ZORCell_var>& BuiltCells() const;
+
   ZORGeoFactory* factory_ = nullptr;
 
   int dimension_ = -1;
-  std::vector<ZORCell_var> cells_;
-  std::vector<ZORDomain_var> domains_;
+  mutable Pending pending_ = Pending::kNone;
+  mutable std::vector<ZORCell_var> cells_;
+  mutable std::vector<ZORDomain_var> domains_;
   std::vector<ZORMathPoint> vertices_;
 };
 

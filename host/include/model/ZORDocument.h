@@ -5,6 +5,7 @@
 // undo marks, and writes a stable text dump of itself.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -92,11 +93,14 @@ class ZORDocument {
  private:
   friend class ZORFeature;
   struct Snapshot {
-    std::vector<std::pair<ZORFeature_var, ZORFeatureState>> features;
+    // States shared between marks while a feature does not change.
+    std::vector<std::pair<ZORFeature_var, std::shared_ptr<ZORFeatureState>>> features;
     std::map<std::string, int> nameCounters;
   };
 
   ZORFeature_var NewFeature(const ZORFeatureType& type);
+  // The state a new mark holds for `feature`: the latest mark's when it has not changed since.
+  static std::shared_ptr<ZORFeatureState> MarkedState(ZORFeature& feature);
   // A feature going away tells its document.
   void Forget(ZORFeature* feature) { live_.erase(feature); }
   // Lets go of `removed`, features that left the document.

@@ -346,6 +346,9 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORDocument* document_;
   unsigned long serial_;
   ZORFeatureState state_;
+  // The copy of state_ the latest mark holds, while a mark holds it: the next mark shares it
+  // when nothing changed since.
+  std::weak_ptr<ZORFeatureState> marked_;
   // The features whose inputs name this one, with how many of their inputs do.
   std::unordered_map<ZORFeature*, int> users_;
   // The features holding this one by a link, with how many links each.

@@ -54,6 +54,9 @@ class ZORFeatureList {
   //! Lets go of every feature.
   void clear();
 
+  //! The same features in the same order.
+  bool operator==(const ZORFeatureList& other) const;
+
   //! The 0-based position of `feature`; npos when the list does not hold it.
   std::size_t PositionOf(const ZORFeature* feature) const;
   //! Puts `feature` (not null, not in the list) at 0-based `position`, at the end beyond size().

@@ -22,11 +22,13 @@ struct ZORFeatureState {
   struct Input {
     std::string role;
     ZORVar<ZORFeature> target;
+    bool operator==(const Input&) const = default;
   };
   // Another feature held under a role (a real feature holds its picked inputs).
   struct Link {
     std::string role;
     ZORVar<ZORFeature> target;
+    bool operator==(const Link&) const = default;
   };
 
   ZORFeature* father = nullptr;  // not owned: fathers own their children
@@ -59,4 +61,7 @@ struct ZORFeatureState {
   int access = 0;              // of a knowledge parameter
   std::string magnitude;       // of a knowledge parameter ("Longueur")
   ZORMultiSelState multiSel;
+
+  // Same father, same children, same everything: a mark need not copy it again.
+  bool operator==(const ZORFeatureState&) const = default;
 };

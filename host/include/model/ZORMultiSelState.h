@@ -15,9 +15,11 @@ struct ZORMultiSelState {
     int previewIndex = 0;
     int previewState = 1;
     int initialPosition = 0;  // among the real features at the start; 0 for none
+    bool operator==(const Entry&) const = default;
   };
 
   std::vector<Entry> entries;
   int realCount = 0;
   ZORVar<ZORFeature> tempChildrenOwner;
+  bool operator==(const ZORMultiSelState&) const = default;
 };

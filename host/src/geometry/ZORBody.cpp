@@ -10,18 +10,55 @@
 #include "ZORLine.h"
 #include "ZORPlane.h"
 
+namespace {
+
+bool IsFinite(const ZORMathPoint& p) {
+  return std::isfinite(p.GetX()) && std::isfinite(p.GetY()) && std::isfinite(p.GetZ());
+}
+
+}  // namespace
+
 ZORVar<ZORBody> ZORBody::MakePoint(const ZORMathPoint& point) {
-  ZORBodyBuilder builder;
-  builder.AddVertex(point);
-  return builder.Finish();
+  if (!IsFinite(point)) return nullptr;
+  auto body = ZORMake<ZORBody>();
+  body->vertices_ = {point};
+  body->dimension_ = 0;
+  body->pending_ = Pending::kPoint;
+  return body;
 }
 
 ZORVar<ZORBody> ZORBody::MakeSegment(const ZORMathPoint& start, const ZORMathPoint& end) {
+  // The refusals of the builder, checked now since the cells come later.
+  const double length = start.DistanceTo(end);
+  if (!IsFinite(start) || !IsFinite(end) || !(length > 0.0) || !std::isfinite(length)) {
+    return nullptr;
+  }
+  auto body = ZORMake<ZORBody>();
+  body->vertices_ = {start, end};
+  body->dimension_ = 1;
+  body->pending_ = Pending::kSegment;
+  return body;
+}
+
+const std::vector<ZORCell_var>& ZORBody::BuiltCells() const {
+  if (pending_ == Pending::kNone) return cells_;
   ZORBodyBuilder builder;
-  ZORCell* a = builder.AddVertex(start);
-  ZORCell* b = builder.AddVertex(end);
-  builder.AddEdge(ZORMake<ZORLine>(start, end), a, b);
-  return builder.Finish();
+  ZORCell* a = builder.AddVertex(vertices_[0]);
+  if (pending_ == Pending::kSegment) {
+    ZORCell* b = builder.AddVertex(vertices_[1]);
+    builder.AddEdge(ZORMake<ZORLine>(vertices_[0], vertices_[1]), a, b);
+  }
+  pending_ = Pending::kNone;
+  // The builder checked nothing new: these ends passed the same checks when the body was made.
+  ZORBody_var built = builder.Finish();
+  cells_ = std::move(built->cells_);
+  domains_ = std::move(built->domains_);
+  return cells_;
+}
+
+int ZORBody::GetNumberOfDomains() const {
+  BuiltCells();
+  return static_cast<int>(domains_.size());
 }
 
 ZORVar<ZORBody> ZORBody::MakePlane(const ZORMathPlane& plane) {
@@ -31,6 +68,13 @@ ZORVar<ZORBody> ZORBody::MakePlane(const ZORMathPlane& plane) {
 }
 
 bool ZORBody::GetLine(ZORMathLine& line, double& start, double& end) const {
+  if (pending_ == Pending::kSegment) {
+    // The line its edge will carry, without building the edge.
+    line = ZORMathLine(vertices_[0], vertices_[1] - vertices_[0]);
+    start = 0.0;
+    end = vertices_[0].DistanceTo(vertices_[1]);
+    return true;
+  }
   if (dimension_ != 1 || GetCellCount(1) != 1) return false;
   const auto* straight = dynamic_cast<const ZORLine*>(GetCellOfDimension(1, 1)->GetCurve());
   if (!straight) return false;
@@ -49,26 +93,27 @@ bool ZORBody::GetPlane(ZORMathPlane& plane) const {
 }
 
 ZORCell* ZORBody::GetCell(int number) const {
-  if (number < 1 || number > static_cast<int>(cells_.size())) return nullptr;
-  return cells_[static_cast<std::size_t>(number) - 1].get();
+  const auto& cells = BuiltCells();
+  if (number < 1 || number > static_cast<int>(cells.size())) return nullptr;
+  return cells[static_cast<std::size_t>(number) - 1].get();
 }
 
 void ZORBody::GetCells(int dimension, ZORListPtrZORCell& cells) const {
   if (dimension == -1) dimension = dimension_;
-  for (const ZORCell_var& cell : cells_) {
+  for (const ZORCell_var& cell : BuiltCells()) {
     if (cell->GetDimension() == dimension) cells.Append(cell.get());
   }
 }
 
 ZORCell* ZORBody::GetCellOfDimension(int dimension, int index) const {
-  for (const ZORCell_var& cell : cells_) {
+  for (const ZORCell_var& cell : BuiltCells()) {
     if (cell->GetDimension() == dimension && --index == 0) return cell.get();
   }
   return nullptr;
 }
 
 int ZORBody::GetCellCount(int dimension) const {
-  return ZORCellSet::Count(cells_, dimension);
+  return ZORCellSet::Count(BuiltCells(), dimension);
 }
 
 ZORDomain* ZORBody::GetDomain(int index) const {
@@ -86,7 +131,7 @@ bool ZORBody::GetBoundingBox(ZORMathPoint& centre, double& diagonal) const {
   auto takeCurve = [&](const ZORCurve& curve) {
     for (const ZORMathPoint& p : curve.Tessellate(curve.DrawingTolerance())) take(p);
   };
-  for (const ZORCell_var& cell : cells_) {
+  for (const ZORCell_var& cell : BuiltCells()) {
     if (const ZORPoint* point = cell->GetPoint()) take(point->GetPoint());
     if (const ZORCurve* curve = cell->GetCurve()) takeCurve(*curve);
     const ZORSurface* surface = cell->GetSurface();
@@ -103,10 +148,16 @@ bool ZORBody::GetBoundingBox(ZORMathPoint& centre, double& diagonal) const {
 }
 
 ZORMathPoint ZORBody::GetCenterOfGravity() const {
-  return ZORCellSet::CenterOfGravity(cells_);
+  return ZORCellSet::CenterOfGravity(BuiltCells());
 }
 
 std::string ZORBody::Describe() const {
+  // A pending point or segment is described without its cells.
+  if (pending_ == Pending::kPoint) return "point(" + ZORGeometryText::Point(vertices_[0]) + ")";
+  if (pending_ == Pending::kSegment) {
+    return "segment(" + ZORGeometryText::Point(vertices_[0]) + ")-(" +
+           ZORGeometryText::Point(vertices_[1]) + ")";
+  }
   const int vertices = GetCellCount(0), edges = GetCellCount(1), faces = GetCellCount(2);
   if (dimension_ < 0) return "empty";
   if (cells_.size() == 1 && vertices == 1) {
@@ -136,8 +187,9 @@ std::string ZORBody::Describe() const {
 
 std::vector<std::string> ZORBody::DescribeCells() const {
   std::vector<std::string> lines;
-  lines.reserve(cells_.size() + domains_.size());
-  for (const ZORCell_var& cell : cells_) lines.push_back(cell->Describe());
+  const auto& cells = BuiltCells();
+  lines.reserve(cells.size() + domains_.size());
+  for (const ZORCell_var& cell : cells) lines.push_back(cell->Describe());
   for (const ZORDomain_var& domain : domains_) lines.push_back(domain->Describe());
   return lines;
 }

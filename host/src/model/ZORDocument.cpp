@@ -44,7 +44,7 @@ ZORDocument::~ZORDocument() {
   live_.clear();
   for (auto& f : held) DropCrossLinks(f->state_);
   for (auto& [mark, snapshot] : marks_) {
-    for (auto& [f, state] : snapshot.features) DropCrossLinks(state);
+    for (auto& [f, state] : snapshot.features) DropCrossLinks(*state);
   }
 }
 
@@ -220,10 +220,19 @@ int ZORDocument::SetMark() {
   Snapshot snapshot;
   snapshot.nameCounters = nameCounters_;
   snapshot.features.reserve(features_.size());
-  for (const auto& f : features_) snapshot.features.emplace_back(f, f->state_);
+  for (const auto& f : features_) snapshot.features.emplace_back(f, MarkedState(*f));
   const int mark = nextMark_++;
   marks_.emplace(mark, std::move(snapshot));
   return mark;
+}
+
+std::shared_ptr<ZORFeatureState> ZORDocument::MarkedState(ZORFeature& feature) {
+  // Marks never change the states they hold, so one copy serves every mark it equals.
+  std::shared_ptr<ZORFeatureState> last = feature.marked_.lock();
+  if (last && *last == feature.state_) return last;
+  auto state = std::make_shared<ZORFeatureState>(feature.state_);
+  feature.marked_ = state;
+  return state;
 }
 
 HRESULT ZORDocument::UndoToMark(int mark) {
@@ -258,7 +267,8 @@ HRESULT ZORDocument::GoToMark(int mark) {
   }
   features_.clear();
   for (const auto& [f, state] : snapshot.features) {
-    f->state_ = state;
+    f->state_ = *state;
+    f->marked_ = state;
     f->ChildrenChanged();
     features_.push_back(f);
   }

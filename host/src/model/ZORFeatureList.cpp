@@ -1,5 +1,6 @@
 #include "ZORFeatureList.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,10 @@ void ZORFeatureList::clear() {
   Items leaving = std::exchange(items_, Items());
   entryOf_.clear();
   indexed_ = false;
+}
+
+bool ZORFeatureList::operator==(const ZORFeatureList& other) const {
+  return size() == other.size() && std::equal(begin(), end(), other.begin());
 }
 
 std::size_t ZORFeatureList::PositionOf(const ZORFeature* feature) const {

@@ -54,10 +54,11 @@ std::string ZORUpdateEngine::CheckInputs(ZORFeature& feature) {
   if (!feature.IsInDocument()) return "The feature is not in the document";
   for (auto& input : feature.state_.inputs) {
     ZORFeature& target = *input.target;
-    const std::string name = input.role + " (" + target.GetDisplayNameText() + ")";
-    if (!target.IsInDocument()) return "Input " + name + " was deleted";
+    // The name is spelled only for a diagnostic: most updates need none.
+    auto name = [&] { return input.role + " (" + target.GetDisplayNameText() + ")"; };
+    if (!target.IsInDocument()) return "Input " + name() + " was deleted";
     // Inputs form no cycle (SetInput refuses one), so this recursion ends.
-    if (!UpdateOne(target)) return "Input " + name + " is in error";
+    if (!UpdateOne(target)) return "Input " + name() + " is in error";
   }
   return "";
 }
