@@ -90,6 +90,7 @@ class ZORRankedList {
   const_iterator end() const { return {this, items_.size()}; }
 
   void Append(T item) {
+    if (counts_.empty()) counts_.push_back(0);
     items_.push_back(std::move(item));
     alive_.push_back(1);
     // The new node covers the entries after its lowest bit: itself and those before it.
@@ -139,7 +140,7 @@ class ZORRankedList {
   void Clear() {
     items_.clear();
     alive_.clear();
-    counts_.assign(1, 0);
+    counts_.clear();
     size_ = 0;
   }
 
@@ -170,7 +171,12 @@ class ZORRankedList {
   }
 
   void BuildCounts() {
-    // Each node counts the elements it covers; one pass, each node adding to its parent.
+    // Each node counts the elements it covers; one pass, each node adding to its parent. An
+    // empty list keeps none: most features have no children, and every feature has a list.
+    if (items_.empty()) {
+      counts_.clear();
+      return;
+    }
     counts_.assign(items_.size() + 1, 0);
     for (std::size_t i = 1; i < counts_.size(); ++i) {
       counts_[i] += alive_[i - 1];
@@ -209,6 +215,6 @@ class ZORRankedList {
 
   std::vector<T> items_;
   std::vector<char> alive_;
-  std::vector<int> counts_ = std::vector<int>(1, 0);  // 1-based
+  std::vector<int> counts_;  // 1-based once there is an element; empty before
   int size_ = 0;
 };
