@@ -127,6 +127,11 @@ TEST_F(SelectorWidgets, SelectorShowsItsElementHighlightsOnClickAndEmptiesFromIt
   EXPECT_TRUE(driver_.Click("Panel/FraAxis"));
   EXPECT_TRUE(Highlighted(p1_));
   EXPECT_TRUE(Shows("element: set highlighted")) << Screen();
+  // A selection that leaves the line unselected takes the highlight away.
+  selector->GetEditor()->ClearSelect();
+  selector->GetEditor()->SetSelect(nullptr, 0, 1);
+  EXPECT_FALSE(Highlighted(p1_));
+  EXPECT_TRUE(driver_.Click("Panel/FraAxis"));
   selector->SetSensitivity(ZORDialog::kInsensitive);
   listener_.log.clear();
   EXPECT_FALSE(driver_.Click("Panel/FraAxis"));
@@ -159,6 +164,13 @@ TEST_F(SelectorWidgets, FeatureListTiesFeaturesToRowsAndOffersItsMenuOnThem) {
   EXPECT_EQ(listener_.log, (std::vector<std::string>{"replace Point.2", "replace Point.1"}));
   EXPECT_TRUE(driver_.SelectLines("Panel/CouplPointsList", {1}));
   EXPECT_TRUE(Shows("* 1: \"\" \"Point.2\" (feature)")) << Screen();
+
+  // The first column may hold the features too; no column before it.
+  auto* first = new ZORWENUIMultiList(panel_, "Features", 0);
+  EXPECT_FALSE(first->SetFeatureColumn(-1));
+  ASSERT_TRUE(first->SetFeatureColumn(0));
+  EXPECT_TRUE(first->SetFeature(ZORBaseUnknown_var(p2_)));
+  EXPECT_EQ(first->GetMultiList()->GetColumnItem(0, 0), "Point.2");
 }
 
 TEST_F(SelectorWidgets, PowerInputFocusGoesToOneShownWindowAtATime) {
