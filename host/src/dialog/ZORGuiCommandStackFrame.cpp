@@ -53,5 +53,5 @@ void ZORGuiCommandStackFrame::RemoveMenuSelection(ZORCommand*, ZORNotification*,
 
 void ZORGuiCommandStackFrame::SendNotif(ZORCommand*, ZORNotification* notification,
                                         ZORCallbackData) {
-  if (notification && GetFather()) SendNotification(GetFather(), notification);
+  SendNotification(GetFather(), notification);  // nothing without father or notification
 }
