@@ -1,6 +1,6 @@
 // The host's per-event costs must not grow with what is already there: one highlight change in
 // a large highlighted set, mouse moves that each swap one element of the interactive set, and
-// the destruction of the children of one command.
+// the destruction of the children of one command or of one dialog.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +9,7 @@
 
 #include "BenchSupport.h"
 #include "ZORCommand.h"
+#include "ZORDialog.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
 #include "ZORPathElement.h"
@@ -87,9 +88,31 @@ void DestroyChildren(benchmark::State& state) {
       });
 }
 
+// A dialog with n child widgets, each destroyed on its own as a panel rebuilding its frames does.
+struct Panel {
+  explicit Panel(int n) : dialog(ZORMake<ZORDialog>(nullptr, ZORString("Panel"))) {
+    children.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) children.push_back(new ZORDialog(dialog.get(), ZORString("w")));
+  }
+  ZORVar<ZORDialog> dialog;
+  std::vector<ZORDialog*> children;  // owned by the dialog until destroyed
+};
+
+void DestroyDialogChildren(benchmark::State& state) {
+  zor_bench::TimeOnFreshScenes<Panel>(
+      state, [](Panel&) {},
+      [](Panel& panel) {
+        for (ZORDialog* child : panel.children) child->Destroy();
+      },
+      [](Panel& panel) -> const char* {
+        return panel.dialog->GetChildCount() == 0 ? nullptr : "children are left";
+      });
+}
+
 }  // namespace
 
 BENCHMARK(HighlightOne)->Name("HostKit/HighlightOne")->Arg(1000)->Arg(10000);
 BENCHMARK(MouseMoveISO)->Name("HostKit/MouseMoveISO")->Arg(1000)->Arg(10000);
 BENCHMARK(DestroyChildren)->Name("HostKit/DestroyChildren")->Arg(1000)->Arg(10000);
+BENCHMARK(DestroyDialogChildren)->Name("HostKit/DestroyDialogChildren")->Arg(1000)->Arg(10000);
 BENCHMARK_MAIN();

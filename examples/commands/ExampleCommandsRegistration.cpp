@@ -3,6 +3,7 @@
 
 #include "ExampleDragCommand.h"
 #include "ExamplePointCommand.h"
+#include "ExampleSelectorCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
 
@@ -11,6 +12,7 @@ namespace {
 const bool registered = [] {
   ExampleDragCommand::Register();
   ExamplePointCommand::Register();
+  ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();
   ExampleWidgetsCommand::Register();
   return true;

@@ -9,10 +9,11 @@
 #include "ZORDlgContextualMenu.h"
 #include "ZORDlgEditor.h"
 #include "ZORDlgList.h"
-#include "ZORDlgMenuItem.h"
+#include "ZORDlgMultiList.h"
 #include "ZORDlgPushButton.h"
 #include "ZORDlgRadioButton.h"
 #include "ZORDlgRadioItem.h"
+#include "ZORDlgSelectorList.h"
 #include "ZORDlgSpinner.h"
 #include "ZORDlgTabContainer.h"
 #include "ZORDlgTabPage.h"
@@ -23,6 +24,8 @@
 #include "ZORShownMessageJournal.h"
 #include "ZORSysLogAbend.h"
 #include "ZORTransaction.h"
+#include "ZORWENUIMultiList.h"
+#include "ZORWENUISelector.h"
 
 namespace {
 
@@ -54,6 +57,35 @@ void DescribeMore(const ZORDialog& widget, std::ostringstream& out) {
   if (auto* radio = dynamic_cast<const ZORDlgRadioItem*>(&widget)) {
     out << (radio->IsChecked() ? " checked" : " unchecked");
   }
+  if (auto* window = dynamic_cast<const ZORDlgWindow*>(&widget)) {
+    if (window->HasPowerInputFocus()) out << " focus";
+  }
+}
+
+// What the list of a selector or of a feature list shows, line by line ("*" marks a selected
+// line), and whether a selector's element is highlighted.
+void DescribeContent(const ZORDialog& widget, int depth, std::ostringstream& out) {
+  const std::string indent(static_cast<std::size_t>(depth + 1) * 2, ' ');
+  if (auto* selector = dynamic_cast<const ZORWENUISelector*>(&widget)) {
+    out << indent << "element: " << (selector->GetSelectedElement() ? "set" : "none")
+        << (selector->IsHighlighted() ? " highlighted" : "") << "\n";
+  }
+  const ZORDialog* parent = widget.GetDialogParent();
+  auto* owner = dynamic_cast<const ZORWENUIMultiList*>(parent);
+  if (!owner && !dynamic_cast<const ZORWENUISelector*>(parent)) return;
+  auto* multi = dynamic_cast<const ZORDlgMultiList*>(&widget);
+  auto* lines = dynamic_cast<const ZORDlgSelectorList*>(&widget);
+  if (!multi && !lines) return;
+  const ZORDlgList& list = *dynamic_cast<const ZORDlgList*>(&widget);
+  for (int row = 0; row < list.GetLineCount(); ++row) {
+    out << indent << (list.IsSelected(row) ? "* " : "  ") << row << ":";
+    if (lines) out << " \"" << lines->GetLine(row) << "\"";
+    for (int column = 0; multi && column < multi->GetColumnCount(); ++column) {
+      out << " \"" << multi->GetColumnItem(column, row) << "\"";
+    }
+    if (owner && owner->GetFeature(row)) out << " (feature)";
+    out << "\n";
+  }
 }
 
 void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
@@ -81,6 +113,7 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
     }
   }
   out << "\n";
+  DescribeContent(widget, depth, out);
   for (const ZORDialog* child : widget.GetDialogChildren()) Describe(*child, depth + 1, out);
 }
 
@@ -203,13 +236,20 @@ bool ZORDriver::Click(const std::string& path) {
     if (auto* push = dynamic_cast<ZORDlgPushButton*>(widget)) return push->Click();
     if (auto* check = dynamic_cast<ZORDlgCheckButton*>(widget)) return check->Click();
     if (auto* radio = dynamic_cast<ZORDlgRadioButton*>(widget)) return radio->Click();
+    if (auto* selector = dynamic_cast<ZORWENUISelector*>(widget)) {
+      return selector->GetEditor()->Click(0);
+    }
     return false;
   });
 }
 
 bool ZORDriver::DoubleClick(const std::string& path) {
   return Act([&] {
-    auto* check = dynamic_cast<ZORDlgCheckButton*>(Find(path));
+    ZORDialog* widget = Find(path);
+    if (auto* selector = dynamic_cast<ZORWENUISelector*>(widget)) {
+      return selector->GetEditor()->DoubleClick(0);
+    }
+    auto* check = dynamic_cast<ZORDlgCheckButton*>(widget);
     return check && check->DoubleClick();
   });
 }
@@ -232,22 +272,36 @@ bool ZORDriver::Type(const std::string& path, const std::string& text) {
   });
 }
 
+ZORDlgList* ZORDriver::ListAt(const std::string& path) const {
+  ZORDialog* widget = Find(path);
+  if (auto* selector = dynamic_cast<ZORWENUISelector*>(widget)) return selector->GetEditor();
+  if (auto* features = dynamic_cast<ZORWENUIMultiList*>(widget)) return features->GetMultiList();
+  return dynamic_cast<ZORDlgList*>(widget);
+}
+
 bool ZORDriver::Menu(const std::string& path, int line, const std::string& item) {
   return Act([&] {
     ZORDialog* widget = Find(path);
+    ZORDlgList* list = ListAt(path);
     ZORDlgContextualMenu* menu = ZORDlgContextualMenu::Of(widget);
+    if (!menu) menu = ZORDlgContextualMenu::Of(list);
     if (!menu) return false;
-    if (line >= 0) {
-      auto* list = dynamic_cast<ZORDlgList*>(widget);
-      if (!list || !list->SetContextualLine(line)) return false;
-    }
+    if (line >= 0 && (!list || !list->SetContextualLine(line))) return false;
     ZORVar<ZORDlgContextualMenu> keep(menu);
-    if (!menu->Open()) return false;
-    auto* chosen = dynamic_cast<ZORDlgMenuItem*>(menu->FindChild(ZORString(item)));
-    if (chosen && chosen->GetMenu() == menu && chosen->Choose()) return true;
-    menu->CloseMenu();  // the user leaves the menu without choosing
-    return false;
+    return menu->Open() && menu->ChooseItem(ZORString(item));
   });
+}
+
+std::string ZORDriver::FocusHolder() const {
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  const ZORDialog* main = frame ? frame->GetMainWindow() : nullptr;
+  std::string path;
+  // Paths start under the main window, which is not named in them.
+  for (const ZORDialog* w = ZORDlgWindow::GetPowerInputFocusWindow(); w && w != main;
+       w = w->GetDialogParent()) {
+    path = w->GetName().str() + (path.empty() ? "" : "/" + path);
+  }
+  return path;
 }
 
 bool ZORDriver::Spin(const std::string& path, bool up, int clicks) {
@@ -276,7 +330,7 @@ bool ZORDriver::SelectInCombo(const std::string& path, int line) {
 template <class ListAction>
 bool ZORDriver::OnList(const std::string& path, ListAction&& action) {
   return Act([&] {
-    auto* list = dynamic_cast<ZORDlgList*>(Find(path));
+    ZORDlgList* list = ListAt(path);
     return list && action(*list);
   });
 }

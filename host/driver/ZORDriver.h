@@ -17,6 +17,7 @@
 
 class ZORDialog;
 class ZORDlgDialog;
+class ZORDlgList;
 class ZORStateCommand;
 
 class ZORDriver {
@@ -55,7 +56,7 @@ class ZORDriver {
   bool PressCancel(const std::string& path = "");
   // Closes a window from its frame: a panel, or any window at `path`.
   bool CloseWindow(const std::string& path = "");
-  // A push, check or radio button, or a list line (`Click(path, line)`).
+  // A push, check or radio button, a selector's line, or a list line (`Click(path, line)`).
   bool Click(const std::string& path);
   bool DoubleClick(const std::string& path);
   bool Check(const std::string& path, bool checked);
@@ -67,6 +68,7 @@ class ZORDriver {
   // Right-clicks the widget at `path` (on list line `line` unless it is -1), then chooses the
   // menu item named `item` in its contextual menu. False when either step is refused; the
   // right click alone (its before-show notification) has happened when only the item is.
+  // A selector or a feature list is right-clicked on its list.
   bool Menu(const std::string& path, int line, const std::string& item);
   // Clicks the up or down arrow of a spinner or a parameter editor `clicks` times.
   bool Spin(const std::string& path, bool up, int clicks = 1);
@@ -74,6 +76,11 @@ class ZORDriver {
   bool Tab(const std::string& path, const std::string& page);
   // Picks line `line` of the combo at `path`.
   bool SelectInCombo(const std::string& path, int line);
+  // The list a user clicks in the widget at `path`: a list, or the list of a selector or of
+  // a feature list; null otherwise.
+  ZORDlgList* ListAt(const std::string& path) const;
+  // The path of the window holding the power input focus ("Panel/Sub"); empty when none does.
+  std::string FocusHolder() const;
 
   // --- message boxes ---
   // The answer of the next blocking box (answers are used in order); then the default.

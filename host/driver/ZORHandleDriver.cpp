@@ -108,11 +108,8 @@ bool ZORHandleDriver::Click(int rank) {
   });
 }
 
-bool ZORHandleDriver::Context(int rank) {
-  return OnHandle(rank, [](ZORVisuHandle& handle) {
-    auto* manipulator = dynamic_cast<ZORManipulator*>(&handle);
-    return manipulator && manipulator->ContextOn();
-  });
+bool ZORHandleDriver::Context(int rank, const std::string& item) {
+  return OnHandle(rank, [&](ZORVisuHandle& handle) { return handle.ContextOn(item); });
 }
 
 bool ZORHandleDriver::Drag(int rank, const ZORMathPoint& target, int steps) {

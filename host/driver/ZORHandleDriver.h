@@ -32,8 +32,9 @@ class ZORHandleDriver {
   bool MoveAway();
   // A click on the handle; the pointer comes over it first.
   bool Click(int rank);
-  // The contextual request on a manipulator; false for a plain handle.
-  bool Context(int rank);
+  // The contextual request on a handle, then the menu item `item` chosen (none when empty);
+  // false when the handle cannot be pointed or the item cannot be chosen.
+  bool Context(int rank, const std::string& item = std::string());
   // A drag of a 3D manipulator towards `target` in `steps` steps, along its constraint; false
   // for a plain handle.
   bool Drag(int rank, const ZORMathPoint& target, int steps);

@@ -21,6 +21,7 @@
 #include "ZORDocument.h"
 #include "ZORDynamicGP.h"
 #include "ZORGuiTextSymbol.h"
+#include "ZORHSO.h"
 #include "ZORISO.h"
 #include "ZORNavigation2DViewer.h"
 #include "ZORScenarioSnapshot.h"
@@ -89,6 +90,25 @@ TEST(ScenarioSnapshot, DrawsTheDocumentFaintlyAndTheInteractiveSetOnTop) {
   EXPECT_NE(shown.find(">5mm &lt;x&gt; &amp; y</text>"), std::string::npos);
   // The same scene, the same text.
   EXPECT_EQ(svg, ZORScenarioSnapshot(document, iso.get()).Svg("a & b.svg"));
+}
+
+TEST(ScenarioSnapshot, HighlightedFeaturesAreDrawnStronglyInTheHighlightColour) {
+  ZORDocument document;
+  ZORFeature* set = document.CreateTool("GeometricalSet").get();
+  ZORFeature_var a = document.CreatePoint(0, 0, 0, set);
+  ZORFeature_var b = document.CreatePoint(10, 0, 0, set);
+  ASSERT_EQ(document.UpdateAll(), 0);
+  auto hso = ZORMake<ZORHSO>();
+  ASSERT_EQ(hso->AddElement(document.GivePathElementFrom(ZORBaseUnknown_var(b.get()))), S_OK);
+
+  const std::string svg = ZORScenarioSnapshot(document, nullptr, hso.get()).Svg("t");
+  const std::string shown = ShownPart(svg);
+  EXPECT_EQ(Count(shown, "<circle"), 1) << svg;
+  EXPECT_EQ(Count(shown, "stroke=\"#0060d0\""), 1) << svg;
+  EXPECT_NE(shown.find(">Point.2</text>"), std::string::npos);
+  EXPECT_EQ(shown.find(">Point.1</text>"), std::string::npos);
+  // Without the set, both are faint.
+  EXPECT_EQ(Count(ShownPart(ZORScenarioSnapshot(document, nullptr).Svg("t")), "<circle"), 0);
 }
 
 TEST(ScenarioSnapshot, ABagMovesWhatItHoldsByItsMatrix) {

@@ -8,6 +8,7 @@
 #include "ZORDlgCombo.h"
 #include "ZORDlgContextualMenu.h"
 #include "ZORDlgEditor.h"
+#include "ZORDlgList.h"
 #include "ZORDlgSpinner.h"
 #include "ZORDriverMouse.h"
 #include "ZORDriverPick.h"
@@ -583,7 +584,8 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Press(
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMenu(const ZORScenarioStatement& s) {
   Outcome outcome;
   if (!HasWidget(s.args[0], outcome)) return outcome;
-  if (!ZORDlgContextualMenu::Of(driver_.Find(s.args[0]))) {
+  if (!ZORDlgContextualMenu::Of(driver_.Find(s.args[0])) &&
+      !ZORDlgContextualMenu::Of(driver_.ListAt(s.args[0]))) {
     return Error("'" + s.args[0] + "' has no contextual menu");
   }
   const bool onLine = s.args.size() == 3;
@@ -648,7 +650,10 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDump(const ZORScenario
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreen(const ZORScenarioStatement&) {
-  transcript_.Block("open panels:", driver_.DescribePanels());
+  const std::string focus = driver_.FocusHolder();
+  transcript_.Block(
+      "open panels:",
+      driver_.DescribePanels() + (focus.empty() ? "" : "power input focus: " + focus + "\n"));
   return Done();
 }
 
@@ -670,7 +675,8 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnapshot(const ZORScen
     svg = snapshot.Svg(name);
     shown = snapshot.ShownCount();
   } else {
-    const ZORScenarioSnapshot snapshot(session_.Document(), session_.Editor().GetISO());
+    const ZORScenarioSnapshot snapshot(session_.Document(), session_.Editor().GetISO(),
+                                       session_.Editor().GetHSO());
     svg = snapshot.Svg(name);
     shown = snapshot.ShownCount();
     features = snapshot.FeatureCount();
@@ -770,8 +776,9 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragViewer(
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoContextHandle(
     const ZORScenarioStatement& s) {
-  return Report(ZORHandleDriver(driver_).Context(std::atoi(s.args[0].c_str())),
-                "no such manipulator");
+  const std::string item = s.args.size() > 1 ? s.args[1] : std::string();
+  return Report(ZORHandleDriver(driver_).Context(std::atoi(s.args[0].c_str()), item),
+                item.empty() ? "no such handle" : "no such handle, or no such item");
 }
 
 std::vector<std::string> ZORScenarioInterpreter::ShownLines() const {

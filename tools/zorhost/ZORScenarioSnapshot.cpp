@@ -21,6 +21,7 @@
 #include "ZORCylinder.h"
 #include "ZORDocument.h"
 #include "ZORDynamicGP.h"
+#include "ZORHSO.h"
 #include "ZORISO.h"
 #include "ZORPlane.h"
 #include "ZORSt3DISO.h"
@@ -186,16 +187,22 @@ std::string Axes(const Fit& fit, double length) {
 
 }  // namespace
 
-ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso) {
+ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso,
+                                         const ZORHSO* hso) {
   for (ZORFeature* feature : document.GetFeatures()) {
     if (!feature->IsInDocument() || !feature->GetResultBody()) continue;
+    const bool highlighted =
+        hso && hso->IsMember(document.GivePathElementFrom(ZORBaseUnknown_var(feature)));
     const std::size_t before = shapes_.size();
-    AddBody(*feature->GetResultBody(), {}, true);
+    AddBody(*feature->GetResultBody(), {}, !highlighted);
     if (shapes_.size() == before) continue;
     // The feature's name beside its body: a line's middle, a point, a plane's origin.
     const std::vector<ZORMathPoint>& drawn = shapes_.back().points;
     const ZORMathPoint at = drawn.size() == 2 ? drawn[0] + 0.5 * (drawn[1] - drawn[0]) : drawn[0];
-    Add(Kind::kText, {at}, {}, true, feature->GetDisplayNameText());
+    Add(Kind::kText, {at}, {}, !highlighted, feature->GetDisplayNameText());
+    for (std::size_t i = before; highlighted && i < shapes_.size(); ++i) {
+      if (shapes_[i].colour.empty()) shapes_[i].colour = "#0060d0";
+    }
     ++features_;
   }
   if (!iso) return;

@@ -2,8 +2,9 @@
 // A picture of the 3D view a person can look at: the interactive set (what commands show while
 // they run: markers by symbol type, lines, arrows, plane symbols, arcs, texts, bodies, what
 // dynamic primitives draw, and the constraint of each manipulator grabbed through them) drawn
-// strongly over the document's features drawn faintly, in an isometric orthographic view with
-// the X, Y and Z axes named. Written as SVG; the same scene always gives the same text.
+// strongly over the document's features drawn faintly (those of the highlighted set strongly, in
+// the highlight's blue), in an isometric orthographic view with the X, Y and Z axes named.
+// Written as SVG; the same scene always gives the same text.
 
 #include <string>
 #include <utility>
@@ -21,11 +22,13 @@ class ZORDocument;
 class ZORDynamicGP;
 class ZORGraphicPrimitive;
 class ZOR3DManipulator;
+class ZORHSO;
 class ZORISO;
 
 class ZORScenarioSnapshot {
  public:
-  ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso);
+  ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso,
+                      const ZORHSO* hso = nullptr);
 
   std::string Svg(const std::string& title) const;
   // How many elements of the interactive set, and how many features, were drawn.

@@ -6,10 +6,10 @@
 
 #include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 #include "ZORBaseUnknown.h"
+#include "ZORIndexedPointers.h"
 #include "ZORNotification.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
@@ -114,13 +114,8 @@ class ZORCommand : public virtual ZORBaseUnknown {
 
   ZORCommand* father_ = nullptr;
   ZORString name_;
-  // Drops the holes detached children left, so that the order reads without gaps.
-  void CompactChildren() const;
-
-  // Not owned: the tree links only. A detached child leaves a null hole, found through the
-  // index, so that detaching n children of one father stays linear.
-  mutable std::vector<ZORCommand*> children_;
-  mutable std::unordered_map<const ZORCommand*, std::size_t> childIndex_;
-  mutable std::size_t childHoles_ = 0;
+  // Not owned: the tree links only. Indexed, so that detaching n children of one father stays
+  // linear.
+  ZORIndexedPointers<ZORCommand> children_;
   bool destructionRequested_ = false;
 };

@@ -15,6 +15,7 @@
 
 #include "ZORCommand.h"
 #include "ZORDlgGridConstraints.h"
+#include "ZORIndexedPointers.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
 
@@ -34,8 +35,8 @@ class ZORDialog : public ZORCommand {
 
   // Window tree: children in creation order.
   ZORDialog* GetDialogParent() const { return parent_; }
-  const std::vector<ZORDialog*>& GetDialogChildren() const { return children_; }
-  int GetChildCount() const { return static_cast<int>(children_.size()); }
+  const std::vector<ZORDialog*>& GetDialogChildren() const { return children_.Items(); }
+  int GetChildCount() const { return static_cast<int>(children_.Size()); }
   // The first descendant with this name, depth first; "Frame/Button" names a descendant of a
   // descendant. Null when none.
   ZORDialog* FindChild(const ZORString& path) const;
@@ -96,7 +97,8 @@ class ZORDialog : public ZORCommand {
   ZORDialog* FindDescendant(const std::string& name) const;
 
   ZORDialog* parent_ = nullptr;
-  std::vector<ZORDialog*> children_;  // one reference each
+  // One reference each; indexed, so that destroying n children of one widget stays linear.
+  ZORIndexedPointers<ZORDialog> children_;
   unsigned long style_;
   ZORUnicodeString title_;
   ZORUnicodeString longHelp_;

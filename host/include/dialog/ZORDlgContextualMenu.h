@@ -24,6 +24,12 @@ class ZORDlgContextualMenu : public ZORDialog {
   bool Open();
   //! The user leaves the menu without choosing.
   void CloseMenu() { open_ = false; }
+  //! The user chooses the item named `name` of this open menu; false, the menu left without a
+  //! choice, when there is no such item or it cannot be chosen.
+  bool ChooseItem(const ZORString& name);
+  //! The menu `notification` carries as its sent object (a context notification); null when
+  //! it carries none.
+  static ZORDlgContextualMenu* CarriedBy(const ZORNotification* notification);
   //! The contextual menu of `widget` (its first menu child); null when it has none.
   static ZORDlgContextualMenu* Of(const ZORDialog* widget);
 

@@ -58,6 +58,12 @@ class ZORDlgList : public ZORDialog {
   // The user right-clicks `line`; false when the list cannot be reached or has no such line.
   bool SetContextualLine(int line);
 
+  //! An object the owner ties to a line (the feature it shows); it moves with the line and is
+  //! held while the line is there. False, changing nothing, for a line out of range.
+  bool SetLineObject(int line, const ZORBaseUnknown_var& object);
+  //! The object tied to `line`; null when none or out of range.
+  ZORBaseUnknown_var GetLineObject(int line) const;
+
   ZORNotification* GetListSelectNotification() const { return select_; }
   ZORNotification* GetListActivateNotification() const { return activate_; }
 
@@ -84,6 +90,7 @@ class ZORDlgList : public ZORDialog {
  private:
   struct Row {
     std::vector<ZORUnicodeString> cells;
+    ZORBaseUnknown_var object;
     bool selected = false;
   };
   void Select(int index, bool on);

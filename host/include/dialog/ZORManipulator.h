@@ -24,8 +24,8 @@ class ZORManipulator : public ZORVisuHandle {
   ZORNotification* GetZORBeginManipulate() const { return beginManipulate_.get(); }
   ZORNotification* GetZORManipulate() const { return manipulate_.get(); }
   ZORNotification* GetZOREndManipulate() const { return endManipulate_.get(); }
-  ZORNotification* GetZORContext() const { return context_.get(); }
-  ZORNotification* GetZOREndContext() const { return endContext_.get(); }
+  ZORNotification* GetZORContext() const { return GetContextNotification(); }
+  ZORNotification* GetZOREndContext() const { return GetEndContextNotification(); }
   ZORNotification* GetZOREdit() const { return edit_.get(); }
   ZORNotification* GetZOREndEdit() const { return endEdit_.get(); }
   ZORNotification* GetZORMove() const { return move_.get(); }
@@ -38,8 +38,6 @@ class ZORManipulator : public ZORVisuHandle {
   //! A click: preactivate when needed, activate, end of activate. False when it cannot be
   //! pointed.
   bool ClickOn();
-  //! The contextual request: context, then end of context. False when it cannot be pointed.
-  bool ContextOn();
   //! A double click: edit, then end of edit. False when it cannot be pointed.
   bool EditOn();
   //! The pointer moves over the manipulator: preactivates it the first time, then sends move.
@@ -59,8 +57,6 @@ class ZORManipulator : public ZORVisuHandle {
   ZORVar<ZORNotification> beginManipulate_;
   ZORVar<ZORNotification> manipulate_;
   ZORVar<ZORNotification> endManipulate_;
-  ZORVar<ZORNotification> context_;
-  ZORVar<ZORNotification> endContext_;
   ZORVar<ZORNotification> edit_;
   ZORVar<ZORNotification> endEdit_;
   ZORVar<ZORNotification> move_;

@@ -1,13 +1,24 @@
 #pragma once
 // A handle the user works in a viewer: pointing at it preactivates it, moving away ends the
-// preactivation, clicking activates it. Each sends its notification (one instance of each,
-// made at construction) from the handle up its father chain. A notification sent by a handle is
-// the user working the handle, never a pick of the model.
+// preactivation, clicking activates it, a right click asks for its contextual menu. Each sends
+// its notification (one instance of each, made at construction) from the handle up its father
+// chain. A notification sent by a handle is the user working the handle, never a pick of the
+// model.
+//
+// A contextual request makes a fresh menu with the viewer's own entries ("ZORAfrReframeOnPSOHdr",
+// "ReframeOnHSO") and sends the context notification carrying it as its sent object, so that the
+// listeners add their items (ZORDlgContextualMenu::CarriedBy reads it); the menu then opens, the
+// user chooses or leaves, and the end-of-context notification follows.
+
+#include <string>
 
 #include "ZORCommand.h"
 #include "ZORVar.h"
 
-// ZORPreactivate, ZOREndPreactivate and ZORActivate are the notifications it sends.
+class ZORDlgContextualMenu;
+
+// ZORPreactivate, ZOREndPreactivate, ZORActivate, ZORContext and ZOREndContext are the
+// notifications it sends.
 
 class ZORVisuHandle : public ZORCommand {
   ZOR_DECLARE_CLASS(ZORVisuHandle, ZORCommand, ZORMetaObject::Implementation, "Visualization")
@@ -18,6 +29,8 @@ class ZORVisuHandle : public ZORCommand {
   ZORNotification* GetPreactivateNotification() const { return preactivate_.get(); }
   ZORNotification* GetEndPreactivateNotification() const { return endPreactivate_.get(); }
   ZORNotification* GetActivateNotification() const { return activate_.get(); }
+  ZORNotification* GetContextNotification() const { return context_.get(); }
+  ZORNotification* GetEndContextNotification() const { return endContext_.get(); }
 
   // Whether the user can point at the handle (not once its destruction was requested).
   virtual bool IsPickable() const { return !IsDestructionRequested(); }
@@ -30,6 +43,12 @@ class ZORVisuHandle : public ZORCommand {
   // A click: preactivates the handle when needed, then activates it. False when it cannot be
   // pointed.
   bool Click();
+  //! The contextual request (the pointer comes over the handle first), then the item named
+  //! `item` chosen in the menu, or none when empty. False when the handle cannot be pointed or
+  //! the item cannot be chosen (the menu was shown and left then).
+  bool ContextOn(const std::string& item = std::string());
+  //! The menu of the last contextual request; null before the first.
+  ZORDlgContextualMenu* GetContextualMenu() const;
 
  private:
   // Sends `notification` from the handle, which stays alive while it is delivered.
@@ -38,5 +57,8 @@ class ZORVisuHandle : public ZORCommand {
   ZORVar<ZORNotification> preactivate_;
   ZORVar<ZORNotification> endPreactivate_;
   ZORVar<ZORNotification> activate_;
+  ZORVar<ZORNotification> context_;
+  ZORVar<ZORNotification> endContext_;
+  ZORVar<ZORBaseUnknown> menu_;  // the last contextual menu, owned
   bool preactivated_ = false;
 };

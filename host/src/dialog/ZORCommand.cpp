@@ -60,9 +60,7 @@ ZORCommand::~ZORCommand() {
     }
     r.senderCounts.erase(this);
   }
-  for (ZORCommand* child : children_) {
-    if (child) child->father_ = nullptr;
-  }
+  for (ZORCommand* child : children_.TakeAll()) child->father_ = nullptr;
   if (father_) father_->DetachChild(this);
 }
 
@@ -77,34 +75,15 @@ bool ZORCommand::SetFather(ZORCommand* father) {
 }
 
 const std::vector<ZORCommand*>& ZORCommand::GetChildren() const {
-  CompactChildren();
-  return children_;
+  return children_.Items();
 }
 
 void ZORCommand::AttachChild(ZORCommand* child) {
-  childIndex_[child] = children_.size();
-  children_.push_back(child);
+  children_.Add(child);
 }
 
 void ZORCommand::DetachChild(ZORCommand* child) {
-  auto it = childIndex_.find(child);
-  if (it == childIndex_.end()) return;
-  children_[it->second] = nullptr;
-  childIndex_.erase(it);
-  ++childHoles_;
-  if (childHoles_ > childIndex_.size()) CompactChildren();
-}
-
-void ZORCommand::CompactChildren() const {
-  if (childHoles_ == 0) return;
-  std::size_t kept = 0;
-  for (ZORCommand* child : children_) {
-    if (!child) continue;
-    childIndex_[child] = kept;
-    children_[kept++] = child;
-  }
-  children_.resize(kept);
-  childHoles_ = 0;
+  children_.Remove(child);
 }
 
 int ZORCommand::Activate(ZORCommand*, ZORNotification*) {

@@ -1,19 +1,15 @@
 #include "ZORDialog.h"
 
-#include <algorithm>
-
 #include "ZORVar.h"
 
 ZORDialog::ZORDialog(ZORDialog* parent, const ZORString& name, unsigned long style)
     : ZORCommand(parent, name), parent_(parent), style_(style) {
   // The parent takes over the creation reference.
-  if (parent_) parent_->children_.push_back(this);
+  if (parent_) parent_->children_.Add(this);
 }
 
 ZORDialog::~ZORDialog() {
-  std::vector<ZORDialog*> children;
-  children.swap(children_);
-  for (ZORDialog* child : children) {
+  for (ZORDialog* child : children_.TakeAll()) {
     child->parent_ = nullptr;
     child->ownerReleased_ = true;
     child->Release();
@@ -22,11 +18,11 @@ ZORDialog::~ZORDialog() {
 }
 
 void ZORDialog::ForgetChild(ZORDialog* child) {
-  std::erase(children_, child);
+  children_.Remove(child);
 }
 
 ZORDialog* ZORDialog::FindDescendant(const std::string& name) const {
-  for (ZORDialog* child : children_) {
+  for (ZORDialog* child : children_.Items()) {
     if (child->GetName().str() == name) return child;
     if (ZORDialog* found = child->FindDescendant(name)) return found;
   }

@@ -1,6 +1,7 @@
 #include "ZORDlgContextualMenu.h"
 
 #include "ZORDlgActivateNotification.h"
+#include "ZORDlgMenuItem.h"
 
 ZORDlgContextualMenu::ZORDlgContextualMenu(ZORDialog* parent, const ZORString& name,
                                            unsigned long style)
@@ -23,4 +24,16 @@ ZORDlgContextualMenu* ZORDlgContextualMenu::Of(const ZORDialog* widget) {
     if (auto* menu = dynamic_cast<ZORDlgContextualMenu*>(child)) return menu;
   }
   return nullptr;
+}
+
+bool ZORDlgContextualMenu::ChooseItem(const ZORString& name) {
+  auto* item = dynamic_cast<ZORDlgMenuItem*>(FindChild(name));
+  if (item && item->GetMenu() == this && item->Choose()) return true;
+  CloseMenu();
+  return false;
+}
+
+ZORDlgContextualMenu* ZORDlgContextualMenu::CarriedBy(const ZORNotification* notification) {
+  return notification ? dynamic_cast<ZORDlgContextualMenu*>(notification->GetSentObject())
+                      : nullptr;
 }

@@ -142,3 +142,13 @@ bool ZORDlgList::SetContextualLine(int line) {
   contextualLine_ = line;
   return true;
 }
+
+bool ZORDlgList::SetLineObject(int line, const ZORBaseUnknown_var& object) {
+  if (!HasRow(line)) return false;
+  rows_[line].object = object;
+  return true;
+}
+
+ZORBaseUnknown_var ZORDlgList::GetLineObject(int line) const {
+  return HasRow(line) ? rows_[line].object : ZORBaseUnknown_var();
+}

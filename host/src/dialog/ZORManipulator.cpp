@@ -1,10 +1,8 @@
 #include "ZORManipulator.h"
 
 #include "ZORBeginManipulate.h"
-#include "ZORContext.h"
 #include "ZOREdit.h"
 #include "ZOREndActivate.h"
-#include "ZOREndContext.h"
 #include "ZOREndEdit.h"
 #include "ZOREndManipulate.h"
 #include "ZORManipulate.h"
@@ -16,8 +14,6 @@ ZORManipulator::ZORManipulator(ZORCommand* father, const ZORString& name)
       beginManipulate_(ZORMake<ZORBeginManipulate>()),
       manipulate_(ZORMake<ZORManipulate>()),
       endManipulate_(ZORMake<ZOREndManipulate>()),
-      context_(ZORMake<ZORContext>()),
-      endContext_(ZORMake<ZOREndContext>()),
       edit_(ZORMake<ZOREdit>()),
       endEdit_(ZORMake<ZOREndEdit>()),
       move_(ZORMake<ZORMove>()) {}
@@ -38,13 +34,6 @@ void ZORManipulator::Notify(ZORNotification* notification) {
 bool ZORManipulator::ClickOn() {
   if (!Click()) return false;
   Notify(endActivate_.get());
-  return true;
-}
-
-bool ZORManipulator::ContextOn() {
-  if (!IsPickable() || !MoveOver()) return false;
-  Notify(context_.get());
-  Notify(endContext_.get());
   return true;
 }
 

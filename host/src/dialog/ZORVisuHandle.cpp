@@ -1,14 +1,34 @@
 #include "ZORVisuHandle.h"
 
 #include "ZORActivate.h"
+#include "ZORContext.h"
+#include "ZORDlgContextualMenu.h"
+#include "ZORDlgPushItem.h"
+#include "ZOREndContext.h"
 #include "ZOREndPreactivate.h"
 #include "ZORPreactivate.h"
+
+namespace {
+
+// What the viewer offers on anything shown: reframing on the shown or highlighted objects.
+ZORVar<ZORDlgContextualMenu> NewViewerMenu(ZORCommand* father) {
+  auto menu = ZORVar<ZORDlgContextualMenu>::Adopt(new ZORDlgContextualMenu(nullptr, "CxtMenu"));
+  menu->SetFather(father);
+  for (const char* entry : {"ZORAfrReframeOnPSOHdr", "ReframeOnHSO"}) {
+    new ZORDlgPushItem(menu.get(), entry);
+  }
+  return menu;
+}
+
+}  // namespace
 
 ZORVisuHandle::ZORVisuHandle(ZORCommand* father, const ZORString& name)
     : ZORCommand(father, name),
       preactivate_(ZORMake<ZORPreactivate>()),
       endPreactivate_(ZORMake<ZOREndPreactivate>()),
-      activate_(ZORMake<ZORActivate>()) {}
+      activate_(ZORMake<ZORActivate>()),
+      context_(ZORMake<ZORContext>()),
+      endContext_(ZORMake<ZOREndContext>()) {}
 
 ZORVisuHandle::~ZORVisuHandle() = default;
 
@@ -31,6 +51,26 @@ bool ZORVisuHandle::Click() {
   if (!IsPickable() || !MoveOver()) return false;
   Send(activate_.get());
   return true;
+}
+
+bool ZORVisuHandle::ContextOn(const std::string& item) {
+  if (!IsPickable() || !MoveOver()) return false;
+  ZORVar<ZORVisuHandle> alive(this);
+  ZORVar<ZORDlgContextualMenu> menu = NewViewerMenu(this);
+  menu_ = menu.get();
+  // The notification carries the menu only while it is delivered.
+  context_->SendObject(menu.get());
+  Send(context_.get());
+  context_->SendObject(nullptr);
+  bool done = item.empty();
+  if (menu->Open() && !item.empty()) done = menu->ChooseItem(ZORString(item));
+  menu->CloseMenu();
+  Send(endContext_.get());
+  return done;
+}
+
+ZORDlgContextualMenu* ZORVisuHandle::GetContextualMenu() const {
+  return dynamic_cast<ZORDlgContextualMenu*>(menu_.get());
 }
 
 void ZORVisuHandle::Send(ZORNotification* notification) {
