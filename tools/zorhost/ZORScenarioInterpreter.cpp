@@ -102,6 +102,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"step", {&I::DoStep, false}},
       {"dump", {&I::DoDump, false}},
       {"screen", {&I::DoScreen, false}},
+      {"screen cells", {&I::DoScreenCells, false}},
       {"events", {&I::DoEvents, false}},
       {"snapshot", {&I::DoSnapshot, false}},
       {"expect panel", {&I::DoExpectPanel, false}},
@@ -649,6 +650,13 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDump(const ZORScenario
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreen(const ZORScenarioStatement&) {
   transcript_.Block("open panels:", driver_.DescribePanels());
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreenCells(
+    const ZORScenarioStatement& s) {
+  DoScreen(s);
+  transcript_.Block("highlighted:", ZORDriver::DescribeHighlight());
   return Done();
 }
 
