@@ -2,22 +2,26 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
-std::size_t Position(const ZORCell& cell) {
-  return static_cast<std::size_t>(cell.GetNumber()) - 1;
+// Positions of cells in their body, 32 bits wide: the tables below stay small for long wires.
+using Index = std::uint32_t;
+
+Index Position(const ZORCell& cell) {
+  return static_cast<Index>(cell.GetNumber() - 1);
 }
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr Index kNone = static_cast<Index>(-1);
 
 // The edges at one vertex of a chain, by position: at most two, kept inline so that chaining a
 // long wire allocates once, not once per vertex.
 struct EdgesAt {
-  std::array<std::size_t, 2> edges{kNone, kNone};
-  std::size_t count = 0;
-  std::size_t Other(std::size_t edge) const {
-    for (std::size_t i = 0; i < count; ++i) {
+  std::array<Index, 2> edges{kNone, kNone};
+  Index count = 0;
+  Index Other(Index edge) const {
+    for (Index i = 0; i < count; ++i) {
       if (edges[i] != edge) return edges[i];
     }
     return kNone;
@@ -28,12 +32,14 @@ struct EdgesAt {
 
 ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
   const auto& cells = body.GetCells();
+  if (cells.size() >= kNone) return nullptr;
   // The edges at each vertex, and the vertices of each edge, by position: the walk below then
   // reads no cell but the edges it chains. A vertex with three edges is a branch.
   std::vector<EdgesAt> edgesAt(cells.size());
-  std::vector<std::array<std::size_t, 2>> ends(cells.size());
-  std::size_t edgeCount = 0, first = kNone;
-  for (std::size_t e = 0; e < cells.size(); ++e) {
+  std::vector<std::array<Index, 2>> ends(cells.size());
+  std::size_t edgeCount = 0;
+  Index first = kNone;
+  for (Index e = 0; e < cells.size(); ++e) {
     const ZORCell& cell = *cells[e];
     if (cell.GetDimension() != 1 || cell.GetBoundary().empty()) continue;
     ++edgeCount;
@@ -48,8 +54,8 @@ ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
   }
   if (edgeCount == 0) return nullptr;
   // An open chain starts at a vertex with one edge; a closed one anywhere.
-  std::size_t start = ends[first][0];
-  for (std::size_t v = 0; v < edgesAt.size(); ++v) {
+  Index start = ends[first][0];
+  for (Index v = 0; v < edgesAt.size(); ++v) {
     if (edgesAt[v].count == 1) {
       start = v;
       first = edgesAt[v].edges[0];
@@ -58,8 +64,8 @@ ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
   }
   auto wire = ZORMake<ZORWire>();
   wire->pieces_.reserve(edgeCount);
-  std::size_t vertex = start;
-  std::size_t edge = first;
+  Index vertex = start;
+  Index edge = first;
   while (edge != kNone && wire->pieces_.size() < edgeCount) {
     const bool reversed = ends[edge][0] != vertex;
     wire->pieces_.push_back({cells[edge]->GetCurve(), reversed});
