@@ -26,12 +26,10 @@ ZORFeature_var NewTranslation() {
   return translation;
 }
 
-// The feature an agent's pick designates: the picked feature itself (a pick in the tree), or
-// the father of the picked body (a pick in the view). The agent is then ready for the next pick.
+// The feature an agent's pick designates: the picked feature (in the tree or the view), or the
+// BRep feature of a picked vertex or edge. The agent is then ready for the next pick.
 ZORFeature* TakePick(ZORWENUIFeatureAgent& agent) {
-  const ZORPathElement* path = agent.GetValuePath();
-  ZORFeature* leaf = path ? ZORFeature::From(path->GetLeaf().get()) : nullptr;
-  ZORFeature* picked = leaf || !path ? leaf : ZORFeature::From(path->GetFatherOfLeaf().get());
+  ZORFeature* picked = agent.AgentError() ? nullptr : ZORFeature::From(agent.GetElementValue());
   agent.RemoveFromHSO();
   agent.InitializeAcquisition();
   return picked;
@@ -97,8 +95,11 @@ void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
 
 void ExampleTranslateCommand::BuildGraph() {
   ZORDialogState* state = GetInitialPanelState("TranslateState");
+  // Points, or vertices of any result; lines, or straight edges of any result.
   elementAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Element", "WENPoint");
+  elementAgent_->AddOrderedPointAcquisition();
   directionAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Direction", "WENLine");
+  directionAgent_->AddOrderedElementType("ZORLine");
   longerAgent_ = ZORMake<ZORDialogAgent>("_Longer");
   longerAgent_->AcceptOnNotify(longer_, longer_->GetPushBActivateNotification());
   distanceAgent_ = ZORMake<ZORDialogAgent>("_Distance");

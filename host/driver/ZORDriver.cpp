@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "ZORApplicationFrame.h"
+#include "ZORBody.h"
 #include "ZORCkeParamFrame.h"
 #include "ZORDlgCheckButton.h"
 #include "ZORDlgCombo.h"
@@ -17,7 +18,9 @@
 #include "ZORDlgSpinner.h"
 #include "ZORDlgTabContainer.h"
 #include "ZORDlgTabPage.h"
+#include "ZORFeature.h"
 #include "ZORFrmEditor.h"
+#include "ZORHSO.h"
 #include "ZORMMUIPanelStateCmd.h"
 #include "ZORNavigation2DViewer.h"
 #include "ZORNotifyAnswers.h"
@@ -369,6 +372,36 @@ std::vector<std::string> ZORDriver::DrainEvents() {
 
 const std::vector<std::string>& ZORDriver::AbendLines() const {
   return ZORAbendLog::Lines();
+}
+
+std::string ZORDriver::DescribeHighlight() {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  if (!editor || !editor->GetHSO()) return {};
+  std::ostringstream out;
+  for (const ZORPathElement& path : editor->GetHSO()->GetElements()) {
+    out << DescribePick(path) << "\n";
+  }
+  return out.str();
+}
+
+std::string ZORDriver::DescribePick(const ZORPathElement& path) {
+  const ZORBaseUnknown_var leaf = path.GetLeaf();
+  auto* cell = leaf ? dynamic_cast<const ZORCell*>(leaf->GetImpl()) : nullptr;
+  const ZORBaseUnknown_var body = path.GetFatherOfLeaf();
+  ZORFeature* feature = cell && path.GetSize() >= 3
+                            ? ZORFeature::From(path.GetObject(path.GetSize() - 2).get())
+                            : nullptr;
+  const ZORBody_var result = feature ? feature->GetResultBody() : nullptr;
+  if (!cell || !body || !result || result.get() != body->GetImpl()) return path.Describe();
+  // The domain the cell belongs to, so that pieces of a body are told apart.
+  for (int d = 1; d <= result->GetNumberOfDomains(); ++d) {
+    for (const ZORCell_var& member : result->GetDomain(d)->GetCells()) {
+      if (member.get() != cell) continue;
+      return feature->GetDisplayNameText() + " " + cell->Describe() + " in domain " +
+             std::to_string(d) + " of " + std::to_string(result->GetNumberOfDomains());
+    }
+  }
+  return feature->GetDisplayNameText() + " " + cell->Describe();
 }
 
 std::string ZORDriver::DescribePanels() const {

@@ -94,6 +94,11 @@ class ZORDriver {
   const std::vector<std::string>& AbendLines() const;
   // The open panels and their widgets, one per line, indented: class, name, title, state.
   std::string DescribePanels() const;
+  //! What the current editor highlights (the agents' picks), one a line: a picked cell as its
+  //! feature, the cell and the domain holding it; another pick as its path.
+  static std::string DescribeHighlight();
+  //! One pick as DescribeHighlight shows it.
+  static std::string DescribePick(const ZORPathElement& path);
 
   // Ends the current transaction (what handed-over objects wait for).
   void EndTransaction();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ZORDocument.h"
+#include "ZORFrmLayout.h"
 #include "ZORStateCommand.h"
 #include "ZORWENUIFeatureAgent.h"
 
@@ -13,6 +14,17 @@ bool PickPath(ZORDriver& driver, const ZORPathElement& path) {
   const bool taken = ZORDriverPick::OfferPath(driver, path);
   driver.EndTransaction();
   return taken;
+}
+
+// The pick path of `cell` of the feature's result: the feature's, its body, then the cell.
+ZORPathElement PathOfCell(ZORBaseUnknown* feature, ZORCell* cell) {
+  ZORPathElement path = ZORWENUIFeatureAgent::GivePickPath(feature);
+  ZORFeature* picked = ZORFeature::From(feature);
+  const bool held = cell && picked && picked->GetResultBody() &&
+                    picked->GetResultBody()->GetCell(cell->GetNumber()) == cell;
+  if (!path.IsSet() || !held) return ZORPathElement();
+  path.AddChildElement(ZORBaseUnknown_var(cell));
+  return path;
 }
 
 }  // namespace
@@ -42,11 +54,23 @@ bool ZORDriverPick::PickInTree(ZORDriver& driver, ZORBaseUnknown* feature) {
 }
 
 bool ZORDriverPick::PickCell(ZORDriver& driver, ZORBaseUnknown* feature, ZORCell* cell) {
-  ZORPathElement path = ZORWENUIFeatureAgent::GivePickPath(feature);
+  const ZORPathElement path = PathOfCell(feature, cell);
+  return path.IsSet() && PickPath(driver, path);
+}
+
+ZORPathElement ZORDriverPick::CellPath(ZORBaseUnknown* feature, int dimension, int index) {
   ZORFeature* picked = ZORFeature::From(feature);
-  const bool held = cell && picked && picked->GetResultBody() &&
-                    picked->GetResultBody()->GetCell(cell->GetNumber()) == cell;
-  if (!path.IsSet() || !held) return false;
-  path.AddChildElement(ZORBaseUnknown_var(cell));
+  ZORBody_var body = picked ? picked->GetResultBody() : nullptr;
+  return PathOfCell(feature, body ? body->GetCellOfDimension(dimension, index) : nullptr);
+}
+
+bool ZORDriverPick::PickAt(ZORDriver& driver, const ZORMathPoint& position) {
+  ZORViewer* viewer = ZORFrmLayout::GetCurrentLayout()->GetCurrentViewer();
+  viewer->SetMousePosition(position);
+  ZORPickPathList picks;
+  ZORPathElement path;
+  if (SUCCEEDED(viewer->PickUnderMouse(picks))) {
+    for (int i = 1; i <= picks.Size() && !path.IsSet(); ++i) path = picks.GetPath(i)->GetPath();
+  }
   return PickPath(driver, path);
 }

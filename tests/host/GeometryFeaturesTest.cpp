@@ -16,6 +16,7 @@
 #include "ZORIMfMonoDimResult.h"
 #include "ZORIMfPoint.h"
 #include "ZORIWENAxisLine.h"
+#include "ZORLocalAxis.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORWENGetNormale.h"
 #include "ZORWENSettings.h"
@@ -231,6 +232,54 @@ TEST_F(GeometryFeatures, APickedVertexBecomesAPointFeatureInTheToolOfItsFeature)
       static_cast<ZORBaseUnknown*>(polyline->GetResultBody()->GetCellOfDimension(1, 1)));
   ASSERT_TRUE(edge);
   EXPECT_FALSE(edge->Featurize(polyline.get(), ZORIFeaturize::MfPermanentBody));
+}
+
+TEST_F(GeometryFeatures, AnAxisOfALocalAxisSystemBecomesAnAxisFeatureThatDirectsATranslation) {
+  // A system turned 90 degrees about Z and moved to (1, 2, 3): its second axis runs along -X.
+  const ZORMathAxis system({1, 2, 3}, {0, 1, 0}, {-2, 0, 0}, {0, 0, 1});
+  ZORFeature_var point = Point(5, 5, 5);
+  ZORLocalAxis_var second = ZORLocalAxis::Make(system, 2);
+  ASSERT_TRUE(second);
+  ZORIFeaturize_var featurize(static_cast<ZORBaseUnknown*>(second.get()));
+  ASSERT_TRUE(featurize);
+  EXPECT_FALSE(featurize->Featurize(point.get(), 0));  // only into the permanent body
+  ZORISpecObject_var made = featurize->Featurize(point.get(), ZORIFeaturize::MfPermanentBody);
+  ASSERT_TRUE(made);
+  ZORFeature* axis = ZORFeature::From(made.get());
+  EXPECT_EQ(axis->GetFatherFeature(), set.get());
+  EXPECT_EQ(axis->GetFeatureType().GetName(), "MfAXIS");
+  EXPECT_TRUE(ZORFeatureTypeRegistry::Get().IsSubTypeOf("MfAXIS", "WENLine"));
+  EXPECT_EQ(Result(*axis), "segment(1,2,3)-(-99,2,3)");
+  // A translation of 7 along it moves the point by (-7, 0, 0).
+  ZORFeature_var moved =
+      Make("WENTranslate", {{"Element", point.get()}, {"Direction", axis}}, {{"Distance", 7}});
+  EXPECT_EQ(Result(*moved), "point(-2,5,5)");
+  // No axis 4, no axis without direction; a context outside a tool takes none.
+  EXPECT_FALSE(ZORLocalAxis::Make(system, 4));
+  EXPECT_FALSE(ZORLocalAxis::Make(ZORMathAxis({0, 0, 0}, {1, 0, 0}, {0, 0, 0}, {0, 0, 1}), 2));
+  ZORFeature_var loose = doc().CreatePoint(0, 0, 0);
+  EXPECT_FALSE(featurize->Featurize(loose.get(), ZORIFeaturize::MfPermanentBody));
+  EXPECT_FALSE(featurize->Featurize(nullptr, ZORIFeaturize::MfPermanentBody));
+  // An axis feature without a direction fails its update, saying why.
+  axis->SetValue("DX", 0);
+  EXPECT_EQ(doc().UpdateAll(), 2);  // and the translation along it
+  EXPECT_EQ(Error(*axis), "The axis needs a direction and a positive length");
+}
+
+TEST(CellLists, RepeatsAreRemovedKeepingTheFirstOfEachInOrder) {
+  ZORBody_var body = ZORBody::MakeSegment({0, 0, 0}, {1, 0, 0});
+  ZORCell* a = body->GetCell(1);
+  ZORCell* b = body->GetCell(2);
+  ZORCell* c = body->GetCell(3);
+  ZORListPtrZORCell cells{b, a, b, nullptr, c, a, b};
+  EXPECT_EQ(cells.RemoveDuplicates(), 4);
+  EXPECT_EQ(cells.std(), (std::vector<ZORCell*>{b, a, c}));
+  EXPECT_EQ(cells.RemoveDuplicates(), 0);
+  // Cells gathered from a body and one of its domains repeat.
+  body->GetCells(1, cells);
+  body->GetDomain(1)->GetCells(1, cells);
+  EXPECT_EQ(cells.Size(), 5);
+  EXPECT_EQ(cells.RemoveDuplicates(), 2);
 }
 
 TEST_F(GeometryFeatures, QueriesOnFeaturesWithoutResultFailWithoutCrashing) {

@@ -61,8 +61,11 @@ TEST_F(Viewer, APickListsWhatTheEyeLineMeetsNearestFirstWithTheHitPoint) {
   EXPECT_EQ(top->NextFatherRep(), nullptr);
   EXPECT_FALSE(top->GetPath().IsSet());
   EXPECT_DOUBLE_EQ(top->GetHitPoint().GetX(), 2.05);
-  EXPECT_TRUE(picks.GetPath(2)->GetPath().GetLeaf() == high->GetResultBody());
-  EXPECT_TRUE(picks.GetPath(3)->GetPath().GetLeaf() == low->GetResultBody());
+  // A result's path ends at the cell hit, under its body.
+  EXPECT_TRUE(picks.GetPath(2)->GetPath().GetFatherOfLeaf() == high->GetResultBody());
+  EXPECT_TRUE(picks.GetPath(3)->GetPath().GetFatherOfLeaf() == low->GetResultBody());
+  EXPECT_EQ(picks.GetPath(3)->GetPath().GetLeaf().get(), picks.GetPath(3)->GetCurrentSubElement());
+  EXPECT_TRUE(picks.GetPath(3)->GetPath().GetLeaf() == low->GetResultBody()->GetCell(1));
   EXPECT_EQ(picks.GetPath(3)->GetHitPoint().GetZ(), -1);
   EXPECT_EQ(picks.GetPath(3)->GetFatherRep()->GetModel(), low->GetResultBody().get());
   EXPECT_EQ(picks.GetPath(4), nullptr);
@@ -93,7 +96,8 @@ TEST_F(Viewer, APickOverACylinderPatchEndsAtItsNearerSideWithTheHitPoint) {
   ZORPickPathList picks;
   ASSERT_EQ(View().Pick({5, 0.5, 10}, 2, 0, picks), S_OK);
   ASSERT_EQ(picks.Size(), 1);
-  EXPECT_TRUE(picks.GetPath(1)->GetPath().GetLeaf() == cylinder->GetResultBody());
+  EXPECT_TRUE(picks.GetPath(1)->GetPath().GetFatherOfLeaf() == cylinder->GetResultBody());
+  EXPECT_EQ(dynamic_cast<ZORCell*>(picks.GetPath(1)->GetCurrentSubElement())->GetDimension(), 2);
   const ZORMathPoint hit = picks.GetPath(1)->GetHitPoint();
   EXPECT_NEAR(hit.GetX(), 5, 1e-9);
   EXPECT_NEAR(hit.GetY(), 0.5, 1e-9);

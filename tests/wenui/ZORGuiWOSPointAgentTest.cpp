@@ -93,6 +93,26 @@ TEST(WOSPointAgentStep, SnapsHalvesAwayFromZeroWithoutAnIntegerInBetween) {
   }
 }
 
+TEST_F(WOSPointAgent, AnOriginThatIsNotOnePointIsNotRead) {
+  // A cloud of two points, and a polyline whose update fails (its result is empty).
+  ZORFeature_var cloud = doc().CreateFeature("WENCloud", set);
+  cloud->SetInput("Point1", ZORBaseUnknown_var(origin));
+  cloud->SetInput("Point2", ZORBaseUnknown_var(first));
+  ZORFeature_var empty = doc().CreateFeature("WENPolyline", set);
+  empty->SetInput("Point1", ZORBaseUnknown_var(origin));
+  empty->SetInput("Point2", ZORBaseUnknown_var(origin));
+  EXPECT_EQ(doc().UpdateAll(), 1);
+  ASSERT_FALSE(empty->GetResultBody() && empty->GetResultBody()->HasGeometry());
+  for (const ZORFeature_var& f : {cloud, empty}) {
+    ZORIWENWorkingSupport_var other =
+        supports->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(f), 2);
+    ASSERT_EQ(supports->SetCurrentWorkingSupport(other), S_OK);
+    auto agent = ZORMake<WOSTestPointAgent>(1.0);
+    EXPECT_TRUE(agent->GetOriginFeature() == ZORSpecObjectOf(f));
+    EXPECT_EQ(agent->GetOrigin(), ZORMathPoint(0, 0, 0)) << f->GetDisplayNameText();
+  }
+}
+
 TEST_F(WOSPointAgent, TheAgentWorksOnTheCurrentSupportOfTheCurrentPart) {
   auto agent = ZORMake<WOSTestPointAgent>(1.0);
   EXPECT_TRUE(agent->GetWorkingSupport() == support);

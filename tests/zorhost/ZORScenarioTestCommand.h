@@ -2,8 +2,8 @@
 // A small command for the host program's tests, written on the host bases only: a panel
 // "PickPanel" with an "Ask" button that asks a question in a blocking box, a "Raise" button
 // whose action raises an error object nobody catches, and two acquiring
-// agents — one takes any pick, the other notes the mouse events the view sends. What they got
-// is kept in `log`, one line each.
+// agents — one takes any pick (a picked cell as the BRep feature its import makes), the other
+// notes the mouse events the view sends. What they got is kept in `log`, one line each.
 
 #include <string>
 #include <vector>
@@ -95,7 +95,16 @@ class ZORScenarioTestCommand : public ZORSurfacicUIStateCommand {
   bool Raise(ZORCallbackData) { ZORRaise(new ZORException("out of cheese")); }
   bool Picked(ZORCallbackData) {
     const ZORPathElement* path = pickAgent_->GetValuePath();
-    log.push_back("picked " + (path ? path->Describe() : std::string("nothing")));
+    std::string line = "picked " + (path ? path->Describe() : std::string("nothing"));
+    // What the import of a picked cell made, or why it failed.
+    if (pickAgent_->AgentError())
+      line += " (import error " + std::to_string(pickAgent_->AgentError()) + ")";
+    ZORFeature* element = ZORFeature::From(pickAgent_->GetElementValue());
+    if (element && pickAgent_->ElementInContext(path)) {
+      line += " as " + element->GetDisplayNameText() + " [" + element->GetFeatureType().GetName() +
+              "] => " + element->GetResultBody()->Describe();
+    }
+    log.push_back(line);
     pickAgent_->InitializeAcquisition();
     return true;
   }

@@ -103,6 +103,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"step", {&I::DoStep, false}},
       {"dump", {&I::DoDump, false}},
       {"screen", {&I::DoScreen, false}},
+      {"screen cells", {&I::DoScreenCells, false}},
       {"events", {&I::DoEvents, false}},
       {"snapshot", {&I::DoSnapshot, false}},
       {"expect panel", {&I::DoExpectPanel, false}},
@@ -654,6 +655,13 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreen(const ZORScenar
   transcript_.Block(
       "open panels:",
       driver_.DescribePanels() + (focus.empty() ? "" : "power input focus: " + focus + "\n"));
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoScreenCells(
+    const ZORScenarioStatement& s) {
+  DoScreen(s);
+  transcript_.Block("highlighted:", ZORDriver::DescribeHighlight());
   return Done();
 }
 

@@ -132,6 +132,7 @@ class ZORScenarioInterpreter {
   Outcome DoStep(const ZORScenarioStatement& s);
   Outcome DoDump(const ZORScenarioStatement& s);
   Outcome DoScreen(const ZORScenarioStatement& s);
+  Outcome DoScreenCells(const ZORScenarioStatement& s);
   Outcome DoEvents(const ZORScenarioStatement& s);
   Outcome DoSnapshot(const ZORScenarioStatement& s);
   // --- expectations ---

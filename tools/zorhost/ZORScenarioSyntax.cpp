@@ -134,6 +134,8 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"dump", "", "prints the document tree"},
       {"dump cells", "", "prints the document tree, then the cells and domains of each result"},
       {"screen", "", "prints the open panels"},
+      {"screen cells", "",
+       "prints the open panels, then the highlighted picks with their cells and domains"},
       {"events", "", "prints the events of the last action"},
       {"snapshot", "FILE:name VIEWER:name?",
        "writes the 3D feedback, or the 2D viewer at VIEWER, as an SVG file"},

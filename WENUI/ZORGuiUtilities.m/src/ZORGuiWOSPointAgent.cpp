@@ -133,7 +133,9 @@ void ZORGuiWOSPointAgent::Subscribe() {
 void ZORGuiWOSPointAgent::ReadOrigin() {
   const ZORBody_var body = ZORGmoUtilitiesBody::GetFirstBody(originFeature_);
   supportBody_ = body;
-  if (!body || body->GetHighestDimension() != 0) return;
+  // Only a result of one point is an origin: an empty result (a failed update) or a cloud
+  // leaves the one in place.
+  if (!body || body->GetHighestDimension() != 0 || body->GetVertices().size() != 1) return;
   body->GetVertices().front().GetCoord(origin_[0], origin_[1], origin_[2]);
 }
 

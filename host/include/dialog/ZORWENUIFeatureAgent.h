@@ -4,9 +4,12 @@
 // result body for a pick in the view), so that the father of the path's leaf is the feature.
 //
 // A candidate path goes through PrecheckPath (the ordered acquisition types and ExtraCheckPath),
-// then the agent's filter. Accepted paths are the agent's values, a ZORSO that is also its
-// value as a dialog agent, and are highlighted in the current editor. The agent keeps one path,
-// or adds every accepted path under the behaviour kMultiAcquisition.
+// then the agent's filter; a path ending at a cell shows the types of the cell's geometry and of
+// its BRep feature. An accepted pick is imported (a cell becomes its BRep feature, see
+// ZORFeatureImportAgent), and its element is the agent's element value. Accepted paths are the
+// agent's values, a ZORSO that is also its value as a dialog agent, and are highlighted in the
+// current editor. The agent keeps one path, or adds every accepted path under the behaviour
+// kMultiAcquisition.
 //
 // Every valuation (an accepted pick, or a value set with its type) is recorded: the valuation
 // index counts those in effect, UndoValue and RedoValue walk back and forth among them, and a
@@ -20,6 +23,8 @@
 #include "ZORPathElement.h"
 #include "ZORSO.h"
 #include "ZORUnicodeString.h"
+
+class ZORCell;
 
 class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
   ZOR_DECLARE_CLASS(ZORWENUIFeatureAgent, ZORFeatureImportAgent, ZORMetaObject::Implementation,
@@ -134,8 +139,6 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
   int GetGeometricType() const { return geometricType_; }
   void SetGeometricType(int type) { geometricType_ = type; }
 
-  int GetAgentBehavior() const { return GetBehavior(); }
-  void SetAgentBehavior(int behavior) { SetBehavior(behavior); }
   unsigned long GetFilterFlags() const { return filterFlags_; }
   int GetImplicitSelectionMode() const { return implicitSelection_; }
   int GetConnexSelectionMode() const { return connexSelection_; }
@@ -157,6 +160,7 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
     ZORString valueType;
   };
   static bool IsOfType(ZORBaseUnknown* object, const ZORString& type);
+  static bool IsCellOfType(const ZORCell& cell, const ZORString& type, const IID& iid);
   bool HasAcquisitionType(const ZORPathElement& path) const;
   // Makes `path` a value (after the current ones, or instead of them); false on failure.
   bool Keep(const ZORPathElement& path);

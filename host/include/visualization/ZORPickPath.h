@@ -1,8 +1,8 @@
 #pragma once
 // What one pick found under the pointer: the representations from the one hit up to the
 // outermost (walked with InitToLeafRep and NextFatherRep), the model path when the hit is a
-// feature's result (the feature's path, then its body), the cell hit (none until bodies have
-// cells: the body stands for it), and the hit point.
+// feature's result (the feature's path, its body, then the cell hit), the cell hit (its
+// current sub-element), and the hit point.
 
 #include <cstddef>
 #include <vector>
@@ -24,7 +24,7 @@ class ZORPickPath : public virtual ZORBaseUnknown {
   ZOR3DRep* NextFatherRep();
   //! The nearest representation standing for a model object (a body); null when none.
   ZOR3DRep* GetFatherRep() const;
-  //! The feature's path then its body; unset for a temporary drawing.
+  //! The feature's path, its body, then the cell hit; unset for a temporary drawing.
   const ZORPathElement& GetPath() const { return path_; }
   //! What the pick designates inside the representation; null when none.
   ZORBaseUnknown* GetCell() const { return cell_.get(); }

@@ -47,13 +47,16 @@ class Picker {
   void Feature(ZORFeature& feature) {
     const ZORBody_var body = feature.GetResultBody();
     if (!body || !feature.IsShown() || !feature.IsPickable()) return;
-    const std::optional<ZORMathPoint> at = ZORViewer::HitBody(*body, eye_, tolerance_);
-    if (!at) return;
+    ZOREyeLineHit hit;
+    if (!ZOREyeLineHit::First(*body, eye_, tolerance_, hit)) return;
     // The representation the viewer draws for the result, made when it has none yet.
     ZOR3DRep_var rep(ZORI3DGeoVisu_var(body.get()) ? ZORI3DGeoVisu_var(body.get())->GiveRep()
                                                    : nullptr);
     if (!rep) rep = ZORMake<ZOR3DGeomRep>(*body);
-    Add({{rep}, ZORWENUIFeatureAgent::GivePickPath(&feature), body.get(), *at, 0});
+    // The path goes down to the cell hit, as a pick of that cell does.
+    ZORPathElement path = ZORWENUIFeatureAgent::GivePickPath(&feature);
+    if (path.IsSet()) path.AddChildElement(ZORBaseUnknown_var(hit.GetCell()));
+    Add({{rep}, std::move(path), hit.GetCell(), hit.GetPoint(), 0});
   }
 
   // Walks `rep` and what it holds; `chain` is the bags above it, outermost first.

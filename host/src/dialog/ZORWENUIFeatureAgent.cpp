@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ZORCellBRep.h"
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -109,6 +110,7 @@ bool ZORWENUIFeatureAgent::IsOfType(ZORBaseUnknown* object, const ZORString& typ
   if (impl->IsAKindOf(type.c_str())) return true;
   // An interface: one the feature's type lists, or one an extension gives the object.
   const IID iid = ZORMakeGUID(type.str());
+  if (auto* cell = dynamic_cast<ZORCell*>(impl)) return IsCellOfType(*cell, type, iid);
   ZORFeature* feature = ZORFeature::From(impl);
   if (feature && feature->GetFeatureType().Offers(iid)) return true;
   if (ZORLookupDictionary(impl->GetLateType(), iid)) return true;
@@ -120,8 +122,24 @@ bool ZORWENUIFeatureAgent::IsOfType(ZORBaseUnknown* object, const ZORString& typ
          ZORFeatureTypeRegistry::Get().IsSubTypeOf(feature->GetFeatureType().GetName(), type.str());
 }
 
+bool ZORWENUIFeatureAgent::IsCellOfType(const ZORCell& cell, const ZORString& type,
+                                        const IID& iid) {
+  // A picked cell is what its import makes: its geometry, as a BRep feature of its dimension.
+  if (cell.GetGeometry() && cell.GetGeometry()->IsAKindOf(type.c_str())) return true;
+  const char* brep = ZORCellBRep::TypeName(cell.GetDimension());
+  const ZORFeatureType* brepType = ZORFeatureTypeRegistry::Get().Find(brep);
+  return (brepType && brepType->Offers(iid)) ||
+         ZORFeatureTypeRegistry::Get().IsSubTypeOf(brep, type.str());
+}
+
 bool ZORWENUIFeatureAgent::HasAcquisitionType(const ZORPathElement& path) const {
   if (types_.empty()) return true;
+  // A picked cell is imported alone: the features above it do not count.
+  const ZORBaseUnknown_var leaf = path.GetLeaf();
+  if (leaf && dynamic_cast<ZORCell*>(leaf->GetImpl())) {
+    return std::any_of(types_.begin(), types_.end(),
+                       [&](const Acquisition& a) { return IsOfType(leaf.get(), a.type); });
+  }
   for (const Acquisition& a : types_) {
     for (const ZORBaseUnknown_var& object : path.GetObjects()) {
       if (IsOfType(object.get(), a.type)) return true;
@@ -149,6 +167,7 @@ bool ZORWENUIFeatureAgent::TryValue(const ZORPathElement& path) {
   if (!checked) return false;
   if (!PassesFilter()) return false;
   if (!Keep(*checked)) return false;
+  Import(*checked);
   valueType_ = ZORString();
   Record();
   Valuate(values_.get(), nullptr);
@@ -205,7 +224,7 @@ void ZORWENUIFeatureAgent::RemoveFromHSO() {
 }
 
 void ZORWENUIFeatureAgent::InitializeAcquisition() {
-  ZORDialogAgent::InitializeAcquisition();
+  ZORFeatureImportAgent::InitializeAcquisition();
   values_->Empty();
   feature_ = nullptr;
   geometricType_ = NoGeometricType;
@@ -230,6 +249,7 @@ bool ZORWENUIFeatureAgent::Accept(ZORCommand* sender, ZORNotification* notificat
 bool ZORWENUIFeatureAgent::SetValue(const ZORPathElement& path, const ZORString& valueType) {
   if (!path.IsSet()) return false;
   ReplaceValues({path});
+  Import(path);
   valueType_ = valueType;
   Record();
   Valuate(values_.get(), nullptr);
@@ -248,11 +268,13 @@ void ZORWENUIFeatureAgent::Restore(int index) {
   if (index == 0) {
     ReplaceValues({});
     valueType_ = ZORString();
-    return;
+  } else {
+    const Valuation& v = history_[static_cast<std::size_t>(index - 1)];
+    ReplaceValues(v.values);
+    valueType_ = v.valueType;
   }
-  const Valuation& v = history_[static_cast<std::size_t>(index - 1)];
-  ReplaceValues(v.values);
-  valueType_ = v.valueType;
+  // The last value's element, as the pick that gave it left it.
+  Reselect(values_->GetSize() > 0 ? values_->GetElement(values_->GetSize()) : nullptr);
 }
 
 int ZORWENUIFeatureAgent::UndoValue() {

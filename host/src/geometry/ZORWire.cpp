@@ -1,53 +1,76 @@
 #include "ZORWire.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace {
 
-std::size_t Position(const ZORCell& cell) {
-  return static_cast<std::size_t>(cell.GetNumber()) - 1;
+// Positions of cells in their body, 32 bits wide: the tables below stay small for long wires.
+using Index = std::uint32_t;
+
+Index Position(const ZORCell& cell) {
+  return static_cast<Index>(cell.GetNumber() - 1);
 }
+
+constexpr Index kNone = static_cast<Index>(-1);
+
+// The edges at one vertex of a chain, by position: at most two, kept inline so that chaining a
+// long wire allocates once, not once per vertex.
+struct EdgesAt {
+  std::array<Index, 2> edges{kNone, kNone};
+  Index count = 0;
+  Index Other(Index edge) const {
+    for (Index i = 0; i < count; ++i) {
+      if (edges[i] != edge) return edges[i];
+    }
+    return kNone;
+  }
+};
 
 }  // namespace
 
 ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
   const auto& cells = body.GetCells();
-  // The edges at each vertex; a vertex with three is a branch.
-  std::vector<std::vector<const ZORCell*>> edgesAt(cells.size());
+  if (cells.size() >= kNone) return nullptr;
+  // The edges at each vertex, and the vertices of each edge, by position: the walk below then
+  // reads no cell but the edges it chains. A vertex with three edges is a branch.
+  std::vector<EdgesAt> edgesAt(cells.size());
+  std::vector<std::array<Index, 2>> ends(cells.size());
   std::size_t edgeCount = 0;
-  for (const ZORCell_var& cell : cells) {
-    if (cell->GetDimension() != 1) continue;
+  Index first = kNone;
+  for (Index e = 0; e < cells.size(); ++e) {
+    const ZORCell& cell = *cells[e];
+    if (cell.GetDimension() != 1 || cell.GetBoundary().empty()) continue;
     ++edgeCount;
-    for (const ZORCell_var& vertex : cell->GetBoundary()) {
-      auto& at = edgesAt[Position(*vertex)];
-      if (at.size() == 2) return nullptr;
-      at.push_back(cell.get());
+    if (first == kNone) first = e;
+    const auto& boundary = cell.GetBoundary();
+    ends[e] = {Position(*boundary.front()), Position(*boundary.back())};
+    for (const ZORCell_var& vertex : boundary) {
+      EdgesAt& at = edgesAt[Position(*vertex)];
+      if (at.count == 2) return nullptr;
+      at.edges[at.count++] = e;
     }
   }
   if (edgeCount == 0) return nullptr;
   // An open chain starts at a vertex with one edge; a closed one anywhere.
-  const ZORCell* first = body.GetCellOfDimension(1, 1);
-  const ZORCell* start = first->GetBoundary()[0].get();
-  for (std::size_t v = 0; v < edgesAt.size(); ++v) {
-    if (edgesAt[v].size() == 1) {
-      start = cells[v].get();
-      first = edgesAt[v][0];
+  Index start = ends[first][0];
+  for (Index v = 0; v < edgesAt.size(); ++v) {
+    if (edgesAt[v].count == 1) {
+      start = v;
+      first = edgesAt[v].edges[0];
       break;
     }
   }
   auto wire = ZORMake<ZORWire>();
-  const ZORCell* vertex = start;
-  const ZORCell* edge = first;
-  while (edge && wire->pieces_.size() < edgeCount) {
-    const bool reversed = edge->GetBoundary()[0].get() != vertex;
-    wire->pieces_.push_back({edge->GetCurve(), reversed});
-    vertex = edge->GetBoundary()[reversed ? 0 : 1].get();
-    const auto& at = edgesAt[Position(*vertex)];
-    const ZORCell* next = nullptr;
-    for (const ZORCell* other : at) {
-      if (other != edge) next = other;
-    }
-    edge = next;
+  wire->pieces_.reserve(edgeCount);
+  Index vertex = start;
+  Index edge = first;
+  while (edge != kNone && wire->pieces_.size() < edgeCount) {
+    const bool reversed = ends[edge][0] != vertex;
+    wire->pieces_.push_back({cells[edge]->GetCurve(), reversed});
+    vertex = ends[edge][reversed ? 0 : 1];
+    edge = edgesAt[vertex].Other(edge);
   }
   if (wire->pieces_.size() != edgeCount) return nullptr;  // pieces apart
   wire->closed_ = vertex == start;
