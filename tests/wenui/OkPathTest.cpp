@@ -75,7 +75,7 @@ class OkPath : public ::testing::Test {
     };
     return Start(options);
   }
-  std::vector<ZORFeature_var> Points(std::initializer_list<double> xs) {
+  std::vector<ZORFeature_var> Points(const std::vector<double>& xs) {
     std::vector<ZORFeature_var> points;
     for (double x : xs) points.push_back(doc().CreatePoint(x, 1, 0, set.get()));
     doc().UpdateAll();
@@ -157,30 +157,40 @@ TEST_F(OkPath, OneFailingResultOfThreeOpensOneUpdateErrorCommandOnIt) {
 }
 
 TEST_F(OkPath, DatumConversionReplacesOnlyTheResultsTheCommandMade) {
-  std::vector<ZORFeature_var> old = Points({1, 2});
-  ZORFeature_var multiSel = MultiSelOfLines(Raw(old));
-  const std::string before = Children(multiSel);
-  ZORWENUIStateCmdInfo info;
-  info.SetDatumMode(1);
-  ZORTestFeatureCommand* command = EditMultiSel(multiSel, &info);
-  std::vector<ZORFeature_var> added = Points({3, 4, 5});
-  Act(command, [&](ZORTestFeatureCommand& c) {
-    for (const auto& p : added) c.GetManager()->Declare(ZORSpecObjectOf(p), 1, false);
-    c.GetManager()->ValidateResults();
-  });
-  ASSERT_EQ(multiSel->GetChildren().size(), 5u);
-  ZORAbendLog::Clear();
-  ASSERT_TRUE(driver.PressApply());
-  // The two results from before stay; the three new ones are datums now, in their order.
-  const auto& children = multiSel->GetChildren();
-  ASSERT_EQ(children.size(), 5u) << Children(multiSel);
-  EXPECT_EQ(Children(multiSel).rfind(before, 0), 0u) << Children(multiSel);
-  for (std::size_t i = 2; i < 5; ++i) {
-    EXPECT_TRUE(ZORGmoDatumServices::IsDatum(*children[i]));
-    EXPECT_EQ(children[i]->GetResultBody()->Describe(),
-              "segment(" + std::to_string(static_cast<int>(i + 1)) + ",1,0)-(0,0,0)");
-  }
-  EXPECT_TRUE(ZORAbendLog::Lines().empty());
+  // Results from before, then new ones: a loop running past the new ones meets no result and
+  // must not fail the conversion; one stopping short leaves a new result unconverted.
+  const auto convert = [&](const std::vector<double>& oldXs, const std::vector<double>& newXs) {
+    SCOPED_TRACE(testing::Message() << oldXs.size() << " old, " << newXs.size() << " new");
+    ZORFeature_var multiSel = MultiSelOfLines(Raw(Points(oldXs)));
+    const std::string before = Children(multiSel);
+    ZORWENUIStateCmdInfo info;
+    info.SetDatumMode(1);
+    ZORTestFeatureCommand* command = EditMultiSel(multiSel, &info);
+    std::vector<ZORFeature_var> added = Points(newXs);
+    Act(command, [&](ZORTestFeatureCommand& c) {
+      for (const auto& p : added) c.GetManager()->Declare(ZORSpecObjectOf(p), 1, false);
+      c.GetManager()->ValidateResults();
+    });
+    const std::size_t total = oldXs.size() + newXs.size();
+    ASSERT_EQ(multiSel->GetChildren().size(), total);
+    ZORAbendLog::Clear();
+    ASSERT_TRUE(driver.PressApply());
+    // The results from before stay; the new ones are datums now, in their order.
+    const auto& children = multiSel->GetChildren();
+    ASSERT_EQ(children.size(), total) << Children(multiSel);
+    EXPECT_EQ(Children(multiSel).rfind(before, 0), 0u) << Children(multiSel);
+    for (std::size_t i = 0; i < total; ++i) {
+      EXPECT_EQ(ZORGmoDatumServices::IsDatum(*children[i]), i >= oldXs.size()) << i;
+    }
+    for (std::size_t i = 0; i < newXs.size(); ++i) {
+      EXPECT_EQ(children[oldXs.size() + i]->GetResultBody()->Describe(),
+                "segment(" + std::to_string(static_cast<int>(newXs[i])) + ",1,0)-(0,0,0)");
+    }
+    EXPECT_TRUE(ZORAbendLog::Lines().empty());
+    driver.CancelCurrent();
+  };
+  convert({1, 2}, {3, 4, 5});
+  convert({6, 8}, {7});
 }
 
 TEST_F(OkPath, ASingleResultMadeAsADatumTakesThePlaceOfTheFeature) {
