@@ -26,9 +26,9 @@ class ZORCell : public virtual ZORBaseUnknown {
   //! The geometry: a ZORPoint, ZORCurve or ZORSurface.
   ZORBaseUnknown* GetGeometry() const { return geometry_.get(); }
   //! The geometry of a vertex, edge or face; null for another dimension.
-  ZORPoint* GetPoint() const { return dynamic_cast<ZORPoint*>(geometry_.get()); }
-  ZORCurve* GetCurve() const { return dynamic_cast<ZORCurve*>(geometry_.get()); }
-  ZORSurface* GetSurface() const { return dynamic_cast<ZORSurface*>(geometry_.get()); }
+  ZORPoint* GetPoint() const { return point_; }
+  ZORCurve* GetCurve() const { return curve_; }
+  ZORSurface* GetSurface() const { return surface_; }
   //! An edge's start and end vertices, a face's edges; none for a vertex.
   const std::vector<ZORVar<ZORCell>>& GetBoundary() const { return boundary_; }
   //! Adds a boundary cell (while the body is built).
@@ -49,6 +49,10 @@ class ZORCell : public virtual ZORBaseUnknown {
   int dimension_ = 0;
   int number_ = 0;
   ZORBaseUnknown_var geometry_;
+  // geometry_ seen as what it is, found once: walks over many cells ask for it at every cell.
+  ZORPoint* point_ = nullptr;
+  ZORCurve* curve_ = nullptr;
+  ZORSurface* surface_ = nullptr;
   std::vector<ZORVar<ZORCell>> boundary_;
   bool noPick_ = false;
 };

@@ -4,8 +4,8 @@
 // list's length wherever it stands, so that taking features out one by one stays near-linear.
 //
 // The features are kept in a ZORRankedList (holes counted by a Fenwick tree, compacted once they
-// outnumber the features); an index beside it gives each feature's entry, and is rebuilt when the
-// entries are renumbered (a compaction, an insertion inside the list, which costs a pass as in a
+// outnumber the features); an index beside it gives each feature's entry, and follows the entries
+// when they are renumbered (a compaction, an insertion inside the list, which costs a pass as in a
 // vector). A removed feature is let go of at once. A feature appears at most once. Size,
 // indexing, iteration and copies see the features only, never the holes; a copy builds its index
 // when it is first asked.
@@ -66,6 +66,8 @@ class ZORFeatureList {
 
  private:
   void EnsureIndex() const;
+  // After the entries were renumbered, a built index follows them.
+  void Renumber();
 
   Items items_;
   mutable std::unordered_map<const ZORFeature*, Items::Entry> entryOf_;

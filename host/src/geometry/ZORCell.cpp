@@ -5,7 +5,13 @@
 #include "ZORGeometryText.h"
 
 ZORCell::ZORCell(int dimension, ZORBaseUnknown_var geometry, int number)
-    : dimension_(dimension), number_(number), geometry_(std::move(geometry)) {}
+    : dimension_(dimension),
+      number_(number),
+      geometry_(std::move(geometry)),
+      // The dimension says which kind the geometry may be: one cast, not three.
+      point_(dimension == 0 ? dynamic_cast<ZORPoint*>(geometry_.get()) : nullptr),
+      curve_(dimension == 1 ? dynamic_cast<ZORCurve*>(geometry_.get()) : nullptr),
+      surface_(dimension == 2 ? dynamic_cast<ZORSurface*>(geometry_.get()) : nullptr) {}
 
 ZORMathPoint ZORCell::GetCenterOfGravity() const {
   if (const ZORPoint* point = GetPoint()) return point->GetPoint();

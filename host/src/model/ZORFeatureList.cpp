@@ -39,7 +39,7 @@ void ZORFeatureList::Insert(std::size_t position, ZORVar<ZORFeature> feature) {
   const ZORFeature* key = feature.get();
   const int at = position >= size() ? items_.Size() : static_cast<int>(position);
   if (items_.Insert(at, std::move(feature))) {
-    indexed_ = false;
+    Renumber();
   } else if (indexed_) {
     entryOf_[key] = items_.EntryOf(items_.Size() - 1);
   }
@@ -51,8 +51,16 @@ bool ZORFeatureList::Remove(const ZORFeature* feature) {
   if (it == entryOf_.end()) return false;
   const Items::Entry entry = it->second;
   entryOf_.erase(it);
-  if (items_.RemoveEntry(entry)) indexed_ = false;
+  if (items_.RemoveEntry(entry)) Renumber();
   return true;
+}
+
+void ZORFeatureList::Renumber() {
+  if (!indexed_) return;
+  // The index keeps its nodes: only their entries change, so nothing is allocated again.
+  items_.ForEachEntry([this](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
+    entryOf_[feature.get()] = entry;
+  });
 }
 
 void ZORFeatureList::EnsureIndex() const {
