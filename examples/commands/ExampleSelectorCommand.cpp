@@ -9,15 +9,12 @@
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORIMfPoint.h"
-#include "ZORNotifyCancel.h"
 #include "ZORWENUIMultiList.h"
 #include "ZORWENUISelector.h"
 
 ExampleSelectorCommand::ExampleSelectorCommand()
-    : ZORStateCommand("SelectorCommand"),
-      panel_(new ZORDlgDialog(ZORApplicationFrame::GetFrame()->GetMainWindow(), "SelectorPanel")),
+    : ExamplePanelCommand("SelectorCommand", "SelectorPanel"),
       details_(new ZORDlgDialog(ZORApplicationFrame::GetFrame()->GetMainWindow(), "DetailsPanel")) {
-  panel_->SetFather(this);
   details_->SetFather(this);
   BuildPanel();
   FillPoints();
@@ -25,7 +22,6 @@ ExampleSelectorCommand::ExampleSelectorCommand()
 }
 
 ExampleSelectorCommand::~ExampleSelectorCommand() {
-  panel_->RequestDelayedDestruction();
   details_->RequestDelayedDestruction();
 }
 
@@ -82,17 +78,6 @@ void ExampleSelectorCommand::Subscribe() {
                            &ExampleSelectorCommand::RemoveRow, nullptr);
   AddAnalyseNotificationCB(details_, details_->GetDiaOKNotification(),
                            &ExampleSelectorCommand::CloseDetails, nullptr);
-  AddAnalyseNotificationCB(
-      panel_, panel_->GetWindCloseNotification(),
-      [this](ZORCommand*, ZORNotification*, ZORCallbackData) {
-        auto cancel = ZORMake<ZORNotifyCancel>();
-        SendNotification(this, cancel.get());
-      },
-      nullptr);
-}
-
-void ExampleSelectorCommand::Tell(const std::string& status) {
-  status_->SetTitle(ZORUnicodeString(status));
 }
 
 void ExampleSelectorCommand::ReplaceFromRow(ZORCommand*, ZORNotification*, ZORCallbackData) {
@@ -122,21 +107,9 @@ void ExampleSelectorCommand::CloseDetails(ZORCommand*, ZORNotification*, ZORCall
   panel_->SetPowerInputFocus();
 }
 
-int ExampleSelectorCommand::Activate(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kShown);
-  return ZORStateCommand::Activate(caller, notification);
-}
-
-int ExampleSelectorCommand::Desactivate(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kHidden);
+void ExampleSelectorCommand::HideWindows() {
+  ExamplePanelCommand::HideWindows();
   details_->SetVisibility(ZORDialog::kHidden);
-  return ZORStateCommand::Desactivate(caller, notification);
-}
-
-int ExampleSelectorCommand::Cancel(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kHidden);
-  details_->SetVisibility(ZORDialog::kHidden);
-  return ZORStateCommand::Cancel(caller, notification);
 }
 
 void ExampleSelectorCommand::Register() {

@@ -7,25 +7,17 @@
 // to the selector panel. Closing the window ends the command. Started by name as
 // "ExampleSelectorCommand".
 
-#include <string>
+#include "ExamplePanelCommand.h"
 
-#include "ZORDlgDialog.h"
-#include "ZORStateCommand.h"
-
-class ZORDlgLabel;
 class ZORWENUIMultiList;
 class ZORWENUISelector;
 
-class ExampleSelectorCommand : public ZORStateCommand {
-  ZOR_DECLARE_CLASS(ExampleSelectorCommand, ZORStateCommand, ZORMetaObject::Implementation,
+class ExampleSelectorCommand : public ExamplePanelCommand {
+  ZOR_DECLARE_CLASS(ExampleSelectorCommand, ExamplePanelCommand, ZORMetaObject::Implementation,
                     "Examples")
 
   ExampleSelectorCommand();
   ~ExampleSelectorCommand() override;
-
-  int Activate(ZORCommand* caller, ZORNotification* notification) override;
-  int Desactivate(ZORCommand* caller, ZORNotification* notification) override;
-  int Cancel(ZORCommand* caller, ZORNotification* notification) override;
 
   //! Registers the command by name with the host.
   static void Register();
@@ -34,15 +26,13 @@ class ExampleSelectorCommand : public ZORStateCommand {
   void BuildPanel();
   void FillPoints();
   void Subscribe();
-  void Tell(const std::string& status);
+  void HideWindows() override;
   void ReplaceFromRow(ZORCommand*, ZORNotification*, ZORCallbackData);
   void RemoveRow(ZORCommand*, ZORNotification*, ZORCallbackData);
   void OpenDetails(ZORCommand*, ZORNotification*, ZORCallbackData);
   void CloseDetails(ZORCommand*, ZORNotification*, ZORCallbackData);
 
-  ZORDlgDialog* panel_;    // owned by the main window until the command ends
-  ZORDlgDialog* details_;  // likewise
+  ZORDlgDialog* details_;  // owned by the main window until the command ends
   ZORWENUISelector* selector_ = nullptr;
   ZORWENUIMultiList* points_ = nullptr;
-  ZORDlgLabel* status_ = nullptr;
 };

@@ -16,20 +16,13 @@
 #include "ZORGuiCommandStack.h"
 #include "ZORICkeParamFrame.h"
 #include "ZORIParmEvents.h"
-#include "ZORNotifyCancel.h"
 #include "ZORParmDictionary.h"
 
 ExampleWidgetsCommand::ExampleWidgetsCommand()
-    : ZORStateCommand("WidgetsCommand"),
-      panel_(new ZORDlgDialog(ZORApplicationFrame::GetFrame()->GetMainWindow(), "WidgetsPanel")) {
-  panel_->SetFather(this);
+    : ExamplePanelCommand("WidgetsCommand", "WidgetsPanel") {
   length_ = ZORParmDictionary::GetVolatileFactory()->CreateLength("Length", 12.5);
   BuildPanel();
   Subscribe();
-}
-
-ExampleWidgetsCommand::~ExampleWidgetsCommand() {
-  panel_->RequestDelayedDestruction();
 }
 
 void ExampleWidgetsCommand::BuildPanel() {
@@ -91,17 +84,6 @@ void ExampleWidgetsCommand::Subscribe() {
   }
   ZORIParmEvents_var(length_)->SubscribeToValueChange(this, &ExampleWidgetsCommand::ShowLength,
                                                       nullptr);
-  AddAnalyseNotificationCB(
-      panel_, panel_->GetWindCloseNotification(),
-      [this](ZORCommand*, ZORNotification*, ZORCallbackData) {
-        auto cancel = ZORMake<ZORNotifyCancel>();
-        SendNotification(this, cancel.get());
-      },
-      nullptr);
-}
-
-void ExampleWidgetsCommand::Tell(const std::string& status) {
-  status_->SetTitle(ZORUnicodeString(status));
 }
 
 void ExampleWidgetsCommand::RemoveLine(ZORCommand*, ZORNotification*, ZORCallbackData) {
@@ -119,21 +101,6 @@ void ExampleWidgetsCommand::ShowLength(const char*, void*, ZORNotification*, voi
   Tell("length " + ZORCkeNumbersDisplay::DoubleToString(length_->GetStoredValue(), ZORString("mm"),
                                                         ZORCkeNumbersDisplay::kRoundedMode)
                        .str());
-}
-
-int ExampleWidgetsCommand::Activate(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kShown);
-  return ZORStateCommand::Activate(caller, notification);
-}
-
-int ExampleWidgetsCommand::Desactivate(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kHidden);
-  return ZORStateCommand::Desactivate(caller, notification);
-}
-
-int ExampleWidgetsCommand::Cancel(ZORCommand* caller, ZORNotification* notification) {
-  panel_->SetVisibility(ZORDialog::kHidden);
-  return ZORStateCommand::Cancel(caller, notification);
 }
 
 void ExampleWidgetsCommand::Register() {

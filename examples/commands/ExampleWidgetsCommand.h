@@ -4,28 +4,19 @@
 // editor, and a status line telling what the panel last heard. Closing the window ends the
 // command. Started by name as "ExampleWidgetsCommand".
 
-#include <string>
-
-#include "ZORDlgDialog.h"
+#include "ExamplePanelCommand.h"
 #include "ZORICkeParm.h"
-#include "ZORStateCommand.h"
 
 class ZORDlgCombo;
-class ZORDlgLabel;
 class ZORDlgSelectorList;
 class ZORDlgSpinner;
 class ZORDlgTabContainer;
 
-class ExampleWidgetsCommand : public ZORStateCommand {
-  ZOR_DECLARE_CLASS(ExampleWidgetsCommand, ZORStateCommand, ZORMetaObject::Implementation,
+class ExampleWidgetsCommand : public ExamplePanelCommand {
+  ZOR_DECLARE_CLASS(ExampleWidgetsCommand, ExamplePanelCommand, ZORMetaObject::Implementation,
                     "Examples")
 
   ExampleWidgetsCommand();
-  ~ExampleWidgetsCommand() override;
-
-  int Activate(ZORCommand* caller, ZORNotification* notification) override;
-  int Desactivate(ZORCommand* caller, ZORNotification* notification) override;
-  int Cancel(ZORCommand* caller, ZORNotification* notification) override;
 
   //! Registers the command by name with the host.
   static void Register();
@@ -33,16 +24,13 @@ class ExampleWidgetsCommand : public ZORStateCommand {
  private:
   void BuildPanel();
   void Subscribe();
-  void Tell(const std::string& status);
   void RemoveLine(ZORCommand*, ZORNotification*, ZORCallbackData);
   void CheckMode(ZORCommand*, ZORNotification*, ZORCallbackData data);
   void ShowLength(const char*, void*, ZORNotification*, void*, long);
 
-  ZORDlgDialog* panel_;  // owned by the main window until the command ends
   ZORDlgSpinner* spinner_ = nullptr;
   ZORDlgCombo* combo_ = nullptr;
   ZORDlgTabContainer* tabs_ = nullptr;
   ZORDlgSelectorList* list_ = nullptr;
-  ZORDlgLabel* status_ = nullptr;
   ZORICkeParm_var length_;
 };

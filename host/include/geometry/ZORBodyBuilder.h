@@ -27,6 +27,8 @@ class ZORBodyBuilder {
   ZORCell* AddFace(const ZORSurface_var& surface, double tolerance = 1e-9);
   //! A copy of `cell` alone, with the vertices of its boundary (and a face's edges).
   ZORCell* AddCopyOf(const ZORCell& cell);
+  //! Whether the three coordinates of `point` are finite: a body holds no other point.
+  static bool IsFinite(const ZORMathPoint& point);
   //! Whether a cell was refused.
   bool HasFailed() const { return failed_; }
 

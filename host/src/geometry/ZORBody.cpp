@@ -10,16 +10,8 @@
 #include "ZORLine.h"
 #include "ZORPlane.h"
 
-namespace {
-
-bool IsFinite(const ZORMathPoint& p) {
-  return std::isfinite(p.GetX()) && std::isfinite(p.GetY()) && std::isfinite(p.GetZ());
-}
-
-}  // namespace
-
 ZORVar<ZORBody> ZORBody::MakePoint(const ZORMathPoint& point) {
-  if (!IsFinite(point)) return nullptr;
+  if (!ZORBodyBuilder::IsFinite(point)) return nullptr;
   auto body = ZORMake<ZORBody>();
   body->vertices_ = {point};
   body->dimension_ = 0;
@@ -30,7 +22,8 @@ ZORVar<ZORBody> ZORBody::MakePoint(const ZORMathPoint& point) {
 ZORVar<ZORBody> ZORBody::MakeSegment(const ZORMathPoint& start, const ZORMathPoint& end) {
   // The refusals of the builder, checked now since the cells come later.
   const double length = start.DistanceTo(end);
-  if (!IsFinite(start) || !IsFinite(end) || !(length > 0.0) || !std::isfinite(length)) {
+  if (!ZORBodyBuilder::IsFinite(start) || !ZORBodyBuilder::IsFinite(end) || !(length > 0.0) ||
+      !std::isfinite(length)) {
     return nullptr;
   }
   auto body = ZORMake<ZORBody>();

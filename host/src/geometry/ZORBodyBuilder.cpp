@@ -7,10 +7,6 @@
 
 namespace {
 
-bool IsFinite(const ZORMathPoint& p) {
-  return std::isfinite(p.GetX()) && std::isfinite(p.GetY()) && std::isfinite(p.GetZ());
-}
-
 // Union-find over cell positions, with path halving and union by size.
 class Partition {
  public:
@@ -37,6 +33,10 @@ class Partition {
 }  // namespace
 
 ZORBodyBuilder::ZORBodyBuilder(ZORBody_var body) : body_(std::move(body)) {}
+
+bool ZORBodyBuilder::IsFinite(const ZORMathPoint& p) {
+  return std::isfinite(p.GetX()) && std::isfinite(p.GetY()) && std::isfinite(p.GetZ());
+}
 
 ZORCell* ZORBodyBuilder::Add(int dimension, ZORBaseUnknown_var geometry) {
   const int number = static_cast<int>(body_->cells_.size()) + 1;
