@@ -8,6 +8,7 @@
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORWENMSManager.h"
+#include "ZORWENUIMultiSelFeatureAgent.h"
 #include "ZORWenJournaling.h"
 
 namespace {
@@ -95,8 +96,11 @@ void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
 
 void ExampleTranslateCommand::BuildGraph() {
   ZORDialogState* state = GetInitialPanelState("TranslateState");
-  // Points, or vertices of any result; lines, or straight edges of any result.
-  elementAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Element", "WENPoint");
+  // Points, or vertices of any result; lines, or straight edges of any result. Working on a
+  // multi-selection, its own results are not inputs.
+  const ZORISpecObject_var multiSel = GetManager() ? GiveMyFeature() : ZORISpecObject_var();
+  elementAgent_ = ZORMake<ZORWENUIMultiSelFeatureAgent>(multiSel, ZORString("_Element"), 0,
+                                                        ZORString("WENPoint"));
   elementAgent_->AddOrderedPointAcquisition();
   directionAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Direction", "WENLine");
   directionAgent_->AddOrderedElementType("ZORLine");

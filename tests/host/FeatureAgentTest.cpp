@@ -83,8 +83,9 @@ TEST_F(FeatureAgent, AOneValueAgentKeepsTheLastPickAndHighlightsOnlyIt) {
   agent->InitializeAcquisition();
   EXPECT_FALSE(agent->IsOutputSet());
   EXPECT_EQ(agent->GetListOfValues()->GetSize(), 0);
-  EXPECT_FALSE(agent->GetFeature());
-  EXPECT_EQ(agent->GetGeometricType(), ZORWENUIFeatureAgent::NoGeometricType);
+  // What a condition recorded outlives the re-arm, for the transition's action.
+  EXPECT_EQ(agent->GetFeature(), ZORISpecObject_var(b.get()));
+  EXPECT_EQ(agent->GetGeometricType(), ZORWENUIFeatureAgent::Point);
 }
 
 TEST_F(FeatureAgent, AMultiAcquisitionAgentAddsEachPathOnce) {

@@ -54,6 +54,14 @@ class ZORStateCommand : public ZORDialogAgent {
       return (self->*method)(c.agent, data);
     });
   }
+  // A condition carried by another object (the tests a command shares among its transitions),
+  // called with `data`; the object must outlive the transition.
+  template <class T>
+  static ZORCondition Condition(T* object, bool (T::*method)(ZORCallbackData),
+                                ZORCallbackData data) {
+    return std::make_shared<ZORStateCondition>(
+        [object, method, data](const ZORTransitionContext&) { return (object->*method)(data); });
+  }
   template <class C>
   ZORAction Action(bool (C::*method)(ZORCallbackData), ZORCallbackData data) {
     C* self = static_cast<C*>(this);

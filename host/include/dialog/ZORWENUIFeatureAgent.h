@@ -62,6 +62,13 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
   // feature without a result.
   static ZORPathElement GivePickPath(ZORBaseUnknown* feature);
 
+  //! Whether `object` answers `type`: an interface, a class or a feature type, as the ordered
+  //! acquisition reads them; a cell answers the types of its geometry and of its BRep feature.
+  static bool IsOfType(ZORBaseUnknown* object, const ZORString& type);
+  //! The part of `path` from its top down to the first object that answers `type`; unset when
+  //! none does.
+  static ZORPathElement SearchSubPath(const ZORPathElement& path, const ZORString& type);
+
   // --- ordered acquisition: the types a path must show, in order of preference ---
   // Type names are interfaces ("ZORIMfPoint"), classes ("ZORBody") or feature types
   // ("WENPoint"). With no type, any path passes.
@@ -95,8 +102,9 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
   const ZORPathElement* GetValuePath() const;
   // Takes the values out of the current editor's highlighted set.
   void RemoveFromHSO();
-  // Forgets the values, the feature and the geometric type, for a new pick. The recorded
-  // valuations stay, for undo.
+  // Forgets the values, for a new pick. The recorded valuations stay, for undo, and so do the
+  // feature and geometric type a condition recorded: the transition's action reads them after
+  // the condition re-armed the agent.
   void InitializeAcquisition() override;
 
   // --- notifications ---
@@ -159,7 +167,6 @@ class ZORWENUIFeatureAgent : public ZORFeatureImportAgent {
     std::vector<ZORPathElement> values;
     ZORString valueType;
   };
-  static bool IsOfType(ZORBaseUnknown* object, const ZORString& type);
   static bool IsCellOfType(const ZORCell& cell, const ZORString& type, const IID& iid);
   bool HasAcquisitionType(const ZORPathElement& path) const;
   // Makes `path` a value (after the current ones, or instead of them); false on failure.

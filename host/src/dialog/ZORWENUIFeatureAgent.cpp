@@ -122,6 +122,18 @@ bool ZORWENUIFeatureAgent::IsOfType(ZORBaseUnknown* object, const ZORString& typ
          ZORFeatureTypeRegistry::Get().IsSubTypeOf(feature->GetFeatureType().GetName(), type.str());
 }
 
+ZORPathElement ZORWENUIFeatureAgent::SearchSubPath(const ZORPathElement& path,
+                                                   const ZORString& type) {
+  const std::vector<ZORBaseUnknown_var>& objects = path.GetObjects();
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    if (IsOfType(objects[i].get(), type)) {
+      return ZORPathElement(
+          std::vector<ZORBaseUnknown_var>(objects.begin(), objects.begin() + long(i) + 1));
+    }
+  }
+  return ZORPathElement();
+}
+
 bool ZORWENUIFeatureAgent::IsCellOfType(const ZORCell& cell, const ZORString& type,
                                         const IID& iid) {
   // A picked cell is what its import makes: its geometry, as a BRep feature of its dimension.
@@ -226,8 +238,6 @@ void ZORWENUIFeatureAgent::RemoveFromHSO() {
 void ZORWENUIFeatureAgent::InitializeAcquisition() {
   ZORFeatureImportAgent::InitializeAcquisition();
   values_->Empty();
-  feature_ = nullptr;
-  geometricType_ = NoGeometricType;
 }
 
 // ---------------------------------------------------------------- notifications
