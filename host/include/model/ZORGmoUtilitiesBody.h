@@ -14,6 +14,9 @@ class ZORGmoUtilitiesBody {
   // The feature's result body; null for a feature without one. A feature in error cannot give
   // one: inside a protected section a copy of its update error is raised, outside it is null.
   static ZORBody_var GetFirstBody(const ZORBaseUnknown_var& feature);
+  //! The feature's current result body, the one its representation shows: null for a
+  //! feature without one. Unlike GetFirstBody it never raises, even for a feature in error.
+  static ZORBody_var GetBodyFromSpec(const ZORBaseUnknown_var& feature);
   // Whether the feature's result is unbounded (a plane). Raises as GetFirstBody does; 0 for a
   // feature without a result.
   static int IsInfinite(const ZORBaseUnknown_var& feature);

@@ -33,6 +33,11 @@ ZORBody_var ZORGmoUtilitiesBody::GetFirstBody(const ZORBaseUnknown_var& feature)
   return f->GetResultBody();
 }
 
+ZORBody_var ZORGmoUtilitiesBody::GetBodyFromSpec(const ZORBaseUnknown_var& feature) {
+  ZORFeature* f = ZORFeature::From(feature.get());
+  return f ? f->GetResultBody() : nullptr;
+}
+
 int ZORGmoUtilitiesBody::IsInfinite(const ZORBaseUnknown_var& feature) {
   ZORBody_var body = GetFirstBody(feature);
   ZORCell* face = body ? body->GetCellOfDimension(2, 1) : nullptr;
