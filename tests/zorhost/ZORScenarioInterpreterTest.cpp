@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ZORClosestNames.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORHostSession.h"
 #include "ZORScenarioInterpreter.h"
@@ -144,6 +145,11 @@ TEST(ScenarioInterpreter, ActionsOnWhatIsNotThereAreErrors) {
       {"cancel ErrorPanel\n", "no open panel or widget 'ErrorPanel'"},
       {"snapshot view.png\n", "a snapshot is an .svg file, not 'view.png'"},
       {"pick Point.1\n", "no feature named 'Point.1'"},
+      // A mistyped name is answered with the names nearest to it.
+      {"point 0 0 0\npoint 1 0 0\npick Piont.2\n",
+       "no feature named 'Piont.2' (closest: Point.2, Point.1, Part.1)"},
+      {"start testpickcomand\n",
+       "cannot start the command 'testpickcomand' (closest: TestPickCommand"},
   };
   for (const auto& [script, message] : cases) {
     const Ran ran = RunScript(script);
@@ -174,4 +180,16 @@ TEST(ScenarioInterpreter, CommandsLeftRunningAreCancelledAndReported) {
   EXPECT_TRUE(ran.transcript.ends_with("   running: no command\n")) << ran.transcript;
   // A script that ends nothing has nothing to report.
   EXPECT_FALSE(RunScript("escape\nundo\n").Says("still running"));
+}
+
+TEST(ClosestNames, NearestFirstByEditsIgnoringCaseTiesInTheOrderGiven) {
+  EXPECT_EQ(ZORClosestNames::Distance("kitten", "sitting"), 3u);
+  EXPECT_EQ(ZORClosestNames::Distance("", "abc"), 3u);
+  EXPECT_EQ(ZORClosestNames::Distance("Point.1", "POINT.1"), 0u);
+  const std::vector<std::string> names = {"Line.1", "Point.12", "Point.1", "Plane.1", "Point.2"};
+  EXPECT_EQ(ZORClosestNames::Find("Point.9", names),
+            (std::vector<std::string>{"Point.1", "Point.2", "Point.12"}));
+  EXPECT_EQ(ZORClosestNames::Find("x", names, 10).size(), names.size());
+  EXPECT_EQ(ZORClosestNames::Hint("x", {}), "");
+  EXPECT_EQ(ZORClosestNames::Hint("Lin.1", {"Line.1"}), " (closest: Line.1)");
 }

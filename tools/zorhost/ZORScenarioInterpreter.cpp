@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "ZORCkeParamFrame.h"
+#include "ZORClosestNames.h"
 #include "ZORDlgCombo.h"
 #include "ZORDlgContextualMenu.h"
 #include "ZORDlgEditor.h"
@@ -215,8 +216,16 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Report(bool done,
 
 ZORFeature* ZORScenarioInterpreter::Feature(const std::string& name, Outcome& outcome) const {
   ZORFeature* feature = session_.Document().FindByName(name);
-  if (!feature) outcome = Error("no feature named '" + name + "'");
+  if (!feature) outcome = Error("no feature named '" + name + "'" + FeatureHint(name));
   return feature;
+}
+
+std::string ZORScenarioInterpreter::FeatureHint(const std::string& name) const {
+  std::vector<std::string> names;
+  for (ZORFeature* feature : session_.Document().GetFeatures()) {
+    if (feature->IsInDocument()) names.push_back(feature->GetDisplayNameText());
+  }
+  return ZORClosestNames::Hint(name, names);
 }
 
 ZORFeature* ZORScenarioInterpreter::Tool() {
@@ -465,16 +474,23 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDumpCells(const ZORSce
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoStart(const ZORScenarioStatement& s) {
   // As a click on the command's icon: the running commands give way.
   if (FAILED(driver_.StartByName(s.args[0], ZORGuiCommandStack::Mode::Exclusive))) {
-    return Error("cannot start the command '" + s.args[0] + "'");
+    return Error("cannot start the command '" + s.args[0] + "'" + CommandHint(s.args[0]));
   }
   return Done();
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoRun(const ZORScenarioStatement& s) {
   if (FAILED(driver_.StartByName(s.args[0], ZORGuiCommandStack::Mode::Shared))) {
-    return Error("cannot run the command '" + s.args[0] + "'");
+    return Error("cannot run the command '" + s.args[0] + "'" + CommandHint(s.args[0]));
   }
   return Done();
+}
+
+std::string ZORScenarioInterpreter::CommandHint(const std::string& name) {
+  // A known command may refuse to start (nothing to edit): only an unknown name gets a hint.
+  const std::vector<std::string> names = ZORGuiCommandStack::Instance()->GetCommandNames();
+  if (std::find(names.begin(), names.end(), name) != names.end()) return std::string();
+  return ZORClosestNames::Hint(name, names);
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoEscape(const ZORScenarioStatement&) {

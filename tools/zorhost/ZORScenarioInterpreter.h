@@ -58,6 +58,9 @@ class ZORScenarioInterpreter {
 
   // Features by display name; the tool new features go under (made when there is none).
   ZORFeature* Feature(const std::string& name, Outcome& outcome) const;
+  // " (closest: ...)" for a feature or command name that does not exist.
+  std::string FeatureHint(const std::string& name) const;
+  static std::string CommandHint(const std::string& name);
   ZORFeature* Tool();
   Outcome Created(ZORFeature* feature, const std::string& what);
   Outcome Build(const std::string& type, const std::vector<std::string>& roles,

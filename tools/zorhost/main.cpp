@@ -42,8 +42,10 @@ void Usage(std::FILE* out) {
   std::fputs(
       "usage: zorhost [options] [SCENARIO...]\n"
       "Runs each scenario script in order, each in a fresh document, and prints what a user\n"
-      "would see. Without a script, runs the default scenario: the example point command, a\n"
-      "user error, an edition run over it and cancelled, and the creation given up.\n"
+      "would see. Without a script, runs the default scenario:\n",
+      out);
+  std::fputs(ZORDefaultScenarioSummary().c_str(), out);
+  std::fputs(
       "Exit status: 0 passed, 1 an expectation failed, 2 a script could not run.\n"
       "  --plugin PATH       the plug-in (default: libZORGuiUtilities.so next to zorhost)\n"
       "  --examples PATH     the example commands (default: libZORExampleCommands.so there)\n"

@@ -67,6 +67,8 @@ class ZORGuiCommandStack {
   // Commands created by name.
   void RegisterCommand(const std::string& name, Creator creator);
   ZORStateCommand* CreateCommand(const std::string& name) const;
+  //! The names commands may be created by, in alphabetical order.
+  std::vector<std::string> GetCommandNames() const;
 
   // How the document takes an undo point; without one, undo at end changes nothing and global
   // undo has only the commands' records.

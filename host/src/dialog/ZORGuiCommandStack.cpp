@@ -177,6 +177,13 @@ void ZORGuiCommandStack::RegisterCommand(const std::string& name, Creator creato
   creators_[name] = std::move(creator);
 }
 
+std::vector<std::string> ZORGuiCommandStack::GetCommandNames() const {
+  std::vector<std::string> names;
+  names.reserve(creators_.size());
+  for (const auto& [name, creator] : creators_) names.push_back(name);
+  return names;
+}
+
 ZORStateCommand* ZORGuiCommandStack::CreateCommand(const std::string& name) const {
   auto it = creators_.find(name);
   return it == creators_.end() || !it->second ? nullptr : it->second();
