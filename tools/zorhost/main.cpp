@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -38,6 +39,13 @@ std::string ProgramDirectory() {
   return slash == std::string::npos ? "." : s.substr(0, slash);
 }
 
+// A library next to the program (the build tree), else in the prefix's lib folder (installed).
+std::string Beside(const std::string& dir, const char* library) {
+  const std::string next = dir + "/" + library;
+  const std::string installed = dir + "/../lib/" + library;
+  return !std::filesystem::exists(next) && std::filesystem::exists(installed) ? installed : next;
+}
+
 void Usage(std::FILE* out) {
   std::fputs(
       "usage: zorhost [options] [SCENARIO...]\n"
@@ -47,7 +55,8 @@ void Usage(std::FILE* out) {
   std::fputs(ZORDefaultScenarioSummary().c_str(), out);
   std::fputs(
       "Exit status: 0 passed, 1 an expectation failed, 2 a script could not run.\n"
-      "  --plugin PATH       the plug-in (default: libZORGuiUtilities.so next to zorhost)\n"
+      "  --plugin PATH       the plug-in (default: libZORGuiUtilities.so next to zorhost, or in\n"
+      "                      ../lib when installed)\n"
       "  --examples PATH     the example commands (default: libZORExampleCommands.so there)\n"
       "  --resources DIR     message catalogs and dialog resources\n"
       "  --trace KEY         switch a trace on (WENFEAT_ACQ, WENOBJAGENT, WENTRANSLATOR,\n"
@@ -65,8 +74,8 @@ void Usage(std::FILE* out) {
 // 0 to go on, 1 after --help, 2 for a bad argument.
 int ParseArguments(int argc, char** argv, Options& options) {
   const std::string dir = ProgramDirectory();
-  options.plugin = dir + "/libZORGuiUtilities.so";
-  options.examples = dir + "/libZORExampleCommands.so";
+  options.plugin = Beside(dir, "libZORGuiUtilities.so");
+  options.examples = Beside(dir, "libZORExampleCommands.so");
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;

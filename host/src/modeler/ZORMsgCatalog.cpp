@@ -1,6 +1,9 @@
 #include "ZORMsgCatalog.h"
 
+#include <dlfcn.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -20,11 +23,26 @@ struct CatalogCache {
   std::unordered_map<std::string, std::optional<ZORMsgCatalog::Entries>> catalogs;
 };
 
+// Installed, the resources stand in the prefix's share folder, beside the lib folder that holds
+// this library; empty when this library is not installed so.
+std::string InstalledResourceDirectory() {
+  Dl_info info{};
+  if (!dladdr(reinterpret_cast<void*>(&InstalledResourceDirectory), &info) || !info.dli_fname) {
+    return std::string();
+  }
+  const std::filesystem::path library(info.dli_fname);
+  const std::filesystem::path resources =
+      library.parent_path() / ".." / "share" / "ZORGuiUtilities" / "resources";
+  std::error_code error;
+  return std::filesystem::is_directory(resources, error) ? resources.string() : std::string();
+}
+
 CatalogCache& Cache() {
   static CatalogCache cache = [] {
     CatalogCache c;
     const char* env = std::getenv("ZOR_RESOURCES");
-    c.directory = env && *env ? env : ZOR_DEFAULT_RESOURCE_DIR;
+    const std::string installed = InstalledResourceDirectory();
+    c.directory = env && *env ? env : !installed.empty() ? installed : ZOR_DEFAULT_RESOURCE_DIR;
     return c;
   }();
   return cache;
