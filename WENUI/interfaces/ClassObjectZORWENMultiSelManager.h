@@ -1,6 +1,7 @@
 #pragma once
-// The class object of the multi-selection component. It keeps no data; the tie
-// TIEIClassFactoryClassObjectZORWENMultiSelManager gives it as IClassFactory.
+//! \class ClassObjectZORWENMultiSelManager
+//! The class object of the multi-selection component. It keeps no data; the tie
+//! TIEIClassFactoryClassObjectZORWENMultiSelManager gives it as IClassFactory.
 
 #include "ZORBaseUnknown.h"
 
@@ -10,8 +11,8 @@ class ClassObjectZORWENMultiSelManager : public virtual ZORBaseUnknown {
 
   ClassObjectZORWENMultiSelManager() = default;
 
-  // A new ZORWENMultiSelManager queried for `iid` into `out`; the query's answer.
-  // CLASS_E_NOAGGREGATION, creating nothing, when `outer` is given.
+  //! A new ZORWENMultiSelManager queried for `iid` into `out`; the query's answer.
+  //! CLASS_E_NOAGGREGATION, creating nothing, when `outer` is given.
   HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** out);
   HRESULT LockServer(int lock);
 };

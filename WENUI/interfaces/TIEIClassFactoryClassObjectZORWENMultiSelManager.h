@@ -1,7 +1,8 @@
 #pragma once
-// Gives the multi-selection component's class object as IClassFactory: an extension of
-// "ClassObjectZORWENMultiSelManager" registered in the interface dictionary that forwards each
-// call to the class object it extends.
+//! \class TIEIClassFactoryClassObjectZORWENMultiSelManager
+//! Gives the multi-selection component's class object as IClassFactory: an extension of
+//! "ClassObjectZORWENMultiSelManager" registered in the interface dictionary that forwards each
+//! call to the class object it extends.
 
 #include "IClassFactory.h"
 #include "ZORBaseExtension.h"

@@ -1,7 +1,8 @@
 #pragma once
-// A one-shot command: converts the old contextual features of the current part and tells the
-// user, then ends. It has no panel and journals nothing. Created by name
-// ("ZORGuiConvertOldContextualFeat", fctCreateZORGuiConvertOldContextualFeat).
+//! \class ZORGuiConvertOldContextualFeat
+//! A one-shot command: converts the old contextual features of the current part and tells the
+//! user, then ends. It has no panel and journals nothing. Created by name
+//! ("ZORGuiConvertOldContextualFeat", fctCreateZORGuiConvertOldContextualFeat).
 
 #include "ZORDialogEngine.h"
 #include "ZORWENUIStateCommand.h"
@@ -12,7 +13,7 @@ class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
 
   explicit ZORGuiConvertOldContextualFeat(const ZORString& id);
 
-  // Does the whole work and ends the command; 1 when there is no editor to work in.
+  //! Does the whole work and ends the command; 1 when there is no editor to work in.
   int Activate(ZORCommand* caller, ZORNotification* notification) override;
 
   ZORDlgDialog* GiveMyPanel() override { return nullptr; }
@@ -20,10 +21,10 @@ class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
                           const ZORISpecObject_var& reference) override;
 
  private:
-  // Converts the current part's old contextual features with the engine's transactions locked;
-  // tells the user when the conversion ran.
+  //! Converts the current part's old contextual features with the engine's transactions locked;
+  //! tells the user when the conversion ran.
   static void Convert(ZORDialogEngine* engine);
-  // Ends the command through the command stack when it runs there, else by delayed destruction.
+  //! Ends the command through the command stack when it runs there, else by delayed destruction.
   void End();
 };
 

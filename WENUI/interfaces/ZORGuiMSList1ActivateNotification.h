@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: its first list was activated. It carries nothing.
+//! \class ZORGuiMSList1ActivateNotification
+//! Sent by a multi-selection panel: its first list was activated. It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: its first list was cleared. It carries nothing.
+//! \class ZORGuiMSList1ClearAllNotification
+//! Sent by a multi-selection panel: its first list was cleared. It carries nothing.
 
 #include "ZORNotification.h"
 

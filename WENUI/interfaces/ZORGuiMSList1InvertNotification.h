@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a multi-selection panel when its first list is inverted; carries the features of the
-// list. The list is copied in and out, so the sender may reuse its own.
+//! \class ZORGuiMSList1InvertNotification
+//! Sent by a multi-selection panel when its first list is inverted; carries the features of the
+//! list. The list is copied in and out, so the sender may reuse its own.
 
 #include "ZORListValZORISpecObject_var.h"
 #include "ZORNotification.h"
@@ -12,9 +13,9 @@ class ZORGuiMSList1InvertNotification : public ZORNotification {
   ZORGuiMSList1InvertNotification();
   ~ZORGuiMSList1InvertNotification() override;
 
-  // Copies the carried features into `features`.
+  //! Copies the carried features into `features`.
   void GetFeatureList(ZORListValZORISpecObject_var& features) const;
-  // Replaces the carried features by a copy of `features`.
+  //! Replaces the carried features by a copy of `features`.
   void SetFeatureList(const ZORListValZORISpecObject_var& features);
 
  private:

@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a multi-selection panel when rows are removed from its first list; carries the
-// features removed. The list is copied in and out, so the sender may reuse its own.
+//! \class ZORGuiMSList1RemoveNotification
+//! Sent by a multi-selection panel when rows are removed from its first list; carries the
+//! features removed. The list is copied in and out, so the sender may reuse its own.
 
 #include "ZORListValZORISpecObject_var.h"
 #include "ZORNotification.h"
@@ -12,9 +13,9 @@ class ZORGuiMSList1RemoveNotification : public ZORNotification {
   ZORGuiMSList1RemoveNotification();
   ~ZORGuiMSList1RemoveNotification() override;
 
-  // Copies the carried features into `features`.
+  //! Copies the carried features into `features`.
   void GetRemoveFeatureList(ZORListValZORISpecObject_var& features) const;
-  // Replaces the carried features by a copy of `features`.
+  //! Replaces the carried features by a copy of `features`.
   void SetRemoveFeatureList(const ZORListValZORISpecObject_var& features);
 
  private:

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: replace an element of its first list. It carries nothing.
+//! \class ZORGuiMSList1ReplaceNotification
+//! Sent by a multi-selection panel: replace an element of its first list. It carries nothing.
 
 #include "ZORNotification.h"
 

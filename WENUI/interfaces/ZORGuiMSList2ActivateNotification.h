@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: its second list was activated. It carries nothing.
+//! \class ZORGuiMSList2ActivateNotification
+//! Sent by a multi-selection panel: its second list was activated. It carries nothing.
 
 #include "ZORNotification.h"
 

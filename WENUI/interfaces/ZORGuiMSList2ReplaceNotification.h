@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: replace an element of its second list. It carries nothing.
+//! \class ZORGuiMSList2ReplaceNotification
+//! Sent by a multi-selection panel: replace an element of its second list. It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: its bag button was pressed. It carries nothing.
+//! \class ZORGuiMSPushBagButtonNotification
+//! Sent by a multi-selection panel: its bag button was pressed. It carries nothing.
 
 #include "ZORNotification.h"
 

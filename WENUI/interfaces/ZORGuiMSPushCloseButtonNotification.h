@@ -1,5 +1,6 @@
 #pragma once
-// Sent by a multi-selection panel: its close button was pressed. It carries nothing.
+//! \class ZORGuiMSPushCloseButtonNotification
+//! Sent by a multi-selection panel: its close button was pressed. It carries nothing.
 
 #include "ZORNotification.h"
 

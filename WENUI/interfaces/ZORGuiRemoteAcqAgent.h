@@ -1,7 +1,8 @@
 #pragma once
-// The remote acquisition agent of the library's commands: a point acquired under the pointer,
-// on the model or not, as the host's remote acquisition decodes it; the library's own
-// prevaluation values the agent with the element's path.
+//! \class ZORGuiRemoteAcqAgent
+//! The remote acquisition agent of the library's commands: a point acquired under the pointer,
+//! on the model or not, as the host's remote acquisition decodes it; the library's own
+//! prevaluation values the agent with the element's path.
 
 #include "ZORStRemoteAcqu.h"
 

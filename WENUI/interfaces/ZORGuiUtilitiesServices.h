@@ -1,8 +1,9 @@
 #pragma once
-// Static services used throughout the library: the current part and factories, comparisons of
-// features by their geometry, dimension of a result, show and pick state of a feature outside a
-// command, removal of features, contextual features' visibility, the in-work object, naming
-// helpers, and the check of the results of a multi-output feature. None keeps state.
+//! \class ZORGuiUtilitiesServices
+//! Static services used throughout the library: the current part and factories, comparisons of
+//! features by their geometry, dimension of a result, show and pick state of a feature outside a
+//! command, removal of features, contextual features' visibility, the in-work object, naming
+//! helpers, and the check of the results of a multi-output feature. None keeps state.
 
 #include "ZORGeoFactory.h"
 #include "ZORIGSOFactory.h"
@@ -35,9 +36,9 @@ class ZORGuiUtilitiesServices {
   static HRESULT ZORWENUINoShowParent(const ZORISpecObject_var& feature) { return Hide(feature); }
   static int ZORWENUIIsInNoPick(const ZORISpecObject_var& feature);
 
-  // Checks that the results of a multi-output feature are distinct before they are kept:
-  // children with a missing input are reported (and removed when the user says so), duplicates
-  // are replaced by the result they repeat.
+  //! Checks that the results of a multi-output feature are distinct before they are kept:
+  //! children with a missing input are reported (and removed when the user says so), duplicates
+  //! are replaced by the result they repeat.
   static HRESULT CheckMultioutput(const ZORBaseUnknown_var& command, ZORISpecObject_var& feature);
   static HRESULT RemoveIfNotAggregated(const ZORISpecObject_var& feature);
   static int ManageContextualFeatureVisu(const ZORISpecObject_var& feature, ZORShowAttribut show);

@@ -1,13 +1,14 @@
 #pragma once
-// The base of the agents that let the user create a point on the fly by clicking in space while
-// a working support is current: the concrete agents compute the point under the mouse on the
-// support (snapped to the grid with StepValue), show it as a temporary marker (CreateReps),
-// create a point feature on a click and hand it to their command through AgentValuation,
-// exactly as if an existing point had been picked.
-//
-// This class holds the support, its origin, the snap setting and the marker, and walks the
-// points it created when the command undoes and redoes valuations. It listens to the settings'
-// work-on-support event for as long as it lives.
+//! \class ZORGuiWOSPointAgent
+//! The base of the agents that let the user create a point on the fly by clicking in space while
+//! a working support is current: the concrete agents compute the point under the mouse on the
+//! support (snapped to the grid with StepValue), show it as a temporary marker (CreateReps),
+//! create a point feature on a click and hand it to their command through AgentValuation,
+//! exactly as if an existing point had been picked.
+//!
+//! This class holds the support, its origin, the snap setting and the marker, and walks the
+//! points it created when the command undoes and redoes valuations. It listens to the settings'
+//! work-on-support event for as long as it lives.
 
 #include "ZOR3DBagRep.h"
 #include "ZOR4x4Matrix.h"
@@ -24,59 +25,59 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
   ZOR_DECLARE_CLASS(ZORGuiWOSPointAgent, ZORWENUIFeatureAgent, ZORMetaObject::Implementation,
                     "WENUI")
 
-  // The feature agent's arguments, unchanged.
+  //! The feature agent's arguments, unchanged.
   ZORGuiWOSPointAgent(const ZORString& name, const ZORUnicodeString& undoTitle, int behavior = 0,
                       unsigned long filterFlags = 0, const ZORBaseUnknown_var& command = nullptr,
                       int implicitSelectionMode = 0, int connexSelectionMode = 0,
                       int contextualCreationMode = 0);
   ~ZORGuiWOSPointAgent() override;
 
-  // Clears the feature handles, the interactive set, the marker, the settings and the
-  // subscription to them.
+  //! Clears the feature handles, the interactive set, the marker, the settings and the
+  //! subscription to them.
   virtual void Initialize();
 
   int Activate(ZORCommand* caller, ZORNotification* notification) override;
-  // Both erase the marker first.
+  //! Both erase the marker first.
   int Desactivate(ZORCommand* caller, ZORNotification* notification) override;
   int Cancel(ZORCommand* caller, ZORNotification* notification) override;
 
-  // Erases the marker and runs the feature agent's decoding (a pick of an existing element),
-  // answering its result when it was one. Otherwise valuation is enabled unless the
-  // notification comes from a handle or a manipulator, or the support cannot be used under the
-  // linearity rules. The concrete agents compute their point after a 0 when valuation is enabled.
+  //! Erases the marker and runs the feature agent's decoding (a pick of an existing element),
+  //! answering its result when it was one. Otherwise valuation is enabled unless the
+  //! notification comes from a handle or a manipulator, or the support cannot be used under the
+  //! linearity rules. The concrete agents compute their point after a 0 when valuation is enabled.
   int DecodeNotification(ZORCommand* sender, ZORNotification* notification) override;
 
-  // Turns the on-the-fly feature into the agent's value: makes it contextual and updates it,
-  // replaces it by its datum when the part infrastructure preference asks for datums, and sets
-  // its path as the value with the type "ZORIMfPoint". An error raised on the way erases the
-  // marker and is shown in an error panel. Answers 1 when the agent was valued, 0 otherwise.
+  //! Turns the on-the-fly feature into the agent's value: makes it contextual and updates it,
+  //! replaces it by its datum when the part infrastructure preference asks for datums, and sets
+  //! its path as the value with the type "ZORIMfPoint". An error raised on the way erases the
+  //! marker and is shown in an error panel. Answers 1 when the agent was valued, 0 otherwise.
   int AgentValuation();
 
-  // Intersects the eye line (in the view's coordinates, brought back to the model's when the
-  // edited object is shown in place) with `plane`: `point` gets the line's origin in the
-  // model's coordinates and `uv` the plane coordinates of the crossing point. Answers 1, or 0
-  // when the line is parallel to the plane (uv then stays 0, 0).
+  //! Intersects the eye line (in the view's coordinates, brought back to the model's when the
+  //! edited object is shown in place) with `plane`: `point` gets the line's origin in the
+  //! model's coordinates and `uv` the plane coordinates of the crossing point. Answers 1, or 0
+  //! when the line is parallel to the plane (uv then stays 0, 0).
   int GetIntersection_FlyPoint_Plane(const ZORMathPlane& plane, double uv[2],
                                      const ZORMathLine& eyeLine, ZORMathPoint& point) const;
-  // Snaps `value` to the nearest multiple of `step`, halves away from zero; a step of 0 (or a
-  // quotient out of range) leaves it alone.
+  //! Snaps `value` to the nearest multiple of `step`, halves away from zero; a step of 0 (or a
+  //! quotient out of range) leaves it alone.
   static void StepValue(double& value, double step);
 
-  // Shows a marker at `p` with `text` beside it when given, and a line from `p` to `q` when `q`
-  // is given, replacing what was shown.
+  //! Shows a marker at `p` with `text` beside it when given, and a line from `p` to `q` when `q`
+  //! is given, replacing what was shown.
   void CreateReps(const ZORMathPoint* p, const ZORMathPoint* q, const ZORUnicodeString* text);
   void EraseReps();
-  // What is shown (null when nothing).
+  //! What is shown (null when nothing).
   ZOR3DBagRep* GetShownRep() const { return bag_.get(); }
 
-  // The points made on the fly: UndoValue and RedoValue make the one of the valuation then in
-  // effect the on-the-fly feature again.
+  //! The points made on the fly: UndoValue and RedoValue make the one of the valuation then in
+  //! effect the on-the-fly feature again.
   int UndoValue() override;
   int RedoValue() override;
 
-  // Settings callback: reads the snap again and recomputes the grid steps.
+  //! Settings callback: reads the snap again and recomputes the grid steps.
   void ModifySnap();
-  // Recomputes the grid steps; nothing to do here.
+  //! Recomputes the grid steps; nothing to do here.
   virtual void ComputeStep() {}
 
   const ZORIWENWorkingSupport_var& GetWorkingSupport() const { return support_; }
@@ -87,22 +88,22 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
   bool IsSnapOn() const { return snapOn_; }
   bool IsValuationEnabled() const { return valuationEnabled_; }
   const ZORISpecObject_var& GetLastCreated() const { return lastCreated_; }
-  // One entry per valuation in effect, null for a pick of an existing element.
+  //! One entry per valuation in effect, null for a pick of an existing element.
   const ZORListValZORISpecObject_var& GetCreatedFeatures() const { return created_; }
 
  protected:
-  // Keeps the created features in step with the valuations: those undone go, and the new
-  // valuation's entry is the point being valuated (null for a pick).
+  //! Keeps the created features in step with the valuations: those undone go, and the new
+  //! valuation's entry is the point being valuated (null for a pick).
   void OnValuationRecorded(int index) override;
 
  private:
   void ReadOrigin();
   void Subscribe();
-  // Makes the created feature of the valuation in effect the on-the-fly feature.
+  //! Makes the created feature of the valuation in effect the on-the-fly feature.
   void TakeCreatedAtIndex();
-  // The part of AgentValuation that runs in the protected section.
+  //! The part of AgentValuation that runs in the protected section.
   int Valuate();
-  // `point`, or its datum when the preference asks for one (the datum then takes its place).
+  //! `point`, or its datum when the preference asks for one (the datum then takes its place).
   ZORISpecObject_var ConvertToDatumIfAsked(const ZORISpecObject_var& point);
   void KeepAsLastCreated(const ZORISpecObject_var& feature);
 

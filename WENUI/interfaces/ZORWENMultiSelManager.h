@@ -1,7 +1,8 @@
 #pragma once
-// The multi-selection component: the steps of the command's multi-selection manager offered to
-// the host's multi-selection machinery over a multi-selection feature it hands in. Created
-// through its class object (ClassObjectZORWENMultiSelManager); it keeps no data.
+//! \class ZORWENMultiSelManager
+//! The multi-selection component: the steps of the command's multi-selection manager offered to
+//! the host's multi-selection machinery over a multi-selection feature it hands in. Created
+//! through its class object (ClassObjectZORWENMultiSelManager); it keeps no data.
 
 #include "ZORIWENMultiSelFactory.h"
 #include "ZORIWENMultiSelManager.h"
@@ -15,11 +16,11 @@ class ZORWENMultiSelManager : public virtual ZORBaseUnknown, public ZORIWENMulti
 
   HRESULT InitializeMS(const ZORIWENFactory_var& factory, const ZORISpecObject_var& feature,
                        ZORIWENMultiSel_var& multiSel) override;
-  // A single result stands in the multi-selection feature's place, which leaves the model.
-  // Answers E_FAIL in every case, as the manager's validation does: callers go on.
+  //! A single result stands in the multi-selection feature's place, which leaves the model.
+  //! Answers E_FAIL in every case, as the manager's validation does: callers go on.
   HRESULT ValidateMS(ZORIWENMultiSel_var& multiSel) override;
-  // E_FAIL, with nothing copied, for a null feature or when `inputs2` is not empty and its
-  // length differs from that of `inputs1`. Both lists are emptied whatever happens.
+  //! E_FAIL, with nothing copied, for a null feature or when `inputs2` is not empty and its
+  //! length differs from that of `inputs1`. Both lists are emptied whatever happens.
   HRESULT DuplicateObjectsMS(ZORIWENMultiSel_var& multiSel, const ZORISpecObject_var& matrix,
                              ZORListValZORISpecObject_var& inputs1,
                              ZORListValZORISpecObject_var& inputs2) override;
@@ -29,10 +30,10 @@ class ZORWENMultiSelManager : public virtual ZORBaseUnknown, public ZORIWENMulti
                                  ZORISpecObject_var& feature) override;
 
  private:
-  // The single result R takes the multi-selection feature's place under its father.
+  //! The single result R takes the multi-selection feature's place under its father.
   static void CollapseOnSingleResult(const ZORIWENMultiSel_var& multiSel);
   static void KeepAsMultiSel(const ZORIWENMultiSel_var& multiSel);
-  // The contextual features of each child of `multiSel` get `show`.
+  //! The contextual features of each child of `multiSel` get `show`.
   static void ManageChildrenContextualVisu(const ZORIWENMultiSel_var& multiSel,
                                            ZORShowAttribut show);
 };

@@ -6,7 +6,7 @@
 #include "ZOR3DBagRep.h"
 #include "ZOR4x4Matrix.h"
 
-// 1 with `out` set when the current editor edits a site in place; 0 (out unchanged) otherwise.
+//! 1 with `out` set when the current editor edits a site in place; 0 (out unchanged) otherwise.
 int ZORWENUIGetConversionMatrix(ZOR4x4Matrix& out);
-// Gives `rep` the conversion matrix when there is one.
+//! Gives `rep` the conversion matrix when there is one.
 void ZORWENUIConvertRep(ZOR3DBagRep* rep);

@@ -1,7 +1,8 @@
 #pragma once
-// The feature container's ("ZORFeatCont") command factory: starts the creation command of a
-// feature class from its name or from a command information, and the edition command of a
-// feature, through the run-command interface of the feature's type.
+//! \class ZORWENUIFactoryExt
+//! The feature container's ("ZORFeatCont") command factory: starts the creation command of a
+//! feature class from its name or from a command information, and the edition command of a
+//! feature, through the run-command interface of the feature's type.
 
 #include "ZORBaseExtension.h"
 #include "ZORIWENUIFactory.h"
@@ -20,14 +21,14 @@ class ZORWENUIFactoryExt : public ZORBaseExtension, public ZORIWENUIFactory {
   int CreationCommand(ZORWENUICmdInfo* info, const ZORString& id, ZORCommandMode mode) override;
   int EditCommand(ZORISpecObject_var& feature, const ZORString& id, ZORCommandMode mode) override;
 
-  // A name split at its last ".": the class name before it, the selector contextual item after
-  // it (empty without ".").
+  //! A name split at its last ".": the class name before it, the selector contextual item after
+  //! it (empty without ".").
   static void SplitName(const std::string& name, std::string& className, std::string& item);
-  // The information shared by the commands started with `datumMode` (0 and 1), null for others.
+  //! The information shared by the commands started with `datumMode` (0 and 1), null for others.
   static ZORWENUICmdInfo* GetSharedInfo(int datumMode);
 
  private:
-  // Fills a new information from a name and runs the creation with it.
+  //! Fills a new information from a name and runs the creation with it.
   int CreateFromName(const std::string& name, bool startUpName, int datumMode, const ZORString& id,
                      ZORCommandMode mode, const ZORPathElement* workingPart);
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The update interruption of the features that join or heal elements ("WENAssemble",
-// "WENHealing"): no progress bar, and the interruption offered after five seconds.
+//! \class ZORWENUIInterruptExt
+//! The update interruption of the features that join or heal elements ("WENAssemble",
+//! "WENHealing"): no progress bar, and the interruption offered after five seconds.
 
 #include "ZORBaseExtension.h"
 #include "ZORIInterrupt.h"

@@ -1,11 +1,12 @@
 #pragma once
-// An orientation arrow shown in the 3D view: straight (visu mode 0) or circular around its
-// direction (visu mode 1), drawn at a point. A click on it reverses its direction and sends its
-// modify notification to the listening command. It has no father and no name: its handle is
-// its only child.
-//
-// Without a current editor it builds no handle and shows nothing; its setters still store
-// their values. In a site edited in place it is drawn in the site's coordinates.
+//! \class ZORWENUIInvertor
+//! An orientation arrow shown in the 3D view: straight (visu mode 0) or circular around its
+//! direction (visu mode 1), drawn at a point. A click on it reverses its direction and sends its
+//! modify notification to the listening command. It has no father and no name: its handle is
+//! its only child.
+//!
+//! Without a current editor it builds no handle and shows nothing; its setters still store
+//! their values. In a site edited in place it is drawn in the site's coordinates.
 
 #include <memory>
 #include <optional>
@@ -27,7 +28,7 @@ class ZORWENUIInvertor : public ZORCommand {
   static constexpr int kStraight = 0;
   static constexpr int kCircular = 1;
 
-  // `listener` receives the modify notification on each click.
+  //! `listener` receives the modify notification on each click.
   ZORWENUIInvertor(ZORCommand* listener, const ZORMathPoint& position,
                    const ZORMathDirection& direction, const int visuMode);
   ~ZORWENUIInvertor() override;
@@ -37,23 +38,23 @@ class ZORWENUIInvertor : public ZORCommand {
   void SetPosition(const ZORMathPoint& position);
   void SetDirection(const ZORMathDirection& direction);
 
-  // Each stores its value and rebuilds the drawing. A colour of 256 or more is drawn with index
-  // 253; a priority of 56 or more with priority 1.
+  //! Each stores its value and rebuilds the drawing. A colour of 256 or more is drawn with index
+  //! 253; a priority of 56 or more with priority 1.
   void SetColor(const unsigned int color);
   void SetThickness(const unsigned int thickness);
   void SetNoPick(const unsigned int noPick);
   void SetNoShow(const unsigned int noShow);
   void SetPriority(const int priority);
   void SetVisuMode(const int visuMode);
-  // A copy of `text` (null: none) is drawn at the arrow from the next rebuild on.
+  //! A copy of `text` (null: none) is drawn at the arrow from the next rebuild on.
   void AssociateText(const char* text);
 
   ZORNotification* GetModifyNotification() const { return modify_.get(); }
-  // The handle the user clicks; null without a current editor or once destroyed.
+  //! The handle the user clicks; null without a current editor or once destroyed.
   ZOR3DVisuHandle* GetHandle() const { return handle_.get(); }
   int IsTransformed() const { return transformed_; }
 
-  // Takes the handle out of the interactive set and hands it over for destruction.
+  //! Takes the handle out of the interactive set and hands it over for destruction.
   virtual void Destroy();
   void RequestDelayedDestruction() override;
 
@@ -61,7 +62,7 @@ class ZORWENUIInvertor : public ZORCommand {
   enum ClientValue { kActivate = 1, kPreactivate = 2, kEndPreactivate = 3 };
 
   void CreateRep();
-  // The graphic attributes of every primitive of the arrow.
+  //! The graphic attributes of every primitive of the arrow.
   ZORGraphicAttributeSet Attributes() const;
   void DrawStraight(const ZORMathPoint& position, const ZORMathDirection& direction);
   void DrawCircular(const ZORMathPoint& position, const ZORMathDirection& direction);

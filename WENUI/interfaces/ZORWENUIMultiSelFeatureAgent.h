@@ -1,12 +1,13 @@
 #pragma once
-// The feature agent of a command working in multi-selection mode. The results of the
-// multi-selection are shown in the 3D view while the command runs; picking them as new inputs
-// of the same command would make a result its own input. This agent refuses such picks and,
-// on request, picks of points that are not results of the multi-selection.
-//
-// A point pick is a path with a sub-path whose object answers, tested in this order,
-// ZORIMfPoint, ZORPoint or ZORIMfZeroDimResult. With a null multi-selection feature the agent
-// behaves as the plain feature agent.
+//! \class ZORWENUIMultiSelFeatureAgent
+//! The feature agent of a command working in multi-selection mode. The results of the
+//! multi-selection are shown in the 3D view while the command runs; picking them as new inputs
+//! of the same command would make a result its own input. This agent refuses such picks and,
+//! on request, picks of points that are not results of the multi-selection.
+//!
+//! A point pick is a path with a sub-path whose object answers, tested in this order,
+//! ZORIMfPoint, ZORPoint or ZORIMfZeroDimResult. With a null multi-selection feature the agent
+//! behaves as the plain feature agent.
 
 #include "ZORHSO.h"
 #include "ZORISpecObject.h"
@@ -43,9 +44,9 @@ class ZORWENUIMultiSelFeatureAgent : public ZORWENUIFeatureAgent {
                                   int& count);
 
  private:
-  // Whether `feature` is a result (a child) of this agent's multi-selection.
+  //! Whether `feature` is a result (a child) of this agent's multi-selection.
   bool IsResult(const ZORISpecObject_var& feature) const;
-  // The point sub-path of `path` for the first point test that finds one; unset otherwise.
+  //! The point sub-path of `path` for the first point test that finds one; unset otherwise.
   static ZORPathElement PointSubPath(const ZORPathElement& path);
 
   ZORISpecObject_var multiSel_;

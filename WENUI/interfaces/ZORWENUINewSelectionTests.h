@@ -1,14 +1,15 @@
 #pragma once
-// The conditions a feature-creation command puts on its transitions to accept or refuse what a
-// feature agent just picked. The agent is never activated for input: it only carries the tests.
-//
-// Each condition takes the command's feature agent (a ZORWENUIFeatureAgent*) as its client
-// data. A test form ("...Suivi") checks the pick and, when it passes, stores the picked element
-// in the agent as its feature (and, for points, lines and axes, its geometric type). The plain
-// form runs the test form, then re-arms the agent: an accepted pick stays the agent's feature, a
-// refused one is taken out of the highlight and the BRep feature its import made is removed.
-// Why a pick is refused, when there is a reason to give, is shown in an error panel. A null
-// agent refuses.
+//! \class ZORWENUINewSelectionTests
+//! The conditions a feature-creation command puts on its transitions to accept or refuse what a
+//! feature agent just picked. The agent is never activated for input: it only carries the tests.
+//!
+//! Each condition takes the command's feature agent (a ZORWENUIFeatureAgent*) as its client
+//! data. A test form ("...Suivi") checks the pick and, when it passes, stores the picked element
+//! in the agent as its feature (and, for points, lines and axes, its geometric type). The plain
+//! form runs the test form, then re-arms the agent: an accepted pick stays the agent's feature, a
+//! refused one is taken out of the highlight and the BRep feature its import made is removed.
+//! Why a pick is refused, when there is a reason to give, is shown in an error panel. A null
+//! agent refuses.
 
 #include "ZORDialogAgent.h"
 #include "ZORISpecObject.h"
@@ -67,11 +68,11 @@ class ZORWENUINewSelectionTests : public ZORDialogAgent {
   void InitializeData(ZORWENUIFeatureAgent* agent, unsigned char keep);
 
  private:
-  // The plain form of a test form: the test, then a re-arm keeping what it accepted.
+  //! The plain form of a test form: the test, then a re-arm keeping what it accepted.
   bool Armed(void* agent, bool (ZORWENUINewSelectionTests::*test)(void*));
-  // The common preamble of the test forms: the picked element as a feature, when the agent has
-  // a pick that was imported; null otherwise.
+  //! The common preamble of the test forms: the picked element as a feature, when the agent has
+  //! a pick that was imported; null otherwise.
   static ZORISpecObject_var PickedFeature(ZORWENUIFeatureAgent* agent);
-  // Stores an element that passed its geometric test and TestSpec.
+  //! Stores an element that passed its geometric test and TestSpec.
   bool Keep(const ZORISpecObject_var& feature, ZORWENUIFeatureAgent* agent, int geometricType);
 };

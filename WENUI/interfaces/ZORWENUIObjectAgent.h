@@ -1,10 +1,11 @@
 #pragma once
-// An agent that owns a 3D manipulator and relays what the user does with it to the command.
-// Derived agents supply the representation the manipulator is grabbed by (BuildSpec3DRep,
-// BuildSpec3DOrnamentRep), gathered in a bag under the editor's transformation
-// (BuildSpec3DBagRep); the manipulator is associated with that bag and subscribed once. Each
-// manipulator event writes its name on the trace "WENOBJAGENT"; derived agents override the
-// callbacks to act on them.
+//! \class ZORWENUIObjectAgent
+//! An agent that owns a 3D manipulator and relays what the user does with it to the command.
+//! Derived agents supply the representation the manipulator is grabbed by (BuildSpec3DRep,
+//! BuildSpec3DOrnamentRep), gathered in a bag under the editor's transformation
+//! (BuildSpec3DBagRep); the manipulator is associated with that bag and subscribed once. Each
+//! manipulator event writes its name on the trace "WENOBJAGENT"; derived agents override the
+//! callbacks to act on them.
 
 #include "ZOR3DBagRep.h"
 #include "ZOR3DManipulator.h"

@@ -1,11 +1,12 @@
 #pragma once
-// The orientation question: a one-state command that shows a feature's former and new
-// orientations as two arrows (not pickable) and asks in a small panel whether to invert the
-// feature's orientation. Yes sets the feature's orientation flag, replaces the feature by
-// itself and updates it; no leaves it. Either answer ends the command.
-//
-// Created by name: ZORGuiCommandStack::CreateCommand("ZORWENUIOrients") (the library
-// registers fctCreateZORWENUIOrients when it loads); SetData before it starts.
+//! \class ZORWENUIOrients
+//! The orientation question: a one-state command that shows a feature's former and new
+//! orientations as two arrows (not pickable) and asks in a small panel whether to invert the
+//! feature's orientation. Yes sets the feature's orientation flag, replaces the feature by
+//! itself and updates it; no leaves it. Either answer ends the command.
+//!
+//! Created by name: ZORGuiCommandStack::CreateCommand("ZORWENUIOrients") (the library
+//! registers fctCreateZORWENUIOrients when it loads); SetData before it starts.
 
 #include "ZORDialogAgent.h"
 #include "ZORISpecObject.h"
@@ -17,15 +18,15 @@
 class ZORWENUIOrients : public ZORStateCommand {
   ZOR_DECLARE_CLASS(ZORWENUIOrients, ZORStateCommand, ZORMetaObject::Implementation, "WENUI")
 
-  // The colour of the second arrow (the new orientation).
+  //! The colour of the second arrow (the new orientation).
   static constexpr unsigned int kSecondArrowColor = 246;
 
   explicit ZORWENUIOrients(const ZORString& name = ZORString("ZORWENUIOrients"),
                            ZORCommandMode mode = 0);
   ~ZORWENUIOrients() override;
 
-  // The feature, its two reference lines (former and new orientation) and the update-all flag
-  // of the update that follows a yes.
+  //! The feature, its two reference lines (former and new orientation) and the update-all flag
+  //! of the update that follows a yes.
   void SetData(const ZORISpecObject_var& feature, const ZORMathLine& line1,
                const ZORMathLine& line2, const int updateAll);
 
@@ -36,16 +37,16 @@ class ZORWENUIOrients : public ZORStateCommand {
   bool YesCB(ZORCallbackData data);
   bool NoCB(ZORCallbackData data);
 
-  // What the command shows, while it runs.
+  //! What the command shows, while it runs.
   ZORWENUIOrientsPanel* GetPanel() const { return panel_; }
   ZORWENUIInvertor* GetInvertor(int index) const;
 
  protected:
-  // The panel and the arrows go when the command ends on an answer, as on a cancel.
+  //! The panel and the arrows go when the command ends on an answer, as on a cancel.
   void OnEndReached() override;
 
  private:
-  // Erases the arrows, hands the panel over for destruction and lets go of the agents.
+  //! Erases the arrows, hands the panel over for destruction and lets go of the agents.
   void Clean();
 
   ZORVar<ZORDialogAgent> yesAgent_;
@@ -59,5 +60,5 @@ class ZORWENUIOrients : public ZORStateCommand {
   int updateAll_ = 1;
 };
 
-// The creation function registered under the command name "ZORWENUIOrients".
+//! The creation function registered under the command name "ZORWENUIOrients".
 ZORStateCommand* fctCreateZORWENUIOrients();

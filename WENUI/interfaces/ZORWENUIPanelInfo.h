@@ -1,8 +1,9 @@
 #pragma once
-// A non-modal window showing an information text. Like the error panel it shows itself at
-// construction, goes when the user presses OK or closes it, and is neither kept nor deleted by
-// its caller. The parent is the dialog given, or the application's main window (see
-// ZORWENUIPanelWindow).
+//! \class ZORWENUIPanelInfo
+//! A non-modal window showing an information text. Like the error panel it shows itself at
+//! construction, goes when the user presses OK or closes it, and is neither kept nor deleted by
+//! its caller. The parent is the dialog given, or the application's main window (see
+//! ZORWENUIPanelWindow).
 
 #include "ZORFrmNotify.h"
 #include "ZORUnicodeString.h"
@@ -15,6 +16,6 @@ class ZORWENUIPanelInfo : public ZORFrmNotify {
   ZORWENUIPanelInfo(const ZORUnicodeString& text, ZORDialog* parent);
   ~ZORWENUIPanelInfo() override;
 
-  // OK button and window close: hides the panel and requests its destruction.
+  //! OK button and window close: hides the panel and requests its destruction.
   virtual void CancelCB(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
 };

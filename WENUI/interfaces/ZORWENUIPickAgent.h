@@ -1,8 +1,9 @@
 #pragma once
-// What lies under the mouse in the current viewer, and filters on it: the pick paths of one
-// feature (one per geometry shown), and the cells the paths designate. Not an agent: a command
-// makes one when it needs to look under the pointer. Statuses come from the error-return
-// service.
+//! \class ZORWENUIPickAgent
+//! What lies under the mouse in the current viewer, and filters on it: the pick paths of one
+//! feature (one per geometry shown), and the cells the paths designate. Not an agent: a command
+//! makes one when it needs to look under the pointer. Statuses come from the error-return
+//! service.
 
 #include "ZORISpecObject.h"
 #include "ZORListPtrZORCell.h"

@@ -1,7 +1,8 @@
 #pragma once
-// A feature agent that takes only points lying on a given curve: a point feature, a vertex of a
-// result, or a bare geometric point (made into a vertex in the agent's geometric factory to be
-// measured). A curve of several disjoint pieces takes no point.
+//! \class ZORWENUIPointOnCurveAgent
+//! A feature agent that takes only points lying on a given curve: a point feature, a vertex of a
+//! result, or a bare geometric point (made into a vertex in the agent's geometric factory to be
+//! measured). A curve of several disjoint pieces takes no point.
 
 #include "ZORBody.h"
 #include "ZORGeoFactory.h"
@@ -29,8 +30,8 @@ class ZORWENUIPointOnCurveAgent : public ZORWENUIFeatureAgent {
   HRESULT CreateVertexSilently(const ZORVar<ZORPoint>& point, ZORBody_var& vertex);
 
  private:
-  // The body of the point `path` designates; null when it designates none. `made` tells a
-  // vertex made for a bare point, which the caller removes once measured.
+  //! The body of the point `path` designates; null when it designates none. `made` tells a
+  //! vertex made for a bare point, which the caller removes once measured.
   ZORBody_var PointBody(const ZORPathElement& path, bool& made);
 
   ZORISpecObject_var curve_;

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by the update-error panel: deactivate every listed feature. It carries nothing.
+//! \class ZORWENUIUpdateErrorMSDeactivateAllNotification
+//! Sent by the update-error panel: deactivate every listed feature. It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by the update-error panel: deactivate the selected features. It carries nothing.
+//! \class ZORWENUIUpdateErrorMSDeactivateNotification
+//! Sent by the update-error panel: deactivate the selected features. It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by the update-error panel: delete every listed feature. It carries nothing.
+//! \class ZORWENUIUpdateErrorMSDeleteAllNotification
+//! Sent by the update-error panel: delete every listed feature. It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Sent by the update-error panel: delete the selected features. It carries nothing.
+//! \class ZORWENUIUpdateErrorMSDeleteNotification
+//! Sent by the update-error panel: delete the selected features. It carries nothing.
 
 #include "ZORNotification.h"
 

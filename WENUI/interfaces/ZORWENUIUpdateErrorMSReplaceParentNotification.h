@@ -1,6 +1,7 @@
 #pragma once
-// Sent by the update-error panel: pick a new (first) parent for the selected feature. It carries
-// nothing.
+//! \class ZORWENUIUpdateErrorMSReplaceParentNotification
+//! Sent by the update-error panel: pick a new (first) parent for the selected feature. It carries
+//! nothing.
 
 #include "ZORNotification.h"
 
