@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <regex>
 #include <string>
 
 #include "ZOR2DManipulator.h"
@@ -23,6 +24,7 @@
 #include "ZORGuiTextSymbol.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
+#include "ZORLabelPlacer.h"
 #include "ZORNavigation2DViewer.h"
 #include "ZORScenarioSnapshot.h"
 #include "ZORScenarioViewerSnapshot.h"
@@ -79,15 +81,24 @@ TEST(ScenarioSnapshot, DrawsTheDocumentFaintlyAndTheInteractiveSetOnTop) {
   for (const char* axis : {">X</text>", ">Y</text>", ">Z</text>"}) {
     EXPECT_EQ(Count(svg, axis), 1) << axis;
   }
-  // Faint: two points and a line, each named; shown: the marker, its line and its text.
+  // Faint: the two points the line uses, each named; in full: the line, a result, in the
+  // result colour, and what the command shows: the marker, its line and its text.
   const std::string shown = ShownPart(svg);
   const std::string faint = svg.substr(0, svg.size() - shown.size());
   EXPECT_EQ(Count(faint, "<circle"), 2);
-  EXPECT_EQ(Count(faint, "<polyline"), 1);
-  EXPECT_NE(faint.find(">Line.1</text>"), std::string::npos);
+  EXPECT_EQ(Count(faint, "<polyline"), 0);
+  EXPECT_NE(faint.find(">Point.1</text>"), std::string::npos);
+  EXPECT_NE(shown.find(">Line.1</text>"), std::string::npos);
+  EXPECT_EQ(Count(shown, "<polyline stroke=\"#208040\""), 1);
   EXPECT_EQ(Count(shown, "<line "), 2);  // the marker of symbol 3 is a cross
-  EXPECT_EQ(Count(shown, "<polyline"), 1);
+  EXPECT_EQ(Count(shown, "<polyline"), 2);
   EXPECT_NE(shown.find(">5mm &lt;x&gt; &amp; y</text>"), std::string::npos);
+  // The legend names the colours used, and only those.
+  for (const char* entry : {">result (used by no feature)</text>", ">shown by the command</text>",
+                            ">input of another feature (faint)</text>"}) {
+    EXPECT_EQ(Count(svg, entry), 1) << entry;
+  }
+  EXPECT_EQ(svg.find("picked (highlighted)"), std::string::npos);
   // The same scene, the same text.
   EXPECT_EQ(svg, ZORScenarioSnapshot(document, iso.get()).Svg("a & b.svg"));
 }
@@ -101,14 +112,16 @@ TEST(ScenarioSnapshot, HighlightedFeaturesAreDrawnStronglyInTheHighlightColour) 
   auto hso = ZORMake<ZORHSO>();
   ASSERT_EQ(hso->AddElement(document.GivePathElementFrom(ZORBaseUnknown_var(b.get()))), S_OK);
 
+  // Both points are results; the picked one takes the highlight's colour.
   const std::string svg = ZORScenarioSnapshot(document, nullptr, hso.get()).Svg("t");
   const std::string shown = ShownPart(svg);
-  EXPECT_EQ(Count(shown, "<circle"), 1) << svg;
+  EXPECT_EQ(Count(shown, "<circle"), 2) << svg;
   EXPECT_EQ(Count(shown, "stroke=\"#0060d0\""), 1) << svg;
-  EXPECT_NE(shown.find(">Point.2</text>"), std::string::npos);
-  EXPECT_EQ(shown.find(">Point.1</text>"), std::string::npos);
-  // Without the set, both are faint.
-  EXPECT_EQ(Count(ShownPart(ZORScenarioSnapshot(document, nullptr).Svg("t")), "<circle"), 0);
+  EXPECT_EQ(Count(shown, "stroke=\"#208040\""), 1) << svg;
+  EXPECT_NE(svg.find(">picked (highlighted)</text>"), std::string::npos);
+  // Without the set, both are in the result colour.
+  EXPECT_EQ(Count(ShownPart(ZORScenarioSnapshot(document, nullptr).Svg("t")), "stroke=\"#208040\""),
+            2);
 }
 
 TEST(ScenarioSnapshot, ABagMovesWhatItHoldsByItsMatrix) {
@@ -265,4 +278,86 @@ TEST(ScenarioSnapshot, AViewerIsDrawnInItsBoxWithYUpInItsColours) {
   EXPECT_EQ(snapshot.Svg("law.svg"), svg);
   handle->Destroy();
   ZORTransaction::End();
+}
+
+namespace {
+
+struct Drawn {
+  double x, y;
+  std::string text;
+};
+
+// The labels of a picture: each <text x=".." y="..">..</text>.
+std::vector<Drawn> Labels(const std::string& svg) {
+  std::vector<Drawn> labels;
+  const std::regex text(R"re(<text[^>]* x="([-0-9.]+)" y="([-0-9.]+)"[^>]*>([^<]*)</text>)re");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator();
+       ++it) {
+    labels.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
+  }
+  return labels;
+}
+
+}  // namespace
+
+TEST(ScenarioSnapshot, LabelsNeitherOverlapEachOtherNorCrossAnAxis) {
+  // Twenty points crowded along a short segment near the origin, each with its name.
+  ZORDocument document;
+  ZORFeature* set = document.CreateTool("GeometricalSet").get();
+  for (int i = 0; i < 20; ++i) document.CreatePoint(0.5 * i, 0.2 * i, 0.1 * (i % 3), set);
+  ASSERT_EQ(document.UpdateAll(), 0);
+  const std::string svg = ZORScenarioSnapshot(document, nullptr).Svg("crowded");
+  std::vector<Drawn> labels = Labels(svg);
+  ASSERT_GE(labels.size(), 23u);  // the points and the axes
+  ZORLabelPlacer measure(640, 480);
+  std::vector<ZORLabelPlacer::Box> boxes;
+  for (const Drawn& label : labels) {
+    if (label.text == "crowded" || label.text.find("feature") != std::string::npos ||
+        label.text.find("shown") != std::string::npos) {
+      continue;  // the title and the legend have places of their own
+    }
+    boxes.push_back(measure.BoxAt(label.x, label.y, label.text));
+  }
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+      EXPECT_FALSE(boxes[i].Intersects(boxes[j])) << labels[i].text << " / " << labels[j].text;
+    }
+  }
+  // The axes: the three first lines.
+  const std::regex line(
+      R"re(<line x1="([-0-9.]+)" y1="([-0-9.]+)" x2="([-0-9.]+)" y2="([-0-9.]+)")re");
+  int axes = 0;
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), line);
+       it != std::sregex_iterator() && axes < 3; ++it, ++axes) {
+    for (const ZORLabelPlacer::Box& box : boxes) {
+      EXPECT_FALSE(box.MeetsSegment(std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                                    std::stod((*it)[4])));
+    }
+  }
+  EXPECT_EQ(axes, 3);
+}
+
+TEST(LabelPlacer, ALabelTakesTheFirstFreePlaceAroundItsAnchorInsideThePicture) {
+  ZORLabelPlacer placer(200, 100);
+  const auto first = placer.Place(50, 50, "abc");
+  EXPECT_EQ(first, (std::pair<double, double>{55, 47.5}));  // right of and above its anchor
+  // The same anchor again: the first place is taken, the next one is below.
+  const auto second = placer.Place(50, 50, "abc");
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(placer.GetPlaced()[0].Intersects(placer.GetPlaced()[1]));
+  // At the right edge, a label goes to the left of its anchor.
+  const auto edge = placer.Place(195, 80, "abcdef");
+  EXPECT_LT(edge.first, 195);
+  // A segment kept clear pushes labels off it.
+  ZORLabelPlacer axes(200, 100);
+  axes.KeepClear(0, 45, 200, 45);
+  const auto off = axes.Place(50, 50, "x");
+  EXPECT_FALSE(axes.GetPlaced()[0].MeetsSegment(0, 45, 200, 45));
+  EXPECT_GT(off.second - 12, 45);
+  // Boxes and segments.
+  const ZORLabelPlacer::Box box{0, 0, 10, 10};
+  EXPECT_TRUE(box.MeetsSegment(-5, 5, 15, 5));     // through it
+  EXPECT_FALSE(box.MeetsSegment(-5, 15, 15, 15));  // below it
+  EXPECT_TRUE(box.MeetsSegment(2, 2, 3, 3));       // inside it
+  EXPECT_FALSE(box.Intersects({10, 0, 20, 10}));   // touching is not meeting
 }

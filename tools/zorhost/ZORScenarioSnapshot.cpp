@@ -23,6 +23,7 @@
 #include "ZORDynamicGP.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
+#include "ZORLabelPlacer.h"
 #include "ZORPlane.h"
 #include "ZORSt3DISO.h"
 #include "ZORSvgText.h"
@@ -30,6 +31,13 @@
 namespace {
 
 constexpr double kWidth = 640, kHeight = 480, kMargin = 60;
+// Colours of what a picture shows, named in its legend.
+constexpr const char* kResultColour = "#208040";
+constexpr const char* kHighlightColour = "#0060d0";
+constexpr const char* kShownColour = "#e06000";
+constexpr const char* kInputColour = "#606060";
+constexpr const char* kLiveColour = "#8030c0";
+constexpr double kLegendLine = 16;
 constexpr double kCos30 = 0.86602540378443865, kSin30 = 0.5;
 constexpr int kArcSegments = 24;
 
@@ -65,11 +73,13 @@ class ZORScenarioSnapshot::Fit {
     minX_ = std::min(minX_, s.x), maxX_ = std::max(maxX_, s.x);
     minY_ = std::min(minY_, s.y), maxY_ = std::max(maxY_, s.y);
   }
-  void Freeze() {
+  // Fits what was included in the picture above a band `reserved` pixels high (the legend).
+  void Freeze(double reserved = 0) {
+    const double height = kHeight - reserved;
     const double dx = std::max(maxX_ - minX_, 1e-9), dy = std::max(maxY_ - minY_, 1e-9);
-    scale_ = std::min((kWidth - 2 * kMargin) / dx, (kHeight - 2 * kMargin) / dy);
+    scale_ = std::min((kWidth - 2 * kMargin) / dx, (height - 2 * kMargin) / dy);
     offsetX_ = kWidth / 2 - scale_ * (minX_ + maxX_) / 2;
-    offsetY_ = kHeight / 2 - scale_ * (minY_ + maxY_) / 2;
+    offsetY_ = height / 2 - scale_ * (minY_ + maxY_) / 2;
   }
   Screen operator()(const ZORMathPoint& p) const {
     const Screen s = Project(p);
@@ -90,13 +100,16 @@ namespace {
 
 using Fit = ZORScenarioSnapshot::Fit;
 
-std::string Label(const Screen& at, const std::string& text) {
-  return "<text stroke=\"none\" x=\"" + ZORSvgText::Number(at.x) + "\" y=\"" +
-         ZORSvgText::Number(at.y) + "\">" + ZORSvgText::Escape(text) + "</text>\n";
+// A label near `at`, where the placer finds it room.
+std::string Label(const Screen& at, const std::string& text, ZORLabelPlacer& placer) {
+  const auto [x, y] = placer.Place(at.x, at.y, text);
+  return "<text stroke=\"none\" x=\"" + ZORSvgText::Number(x) + "\" y=\"" + ZORSvgText::Number(y) +
+         "\">" + ZORSvgText::Escape(text) + "</text>\n";
 }
 
 // An arrow `pixels` long from `from` towards `toward`, its head drawn at its end.
-std::string Arrow(const Screen& from, const Screen& toward, int pixels, const std::string& text) {
+std::string Arrow(const Screen& from, const Screen& toward, int pixels, const std::string& text,
+                  ZORLabelPlacer& placer) {
   const double dx = toward.x - from.x, dy = toward.y - from.y;
   const double n = std::max(std::hypot(dx, dy), 1e-9);
   const double ex = from.x + dx / n * pixels, ey = from.y + dy / n * pixels;
@@ -108,7 +121,7 @@ std::string Arrow(const Screen& from, const Screen& toward, int pixels, const st
          ZORSvgText::Number(ex + hx - hy / 2) + "," + ZORSvgText::Number(ey + hy + hx / 2) + " " +
          ZORSvgText::Number(ex + hx + hy / 2) + "," + ZORSvgText::Number(ey + hy - hx / 2) +
          "\"/>\n";
-  return text.empty() ? svg : svg + Label({ex + 4, ey}, text);
+  return text.empty() ? svg : svg + Label({ex, ey}, text, placer);
 }
 
 // A marker drawn by its symbol type: 1 a dot, 2 a plus, 3 a cross, 4 a circle, 6 a square,
@@ -169,18 +182,38 @@ std::string Header(const std::string& title) {
          "<text x=\"10\" y=\"20\" font-size=\"14\">" + ZORSvgText::Escape(title) + "</text>\n";
 }
 
-std::string Axes(const Fit& fit, double length) {
+// The three axes, which labels keep clear of, and their names, placed first.
+std::string Axes(const Fit& fit, double length, ZORLabelPlacer& placer) {
   const char* names[3] = {"X", "Y", "Z"};
   const char* colors[3] = {"#c03030", "#30a030", "#3050c0"};
   const Screen o = fit(ZORMathPoint());
+  Screen ends[3];
   std::string svg;
   for (int i = 0; i < 3; ++i) {
-    const Screen end = fit({i == 0 ? length : 0, i == 1 ? length : 0, i == 2 ? length : 0});
+    ends[i] = fit({i == 0 ? length : 0, i == 1 ? length : 0, i == 2 ? length : 0});
+    placer.KeepClear(o.x, o.y, ends[i].x, ends[i].y);
     svg += "<line x1=\"" + ZORSvgText::Number(o.x) + "\" y1=\"" + ZORSvgText::Number(o.y) +
-           "\" x2=\"" + ZORSvgText::Number(end.x) + "\" y2=\"" + ZORSvgText::Number(end.y) +
+           "\" x2=\"" + ZORSvgText::Number(ends[i].x) + "\" y2=\"" + ZORSvgText::Number(ends[i].y) +
            "\" stroke=\"" + colors[i] + "\" stroke-width=\"1\"/>\n";
-    svg += "<text x=\"" + ZORSvgText::Number(end.x + 4) + "\" y=\"" + ZORSvgText::Number(end.y) +
-           "\" fill=\"" + colors[i] + "\">" + names[i] + "</text>\n";
+  }
+  for (int i = 0; i < 3; ++i) {
+    const auto [x, y] = placer.Place(ends[i].x, ends[i].y, names[i]);
+    svg += "<text x=\"" + ZORSvgText::Number(x) + "\" y=\"" + ZORSvgText::Number(y) + "\" fill=\"" +
+           colors[i] + "\">" + names[i] + "</text>\n";
+  }
+  return svg;
+}
+
+// The legend in the picture's bottom band: a swatch and a name per colour used.
+std::string Legend(const std::vector<std::pair<std::string, std::string>>& entries) {
+  std::string svg;
+  double y = kHeight - kLegendLine * static_cast<double>(entries.size());
+  for (const auto& [colour, name] : entries) {
+    svg += "<rect x=\"10\" y=\"" + ZORSvgText::Number(y - 9) +
+           "\" width=\"10\" height=\"10\" fill=\"" + colour + "\"/>\n";
+    svg += "<text x=\"26\" y=\"" + ZORSvgText::Number(y) + "\">" + ZORSvgText::Escape(name) +
+           "</text>\n";
+    y += kLegendLine;
   }
   return svg;
 }
@@ -193,15 +226,19 @@ ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORI
     if (!feature->IsInDocument() || !feature->GetResultBody()) continue;
     const bool highlighted =
         hso && hso->IsMember(document.GivePathElementFrom(ZORBaseUnknown_var(feature)));
+    // A feature nothing else uses is a result, drawn in full; the inputs of others are faint.
+    const bool result = !highlighted && feature->GetUsers().empty();
+    const bool faint = !highlighted && !result;
     const std::size_t before = shapes_.size();
-    AddBody(*feature->GetResultBody(), {}, !highlighted);
+    AddBody(*feature->GetResultBody(), {}, faint);
     if (shapes_.size() == before) continue;
     // The feature's name beside its body: a line's middle, a point, a plane's origin.
     const std::vector<ZORMathPoint>& drawn = shapes_.back().points;
     const ZORMathPoint at = drawn.size() == 2 ? drawn[0] + 0.5 * (drawn[1] - drawn[0]) : drawn[0];
-    Add(Kind::kText, {at}, {}, !highlighted, feature->GetDisplayNameText());
-    for (std::size_t i = before; highlighted && i < shapes_.size(); ++i) {
-      if (shapes_[i].colour.empty()) shapes_[i].colour = "#0060d0";
+    Add(Kind::kText, {at}, {}, faint, feature->GetDisplayNameText());
+    for (std::size_t i = before; !faint && i < shapes_.size(); ++i) {
+      if (shapes_[i].colour.empty())
+        shapes_[i].colour = highlighted ? kHighlightColour : kResultColour;
     }
     ++features_;
   }
@@ -408,26 +445,56 @@ std::string ZORScenarioSnapshot::Svg(const std::string& title) const {
   for (const Shape& shape : shapes) {
     for (const ZORMathPoint& p : shape.points) fit.Include(p);
   }
-  fit.Freeze();
+  const std::vector<std::pair<std::string, std::string>> legend = LegendEntries(shapes);
+  const double band = kLegendLine * static_cast<double>(legend.size()) + 4;
+  fit.Freeze(band);
 
-  std::string svg = Header(title) + Axes(fit, axis);
+  ZORLabelPlacer placer(kWidth, kHeight);
+  // The title and the legend stay clear of labels.
+  placer.KeepClear(ZORLabelPlacer::Box{10, 6, 10 + 9.0 * static_cast<double>(title.size()), 24});
+  placer.KeepClear(ZORLabelPlacer::Box{0, kHeight - band - 4, kWidth / 2, kHeight});
+  std::string svg = Header(title) + Axes(fit, axis, placer);
   for (bool faint : {true, false}) {
-    svg += faint ? "<g opacity=\"0.35\" stroke=\"#606060\" fill=\"#606060\">\n"
-                 : "<g stroke=\"#e06000\" fill=\"#e06000\">\n";
+    svg += faint
+               ? std::string("<g opacity=\"0.35\" stroke=\"") + kInputColour + "\" fill=\"" +
+                     kInputColour + "\">\n"
+               : std::string("<g stroke=\"") + kShownColour + "\" fill=\"" + kShownColour + "\">\n";
     for (const Shape& shape : shapes) {
-      if (shape.faint == faint) svg += Draw(shape, fit);
+      if (shape.faint == faint) svg += Draw(shape, fit, placer);
     }
     svg += "</g>\n";
   }
-  return svg + DrawDynamic(fit) + "</svg>\n";
+  return svg + DrawDynamic(fit, placer) + Legend(legend) + "</svg>\n";
 }
 
-std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit) const {
+std::vector<std::pair<std::string, std::string>> ZORScenarioSnapshot::LegendEntries(
+    const std::vector<Shape>& shapes) const {
+  const auto any = [&shapes](auto&& test) {
+    return std::any_of(shapes.begin(), shapes.end(), test);
+  };
+  const auto coloured = [&any](const char* colour) {
+    return any([colour](const Shape& s) { return !s.faint && s.colour == colour; });
+  };
+  std::vector<std::pair<std::string, std::string>> entries;
+  if (coloured(kResultColour)) entries.emplace_back(kResultColour, "result (used by no feature)");
+  if (coloured(kHighlightColour)) entries.emplace_back(kHighlightColour, "picked (highlighted)");
+  if (any([](const Shape& s) { return !s.faint && s.colour.empty(); })) {
+    entries.emplace_back(kShownColour, "shown by the command");
+  }
+  if (!dynamics_.empty()) entries.emplace_back(kLiveColour, "drawn live by the command");
+  if (any([](const Shape& s) { return s.faint; })) {
+    entries.emplace_back(kInputColour, "input of another feature (faint)");
+  }
+  return entries;
+}
+
+std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit, ZORLabelPlacer& placer) const {
   if (dynamics_.empty()) return "";
   // The picture's own view: the isometric sight, Z up on the screen.
   const ZORViewpoint viewpoint({1.0, 1.0, 1.0}, {-1.0, -1.0, 2.0});
   const ZORViewport viewport(static_cast<int>(kWidth), static_cast<int>(kHeight), fit.Scale());
-  std::string svg = "<g stroke=\"#8030c0\" fill=\"#8030c0\">\n";
+  std::string svg =
+      std::string("<g stroke=\"") + kLiveColour + "\" fill=\"" + kLiveColour + "\">\n";
   for (const Dynamic& dynamic : dynamics_) {
     ZORRender render(viewport);
     dynamic.primitive->ImmediateDraw(render, &viewpoint, &viewport);
@@ -437,13 +504,13 @@ std::string ZORScenarioSnapshot::DrawDynamic(const Fit& fit) const {
       Shape shape{Kind::kText, false, std::move(points), item.text, {}, 0, {}, 0, ""};
       if (item.kind == ZORRender::Item::Kind::kPolyline) shape.kind = Kind::kPolyline;
       if (item.kind == ZORRender::Item::Kind::kPolygon) shape.kind = Kind::kPolygon;
-      svg += Draw(shape, fit);
+      svg += Draw(shape, fit, placer);
     }
   }
   return svg + "</g>\n";
 }
 
-std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
+std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit, ZORLabelPlacer& placer) {
   const Screen first = fit(shape.points[0]);
   const std::string colour =
       shape.colour.empty() ? "" : " stroke=\"" + shape.colour + "\" fill=\"" + shape.colour + "\"";
@@ -462,9 +529,9 @@ std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit) {
              " points=\"" + points + "\"/>\n";
     }
     case Kind::kText:
-      return Label({first.x + 5, first.y - 5}, shape.text);
+      return Label(first, shape.text, placer);
     case Kind::kArrow:
-      return Arrow(first, fit(shape.points[0] + shape.direction), shape.pixels, shape.text);
+      return Arrow(first, fit(shape.points[0] + shape.direction), shape.pixels, shape.text, placer);
     case Kind::kMarker:
       return Marker(first, shape.symbol);
     case Kind::kFixedPlan:

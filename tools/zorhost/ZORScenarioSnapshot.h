@@ -24,11 +24,11 @@ class ZORGraphicPrimitive;
 class ZOR3DManipulator;
 class ZORHSO;
 class ZORISO;
+class ZORLabelPlacer;
 
 class ZORScenarioSnapshot {
  public:
-  ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso,
-                      const ZORHSO* hso = nullptr);
+  ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso, const ZORHSO* hso = nullptr);
 
   std::string Svg(const std::string& title) const;
   // How many elements of the interactive set, and how many features, were drawn.
@@ -49,7 +49,7 @@ class ZORScenarioSnapshot {
     int pixels = 0;
     ZORMathVector second;  // fixed plans: their second direction
     int symbol = 0;        // markers: the symbol type
-    std::string colour;  // empty: the colour of its group
+    std::string colour;    // empty: the colour of its group
   };
   // Matrices from the outermost bag in.
   using Chain = std::vector<const ZOR4x4Matrix*>;
@@ -68,12 +68,15 @@ class ZORScenarioSnapshot {
   // The constraint of a manipulator, drawn as a guide through its position.
   void AddManipulator(const ZOR3DManipulator& manipulator);
   // What the dynamic primitives draw, once the picture's scale is known.
-  std::string DrawDynamic(const Fit& fit) const;
+  std::string DrawDynamic(const Fit& fit, ZORLabelPlacer& placer) const;
+  // The colours `shapes` use, each with what it means, for the legend.
+  std::vector<std::pair<std::string, std::string>> LegendEntries(
+      const std::vector<Shape>& shapes) const;
   // Half the side of the square drawn for a plane.
   double PlaneSize() const;
   // The shapes, with the planes as squares of PlaneSize.
   std::vector<Shape> WithPlanesSized() const;
-  static std::string Draw(const Shape& shape, const Fit& fit);
+  static std::string Draw(const Shape& shape, const Fit& fit, ZORLabelPlacer& placer);
 
   std::vector<Shape> shapes_;
   // Unbounded planes, by their square's place in shapes_: sized once the rest is known.
