@@ -32,4 +32,5 @@ class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
   void End();
 };
 
+//! The creation function registered under the command name "ZORGuiConvertOldContextualFeat".
 ZORStateCommand* fctCreateZORGuiConvertOldContextualFeat();
