@@ -177,7 +177,8 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   HRESULT ZORWENUINoHighlight(const ZORISpecObject_var& feature);
   //! Opacity 0..255 (property 1, geometry type 1); out of range changes nothing.
   HRESULT ZORWENUIOpacity(const ZORISpecObject_var& feature, int opacity);
-  //! 255 when the opacity cannot be read.
+  //! The feature's opacity (property 1, geometry type 1) in `opacity`; 255 and E_FAIL when it
+  //! cannot be read.
   HRESULT ZORWENUIGetOpacity(const ZORISpecObject_var& feature, int& opacity);
   //! Resets the visual properties of `type` of `feature` to their defaults and tells the viewer;
   //! E_FAIL without visual properties.
@@ -188,8 +189,8 @@ class ZORWENUIStateCommand : public ZORSurfacicUIStateCommand {
   HRESULT ZORWENUIColor(const ZORISpecObject_var& feature, int red, int green, int blue,
                         const ZORISpecObject_var& eventTarget = ZORISpecObject_var());
 
-  //! UpdateVisu3D mode: a plain refresh, a creation or a modification as the insertion mark
-  //! says.
+  //! UpdateVisu3D mode: what the insertion mark calls for: a creation just after the insertion,
+  //! a modification later, nothing before.
   static constexpr int kVisuRefresh = 0;
   //! UpdateVisu3D mode: announce a creation.
   static constexpr int kVisuCreate = 1;
