@@ -2,7 +2,7 @@
 # Installs the build packages that are missing (and only those) with apt-get.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev doxygen)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -13,8 +13,12 @@ class TIEIClassFactoryClassObjectZORWENMultiSelManager : public ZORBaseExtension
                     ZORMetaObject::CodeExtension, "WENUI")
   ZOR_IMPLEMENTS(ZORBaseExtension, IClassFactory)
 
+  //! Made by the object modeler when the class object is queried for IClassFactory.
   TIEIClassFactoryClassObjectZORWENMultiSelManager() = default;
 
+  //! The class object's CreateInstance; E_FAIL, with `out` nulled, when the extended object is
+  //! not that class object.
   HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** out) override;
+  //! The class object's LockServer; E_FAIL when the extended object is not that class object.
   HRESULT LockServer(int lock) override;
 };

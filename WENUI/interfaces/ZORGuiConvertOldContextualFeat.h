@@ -11,12 +11,16 @@ class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
   ZOR_DECLARE_CLASS(ZORGuiConvertOldContextualFeat, ZORWENUIStateCommand,
                     ZORMetaObject::Implementation, "WENUI")
 
+  //! A command without command info, its feature shown during the run; the work is done at
+  //! Activate.
   explicit ZORGuiConvertOldContextualFeat(const ZORString& id);
 
   //! Does the whole work and ends the command; 1 when there is no editor to work in.
   int Activate(ZORCommand* caller, ZORNotification* notification) override;
 
+  //! No panel: answers null.
   ZORDlgDialog* GiveMyPanel() override { return nullptr; }
+  //! Nothing to journal: answers E_FAIL.
   HRESULT CreationJournal(const ZORISpecObject_var& result,
                           const ZORISpecObject_var& reference) override;
 
@@ -28,4 +32,5 @@ class ZORGuiConvertOldContextualFeat : public ZORWENUIStateCommand {
   void End();
 };
 
+//! The creation function registered under the command name "ZORGuiConvertOldContextualFeat".
 ZORStateCommand* fctCreateZORGuiConvertOldContextualFeat();

@@ -10,7 +10,9 @@ class ZORGuiMSList1InvertNotification : public ZORNotification {
   ZOR_DECLARE_CLASS(ZORGuiMSList1InvertNotification, ZORNotification, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! An empty list of features, filled by the sender with SetFeatureList.
   ZORGuiMSList1InvertNotification();
+  //! Drops the carried copy.
   ~ZORGuiMSList1InvertNotification() override;
 
   //! Copies the carried features into `features`.

@@ -10,7 +10,9 @@ class ZORGuiMSList1RemoveNotification : public ZORNotification {
   ZOR_DECLARE_CLASS(ZORGuiMSList1RemoveNotification, ZORNotification, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! An empty list of features, filled by the sender with SetFeatureList.
   ZORGuiMSList1RemoveNotification();
+  //! Drops the carried copy.
   ~ZORGuiMSList1RemoveNotification() override;
 
   //! Copies the carried features into `features`.

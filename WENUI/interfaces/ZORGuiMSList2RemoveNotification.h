@@ -10,7 +10,9 @@ class ZORGuiMSList2RemoveNotification : public ZORNotification {
   ZOR_DECLARE_CLASS(ZORGuiMSList2RemoveNotification, ZORNotification, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! An empty list of features, filled by the sender with SetFeatureList.
   ZORGuiMSList2RemoveNotification();
+  //! Drops the carried copy.
   ~ZORGuiMSList2RemoveNotification() override;
 
   //! Copies the carried features into `features`.

@@ -12,6 +12,7 @@
 
 class ZORGuiNLSMessage {
  public:
+  //! An empty message, filled by Build.
   ZORGuiNLSMessage() = default;
 
   //! From `key`: "<key>.Title", ".Request", ".Diagnostic", ".Message", ".ShortHelp". Fails,
@@ -21,13 +22,16 @@ class ZORGuiNLSMessage {
   //! From the texts of `error`. Fails without an error. The error stays the caller's.
   HRESULT Build(ZORCommand* command, ZORError*& error);
 
+  //! The title: the key's, or the command's title when the key has none.
   const ZORUnicodeString& GetTitle() const { return title_; }
   //! The message; without one, the request and the diagnostic; without them, the internal-error
   //! message.
   ZORUnicodeString GetMessage() const;
+  //! The request (what the user asked for); empty when the key or error has none.
   const ZORUnicodeString& GetRequest() const { return request_; }
   //! The diagnostic, or the internal-error message when there is none.
   ZORUnicodeString GetDiagnostic() const;
+  //! The short help; empty when none.
   const ZORUnicodeString& GetShortHelp() const { return shortHelp_; }
 
   //! The first text of "<name>.<key>" found in the resource files of `command` and then of its

@@ -9,7 +9,9 @@
 class ZORGuiRemoteAcqAgent : public ZORStRemoteAcqu {
   ZOR_DECLARE_CLASS(ZORGuiRemoteAcqAgent, ZORStRemoteAcqu, ZORMetaObject::Implementation, "WENUI")
 
+  //! The host's remote acquisition agent named `name`, making its points with `factory`.
   ZORGuiRemoteAcqAgent(ZORGeoFactory* factory, const ZORString& name, int behavior = 0);
+  //! Nothing of its own to release.
   ~ZORGuiRemoteAcqAgent() override;
 
   //! The host's decoding of a mouse notification.

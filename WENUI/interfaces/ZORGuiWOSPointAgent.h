@@ -30,15 +30,18 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
                       unsigned long filterFlags = 0, const ZORBaseUnknown_var& command = nullptr,
                       int implicitSelectionMode = 0, int connexSelectionMode = 0,
                       int contextualCreationMode = 0);
+  //! Erases the marker and leaves the settings: a later snap change no longer calls it.
   ~ZORGuiWOSPointAgent() override;
 
   //! Clears the feature handles, the interactive set, the marker, the settings and the
   //! subscription to them.
   virtual void Initialize();
 
+  //! Activates as a feature agent; the marker appears with the next move.
   int Activate(ZORCommand* caller, ZORNotification* notification) override;
-  //! Both erase the marker first.
+  //! Erases the marker, then deactivates as a feature agent.
   int Desactivate(ZORCommand* caller, ZORNotification* notification) override;
+  //! Erases the marker, then cancels as a feature agent.
   int Cancel(ZORCommand* caller, ZORNotification* notification) override;
 
   //! Erases the marker and runs the feature agent's decoding (a pick of an existing element),
@@ -66,13 +69,15 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
   //! Shows a marker at `p` with `text` beside it when given, and a line from `p` to `q` when `q`
   //! is given, replacing what was shown.
   void CreateReps(const ZORMathPoint* p, const ZORMathPoint* q, const ZORUnicodeString* text);
+  //! Takes the marker out of the interactive set; nothing shown afterwards.
   void EraseReps();
   //! What is shown (null when nothing).
   ZOR3DBagRep* GetShownRep() const { return bag_.get(); }
 
-  //! The points made on the fly: UndoValue and RedoValue make the one of the valuation then in
-  //! effect the on-the-fly feature again.
+  //! Undoes the last valuation and makes the point created for the valuation then in effect
+  //! the on-the-fly feature again (kept as the last created one when it can be drawn).
   int UndoValue() override;
+  //! Redoes a valuation and makes its created point the on-the-fly feature again.
   int RedoValue() override;
 
   //! Settings callback: reads the snap again and recomputes the grid steps.
@@ -80,13 +85,21 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
   //! Recomputes the grid steps; nothing to do here.
   virtual void ComputeStep() {}
 
+  //! The working support current when the agent was made; null when there was none.
   const ZORIWENWorkingSupport_var& GetWorkingSupport() const { return support_; }
+  //! The feature the working support lies on (its plane); null without a support.
   const ZORISpecObject_var& GetSupportFeature() const { return supportFeature_; }
+  //! The support's origin point feature; null without a support or after Initialize.
   const ZORISpecObject_var& GetOriginFeature() const { return originFeature_; }
+  //! The container current when the agent was made, where on-the-fly points go.
   const ZORBaseUnknown_var& GetContainer() const { return container_; }
+  //! The support origin's coordinates; (0, 0, 0) until an origin of one point was read.
   ZORMathPoint GetOrigin() const { return {origin_[0], origin_[1], origin_[2]}; }
+  //! Whether the settings ask for points snapped to the support's grid.
   bool IsSnapOn() const { return snapOn_; }
+  //! Whether the last decoded event may create a point (see DecodeNotification).
   bool IsValuationEnabled() const { return valuationEnabled_; }
+  //! The last point created, kept only with the keep-last-created behaviour; null otherwise.
   const ZORISpecObject_var& GetLastCreated() const { return lastCreated_; }
   //! One entry per valuation in effect, null for a pick of an existing element.
   const ZORListValZORISpecObject_var& GetCreatedFeatures() const { return created_; }

@@ -12,8 +12,12 @@ class ZORWENMultiSelManager : public virtual ZORBaseUnknown, public ZORIWENMulti
   ZOR_DECLARE_CLASS(ZORWENMultiSelManager, ZORBaseUnknown, ZORMetaObject::Implementation, "WENUI")
   ZOR_IMPLEMENTS(ZORBaseUnknown, ZORIWENMultiSelManager)
 
+  //! Made through the class object; keeps no data.
   ZORWENMultiSelManager() = default;
 
+  //! Gives the multi-selection to work on in `multiSel`: a new one for a null `feature`, `feature`
+  //! itself when it is one, or a new one put in the place of a plain `feature`; makes its tool
+  //! public and shows its children's contextual features. E_FAIL without a factory.
   HRESULT InitializeMS(const ZORIWENFactory_var& factory, const ZORISpecObject_var& feature,
                        ZORIWENMultiSel_var& multiSel) override;
   //! A single result stands in the multi-selection feature's place, which leaves the model.
@@ -24,8 +28,11 @@ class ZORWENMultiSelManager : public virtual ZORBaseUnknown, public ZORIWENMulti
   HRESULT DuplicateObjectsMS(ZORIWENMultiSel_var& multiSel, const ZORISpecObject_var& matrix,
                              ZORListValZORISpecObject_var& inputs1,
                              ZORListValZORISpecObject_var& inputs2) override;
+  //! Drops the previews, makes one real feature per virtual entry (DuplicateObjectsMS) and removes
+  //! the features the multi-selection marked for removal; answers DuplicateObjectsMS's result.
   HRESULT InstanciateObjectMS(ZORIWENMultiSel_var& multiSel,
                               const ZORISpecObject_var& matrix) override;
+  //! ZORGuiUtilitiesServices::CheckMultioutput on `feature`; `editor` is unused.
   HRESULT CheckMultiSelCoherency(const ZORBaseUnknown_var& object, ZORIEdit_var& editor,
                                  ZORISpecObject_var& feature) override;
 

@@ -25,37 +25,51 @@
 class ZORWENUIInvertor : public ZORCommand {
   ZOR_DECLARE_CLASS(ZORWENUIInvertor, ZORCommand, ZORMetaObject::Implementation, "WENUI")
 
+  //! Visu mode: a straight arrow along the direction.
   static constexpr int kStraight = 0;
+  //! Visu mode: a circular arrow around the direction.
   static constexpr int kCircular = 1;
 
   //! `listener` receives the modify notification on each click.
   ZORWENUIInvertor(ZORCommand* listener, const ZORMathPoint& position,
                    const ZORMathDirection& direction, const int visuMode);
+  //! Destroys the handle and hands the modify notification to the transaction's end.
   ~ZORWENUIInvertor() override;
 
+  //! Where the arrow is drawn, in the model's coordinates.
   const ZORMathPoint& GetPosition() const { return position_; }
+  //! The arrow's current direction; reversed by each click.
   const ZORMathDirection& GetDirection() const { return direction_; }
+  //! Moves the arrow and rebuilds the drawing.
   void SetPosition(const ZORMathPoint& position);
+  //! Sets the direction and rebuilds the drawing; the click then reverses this one.
   void SetDirection(const ZORMathDirection& direction);
 
-  //! Each stores its value and rebuilds the drawing. A colour of 256 or more is drawn with index
-  //! 253; a priority of 56 or more with priority 1.
+  //! Stores the colour index and rebuilds the drawing; 256 or more is drawn with index 253.
   void SetColor(const unsigned int color);
+  //! Stores the line thickness and rebuilds the drawing.
   void SetThickness(const unsigned int thickness);
+  //! Non-zero makes the arrow unpickable; rebuilds the drawing.
   void SetNoPick(const unsigned int noPick);
+  //! Non-zero hides the arrow; rebuilds the drawing.
   void SetNoShow(const unsigned int noShow);
+  //! Stores the drawing priority and rebuilds; 56 or more is drawn with priority 1.
   void SetPriority(const int priority);
+  //! kStraight or kCircular; rebuilds the drawing.
   void SetVisuMode(const int visuMode);
   //! A copy of `text` (null: none) is drawn at the arrow from the next rebuild on.
   void AssociateText(const char* text);
 
+  //! The notification the listener receives on each click, owned by the arrow.
   ZORNotification* GetModifyNotification() const { return modify_.get(); }
   //! The handle the user clicks; null without a current editor or once destroyed.
   ZOR3DVisuHandle* GetHandle() const { return handle_.get(); }
+  //! 1 when the arrow is drawn in the coordinates of a site edited in place.
   int IsTransformed() const { return transformed_; }
 
   //! Takes the handle out of the interactive set and hands it over for destruction.
   virtual void Destroy();
+  //! Destroy(), then the command's delayed destruction.
   void RequestDelayedDestruction() override;
 
  private:

@@ -25,6 +25,7 @@ class ZORWENUIMultiSelFeatureAgent : public ZORWENUIFeatureAgent {
                                int behavior = 0, unsigned long filterFlags = 0,
                                const ZORBaseUnknown_var& command = nullptr,
                                int implicitSelectionMode = 0, int connexSelectionMode = 0);
+  //! Nothing of its own to release.
   ~ZORWENUIMultiSelFeatureAgent() override;
 
   //! The base agent's check, then refuses a pick under the multi-selection itself and, with

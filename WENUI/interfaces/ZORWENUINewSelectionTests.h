@@ -20,29 +20,39 @@ class ZORWENUINewSelectionTests : public ZORDialogAgent {
   ZOR_DECLARE_CLASS(ZORWENUINewSelectionTests, ZORDialogAgent, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! An agent that only carries the conditions; the command never activates it for input.
   explicit ZORWENUINewSelectionTests(const ZORString& name = ZORString("NewSelectionTests"));
+  //! Nothing of its own to release.
   ~ZORWENUINewSelectionTests() override;
 
-  //! A point feature, a zero-dimension result or a geometric point; type Point.
+  //! The plain form of VertexSelectionneSuivi: the test, then the agent re-armed.
   bool VertexSelectionne(void* agent);
+  //! Accepts a point feature, a zero-dimension result or a geometric point; stores it with the
+  //! type Point.
   bool VertexSelectionneSuivi(void* agent);
-  //! A one-dimension result or a curve.
+  //! The plain form of EdgeSelectionneSuivi.
   bool EdgeSelectionne(void* agent);
+  //! Accepts a one-dimension result or a curve.
   bool EdgeSelectionneSuivi(void* agent);
-  //! A line feature, or a curve or one-dimension result that is straight; type Line.
+  //! The plain form of LineSelectionneeSuivi.
   bool LineSelectionnee(void* agent);
+  //! Accepts a line feature, or a curve or one-dimension result that is straight; type Line.
   bool LineSelectionneeSuivi(void* agent);
-  //! What LineSelectionneeSuivi accepts when it is an axis feature ("MfAXIS"); type Axis.
+  //! The plain form of AxisSelectionneSuivi.
   bool AxisSelectionne(void* agent);
+  //! Accepts what LineSelectionneeSuivi accepts when it is an axis feature ("MfAXIS"); type Axis.
   bool AxisSelectionneSuivi(void* agent);
-  //! A two-dimension result or a surface.
+  //! The plain form of FaceSelectionneeSuivi.
   bool FaceSelectionnee(void* agent);
+  //! Accepts a two-dimension result or a surface.
   bool FaceSelectionneeSuivi(void* agent);
-  //! A plane feature or a geometric plane.
+  //! The plain form of PlanSelectionneSuivi.
   bool PlanSelectionne(void* agent);
+  //! Accepts a plane feature or a geometric plane.
   bool PlanSelectionneSuivi(void* agent);
-  //! Any feature whose result, when it has one, is in one connected piece.
+  //! The plain form of ConnexeSelectionneSuivi.
   bool ConnexeSelectionne(void* agent);
+  //! Accepts any feature whose result, when it has one, is in one connected piece.
   bool ConnexeSelectionneSuivi(void* agent);
   //! A point cloud; the agent is not re-armed.
   bool CloudSelectionneSuivi(void* agent);

@@ -18,6 +18,7 @@ class ZORWENUIObjectAgent : public ZORDialogAgent {
   ZORWENUIObjectAgent();
   //! A manipulator of the given style (1 line, 2 plane, 4 rotation) and flag.
   ZORWENUIObjectAgent(int style, int flag);
+  //! Destroys the manipulator and drops the bag.
   ~ZORWENUIObjectAgent() override;
 
   //! Sends `notification` to the father command; the notification is handed to the transaction
@@ -27,24 +28,39 @@ class ZORWENUIObjectAgent : public ZORDialogAgent {
   virtual void Initialize();
   //! The first time only: grabs the manipulator by `rep` and subscribes its notifications.
   virtual void AddManip(ZOR3DRep* rep);
+  //! The bag made by BuildSpec3DBagRep; null before.
   virtual ZOR3DBagRep* GetBagRep();
+  //! The agent's manipulator, owned by the agent.
   virtual ZOR3DManipulator* GetManipulator();
 
-  //! The manipulator's notifications, one callback each.
+  // The manipulator's notifications, one callback each: here each only writes its name on the
+  // trace "WENOBJAGENT"; a derived agent overrides those it acts on.
+  //! The pointer came over the manipulator.
   virtual void Preactivate(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The pointer left the manipulator.
   virtual void EndPreactivate(ZORCommand* sender, ZORNotification* notification,
                               ZORCallbackData data);
+  //! The manipulator was clicked.
   virtual void ActivateMan(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The click on the manipulator ended.
   virtual void EndActivate(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! A drag of the manipulator started.
   virtual void BeginManipulate(ZORCommand* sender, ZORNotification* notification,
                                ZORCallbackData data);
+  //! The manipulator was dragged a step; its notification tells where.
   virtual void Manipulate(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The drag ended.
   virtual void EndManipulate(ZORCommand* sender, ZORNotification* notification,
                              ZORCallbackData data);
+  //! The contextual menu was asked on the manipulator.
   virtual void Context(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The contextual menu closed.
   virtual void EndContext(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The manipulator was double-clicked for edition.
   virtual void Edit(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The edition ended.
   virtual void EndEdit(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! The pointer moved over the manipulator.
   virtual void Move(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
 
   //! The representation the manipulator is grabbed by; none here (the caller owns it).

@@ -21,8 +21,10 @@ class ZORWENUIOrients : public ZORStateCommand {
   //! The colour of the second arrow (the new orientation).
   static constexpr unsigned int kSecondArrowColor = 246;
 
+  //! A command that asks nothing until SetData and BuildGraph.
   explicit ZORWENUIOrients(const ZORString& name = ZORString("ZORWENUIOrients"),
                            ZORCommandMode mode = 0);
+  //! Erases the arrows and hands the panel over, if the command did not end.
   ~ZORWENUIOrients() override;
 
   //! The feature, its two reference lines (former and new orientation) and the update-all flag
@@ -30,15 +32,25 @@ class ZORWENUIOrients : public ZORStateCommand {
   void SetData(const ZORISpecObject_var& feature, const ZORMathLine& line1,
                const ZORMathLine& line2, const int updateAll);
 
+  //! Opens the panel on the main window, one state whose yes (OK) and no (Apply, close)
+  //! transitions run YesCB and NoCB, and the two arrows.
   void BuildGraph() override;
+  //! Shows the former orientation (line 1) and the new one (line 2, kSecondArrowColor) as two
+  //! straight arrows that cannot be picked, replacing those shown.
   void BuildPreview();
+  //! Hands both arrows over for destruction.
   void ErasePreview();
+  //! Erases the arrows and the panel, then cancels as a state command; the feature is left.
   int Cancel(ZORCommand* caller, ZORNotification* notification) override;
+  //! Inverts the feature's orientation (flag set, feature replaced by itself) and updates it with
+  //! the update-all flag of SetData; answers true.
   bool YesCB(ZORCallbackData data);
+  //! Leaves the feature as it is; answers true.
   bool NoCB(ZORCallbackData data);
 
-  //! What the command shows, while it runs.
+  //! The question's panel while the command runs; null before BuildGraph and after it ends.
   ZORWENUIOrientsPanel* GetPanel() const { return panel_; }
+  //! Arrow 1 (former orientation) or 2 (new); null for another index or when not shown.
   ZORWENUIInvertor* GetInvertor(int index) const;
 
  protected:

@@ -12,7 +12,10 @@ class ZORWENUIOrientsPanel : public ZORFrmDialog {
   //! A dialog window with OK and Apply buttons.
   static constexpr unsigned long kStyle = 0x1000600;
 
+  //! Builds the three labels from the resources (default texts otherwise) under `parent`, the
+  //! command that asks, and wires OK, Apply and window close to YesNoCB.
   explicit ZORWENUIOrientsPanel(ZORDialog* parent = nullptr);
+  //! Nothing of its own to release.
   ~ZORWENUIOrientsPanel() override;
 
   //! Sends the answer the panel received on to its father.

@@ -16,27 +16,39 @@
 class ZORWENUIPanelError : public ZORFrmNotify {
   ZOR_DECLARE_CLASS(ZORWENUIPanelError, ZORFrmNotify, ZORMetaObject::Implementation, "WENUI")
 
-  //! Bits of the mask: which texts of the error are shown, in this order.
+  //! Mask bit: show the error's request (the texts show in the order of the bits).
   static constexpr short kRequest = 0x1;
+  //! Mask bit: show the error's diagnostic.
   static constexpr short kDiagnostic = 0x2;
+  //! Mask bit: show the error's advice.
   static constexpr short kAdvice = 0x4;
+  //! Mask bit: show the error's identifier (its catalog and key).
   static constexpr short kIdentifier = 0x8;
+  //! What a panel shows unless told otherwise: request, diagnostic and advice.
   static constexpr short kDefaultMask = kRequest | kDiagnostic | kAdvice;
 
-  //! Window styles by severity.
+  //! Window style of a fatal error.
   static constexpr unsigned long kFatalStyle = 0x00180200;
+  //! Window style of a warning.
   static constexpr unsigned long kWarningStyle = 0x08100200;
+  //! Window style of an information.
   static constexpr unsigned long kInformationStyle = 0x04100200;
+  //! Window style of any other severity (an ordinary error).
   static constexpr unsigned long kCriticalStyle = 0x10100200;
 
   //! On `parent` (the main window when null), "ErrorPanel", the style of the severity.
   ZORWENUIPanelError(short mask, const ZORError* error, ZORDialog* parent);
+  //! The same with kDefaultMask.
   ZORWENUIPanelError(const ZORError* error, ZORDialog* parent);
   //! On the main window.
   explicit ZORWENUIPanelError(const ZORError* error);
+  //! On the main window, named `identifier`, the style of the severity, kDefaultMask.
   ZORWENUIPanelError(const ZORError* error, const ZORString& identifier);
+  //! On the main window, "ErrorPanel", in `style` whatever the severity, kDefaultMask.
   ZORWENUIPanelError(const ZORError* error, unsigned long style);
+  //! On the main window, named `identifier`, in `style`, kDefaultMask.
   ZORWENUIPanelError(const ZORError* error, const ZORString& identifier, unsigned long style);
+  //! Nothing of its own: the panel keeps copies of the error's texts only.
   ~ZORWENUIPanelError() override;
 
   //! The texts are those of "ZORWENUIPanelError" whatever the class; deeper levels are the host
@@ -46,8 +58,10 @@ class ZORWENUIPanelError : public ZORFrmNotify {
   //! OK button and window close: hides the panel and requests its destruction.
   virtual void CancelCB(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
 
-  //! The style and title key of an error's severity; no error counts as severity 1.
+  //! The window style of an error's severity; no error counts as severity 1.
   static unsigned long StyleOf(const ZORError* error);
+  //! The resource key of the title for an error's severity ("FatalErrorTitle", "WarningTitle",
+  //! ...); no error counts as severity 1.
   static ZORString TitleKeyOf(const ZORError* error);
   //! The parts of `error` that `mask` selects, each followed by a newline; the error's message
   //! when the request, diagnostic and advice all came out empty. Empty without an error.

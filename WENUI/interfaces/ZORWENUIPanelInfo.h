@@ -11,9 +11,12 @@
 class ZORWENUIPanelInfo : public ZORFrmNotify {
   ZOR_DECLARE_CLASS(ZORWENUIPanelInfo, ZORFrmNotify, ZORMetaObject::Implementation, "WENUI")
 
+  //! The window style: a non-modal notification window with an OK button.
   static constexpr unsigned long kStyle = 0x08100200;
 
+  //! Shows `text` at once, under `parent` or the main window when null.
   ZORWENUIPanelInfo(const ZORUnicodeString& text, ZORDialog* parent);
+  //! Nothing of its own to release.
   ~ZORWENUIPanelInfo() override;
 
   //! OK button and window close: hides the panel and requests its destruction.

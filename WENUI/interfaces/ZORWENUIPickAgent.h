@@ -15,6 +15,7 @@ class ZORWENUIPickAgent {
  public:
   //! Works on the viewer of the current layout, taken now.
   ZORWENUIPickAgent();
+  //! Nothing to release: the viewer belongs to the layout.
   virtual ~ZORWENUIPickAgent();
 
   //! Fills `paths` with what lies under the mouse, within the viewer's pick window. Fails

@@ -15,7 +15,9 @@ class ZORWENUIPointOnCurveAgent : public ZORWENUIFeatureAgent {
   ZOR_DECLARE_CLASS(ZORWENUIPointOnCurveAgent, ZORWENUIFeatureAgent, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! The feature agent's constructors, unchanged; the curve comes with SetCurve.
   using ZORWENUIFeatureAgent::ZORWENUIFeatureAgent;
+  //! Nothing of its own to release.
   ~ZORWENUIPointOnCurveAgent() override;
 
   //! The curve picked points must lie on.

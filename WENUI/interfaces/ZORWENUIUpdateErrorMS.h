@@ -32,6 +32,7 @@ class ZORWENUIUpdateErrorMS : public ZORMMUIPanelStateCmd {
   //! owned and may be null.
   ZORWENUIUpdateErrorMS(const ZORString& name, const ZORListValZORISpecObject_var& featuresInError,
                         ZORCommandMode mode, ZORWENMSManager* manager);
+  //! Releases the agents and lets the panel go.
   ~ZORWENUIUpdateErrorMS() override;
 
   //! Builds the panel with one row per feature, then the agents, states and transitions. A
@@ -41,18 +42,29 @@ class ZORWENUIUpdateErrorMS : public ZORMMUIPanelStateCmd {
   //! Lets the panel go and releases the agents.
   int Cancel(ZORCommand* caller, ZORNotification* notification) override;
 
+  //! The update-error panel; null before BuildGraph and after Cancel.
   ZORWENUIUpdateErrorMSPanel* GiveMyPanel() override { return panel_.get(); }
 
-  //! --- actions: each answers 1 so that the state machine goes on ---
+  // --- actions: each answers true so that the state machine goes on, but a replace without a
+  // picked parent ---
+  //! Deactivates the features of the selected rows and takes their rows out.
   bool DeactivateFeatures(ZORCallbackData data);
+  //! Deletes the features of the selected rows (through the manager's lists when there is one)
+  //! and takes out the rows of those that went.
   bool DeleteFeatures(ZORCallbackData data);
+  //! Deactivates every listed feature and empties the panel.
   bool DeactivateAllFeatures(ZORCallbackData data);
+  //! Deletes every listed feature; the rows of those that could not go stay.
   bool DeleteAllFeatures(ZORCallbackData data);
+  //! Gives the one selected feature the picked feature as its first parent; its row leaves when
+  //! that worked. false, nothing changed, without a picked feature.
   bool ReplaceFirstParent(ZORCallbackData data) { return ReplaceParent(data, 1); }
+  //! The same for the second parent (features made from two inputs).
   bool ReplaceSecondParent(ZORCallbackData data) { return ReplaceParent(data, 2); }
+  //! Entry into a replace state (a parent is to be picked); nothing to do, answers true.
   bool ReplaceParentInit(ZORCallbackData data);
 
-  //! --- conditions: 1 lets the transition fire ---
+  // --- conditions: true lets the transition fire ---
   //! Exactly one row selected; several show an internal error over the panel.
   bool IsOneLineSelected(ZORCallbackData data);
   //! The picked feature is not an input of the multi-selection already (else an input error).

@@ -28,20 +28,29 @@ class ZORWENUIUpdateErrorMSPanel : public ZORFrmDialog {
   ZOR_DECLARE_CLASS(ZORWENUIUpdateErrorMSPanel, ZORFrmDialog, ZORMetaObject::Implementation,
                     "WENUI")
 
+  //! The window style the panel is created with; its buttons are its own widgets (BuildPanel).
   static constexpr unsigned long kStyle = 0x1000400;
+  //! Style of the row list: several rows may be selected.
   static constexpr unsigned long kListStyle = 0x40000;
+  //! Style of the frame holding the buttons.
   static constexpr unsigned long kFrameStyle = 0x80000;
 
-  //! Codes of AnalyseNotifs' client data: the notification each button sends.
+  //! Client data of AnalyseNotifs for the "deactivate" button (the selected rows).
   static constexpr int kDeactivate = 1;
+  //! Client data for the "delete" button (the selected rows).
   static constexpr int kDelete = 2;
+  //! Client data for the "deactivate all" button.
   static constexpr int kDeactivateAll = 3;
+  //! Client data for the "delete all" button.
   static constexpr int kDeleteAll = 4;
+  //! Client data for the "replace (first) parent" button.
   static constexpr int kReplaceParent = 5;
+  //! Client data for the "replace second parent" button (two-parent form).
   static constexpr int kReplaceParent2 = 6;
 
   //! "UpdateErrorPanel" under `parent`; the widgets come with BuildPanel.
   explicit ZORWENUIUpdateErrorMSPanel(ZORDialog* parent);
+  //! Lets go of the notifications; the widgets go with the window tree.
   ~ZORWENUIUpdateErrorMSPanel() override;
 
   //! Creates the list and the buttons, titles the columns, lays them out and shows the panel.
@@ -74,6 +83,7 @@ class ZORWENUIUpdateErrorMSPanel : public ZORFrmDialog {
   //! Makes the buttons acting on the selection sensitive or not.
   void ActivateButtons(const bool on);
 
+  //! Whether BuildPanel built the two-parent form.
   bool IsTwoParentForm() const { return twoParents_; }
 
  private:

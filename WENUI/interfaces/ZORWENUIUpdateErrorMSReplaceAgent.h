@@ -13,6 +13,7 @@ class ZORWENUIUpdateErrorMSReplaceAgent : public ZORWENUIFeatureAgent {
   ZOR_DECLARE_CLASS(ZORWENUIUpdateErrorMSReplaceAgent, ZORWENUIFeatureAgent,
                     ZORMetaObject::Implementation, "WENUI")
 
+  //! The feature agent's constructors, unchanged.
   using ZORWENUIFeatureAgent::ZORWENUIFeatureAgent;
 
   //! The feature a path designates: the lowest object of the path that is a feature (the picked
@@ -24,7 +25,9 @@ class ZORWENUIUpdateErrorMSReplaceAgent : public ZORWENUIFeatureAgent {
   //! The feature of the accepted pick; null when nothing was picked.
   ZORISpecObject_var GetPickedFeature() const { return FeatureOf(GetValuePath()); }
 
+  //! Remembers `path` as the candidate, then runs the feature agent's check (and its filter).
   bool ExtraCheckPath(ZORPathElement* path, int mode) override;
+  //! Re-arms the agent and forgets the candidate.
   void InitializeAcquisition() override;
 
  private:

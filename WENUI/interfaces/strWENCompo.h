@@ -2,5 +2,5 @@
 
 #include "ZORUnicodeString.h"
 
-// The role under which a real feature of a multi-selection owns its inputs: "Component".
+//! The role under which a real feature of a multi-selection owns its inputs: "Component".
 extern const ZORUnicodeString strWENCompo;
