@@ -708,6 +708,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSnapshot(const ZORScen
   std::ofstream file(path);
   file << svg;
   if (!file.flush()) return Error("cannot write '" + path + "'");
+  snapshots_.push_back(std::move(svg));
   transcript_.Note("wrote " + name + ": " + std::to_string(shown) + " shown, " +
                    std::to_string(features) + " features");
   return Done();

@@ -28,6 +28,8 @@ class ZORScenarioInterpreter {
   ZORScenarioInterpreter(ZORHostSession& session, std::FILE* out, std::string svgDirectory);
 
   int Run(const std::vector<ZORScenarioStatement>& statements);
+  //! The pictures the snapshots wrote, in the order they were taken.
+  const std::vector<std::string>& GetSnapshots() const { return snapshots_; }
 
   // Whether every statement the reader knows has a function here.
   static std::vector<std::string> KeywordsWithoutHandler();
@@ -162,6 +164,7 @@ class ZORScenarioInterpreter {
   ZORDriver driver_;
   ZORHostTranscript transcript_;
   std::string svgDirectory_;
+  std::vector<std::string> snapshots_;
   ZORFeature* tool_ = nullptr;  // the last tool made, held by the document
   std::vector<ZORShownMessage> messages_;
   std::vector<std::string> events_;

@@ -13,10 +13,11 @@
 
 #include "ZORComponentLoader.h"
 #include "ZORDefaultScenario.h"
-#include "ZORHostSession.h"
 #include "ZORMsgCatalog.h"
 #include "ZORScenarioInterpreter.h"
-#include "ZORScenarioReader.h"
+#include "ZORScenarioReport.h"
+#include "ZORScenarioRun.h"
+#include "ZORScenarioSyntax.h"
 #include "ZORTrace.h"
 
 namespace {
@@ -26,6 +27,8 @@ struct Options {
   std::string examples;
   std::string svgDirectory = ".";
   bool updateExpected = false;
+  std::string report;  // the report's folder; empty: no report
+  bool svgDirectoryGiven = false;
   std::vector<std::string> files;
 };
 
@@ -63,6 +66,9 @@ void Usage(std::FILE* out) {
       "                      WEN_GuiUtiliti); traces go to stderr\n"
       "  --svg-dir DIR       where snapshots are written (default: the current directory)\n"
       "  --update-expected   also write each script's transcript to NAME.expected beside it\n"
+      "  --report DIR        also write DIR/index.html: each scenario's status, transcript and\n"
+      "                      snapshots in one page (snapshots go to a temporary folder unless\n"
+      "                      --svg-dir is given)\n"
       "  --help              this text\n"
       "Statements (docs/scenarios.md tells more):\n",
       out);
@@ -92,6 +98,9 @@ int ParseArguments(int argc, char** argv, Options& options) {
       ZORTrace::SetOn(argv[++i], true);
     } else if (arg == "--svg-dir" && hasValue) {
       options.svgDirectory = argv[++i];
+      options.svgDirectoryGiven = true;
+    } else if (arg == "--report" && hasValue) {
+      options.report = argv[++i];
     } else if (arg == "--update-expected") {
       options.updateExpected = true;
     } else if (!arg.starts_with("--")) {
@@ -112,47 +121,25 @@ bool Load(const std::string& path, const char* what) {
   return false;
 }
 
-const char* Verdict(int status) {
-  if (status == 0) return "passed";
-  return status == 1 ? "expectation failed" : "could not run";
-}
-
-// Reads, checks and runs one script in a fresh session, writing its transcript to `out`.
-int RunScript(const std::string& text, const std::string& name, const Options& options,
-              std::FILE* out) {
-  std::fprintf(out, "== %s\n", name.c_str());
-  const ZORScenarioReader::Result read = ZORScenarioReader().Read(text, name);
-  int status = 2;
-  if (read.Ok()) {
-    ZORHostSession session;
-    status = ZORScenarioInterpreter(session, out, options.svgDirectory).Run(read.statements);
+// Runs one script, prints its transcript, keeps it beside the script when asked and in the
+// report when one is made.
+int RunAndPrint(const std::string& text, const std::string& name, const Options& options,
+                std::vector<ZORScenarioRun>& runs) {
+  ZORScenarioRun run = ZORScenarioRun::Run(text, name, options.svgDirectory);
+  std::fputs(run.transcript.c_str(), stdout);
+  if (options.updateExpected) {
+    const auto dot = name.rfind('.');
+    const std::string expected =
+        (dot == std::string::npos ? name : name.substr(0, dot)) + ".expected";
+    std::ofstream(expected) << run.transcript;
+    std::fprintf(stderr, "zorhost: wrote %s\n", expected.c_str());
   }
-  for (const std::string& problem : read.problems) std::fprintf(out, "%s\n", problem.c_str());
-  std::fprintf(out, "== %s: %s (exit status %d)\n", name.c_str(), Verdict(status), status);
+  const int status = run.status;
+  runs.push_back(std::move(run));
   return status;
 }
 
-// The transcript of one script, printed, and kept beside it when asked.
-int RunAndPrint(const std::string& text, const std::string& name, const Options& options) {
-  char* buffer = nullptr;
-  std::size_t size = 0;
-  std::FILE* capture = open_memstream(&buffer, &size);
-  if (!capture) return 2;
-  const int status = RunScript(text, name, options, capture);
-  std::fclose(capture);
-  const std::string transcript(buffer, size);
-  std::free(buffer);
-  std::fputs(transcript.c_str(), stdout);
-  if (!options.updateExpected) return status;
-  const auto dot = name.rfind('.');
-  const std::string expected =
-      (dot == std::string::npos ? name : name.substr(0, dot)) + ".expected";
-  std::ofstream(expected) << transcript;
-  std::fprintf(stderr, "zorhost: wrote %s\n", expected.c_str());
-  return status;
-}
-
-int RunFiles(const Options& options) {
+int RunFiles(const Options& options, std::vector<ZORScenarioRun>& runs) {
   int worst = 0;
   for (const std::string& file : options.files) {
     std::ifstream in(file);
@@ -162,7 +149,7 @@ int RunFiles(const Options& options) {
     } else {
       std::ostringstream text;
       text << in.rdbuf();
-      status = RunAndPrint(text.str(), file, options);
+      status = RunAndPrint(text.str(), file, options, runs);
     }
     worst = std::max(worst, status);
   }
@@ -179,11 +166,34 @@ int main(int argc, char** argv) {
     std::fputs("zorhost: --update-expected needs the scenario files\n", stderr);
     return 2;
   }
+  std::string reason;
+  if (!options.report.empty() && !ZORScenarioReport::CanWrite(options.report, reason)) {
+    std::fprintf(stderr, "zorhost: cannot write the report into %s: %s\n", options.report.c_str(),
+                 reason.c_str());
+    return 2;
+  }
+  // A report holds its pictures: the files the snapshots write go to a folder of their own.
+  std::string scratch;
+  if (!options.report.empty() && !options.svgDirectoryGiven) {
+    char pattern[] = "/tmp/zorhost-svg-XXXXXX";
+    if (!mkdtemp(pattern)) {
+      std::fputs("zorhost: cannot make a temporary folder for the snapshots\n", stderr);
+      return 2;
+    }
+    scratch = options.svgDirectory = pattern;
+  }
   // The plug-in first, as the CAD host loads it; then the commands written on it.
   if (!Load(options.plugin, "plug-in") || !Load(options.examples, "example commands")) return 2;
-  const int status = options.files.empty()
-                         ? RunAndPrint(ZORDefaultScenario(), "default scenario", options)
-                         : RunFiles(options);
+  std::vector<ZORScenarioRun> runs;
+  int status = options.files.empty()
+                   ? RunAndPrint(ZORDefaultScenario(), "default scenario", options, runs)
+                   : RunFiles(options, runs);
   ZORComponentLoader::UnloadAll();
+  if (!scratch.empty()) std::filesystem::remove_all(scratch);
+  if (!options.report.empty() && !ZORScenarioReport::Write(options.report, runs, reason)) {
+    std::fprintf(stderr, "zorhost: cannot write the report into %s: %s\n", options.report.c_str(),
+                 reason.c_str());
+    status = 2;
+  }
   return status;
 }
