@@ -96,12 +96,13 @@ void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
 
 void ExampleTranslateCommand::BuildGraph() {
   ZORDialogState* state = GetInitialPanelState("TranslateState");
-  // Points, or vertices of any result; lines, or straight edges of any result. Working on a
-  // multi-selection, its own results are not inputs.
+  // Points, vertices of any result and translated points; lines, or straight edges of any
+  // result. Working on a multi-selection, its own results are not inputs.
   const ZORISpecObject_var multiSel = GetManager() ? GiveMyFeature() : ZORISpecObject_var();
   elementAgent_ = ZORMake<ZORWENUIMultiSelFeatureAgent>(multiSel, ZORString("_Element"), 0,
                                                         ZORString("WENPoint"));
   elementAgent_->AddOrderedPointAcquisition();
+  elementAgent_->AddOrderedElementType("WENTranslate");
   directionAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Direction", "WENLine");
   directionAgent_->AddOrderedElementType("ZORLine");
   longerAgent_ = ZORMake<ZORDialogAgent>("_Longer");

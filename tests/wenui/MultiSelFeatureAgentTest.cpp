@@ -83,6 +83,25 @@ TEST_F(MultiSelFeatureAgent, AnEditionRefusesItsOwnResultsAndTakesOtherPoints) {
   EXPECT_EQ(dump.find("Element=Translate."), std::string::npos) << dump;
 }
 
+TEST_F(MultiSelFeatureAgent, AResultIsAPointThePlainAgentWouldTakeInTheTreeAndInTheView) {
+  // What the edition refuses above, the example's agent would take without the multi-selection.
+  const ZORPathElement inTree =
+      session.Document().GivePathElementFrom(ZORBaseUnknown_var(results[0]));
+  const ZORPathElement inView = ZORWENUIFeatureAgent::GivePickPath(results[1]);
+  auto plain = ZORMake<ZORWENUIFeatureAgent>(ZORString("_Element"), ZORString("WENPoint"));
+  auto refusing = ZORMake<ZORWENUIMultiSelFeatureAgent>(
+      ZORSpecObjectOf(multiSel), ZORString("_Element"), 0, ZORString("WENPoint"));
+  for (ZORWENUIFeatureAgent* agent :
+       {plain.get(), static_cast<ZORWENUIFeatureAgent*>(refusing.get())}) {
+    agent->AddOrderedPointAcquisition();
+    agent->AddOrderedElementType("WENTranslate");
+  }
+  EXPECT_TRUE(plain->TryValue(inTree));
+  EXPECT_TRUE(plain->TryValue(inView));
+  EXPECT_FALSE(refusing->TryValue(inTree));
+  EXPECT_FALSE(refusing->TryValue(inView));
+}
+
 TEST_F(MultiSelFeatureAgent, WithoutAMultiSelectionItActsAsThePlainAgent) {
   auto agent = ZORMake<ZORWENUIMultiSelFeatureAgent>(nullptr, ZORString("_Sel"), 1, ZORString(),
                                                      ZORWENUIFeatureAgent::kMultiAcquisition);
