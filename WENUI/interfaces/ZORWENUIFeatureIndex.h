@@ -14,6 +14,9 @@
 
 class ZORWENUIFeatureIndex {
  public:
+  //! Whether `entry` stands for `feature`: the same object, or BRep features on one support
+  //! related either way.
+  static bool Matches(const ZORBaseUnknown_var& entry, const ZORBaseUnknown_var& feature);
   //! The list's entries changed otherwise than by appends at the end.
   void Invalidate() { valid_ = false; }
   //! Entries were appended at the end of `list`.

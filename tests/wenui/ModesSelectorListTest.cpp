@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "ZORHSO.h"
 #include "ZORHostSession.h"
 #include "ZORIPathAccess.h"
+#include "ZORListLines.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORTestSelectorListCommand.h"
 #include "ZORWENUIModesSelectorList.h"
@@ -65,22 +65,7 @@ class ModesSelectorList : public ::testing::Test {
     return ZORDriverPick::PickCell(driver, polyline.get(),
                                    polyline->GetResultBody()->GetCellOfDimension(0, index));
   }
-  // The lines the list shows, "*" before a selected one, "!" after a highlighted one.
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    const std::string screen = driver.DescribePanels();
-    std::istringstream in(screen);
-    for (std::string line; std::getline(in, line);) {
-      const auto colon = line.find(": \"");
-      if (colon == std::string::npos || line.find("ZOR") != std::string::npos) continue;
-      const bool selected = line.find("* ") != std::string::npos;
-      const auto open = colon + 3;
-      std::string text = line.substr(open, line.find('"', open) - open);
-      if (line.find(" highlighted") != std::string::npos) text += "!";
-      lines.push_back((selected ? "*" : "") + text);
-    }
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return ZORListLines(driver.DescribePanels()); }
   bool Highlighted(const ZORFeature_var& f) {
     ZORPathElement path;
     ZORIPathAccess_var(ZORSpecObjectOf(f))->GetPathElement(path);

@@ -19,6 +19,14 @@ bool Related(const ZORBaseUnknown_var& a, const ZORBaseUnknown_var& b) {
 
 }  // namespace
 
+bool ZORWENUIFeatureIndex::Matches(const ZORBaseUnknown_var& entry,
+                                   const ZORBaseUnknown_var& feature) {
+  if (!entry || !feature) return false;
+  if (ZORIdentityOf(entry) == ZORIdentityOf(feature)) return true;
+  const ZORBaseUnknown* support = SupportOf(entry);
+  return support && support == SupportOf(feature) && Related(entry, feature);
+}
+
 void ZORWENUIFeatureIndex::Appended(const ZORListValZORISpecObject_var& list) {
   if (!valid_) return;  // rebuilt whole at the next Locate
   for (int p = indexed_ + 1; p <= list.Size(); ++p) Add(list[p], p);
