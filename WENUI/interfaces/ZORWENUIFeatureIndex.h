@@ -21,6 +21,9 @@ class ZORWENUIFeatureIndex {
   void Invalidate() { valid_ = false; }
   //! Entries were appended at the end of `list`.
   void Appended(const ZORListValZORISpecObject_var& list);
+  //! The entry at `position` of `list` was `previous` and is now another feature.
+  void Replaced(const ZORListValZORISpecObject_var& list, int position,
+                const ZORBaseUnknown_var& previous);
   //! The first 1-based position after `start` of `list` whose entry is `feature` or a related
   //! BRep feature on the same support; 0 when none or for null.
   int Locate(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
@@ -31,6 +34,8 @@ class ZORWENUIFeatureIndex {
   using Map = std::unordered_map<const ZORBaseUnknown*, Positions>;
 
   void Add(const ZORISpecObject_var& feature, int position) const;
+  static void Insert(Positions& positions, int position);
+  static void Erase(Map& map, const ZORBaseUnknown* key, int position);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
 

@@ -129,6 +129,8 @@ class ZORWENUIModesSelectorList : public ZORGuiCommandStackFrame {
   // the selection, in one pass.
   void RemoveLines(const std::vector<int>& lines);
   void ApplySelection(const std::vector<int>& lines, int notify) const;
+  // Whether the list shows exactly the stored selection (repeats aside).
+  bool ShowsSelection() const;
 
   ZORListValZORISpecObject_var features_;
   ZORWENUIFeatureIndex index_;

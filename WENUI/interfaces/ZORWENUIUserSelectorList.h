@@ -59,6 +59,8 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   int Size() const { return features_.Size(); }
   //! How many listed features are selected.
   int SelectionSize() const;
+  //! The listed features, in line order.
+  const ZORListValZORISpecObject_var& GetFeatures() const { return features_; }
   //! Appends the listed features to `features`.
   void GetSpecObjects(ZORListValZORISpecObject_var& features) const;
   //! Appends the selected 1-based positions, or the selected features, in line order.

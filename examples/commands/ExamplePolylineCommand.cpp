@@ -63,7 +63,13 @@ bool ExamplePolylineCommand::TakePoint(ZORCallbackData) {
   if (FAILED(points_->Sort(ZORListValZORISpecObject_var{picked}, toAdd, toRemove, 0))) {
     return true;
   }
+  // The picks of vertices that leave the list are of no more use.
+  ZORListValZORISpecObject_var leaving;
+  for (int position : toRemove) leaving.Append(points_->GetFeatures()[position]);
   points_->Remove(toRemove, 1);
+  for (const ZORISpecObject_var& gone : leaving) {
+    ZORGmoUtilitiesServices::RemoveBRep(ZORBaseUnknown_var(gone));
+  }
   points_->Append(toAdd, 1, 1);
   points_->Refresh();
   points_->Highlight();  // the sort emptied the highlighted set: show the selection again

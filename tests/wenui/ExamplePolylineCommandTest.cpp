@@ -98,6 +98,9 @@ TEST_F(ExamplePolyline, VerticesMakeLinesOnTheirPicksAndCancelGivesEverythingBac
   EXPECT_EQ(Lines(), (std::vector<std::string>{"*BRep.1!", "*BRep.2!"}));
   ASSERT_TRUE(PickVertex(1));  // a new pick of a listed vertex takes it out
   EXPECT_EQ(Lines(), (std::vector<std::string>{"*BRep.2!"}));
+  // Neither that pick nor the entry it took out stays in the document.
+  EXPECT_FALSE(Has("BRep.1 "));
+  EXPECT_FALSE(Has("BRep.3 "));
   ASSERT_TRUE(driver.CancelCurrent());
   EXPECT_EQ(driver.DumpDocument(), before);
 }

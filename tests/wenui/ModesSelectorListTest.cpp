@@ -237,6 +237,13 @@ TEST_F(ModesSelectorList, RepickedVerticesAreFoundAndReplaceKeepsTheNewPick) {
   // A re-pick in standard mode removes the entry and disposes of the pick.
   ASSERT_TRUE(PickVertex(2));
   EXPECT_EQ(Lines(), (Texts{"No selection"}));
+  // The listed entry itself handed in again is left alone in the append mode, and stays.
+  ASSERT_TRUE(PickVertex(2));
+  const ZORISpecObject_var entry = list->GetFeatures()[1];
+  ASSERT_TRUE(driver.Click(std::string(kList) + "/Append"));
+  ASSERT_EQ(list->Sort(ZORListValZORISpecObject_var{entry}, added, removed, 0), S_OK);
+  EXPECT_TRUE(ZORFeature::From(entry.get())->IsInDocument());
+  ASSERT_EQ(list->RemoveAll(1), S_OK);
   // Another vertex of the same support is another entry.
   ASSERT_TRUE(PickVertex(1));
   ASSERT_TRUE(PickVertex(3));

@@ -234,6 +234,9 @@ TEST_F(UserSelectorList, TheNonOrderedListDecidesPerPick) {
   EXPECT_EQ(list->GetOperation(again), ZORWENUINonOrderedSelectorList::kIgnore);
   EXPECT_FALSE(ZORFeature::From(again.get())->IsInDocument());
   EXPECT_EQ(list->GetOperation(P(1)), ZORWENUINonOrderedSelectorList::kAppendOperation);
+  const ZORISpecObject_var entry = list->GetFeatures()[2];  // handed in again: it stays
+  EXPECT_EQ(list->GetOperation(entry), ZORWENUINonOrderedSelectorList::kIgnore);
+  EXPECT_TRUE(ZORFeature::From(entry.get())->IsInDocument());
   // Remove mode: a new pick is ignored, a listed one removed.
   ASSERT_TRUE(driver.Click("Panel/List/ButtonsFrame/Remove"));
   EXPECT_EQ(list->GetMode(), ZORWENUINonOrderedSelectorList::kRemove);

@@ -36,8 +36,36 @@ void ZORWENUIFeatureIndex::Appended(const ZORListValZORISpecObject_var& list) {
 void ZORWENUIFeatureIndex::Add(const ZORISpecObject_var& feature, int position) const {
   const ZORBaseUnknown_var object(feature);
   if (!object) return;
-  identities_[ZORIdentityOf(object)].push_back(position);
-  if (const ZORBaseUnknown* support = SupportOf(object)) supports_[support].push_back(position);
+  Insert(identities_[ZORIdentityOf(object)], position);
+  if (const ZORBaseUnknown* support = SupportOf(object)) Insert(supports_[support], position);
+}
+
+void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
+  // Appends come in order; a replacement finds its place.
+  if (positions.empty() || positions.back() < position) {
+    positions.push_back(position);
+    return;
+  }
+  positions.insert(std::lower_bound(positions.begin(), positions.end(), position), position);
+}
+
+void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int position) {
+  const auto it = map.find(key);
+  if (it == map.end()) return;
+  Positions& positions = it->second;
+  const auto at = std::lower_bound(positions.begin(), positions.end(), position);
+  if (at != positions.end() && *at == position) positions.erase(at);
+  if (positions.empty()) map.erase(it);
+}
+
+void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,
+                                    const ZORBaseUnknown_var& previous) {
+  if (!valid_ || indexed_ != list.Size()) return;  // rebuilt whole at the next Locate
+  if (previous) {
+    Erase(identities_, ZORIdentityOf(previous), position);
+    if (const ZORBaseUnknown* support = SupportOf(previous)) Erase(supports_, support, position);
+  }
+  Add(list[position], position);
 }
 
 void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) const {

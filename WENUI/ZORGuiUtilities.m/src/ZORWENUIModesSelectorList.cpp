@@ -7,6 +7,7 @@
 #include "ZORError.h"
 #include "ZORFrmEditor.h"
 #include "ZORGmoUtilitiesServices.h"
+#include "ZORIdentityOf.h"
 #include "ZORWENUIListHighlight.h"
 
 namespace {
@@ -111,6 +112,12 @@ std::vector<int>& ZORWENUIModesSelectorList::Selection() {
   return selection_;
 }
 
+bool ZORWENUIModesSelectorList::ShowsSelection() const {
+  return !unread_ && list_->GetSelectCount() == static_cast<int>(selection_.size()) &&
+         std::all_of(selection_.begin(), selection_.end(),
+                     [this](int line) { return list_->IsSelected(line); });
+}
+
 void ZORWENUIModesSelectorList::ApplySelection(const std::vector<int>& lines, int notify) const {
   if (list_ && !lines.empty()) {
     list_->SetSelect(lines.data(), static_cast<int>(lines.size()), notify);
@@ -138,8 +145,10 @@ HRESULT ZORWENUIModesSelectorList::SetFocus() {
 HRESULT ZORWENUIModesSelectorList::Highlight() {
   if (Selection().empty()) return Status(true);
   if (!hso_ || !list_) return Status(false);
-  list_->ClearSelect();
-  ApplySelection(selection_, 0);
+  if (!ShowsSelection()) {
+    list_->ClearSelect();
+    ApplySelection(selection_, 0);
+  }
   if (features_.IsEmpty()) return Status(true);
   const HRESULT hr = HighlightLines(selection_, true);
   hso_->EndAddElements();
@@ -197,7 +206,10 @@ HRESULT ZORWENUIModesSelectorList::Sort(const ZORListValZORISpecObject_var& inpu
       toAdd.Append(feature);  // the new pick replaces the listed one: its BRep stays
     } else if (position == 0 && addNew) {
       toAdd.Append(feature);
-    } else {
+    } else if (position == 0 || recordFound ||
+               ZORIdentityOf(ZORBaseUnknown_var(features_[position])) !=
+                   ZORIdentityOf(ZORBaseUnknown_var(feature))) {
+      // What the pick made goes; a listed entry handed in again stays while it is listed.
       ZORGmoUtilitiesServices::RemoveBRep(ZORBaseUnknown_var(feature));
     }
   }
@@ -315,6 +327,9 @@ void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
     removedBefore[i + 1] = removedBefore[i] + (removed[static_cast<std::size_t>(i)] ? 1 : 0);
   }
   std::vector<int>& selection = Selection();
+  // The list's selected lines move with them: when it shows the stored selection, it still
+  // does once the lines are gone.
+  const bool inStep = ShowsSelection();
   list_->ClearLine(lines.data(), static_cast<int>(lines.size()));
   auto kept = features_.begin();
   int line = 0;
@@ -331,6 +346,7 @@ void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
     moved.push_back(selected - removedBefore[static_cast<std::size_t>(selected)]);
   }
   selection = std::move(moved);
+  if (inStep) return;
   list_->ClearSelect();
   ApplySelection(selection, 0);
 }

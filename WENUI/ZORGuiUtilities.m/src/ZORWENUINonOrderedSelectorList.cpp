@@ -1,6 +1,7 @@
 #include "ZORWENUINonOrderedSelectorList.h"
 
 #include "ZORGmoUtilitiesServices.h"
+#include "ZORIdentityOf.h"
 
 namespace {
 
@@ -62,7 +63,11 @@ int ZORWENUINonOrderedSelectorList::GetMode() const {
 
 int ZORWENUINonOrderedSelectorList::GetOperation(const ZORISpecObject_var& feature) {
   if (!feature) return kIgnore;
-  const bool listed = Locate(ZORBaseUnknown_var(feature), 0) != 0;
+  const int position = Locate(ZORBaseUnknown_var(feature), 0);
+  const bool listed = position != 0;
+  // A listed entry handed in again is no pick of its own: it stays while it is listed.
+  const bool isEntry = listed && ZORIdentityOf(ZORBaseUnknown_var(GetFeatures()[position])) ==
+                                     ZORIdentityOf(ZORBaseUnknown_var(feature));
   switch (GetMode()) {
     case kAppend:
       if (!listed) return kAppendOperation;
@@ -77,7 +82,7 @@ int ZORWENUINonOrderedSelectorList::GetOperation(const ZORISpecObject_var& featu
     default:
       return listed ? kRemoveOperation : kAppendOperation;
   }
-  Dispose(feature);
+  if (!isEntry) Dispose(feature);
   return kIgnore;
 }
 

@@ -196,8 +196,9 @@ HRESULT ZORWENUIUserSelectorList::Replace(const ZORISpecObject_var& feature, int
   const HRESULT hr = UnSelect(features_[position]);
   if (FAILED(hr)) return hr;
   ShowLine(feature, position - 1, ZORDlgList::kModifyLine);
+  const ZORBaseUnknown_var previous(features_[position]);
   features_.ReplaceAt(position, feature);
-  index_.Invalidate();
+  index_.Replaced(features_, position, previous);
   NotifyChange();
   return Select(feature);
 }
@@ -282,14 +283,7 @@ HRESULT ZORWENUIUserSelectorList::Select(ZORWENEvent event) {
 HRESULT ZORWENUIUserSelectorList::UnSelect(const ZORISpecObject_var& feature) {
   if (!list_ || !feature) return Status(false);
   const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
-  if (std::any_of(lines.begin(), lines.end(), [this](int l) { return list_->IsSelected(l); })) {
-    std::vector<int> kept;
-    for (int line : list_->GetSelect()) {
-      if (!std::binary_search(lines.begin(), lines.end(), line)) kept.push_back(line);
-    }
-    list_->ClearSelect();
-    if (!kept.empty()) list_->SetSelect(kept.data(), static_cast<int>(kept.size()), 0);
-  }
+  list_->ClearSelect(lines.data(), static_cast<int>(lines.size()));
   return UnHighlight(feature);
 }
 
