@@ -43,7 +43,7 @@ void ExamplePolylineCommand::BuildGraph() {
                 Action(&ExamplePolylineCommand::TakePoint, nullptr));
 }
 
-bool ExamplePolylineCommand::Accept(const ZORISpecObject_var& picked, bool madeByThePick) {
+bool ExamplePolylineCommand::IsAcceptable(const ZORISpecObject_var& picked, bool madeByThePick) {
   if (ZORGmoUtilitiesServices::IsUpToDate(ZORBaseUnknown_var(picked))) return true;
   ShowInputError("WENUIINPUT_ERR_600", "ZORGuiInputError",
                  ZORGmoUtilitiesServices::GetSpecDisplayName(ZORBaseUnknown_var(picked)));
@@ -56,7 +56,7 @@ bool ExamplePolylineCommand::TakePoint(ZORCallbackData) {
   const bool madeByThePick = agent_->ElementInContext(agent_->GetValuePath());
   agent_->RemoveFromHSO();
   agent_->InitializeAcquisition();
-  if (!picked || !Accept(picked, madeByThePick)) return true;
+  if (!picked || !IsAcceptable(picked, madeByThePick)) return true;
   // The list says what the pick adds and removes under its mode; the command applies it.
   ZORListValZORISpecObject_var toAdd;
   ZORRawCollint toRemove;

@@ -34,7 +34,7 @@ class ExamplePolylineCommand : public ZORWENUIStateCommand {
   bool TakePoint(ZORCallbackData data);
   // Whether the pick may be listed; refuses an element that is not up to date, with its
   // message, and disposes of what the pick made.
-  bool Accept(const ZORISpecObject_var& picked, bool madeByThePick);
+  bool IsAcceptable(const ZORISpecObject_var& picked, bool madeByThePick);
 
   ZORDlgDialog* panel_;  // owned by the main window until the command ends
   ZORWENUIModesSelectorList* points_;

@@ -1,7 +1,6 @@
 #include "ZORWENUIModesSelectorList.h"
 
 #include <algorithm>
-#include <source_location>
 
 #include "ZORCleaner.h"
 #include "ZORError.h"
@@ -18,8 +17,9 @@ constexpr unsigned long kButtonStyle = 0x100000;
 constexpr unsigned long kChecked = ZORDlgCheckButton::kChecked;
 constexpr unsigned long kUnchecked = ZORDlgCheckButton::kUnchecked;
 
-HRESULT Status(bool ok, std::source_location where = std::source_location::current()) {
-  return ZORError::GetReturn(ok ? 1 : 0, kPath, static_cast<int>(where.line()));
+// The status of an operation, recorded with the line that decided it.
+HRESULT Status(int line, bool ok) {
+  return ZORError::GetReturn(ok ? 1 : 0, kPath, line);
 }
 
 // Lines 0..count-1, or the placeholder line alone for an empty list.
@@ -126,41 +126,41 @@ void ZORWENUIModesSelectorList::ApplySelection(const std::vector<int>& lines, in
 
 HRESULT ZORWENUIModesSelectorList::HighlightLines(const std::vector<int>& lines, bool on) {
   for (int line : lines) {
-    if (line < 0 || line >= features_.Size()) return Status(false);
+    if (line < 0 || line >= features_.Size()) return Status(__LINE__, false);
     const ZORBaseUnknown_var feature(features_[line + 1]);
     const HRESULT hr = on ? ZORWENUIListHighlight::Add(hso_.get(), feature, true)
                           : ZORWENUIListHighlight::Remove(hso_.get(), feature, true);
-    if (FAILED(hr)) return Status(false);
+    if (FAILED(hr)) return Status(__LINE__, false);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::SetFocus() {
-  if (!list_) return Status(false);
+  if (!list_) return Status(__LINE__, false);
   if (Selection().empty()) selection_ = AllLines(features_.Size());
   ApplySelection(selection_, 1);
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::Highlight() {
-  if (Selection().empty()) return Status(true);
-  if (!hso_ || !list_) return Status(false);
+  if (Selection().empty()) return Status(__LINE__, true);
+  if (!hso_ || !list_) return Status(__LINE__, false);
   if (!ShowsSelection()) {
     list_->ClearSelect();
     ApplySelection(selection_, 0);
   }
-  if (features_.IsEmpty()) return Status(true);
+  if (features_.IsEmpty()) return Status(__LINE__, true);
   const HRESULT hr = HighlightLines(selection_, true);
   hso_->EndAddElements();
   return hr;
 }
 
 HRESULT ZORWENUIModesSelectorList::UnHighlight() {
-  if (!list_) return Status(false);
+  if (!list_) return Status(__LINE__, false);
   const bool highlighted = !features_.IsEmpty() && !Selection().empty();
-  if (highlighted && !hso_) return Status(false);
+  if (highlighted && !hso_) return Status(__LINE__, false);
   list_->ClearSelect();
-  if (!highlighted) return Status(true);
+  if (!highlighted) return Status(__LINE__, true);
   const HRESULT hr = HighlightLines(selection_, false);
   hso_->EndRemoveElements();
   return hr;
@@ -177,13 +177,13 @@ int ZORWENUIModesSelectorList::GetMode() const {
 }
 
 HRESULT ZORWENUIModesSelectorList::Refresh() {
-  if (!append_ || !remove_) return Status(false);
+  if (!append_ || !remove_) return Status(__LINE__, false);
   const int sensitivity = features_.IsEmpty() ? kInsensitive : kSensitive;
   for (ZORDlgCheckButton* button : {append_, remove_}) {
     if (!sticky_) button->SetState(kUnchecked, 0);
     button->SetSensitivity(sensitivity);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 int ZORWENUIModesSelectorList::Locate(const ZORBaseUnknown_var& feature, int start) const {
@@ -193,18 +193,17 @@ int ZORWENUIModesSelectorList::Locate(const ZORBaseUnknown_var& feature, int sta
 HRESULT ZORWENUIModesSelectorList::Sort(const ZORListValZORISpecObject_var& input,
                                         ZORListValZORISpecObject_var& toAdd,
                                         ZORRawCollint& toRemove, int keep) {
-  if (input.IsEmpty()) return Status(true);
+  if (input.IsEmpty()) return Status(__LINE__, true);
   const int mode = GetMode();
-  if (!hso_ || !list_ || mode == kUndefined || HasNull(input)) return Status(false);
+  if (!hso_ || !list_ || mode == kUndefined || HasNull(input)) return Status(__LINE__, false);
   const bool addNew = mode != kRemove || keep;
   const bool recordFound = mode != kAppend && !keep;
   std::vector<int> positions;
   for (const ZORISpecObject_var& feature : input) {
     const int position = Locate(ZORBaseUnknown_var(feature), 0);
     if (position != 0 && recordFound) positions.push_back(position);
-    if (position != 0 && mode == kReplace) {
-      toAdd.Append(feature);  // the new pick replaces the listed one: its BRep stays
-    } else if (position == 0 && addNew) {
+    // In the replace mode a re-picked feature replaces the listed one: its BRep stays.
+    if ((position != 0 && mode == kReplace) || (position == 0 && addNew)) {
       toAdd.Append(feature);
     } else if (position == 0 || recordFound ||
                ZORIdentityOf(ZORBaseUnknown_var(features_[position])) !=
@@ -221,7 +220,7 @@ HRESULT ZORWENUIModesSelectorList::Sort(const ZORListValZORISpecObject_var& inpu
   std::sort(positions.begin(), positions.end());
   positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
   for (int position : positions) toRemove.Append(position);
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::Append(const ZORISpecObject_var& feature, int select,
@@ -245,8 +244,8 @@ HRESULT ZORWENUIModesSelectorList::Append(const ZORListValZORISpecObject_var& fe
 HRESULT ZORWENUIModesSelectorList::AppendAll(const ZORListValZORISpecObject_var& features,
                                              const ZORListValZORUnicodeString& suffixes, int select,
                                              int highlight, bool batch) {
-  if (features.IsEmpty()) return Status(true);
-  if ((highlight && !hso_) || !list_ || HasNull(features)) return Status(false);
+  if (features.IsEmpty()) return Status(__LINE__, true);
+  if ((highlight && !hso_) || !list_ || HasNull(features)) return Status(__LINE__, false);
   if (select) {
     Selection();
     // The placeholder's selection gives way to the new lines.
@@ -270,43 +269,43 @@ HRESULT ZORWENUIModesSelectorList::AppendAll(const ZORListValZORISpecObject_var&
     if (select) added.push_back(line);
   }
   index_.Appended(features_);
-  if (!select) return Status(true);
+  if (!select) return Status(__LINE__, true);
   selection_.insert(selection_.end(), added.begin(), added.end());
   ApplySelection(inStep ? added : selection_, 0);
-  if (!highlight) return Status(true);
+  if (!highlight) return Status(__LINE__, true);
   for (int line : added) {
     const ZORBaseUnknown_var feature(features_[line + 1]);
     if (FAILED(ZORWENUIListHighlight::Add(hso_.get(), feature, batch))) {
       if (batch) hso_->EndAddElements();
-      return Status(false);
+      return Status(__LINE__, false);
     }
   }
   if (batch) hso_->EndAddElements();
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::Remove(int position, int unhighlight) {
   if (position < 1 || position > features_.Size() || (unhighlight && !hso_) || !list_) {
-    return Status(false);
+    return Status(__LINE__, false);
   }
   if (unhighlight && FAILED(ZORWENUIListHighlight::Remove(
                          hso_.get(), ZORBaseUnknown_var(features_[position]), false))) {
-    return Status(false);
+    return Status(__LINE__, false);
   }
   RemoveLines({position - 1});
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::Remove(const ZORRawCollint& positions, int unhighlight) {
-  if (positions.IsEmpty()) return Status(true);
-  if ((unhighlight && !hso_) || !list_) return Status(false);
+  if (positions.IsEmpty()) return Status(__LINE__, true);
+  if ((unhighlight && !hso_) || !list_) return Status(__LINE__, false);
   // Only strictly ascending positions of the list: anything else would read past it or take
   // a wrong entry.
   std::vector<int> lines;
   lines.reserve(static_cast<std::size_t>(positions.Size()));
   for (int position : positions) {
-    if (position < 1 || position > features_.Size()) return Status(false);
-    if (!lines.empty() && position - 1 <= lines.back()) return Status(false);
+    if (position < 1 || position > features_.Size()) return Status(__LINE__, false);
+    if (!lines.empty() && position - 1 <= lines.back()) return Status(__LINE__, false);
     lines.push_back(position - 1);
   }
   if (unhighlight) {
@@ -315,7 +314,7 @@ HRESULT ZORWENUIModesSelectorList::Remove(const ZORRawCollint& positions, int un
     if (FAILED(hr)) return hr;
   }
   RemoveLines(lines);
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
@@ -352,9 +351,9 @@ void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
 }
 
 HRESULT ZORWENUIModesSelectorList::RemoveAll(int unhighlight) {
-  if (!list_) return Status(false);
+  if (!list_) return Status(__LINE__, false);
   if (unhighlight && !features_.IsEmpty()) {
-    if (!hso_ || !ZORFrmEditor::GetCurrentEditor()) return Status(false);
+    if (!hso_ || !ZORFrmEditor::GetCurrentEditor()) return Status(__LINE__, false);
     const HRESULT hr = HighlightLines(Selection(), false);
     hso_->EndRemoveElements();
     if (FAILED(hr)) return hr;
@@ -366,16 +365,16 @@ HRESULT ZORWENUIModesSelectorList::RemoveAll(int unhighlight) {
   unread_ = false;
   features_.RemoveAll();
   index_.Invalidate();
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::SelectAll() {
-  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(false);
+  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(__LINE__, false);
   list_->ClearSelect();
   selection_ = AllLines(features_.Size());
   unread_ = false;
   ApplySelection(selection_, 0);
-  if (features_.IsEmpty()) return Status(true);
+  if (features_.IsEmpty()) return Status(__LINE__, true);
   HRESULT hr = S_OK;
   for (const ZORISpecObject_var& feature : features_) {
     const ZORBaseUnknown_var object(feature);
@@ -386,29 +385,29 @@ HRESULT ZORWENUIModesSelectorList::SelectAll() {
     }
   }
   hso_->EndAddElements();
-  return Status(SUCCEEDED(hr));
+  return Status(__LINE__, SUCCEEDED(hr));
 }
 
 HRESULT ZORWENUIModesSelectorList::GetSelection(ZORListValZORISpecObject_var& features) {
-  if (features_.IsEmpty()) return Status(true);
+  if (features_.IsEmpty()) return Status(__LINE__, true);
   for (int line : Selection()) {
     if (line >= 0 && line < features_.Size()) features.Append(features_[line + 1]);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::GetSelection(ZORRawCollint& positions) {
-  if (features_.IsEmpty()) return Status(true);
+  if (features_.IsEmpty()) return Status(__LINE__, true);
   for (int line : Selection()) {
     if (line >= 0 && line < features_.Size()) positions.Append(line + 1);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIModesSelectorList::SetSelection(const ZORRawCollint& positions) {
   std::vector<int> lines;
   for (int position : positions) {
-    if (position < 1 || position > features_.Size()) return Status(false);
+    if (position < 1 || position > features_.Size()) return Status(__LINE__, false);
     lines.push_back(position - 1);
   }
   return ReplaceSelection(lines);
@@ -418,14 +417,14 @@ HRESULT ZORWENUIModesSelectorList::SetSelection(const ZORListValZORISpecObject_v
   std::vector<int> lines;
   for (const ZORISpecObject_var& feature : features) {
     const int position = Locate(ZORBaseUnknown_var(feature), 0);
-    if (position == 0) return Status(false);  // an unlisted feature cannot be selected
+    if (position == 0) return Status(__LINE__, false);  // an unlisted feature cannot be selected
     lines.push_back(position - 1);
   }
   return ReplaceSelection(lines);
 }
 
 HRESULT ZORWENUIModesSelectorList::ReplaceSelection(const std::vector<int>& lines) {
-  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(false);
+  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(__LINE__, false);
   if (!features_.IsEmpty() && !Selection().empty()) {
     const HRESULT hr = HighlightLines(selection_, false);
     hso_->EndRemoveElements();
@@ -434,7 +433,7 @@ HRESULT ZORWENUIModesSelectorList::ReplaceSelection(const std::vector<int>& line
   list_->ClearSelect();
   selection_ = WithoutRepeats(lines);
   ApplySelection(selection_, 0);
-  if (selection_.empty()) return Status(true);
+  if (selection_.empty()) return Status(__LINE__, true);
   const HRESULT hr = HighlightLines(selection_, true);
   hso_->EndAddElements();
   return hr;

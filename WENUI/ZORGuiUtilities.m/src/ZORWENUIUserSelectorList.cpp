@@ -1,7 +1,6 @@
 #include "ZORWENUIUserSelectorList.h"
 
 #include <algorithm>
-#include <source_location>
 
 #include "ZORCleaner.h"
 #include "ZORError.h"
@@ -16,8 +15,9 @@ namespace {
 constexpr const char* kPath = "WENUI/ZORGuiUtilities.m/src/ZORWENUIUserSelectorList";
 constexpr unsigned long kButtonsFrameStyle = 0x80000;
 
-HRESULT Status(bool ok, std::source_location where = std::source_location::current()) {
-  return ZORError::GetReturn(ok ? 1 : 0, kPath, static_cast<int>(where.line()));
+// The status of an operation, recorded with the line that decided it.
+HRESULT Status(int line, bool ok) {
+  return ZORError::GetReturn(ok ? 1 : 0, kPath, line);
 }
 
 bool HasNull(const ZORListValZORISpecObject_var& features) {
@@ -104,19 +104,19 @@ void ZORWENUIUserSelectorList::GetSpecObjects(ZORListValZORISpecObject_var& feat
 }
 
 HRESULT ZORWENUIUserSelectorList::GetSelection(ZORRawCollint& positions) const {
-  if (!list_ || features_.IsEmpty()) return Status(true);
+  if (!list_ || features_.IsEmpty()) return Status(__LINE__, true);
   for (int line : list_->GetSelect()) {
     if (line < Size()) positions.Append(line + 1);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIUserSelectorList::GetSelection(ZORListValZORISpecObject_var& features) const {
-  if (!list_ || features_.IsEmpty()) return Status(true);
+  if (!list_ || features_.IsEmpty()) return Status(__LINE__, true);
   for (int line : list_->GetSelect()) {
     if (line < Size()) features.Append(features_[line + 1]);
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 int ZORWENUIUserSelectorList::Locate(const ZORBaseUnknown_var& feature, int start) const {
@@ -163,7 +163,7 @@ std::vector<int> ZORWENUIUserSelectorList::LinesOf(const ZORBaseUnknown_var& fea
 }
 
 HRESULT ZORWENUIUserSelectorList::Append(const ZORISpecObject_var& feature) {
-  if (!list_ || !feature) return Status(false);
+  if (!list_ || !feature) return Status(__LINE__, false);
   ShowLine(feature, Size(), ZORDlgList::kAddLine);
   features_.Append(feature);
   index_.Appended(features_);
@@ -176,11 +176,11 @@ HRESULT ZORWENUIUserSelectorList::Append(const ZORListValZORISpecObject_var& fea
     const HRESULT hr = Append(feature);
     if (FAILED(hr)) return hr;
   }
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIUserSelectorList::Insert(const ZORISpecObject_var& feature, int position) {
-  if (!list_ || !feature || position < 1 || position > Size()) return Status(false);
+  if (!list_ || !feature || position < 1 || position > Size()) return Status(__LINE__, false);
   // The entry that moves down gives its selection up to the new one.
   const HRESULT hr = UnSelect(features_[position]);
   if (FAILED(hr)) return hr;
@@ -192,7 +192,7 @@ HRESULT ZORWENUIUserSelectorList::Insert(const ZORISpecObject_var& feature, int 
 }
 
 HRESULT ZORWENUIUserSelectorList::Replace(const ZORISpecObject_var& feature, int position) {
-  if (!list_ || !feature || position < 1 || position > Size()) return Status(false);
+  if (!list_ || !feature || position < 1 || position > Size()) return Status(__LINE__, false);
   const HRESULT hr = UnSelect(features_[position]);
   if (FAILED(hr)) return hr;
   ShowLine(feature, position - 1, ZORDlgList::kModifyLine);
@@ -204,13 +204,13 @@ HRESULT ZORWENUIUserSelectorList::Replace(const ZORISpecObject_var& feature, int
 }
 
 HRESULT ZORWENUIUserSelectorList::Remove(int position) {
-  if (!list_ || position < 1 || position > Size()) return Status(false);
+  if (!list_ || position < 1 || position > Size()) return Status(__LINE__, false);
   const HRESULT hr = UnSelect(features_[position]);
   if (FAILED(hr)) return hr;
   RemoveLines({position - 1});
   if (features_.IsEmpty()) list_->SetSelect(0, 0);
   NotifyChange();
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 void ZORWENUIUserSelectorList::RemoveLines(const std::vector<int>& lines) {
@@ -233,7 +233,7 @@ void ZORWENUIUserSelectorList::RemoveLines(const std::vector<int>& lines) {
 }
 
 HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var& features) {
-  if (!list_ || HasNull(features)) return Status(false);
+  if (!list_ || HasNull(features)) return Status(__LINE__, false);
   ZORException* caught = ZORProtect([&] {
     for (const ZORISpecObject_var& feature : features) {
       if (Locate(ZORBaseUnknown_var(feature), 0) != 0) continue;
@@ -253,18 +253,18 @@ HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var
     }
     RemoveLines(gone);
   });
-  return Status(!ZORHandleCaught(caught));
+  return Status(__LINE__, !ZORHandleCaught(caught));
 }
 
 HRESULT ZORWENUIUserSelectorList::Select(const ZORISpecObject_var& feature) {
-  if (!list_ || !feature) return Status(false);
+  if (!list_ || !feature) return Status(__LINE__, false);
   const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
   if (!lines.empty()) list_->SetSelect(lines.data(), static_cast<int>(lines.size()), 0);
   return Highlight(feature);
 }
 
 HRESULT ZORWENUIUserSelectorList::Select(ZORWENEvent event) {
-  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(false);
+  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(__LINE__, false);
   std::vector<int> lines;
   for (int line = 0; line < Size(); ++line) {
     if (!list_->IsSelected(line)) lines.push_back(line);
@@ -272,23 +272,23 @@ HRESULT ZORWENUIUserSelectorList::Select(ZORWENEvent event) {
   for (const ZORISpecObject_var& feature : features_) {
     if (FAILED(ZORWENUIListHighlight::Add(hso_.get(), ZORBaseUnknown_var(feature), true))) {
       hso_->EndAddElements();
-      return Status(false);
+      return Status(__LINE__, false);
     }
   }
   if (hso_) hso_->EndAddElements();
   if (!lines.empty()) list_->SetSelect(lines.data(), static_cast<int>(lines.size()), event);
-  return Status(true);
+  return Status(__LINE__, true);
 }
 
 HRESULT ZORWENUIUserSelectorList::UnSelect(const ZORISpecObject_var& feature) {
-  if (!list_ || !feature) return Status(false);
+  if (!list_ || !feature) return Status(__LINE__, false);
   const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
   list_->ClearSelect(lines.data(), static_cast<int>(lines.size()));
   return UnHighlight(feature);
 }
 
 HRESULT ZORWENUIUserSelectorList::UnSelect() {
-  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(false);
+  if (!list_ || (!hso_ && !features_.IsEmpty())) return Status(__LINE__, false);
   list_->ClearSelect();
   HRESULT hr = S_OK;
   for (const ZORISpecObject_var& feature : features_) {
@@ -298,17 +298,17 @@ HRESULT ZORWENUIUserSelectorList::UnSelect() {
     }
   }
   if (hso_) hso_->EndRemoveElements();
-  return Status(SUCCEEDED(hr));
+  return Status(__LINE__, SUCCEEDED(hr));
 }
 
 HRESULT ZORWENUIUserSelectorList::Highlight(const ZORISpecObject_var& feature) {
-  return Status(
-      SUCCEEDED(ZORWENUIListHighlight::Add(hso_.get(), ZORBaseUnknown_var(feature), false)));
+  return Status(__LINE__, SUCCEEDED(ZORWENUIListHighlight::Add(
+                              hso_.get(), ZORBaseUnknown_var(feature), false)));
 }
 
 HRESULT ZORWENUIUserSelectorList::UnHighlight(const ZORISpecObject_var& feature) {
-  return Status(
-      SUCCEEDED(ZORWENUIListHighlight::Remove(hso_.get(), ZORBaseUnknown_var(feature), false)));
+  return Status(__LINE__, SUCCEEDED(ZORWENUIListHighlight::Remove(
+                              hso_.get(), ZORBaseUnknown_var(feature), false)));
 }
 
 void ZORWENUIUserSelectorList::SelectorClickEvent(ZORCommand*, ZORNotification*, ZORCallbackData) {
