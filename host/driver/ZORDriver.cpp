@@ -20,7 +20,9 @@
 #include "ZORDlgTabPage.h"
 #include "ZORFeature.h"
 #include "ZORFrmEditor.h"
+#include "ZORGuiCommandStackFrame.h"
 #include "ZORHSO.h"
+#include "ZORIBuildPath.h"
 #include "ZORMMUIPanelStateCmd.h"
 #include "ZORNavigation2DViewer.h"
 #include "ZORNotifyAnswers.h"
@@ -65,6 +67,16 @@ void DescribeMore(const ZORDialog& widget, std::ostringstream& out) {
   }
 }
 
+// Whether the viewer shows `object` highlighted, as the user designates it (ZORIBuildPath).
+bool IsHighlighted(const ZORBaseUnknown_var& object) {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  ZORIBuildPath_var build(object);
+  ZORPathElement path;
+  return editor && editor->GetHSO() && build &&
+         SUCCEEDED(build->BuildPathElement(editor->GetUIActiveObject(), path)) &&
+         editor->GetHSO()->IsShown(path);
+}
+
 // What the list of a selector or of a feature list shows, line by line ("*" marks a selected
 // line), and whether a selector's element is highlighted.
 void DescribeContent(const ZORDialog& widget, int depth, std::ostringstream& out) {
@@ -74,8 +86,9 @@ void DescribeContent(const ZORDialog& widget, int depth, std::ostringstream& out
         << (selector->IsHighlighted() ? " highlighted" : "") << "\n";
   }
   const ZORDialog* parent = widget.GetDialogParent();
+  // The lists of the workbench's selectors, whichever frame of theirs holds them.
+  if (!dynamic_cast<const ZORGuiCommandStackFrame*>(parent)) return;
   auto* owner = dynamic_cast<const ZORWENUIMultiList*>(parent);
-  if (!owner && !dynamic_cast<const ZORWENUISelector*>(parent)) return;
   auto* multi = dynamic_cast<const ZORDlgMultiList*>(&widget);
   auto* lines = dynamic_cast<const ZORDlgSelectorList*>(&widget);
   if (!multi && !lines) return;
@@ -87,6 +100,7 @@ void DescribeContent(const ZORDialog& widget, int depth, std::ostringstream& out
       out << " \"" << multi->GetColumnItem(column, row) << "\"";
     }
     if (owner && owner->GetFeature(row)) out << " (feature)";
+    if (IsHighlighted(list.GetLineObject(row))) out << " highlighted";
     out << "\n";
   }
 }
@@ -279,6 +293,11 @@ ZORDlgList* ZORDriver::ListAt(const std::string& path) const {
   ZORDialog* widget = Find(path);
   if (auto* selector = dynamic_cast<ZORWENUISelector*>(widget)) return selector->GetEditor();
   if (auto* features = dynamic_cast<ZORWENUIMultiList*>(widget)) return features->GetMultiList();
+  // Another selector frame: the list its contextual menu stands on.
+  if (auto* frame = dynamic_cast<ZORGuiCommandStackFrame*>(widget)) {
+    ZORDlgContextualMenu* menu = frame->GetContextualMenu();
+    return menu ? dynamic_cast<ZORDlgList*>(menu->GetDialogParent()) : nullptr;
+  }
   return dynamic_cast<ZORDlgList*>(widget);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExamplePointCommand.h"
+#include "ExamplePolylineCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
@@ -26,6 +27,7 @@ struct World {
   World() {
     ExampleTranslateCommand::Register();
     ExamplePointCommand::Register();
+    ExamplePolylineCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -87,6 +89,16 @@ const std::vector<UserRun>& Runs() {
          w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
          w.Pick(w.points[2]);
          w.Pick(w.line);
+         w.driver.PressOK();
+       }},
+      {"points in a modes list, then OK",
+       [](World& w) {
+         w.driver.StartByName("ExamplePolylineCommand");
+         for (const auto& point : w.points) w.Pick(point);
+         w.Pick(w.points[1]);  // taken out again
+         w.driver.ClickLine("PolylinePanel/Points", 0);
+         w.driver.Menu("PolylinePanel/Points", 0, "Replace");
+         w.Pick(w.points[1]);
          w.driver.PressOK();
        }},
       {"update-error repair",

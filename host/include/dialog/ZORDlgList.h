@@ -46,6 +46,9 @@ class ZORDlgList : public ZORDialog {
   void SetSelect(const int* indices, int count, int notify);
   void SetSelect(int index, int notify) { SetSelect(&index, 1, notify); }
   void ClearSelect();
+  //! Takes the given lines out of the selection, the others staying; indices out of range or
+  //! not selected are ignored. Sends nothing.
+  void ClearSelect(const int* indices, int count);
 
   void SetVisibleLineCount(int count) { visibleLines_ = count; }
   int GetVisibleLineCount() const { return visibleLines_; }

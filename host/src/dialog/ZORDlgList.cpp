@@ -83,6 +83,12 @@ void ZORDlgList::ClearSelect() {
   selected_.clear();
 }
 
+void ZORDlgList::ClearSelect(const int* indices, int count) {
+  for (int i = 0; indices && i < count; ++i) {
+    if (HasRow(indices[i])) Select(indices[i], false);
+  }
+}
+
 bool ZORDlgList::Click(int line, bool extend) {
   if (!IsUserReachable() || !HasRow(line)) return false;
   if (extend && IsMultipleSelection()) {

@@ -1,0 +1,100 @@
+#include "ZORWENUIFeatureIndex.h"
+
+#include <algorithm>
+
+#include "ZORIMfBRep.h"
+#include "ZORIdentityOf.h"
+
+namespace {
+
+const ZORBaseUnknown* SupportOf(const ZORBaseUnknown_var& feature) {
+  ZORIMfBRep_var brep(feature);
+  return brep ? ZORIdentityOf(ZORBaseUnknown_var(brep->GetSupport())) : nullptr;
+}
+
+bool Related(const ZORBaseUnknown_var& a, const ZORBaseUnknown_var& b) {
+  ZORIMfBRep_var first(a), second(b);
+  return first && second && (first->IsRelatedTo(b) || second->IsRelatedTo(a));
+}
+
+}  // namespace
+
+bool ZORWENUIFeatureIndex::Matches(const ZORBaseUnknown_var& entry,
+                                   const ZORBaseUnknown_var& feature) {
+  if (!entry || !feature) return false;
+  if (ZORIdentityOf(entry) == ZORIdentityOf(feature)) return true;
+  const ZORBaseUnknown* support = SupportOf(entry);
+  return support && support == SupportOf(feature) && Related(entry, feature);
+}
+
+void ZORWENUIFeatureIndex::Appended(const ZORListValZORISpecObject_var& list) {
+  if (!valid_) return;  // rebuilt whole at the next Locate
+  for (int p = indexed_ + 1; p <= list.Size(); ++p) Add(list[p], p);
+  indexed_ = list.Size();
+}
+
+void ZORWENUIFeatureIndex::Add(const ZORISpecObject_var& feature, int position) const {
+  const ZORBaseUnknown_var object(feature);
+  if (!object) return;
+  Insert(identities_[ZORIdentityOf(object)], position);
+  if (const ZORBaseUnknown* support = SupportOf(object)) Insert(supports_[support], position);
+}
+
+void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
+  // Appends come in order; a replacement finds its place.
+  if (positions.empty() || positions.back() < position) {
+    positions.push_back(position);
+    return;
+  }
+  positions.insert(std::lower_bound(positions.begin(), positions.end(), position), position);
+}
+
+void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int position) {
+  const auto it = map.find(key);
+  if (it == map.end()) return;
+  Positions& positions = it->second;
+  const auto at = std::lower_bound(positions.begin(), positions.end(), position);
+  if (at != positions.end() && *at == position) positions.erase(at);
+  if (positions.empty()) map.erase(it);
+}
+
+void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,
+                                    const ZORBaseUnknown_var& previous) {
+  if (!valid_ || indexed_ != list.Size()) return;  // rebuilt whole at the next Locate
+  if (previous) {
+    Erase(identities_, ZORIdentityOf(previous), position);
+    if (const ZORBaseUnknown* support = SupportOf(previous)) Erase(supports_, support, position);
+  }
+  Add(list[position], position);
+}
+
+void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) const {
+  identities_.clear();
+  supports_.clear();
+  for (int p = 1; p <= list.Size(); ++p) Add(list[p], p);
+  indexed_ = list.Size();
+  valid_ = true;
+}
+
+int ZORWENUIFeatureIndex::FirstAfter(const Map& map, const ZORBaseUnknown* key, int start) {
+  const auto it = map.find(key);
+  if (it == map.end()) return 0;
+  const auto after = std::upper_bound(it->second.begin(), it->second.end(), start);
+  return after == it->second.end() ? 0 : *after;
+}
+
+int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
+                                 const ZORBaseUnknown_var& feature, int start) const {
+  if (!feature) return 0;
+  if (!valid_ || indexed_ != list.Size()) Rebuild(list);
+  const int same = FirstAfter(identities_, ZORIdentityOf(feature), start);
+  const ZORBaseUnknown* support = SupportOf(feature);
+  const auto group = support ? supports_.find(support) : supports_.end();
+  if (group == supports_.end()) return same;
+  // Positions ascend: the first related entry after `start` is the BRep match.
+  for (auto p = std::upper_bound(group->second.begin(), group->second.end(), start);
+       p != group->second.end() && (same == 0 || *p < same); ++p) {
+    if (Related(ZORBaseUnknown_var(list[*p]), feature)) return *p;
+  }
+  return same;
+}

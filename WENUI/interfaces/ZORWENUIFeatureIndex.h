@@ -1,0 +1,46 @@
+#pragma once
+// An index beside a selector list's features, so that finding a feature does not walk the
+// list: entries by identity, and BRep entries by the identity of their support. A BRep feature
+// is found by an entry on the same support that relates to it (either way); the host relates
+// only BRep features of one support, so grouping by support misses nothing.
+//
+// The index follows appends at the end (Appended); any other change of the list makes it
+// stale (Invalidate), and the next Locate rebuilds it once.
+
+#include <unordered_map>
+#include <vector>
+
+#include "ZORListValZORISpecObject_var.h"
+
+class ZORWENUIFeatureIndex {
+ public:
+  //! Whether `entry` stands for `feature`: the same object, or BRep features on one support
+  //! related either way.
+  static bool Matches(const ZORBaseUnknown_var& entry, const ZORBaseUnknown_var& feature);
+  //! The list's entries changed otherwise than by appends at the end.
+  void Invalidate() { valid_ = false; }
+  //! Entries were appended at the end of `list`.
+  void Appended(const ZORListValZORISpecObject_var& list);
+  //! The entry at `position` of `list` was `previous` and is now another feature.
+  void Replaced(const ZORListValZORISpecObject_var& list, int position,
+                const ZORBaseUnknown_var& previous);
+  //! The first 1-based position after `start` of `list` whose entry is `feature` or a related
+  //! BRep feature on the same support; 0 when none or for null.
+  int Locate(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
+             int start) const;
+
+ private:
+  using Positions = std::vector<int>;
+  using Map = std::unordered_map<const ZORBaseUnknown*, Positions>;
+
+  void Add(const ZORISpecObject_var& feature, int position) const;
+  static void Insert(Positions& positions, int position);
+  static void Erase(Map& map, const ZORBaseUnknown* key, int position);
+  void Rebuild(const ZORListValZORISpecObject_var& list) const;
+  static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
+
+  mutable Map identities_;
+  mutable Map supports_;
+  mutable int indexed_ = 0;  // how many leading entries are indexed
+  mutable bool valid_ = false;
+};
