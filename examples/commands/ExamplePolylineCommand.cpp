@@ -39,24 +39,18 @@ void ExamplePolylineCommand::BuildGraph() {
   agent_ = ZORMake<ZORWENUIFeatureAgent>("_Point", "WENPoint");
   agent_->AddOrderedPointAcquisition();
   AddAgent(state, agent_.get());
-  AddTransition(state, state, IsOutputSetCondition(agent_.get()),
-                Action(&ExamplePolylineCommand::TakePoint, nullptr));
-}
-
-bool ExamplePolylineCommand::IsAcceptable(const ZORISpecObject_var& picked, bool madeByThePick) {
-  if (ZORGmoUtilitiesServices::IsUpToDate(ZORBaseUnknown_var(picked))) return true;
-  ShowInputError("WENUIINPUT_ERR_600", "ZORGuiInputError",
-                 ZORGmoUtilitiesServices::GetSpecDisplayName(ZORBaseUnknown_var(picked)));
-  if (madeByThePick) ZORGmoUtilitiesServices::RemoveBRep(ZORBaseUnknown_var(picked));
-  return false;
+  // The condition keeps a point that is up to date as the agent's feature and re-arms the
+  // agent; it explains a refusal and disposes of what the refused pick made.
+  tests_ = ZORMake<ZORWENUINewSelectionTests>();
+  AddTransition(
+      state, state,
+      Condition(tests_.get(), &ZORWENUINewSelectionTests::VertexSelectionne, agent_.get()),
+      Action(&ExamplePolylineCommand::TakePoint, nullptr));
 }
 
 bool ExamplePolylineCommand::TakePoint(ZORCallbackData) {
-  const ZORISpecObject_var picked(agent_->AgentError() ? nullptr : agent_->GetElementValue());
-  const bool madeByThePick = agent_->ElementInContext(agent_->GetValuePath());
-  agent_->RemoveFromHSO();
-  agent_->InitializeAcquisition();
-  if (!picked || !IsAcceptable(picked, madeByThePick)) return true;
+  const ZORISpecObject_var picked = agent_->GetFeature();
+  if (!picked) return true;
   // The list says what the pick adds and removes under its mode; the command applies it.
   ZORListValZORISpecObject_var toAdd;
   ZORRawCollint toRemove;

@@ -2,12 +2,13 @@
 // An example feature command that gathers its inputs in a modes selector list: the user picks
 // points (or vertices of any result) into the list "PolylinePanel/Points", whose Append and
 // Remove buttons choose how a pick changes it (add, remove, replace the selected line, or
-// toggle); on OK one line is made from each point to the next, in list order. A pick of a point
-// that is not up to date is refused with "WENUIINPUT_ERR_600". Started by name as
-// "ExamplePolylineCommand".
+// toggle); on OK one line is made from each point to the next, in list order. Picks go through
+// the library's point condition: anything but a point is refused, and a point that is not up to
+// date with "WENUIINPUT_ERR_600". Started by name as "ExamplePolylineCommand".
 
 #include "ZORDlgDialog.h"
 #include "ZORWENUIFeatureAgent.h"
+#include "ZORWENUINewSelectionTests.h"
 #include "ZORWENUIStateCommand.h"
 
 class ZORWENUIModesSelectorList;
@@ -32,11 +33,9 @@ class ExamplePolylineCommand : public ZORWENUIStateCommand {
 
  private:
   bool TakePoint(ZORCallbackData data);
-  // Whether the pick may be listed; refuses an element that is not up to date, with its
-  // message, and disposes of what the pick made.
-  bool IsAcceptable(const ZORISpecObject_var& picked, bool madeByThePick);
 
   ZORDlgDialog* panel_;  // owned by the main window until the command ends
   ZORWENUIModesSelectorList* points_;
   ZORVar<ZORWENUIFeatureAgent> agent_;
+  ZORVar<ZORWENUINewSelectionTests> tests_;
 };
