@@ -1,11 +1,12 @@
 #pragma once
-// An index beside a selector list's features, so that finding a feature does not walk the
-// list: entries by identity, and BRep entries by the identity of their support. A BRep feature
-// is found by an entry on the same support that relates to it (either way); the host relates
-// only BRep features of one support, so grouping by support misses nothing.
-//
-// The index follows appends at the end (Appended); any other change of the list makes it
-// stale (Invalidate), and the next Locate rebuilds it once.
+//! \class ZORWENUIFeatureIndex
+//! An index beside a selector list's features, so that finding a feature does not walk the
+//! list: entries by identity, and BRep entries by the identity of their support. A BRep feature
+//! is found by an entry on the same support that relates to it (either way); the host relates
+//! only BRep features of one support, so grouping by support misses nothing.
+//!
+//! The index follows appends at the end (Appended); any other change of the list makes it
+//! stale (Invalidate), and the next Locate rebuilds it once.
 
 #include <unordered_map>
 #include <vector>

@@ -1,7 +1,8 @@
 #pragma once
-// How the selector lists highlight a feature: its build path (ZORIBuildPath) under the current
-// editor's UI-active object goes in or out of a highlighted set, at once or as part of a batch
-// that the caller ends. Shared by the modes, user and non-ordered selector lists.
+//! \class ZORWENUIListHighlight
+//! How the selector lists highlight a feature: its build path (ZORIBuildPath) under the current
+//! editor's UI-active object goes in or out of a highlighted set, at once or as part of a batch
+//! that the caller ends. Shared by the modes, user and non-ordered selector lists.
 
 #include "ZORHSO.h"
 #include "ZORPathElement.h"

@@ -1,24 +1,25 @@
 #pragma once
-// An ordered list of features in a panel, simpler than the modes selector list: the selected
-// lines are the list widget's own selection (nothing is cached), each change of the content is
-// announced by the list's change notification (ZORWENUIChangeNotification, sent up from the
-// list), and the owner may add its own push or check buttons in a buttons frame beside it.
-// Entry k is shown on line k-1; a placeholder line stands while the list is empty. Selected
-// entries are highlighted in the current editor.
-//
-// The constructor builds only the frame; the owner (or a derived list) then calls
-// CreateSelectorList, the button operations and SetAttachements.
-//
-// Contracts: operations answer S_OK or E_FAIL (through ZORError::GetReturn); positions outside
-// 1..size, null features, a missing list, no current editor or a feature without build path
-// where highlighting is needed fail, the content left as it was at that point; no messages.
-//
-// Typical use, in a panel's constructor and a command's action:
-//   auto* list = new ZORWENUIUserSelectorList(panel, "Curves", 0, ZORGuiContextualMenuData());
-//   list->CreateSelectorList(0x40000);  list->SetAttachements();
-//   ...
-//   list->Append(picked);                      // shown, selected and highlighted
-//   list->Synchronise(inputsOfTheFeature);     // or made equal to a list at once
+//! \class ZORWENUIUserSelectorList
+//! An ordered list of features in a panel, simpler than the modes selector list: the selected
+//! lines are the list widget's own selection (nothing is cached), each change of the content is
+//! announced by the list's change notification (ZORWENUIChangeNotification, sent up from the
+//! list), and the owner may add its own push or check buttons in a buttons frame beside it.
+//! Entry k is shown on line k-1; a placeholder line stands while the list is empty. Selected
+//! entries are highlighted in the current editor.
+//!
+//! The constructor builds only the frame; the owner (or a derived list) then calls
+//! CreateSelectorList, the button operations and SetAttachements.
+//!
+//! Contracts: operations answer S_OK or E_FAIL (through ZORError::GetReturn); positions outside
+//! 1..size, null features, a missing list, no current editor or a feature without build path
+//! where highlighting is needed fail, the content left as it was at that point; no messages.
+//!
+//! Typical use, in a panel's constructor and a command's action:
+//!   auto* list = new ZORWENUIUserSelectorList(panel, "Curves", 0, ZORGuiContextualMenuData());
+//!   list->CreateSelectorList(0x40000);  list->SetAttachements();
+//!   ...
+//!   list->Append(picked);                      // shown, selected and highlighted
+//!   list->Synchronise(inputsOfTheFeature);     // or made equal to a list at once
 
 #include "ZORDlgCheckButton.h"
 #include "ZORDlgFrame.h"
@@ -48,14 +49,16 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   ZORDlgSelectorList* CreateSelectorList(unsigned long style);
   //! Makes "ButtonsFrame" (once).
   ZORDlgFrame* CreateButtonsFrame();
-  //! A button of the owner's in the buttons frame, made when missing.
+  //! A push button of the owner's in the buttons frame, made with the frame when missing.
   ZORDlgPushButton* CreatePushButton(const ZORString& name, unsigned long style);
+  //! A check button of the owner's in the buttons frame, made with the frame when missing.
   ZORDlgCheckButton* CreateCheckButton(const ZORString& name, unsigned long style);
   //! The list in the left, stretching column, the buttons frame in the right one.
   void SetAttachements();
   //! Stores the menu data the contextual menu shows with.
   void SetCtxMenu(ZORGuiContextualMenuData menuData);
 
+  //! How many features are listed (the placeholder line is not one).
   int Size() const { return features_.Size(); }
   //! How many listed features are selected.
   int SelectionSize() const;
@@ -63,8 +66,9 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   const ZORListValZORISpecObject_var& GetFeatures() const { return features_; }
   //! Appends the listed features to `features`.
   void GetSpecObjects(ZORListValZORISpecObject_var& features) const;
-  //! Appends the selected 1-based positions, or the selected features, in line order.
+  //! Appends the selected 1-based positions to `positions`, in line order.
   HRESULT GetSelection(ZORRawCollint& positions) const;
+  //! Appends the selected features to `features`, in line order.
   HRESULT GetSelection(ZORListValZORISpecObject_var& features) const;
 
   //! The first position after `start` whose entry is `feature` or a related BRep feature;
@@ -95,11 +99,13 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   HRESULT Select(const ZORISpecObject_var& feature);
   //! Selects every line and highlights every feature; `event` is the selection's notify mode.
   HRESULT Select(ZORWENEvent event);
-  //! Unselects the lines of `feature` and unhighlights it; without argument, every line.
+  //! Unselects the lines of `feature` and unhighlights it.
   HRESULT UnSelect(const ZORISpecObject_var& feature);
+  //! Unselects every line and unhighlights every listed feature.
   HRESULT UnSelect();
-  //! Puts `feature` in, or takes it out of, the highlighted set.
+  //! Puts `feature` in the highlighted set.
   HRESULT Highlight(const ZORISpecObject_var& feature);
+  //! Takes `feature` out of the highlighted set.
   HRESULT UnHighlight(const ZORISpecObject_var& feature);
 
   //! Callback of the list's clicks: each entry highlighted exactly when its line is selected.
@@ -107,16 +113,20 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   //! Callback that sends the notification given as client data to the father.
   void SendNotificationAction(ZORCommand* sender, ZORNotification* notification,
                               ZORCallbackData data);
-  //! The contextual menu's Remove and Replace notifications.
+  //! The notification the contextual menu's Remove sends.
   ZORNotification* GetRemoveSelectionNotification() const { return GetRemoveNotification(); }
+  //! The notification the contextual menu's Replace sends.
   ZORNotification* GetReplaceSelectionNotification() const { return GetReplaceNotification(); }
   //! The selected feature when exactly one is; null otherwise.
   ZORISpecObject_var GetFeature() const;
   //! Same as GetSelection with a list.
   HRESULT GetFeature(ZORListValZORISpecObject_var& features) const;
 
+  //! The list made by CreateSelectorList; null before.
   ZORDlgSelectorList* GetSelectorList() const { return list_; }
+  //! The frame made by CreateButtonsFrame; null before.
   ZORDlgFrame* GetButtonsFrame() const { return buttons_; }
+  //! The notification sent up at each change of the content (not by Synchronise).
   ZORWENUIChangeNotification* GetChangeNotification() const { return change_.get(); }
 
  protected:
@@ -124,11 +134,11 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   void NotifyChange();
 
  private:
-  // Writes `feature`'s line at `line` (the placeholder's line when the list is empty).
+  //! Writes `feature`'s line at `line` (the placeholder's line when the list is empty).
   void ShowLine(const ZORISpecObject_var& feature, int line, int flag);
-  // The 0-based lines whose entries match `feature`.
+  //! The 0-based lines whose entries match `feature`.
   std::vector<int> LinesOf(const ZORBaseUnknown_var& feature) const;
-  // Removes the entries of the ascending 0-based `lines` and their lines in one pass.
+  //! Removes the entries of the ascending 0-based `lines` and their lines in one pass.
   void RemoveLines(const std::vector<int>& lines);
 
   ZORHSO_var hso_;
