@@ -3,9 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "ZORBodyBuilder.h"
+#include "ZORCylinder.h"
 #include "ZORDriver.h"
 #include "ZORDriverPick.h"
 #include "ZORFaultGate.h"
+#include "ZORFeatureGeometry.h"
+#include "ZORFeatureTypeRegistry.h"
+#include "ZORIMfPoint.h"
+#include "ZORIMfZeroDimResult.h"
 #include "ZORHostSession.h"
 #include "ZORStateCommand.h"
 #include "ZORWENUIFeatureAgent.h"
@@ -59,6 +65,36 @@ class SelectionCommand : public ZORStateCommand {
   ZORVar<ZORWENUIFeatureAgent> agent_;
   ZORVar<ZORWENUINewSelectionTests> selection_ = ZORMake<ZORWENUINewSelectionTests>();
 };
+
+// Faces made without the two-dimension result interface ("TestBareFace": one face) and with it
+// ("TestTwoFaces": two faces): what a face test goes by, the interface or the geometry.
+ZORBody_var Patches(int count) {
+  ZORBodyBuilder builder;
+  for (int i = 0; i < count; ++i) {
+    builder.AddFace(ZORMake<ZORCylinder>(ZORMathPoint(0, 0, 20), ZORMathPoint(0, 0, 30),
+                                         ZORMathVector(1, 0, 0), 2.0, 100.0 * i, 100.0 * i + 90));
+  }
+  return builder.Finish();
+}
+
+const bool registered = [] {
+  std::vector<IID> bare = ZORFeatureGeometry::Interfaces(0);
+  std::erase_if(bare, [](const IID& iid) {
+    return iid == ZORIMfPoint::ClassIID() || iid == ZORIMfZeroDimResult::ClassIID();
+  });
+  auto& registry = ZORFeatureTypeRegistry::Get();
+  registry.Register({"TestBareFace", "Bare Face", "", bare, {},
+                     [](const ZORFeature&, ZORBody_var& body, std::string&) {
+                       body = Patches(1);
+                       return true;
+                     }});
+  registry.Register({"TestTwoFaces", "Two Faces", "", ZORFeatureGeometry::Interfaces(2), {},
+                     [](const ZORFeature&, ZORBody_var& body, std::string&) {
+                       body = Patches(2);
+                       return true;
+                     }});
+  return true;
+}();
 
 class NewSelectionTests : public ::testing::Test {
  protected:
@@ -183,6 +219,17 @@ TEST_F(NewSelectionTests, AnEdgeIsAnyCurveAFaceAnySurfaceAPlaneOnlyAPlane) {
   EXPECT_TRUE(ZORDriverPick::Pick(driver, plane.get()));
   EXPECT_EQ(planes.log, (std::vector<std::string>{"Plane.1 type 0"}));
   EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(NewSelectionTests, AFaceIsKnownByItsInterfaceOrByTheSurfaceOfItsOneFace) {
+  ZORFeature_var bare = session.Document().CreateFeature("TestBareFace", set.get());
+  ZORFeature_var two = session.Document().CreateFeature("TestTwoFaces", set.get());
+  session.Document().UpdateAll();
+  SelectionCommand& faces = Start({&S::FaceSelectionnee}, 1);
+  EXPECT_TRUE(ZORDriverPick::Pick(driver, bare.get()));
+  EXPECT_TRUE(ZORDriverPick::Pick(driver, two.get()));
+  EXPECT_EQ(faces.log, (std::vector<std::string>{bare->GetDisplayNameText() + " type 0",
+                                                 two->GetDisplayNameText() + " type 0"}));
 }
 
 TEST_F(NewSelectionTests, AnAxisIsALineOfTheAxisKindAnyOtherLineIsRefusedAndForgotten) {

@@ -145,6 +145,15 @@ TEST_F(SelectionAgents, PicksUnderTheMouseAreSortedOnePerGeometryWithTheirCells)
   ASSERT_EQ(sorted.Size(), 1);
   EXPECT_EQ(sorted.GetPath(1)->GetPath().Describe(),
             "Part.1/Geometrical Set.1/Polyline.1/ZORBody/ZORCell");
+  // The curve's path found last among others is still found.
+  ZORPickPathList lastOfAll;
+  for (int i = paths.Size(); i >= 1; --i) {
+    if (paths.GetPath(i) != sorted.GetPath(1)) lastOfAll.Append(paths.GetPath(i));
+  }
+  lastOfAll.Append(sorted.GetPath(1));
+  ZORPickPathList found;
+  ASSERT_EQ(picker.SortPickPaths(lastOfAll, ZORSpecObjectOf(curve), found), S_OK);
+  EXPECT_EQ(found.Size(), 1);
   // The same paths twice still give the curve once.
   ZORPickPathList twice;
   for (int i = 1; i <= 2; ++i) twice.Append(sorted.GetPath(1));
