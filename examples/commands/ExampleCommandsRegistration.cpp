@@ -3,6 +3,7 @@
 
 #include "ExampleDragCommand.h"
 #include "ExamplePointCommand.h"
+#include "ExamplePointEditorCommand.h"
 #include "ExampleSelectorCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
@@ -12,6 +13,7 @@ namespace {
 const bool registered = [] {
   ExampleDragCommand::Register();
   ExamplePointCommand::Register();
+  ExamplePointEditorCommand::Register();
   ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();
   ExampleWidgetsCommand::Register();

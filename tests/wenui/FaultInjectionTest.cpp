@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExamplePointCommand.h"
+#include "ExamplePointEditorCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
@@ -26,6 +27,7 @@ struct World {
   World() {
     ExampleTranslateCommand::Register();
     ExamplePointCommand::Register();
+    ExamplePointEditorCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -87,6 +89,15 @@ const std::vector<UserRun>& Runs() {
          w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
          w.Pick(w.points[2]);
          w.Pick(w.line);
+         w.driver.PressOK();
+       }},
+      {"point from its cylindrical page",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.points[1].get());
+         w.driver.StartByName("ExamplePointEditorCommand");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
+         w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
          w.driver.PressOK();
        }},
       {"update-error repair",

@@ -88,6 +88,9 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"value", "FEATURE:name KEY:name VALUE:num", "sets a value of a feature"},
       {"support", "PLANE:name ORIGIN:name?", "a gridded working support, made current"},
       {"snap", "STATE:onoff", "snaps work-on-support points to the grid"},
+      {"axis", "X:name VALUE:name*",
+       "a local axis system X Y Z IX IY IZ JX JY JZ, made current; none: no local axis system"},
+      {"compass", "NX:num NY:num NZ:num", "turns the compass so that its normal is (NX, NY, NZ)"},
       {"fail", "TYPE:name INPUT:name* DIAGNOSTIC:text", "a feature type fails for inputs"},
       {"warn", "TYPE:name INPUT:name* TEXT:text", "a feature type warns for inputs"},
       {"current", "FEATURE:name", "makes a feature current"},
@@ -147,6 +150,8 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"expect no document", "LINE:text", "no line of the dump holds this text"},
       {"expect event", "TEXT:text", "the last action sent an event with this text"},
       {"expect command", "COMMAND:name", "the current command (none: no command)"},
+      {"expect widget", "PATH:name TEXT:text",
+       "the widget (or one of its children) shows this text"},
       // manipulators and viewers
       {"hover handle", "RANK:name", "the pointer over a shown handle (from 1), or off them"},
       {"drag handle", "RANK:int X:num Y:num Z:num STEPS:int?",
