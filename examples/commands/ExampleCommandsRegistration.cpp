@@ -1,6 +1,7 @@
 // The example commands register by name when their library is loaded, as a workbench's
 // commands do with the host.
 
+#include "ExampleDirectionCommand.h"
 #include "ExampleDragCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
@@ -11,6 +12,7 @@
 namespace {
 
 const bool registered = [] {
+  ExampleDirectionCommand::Register();
   ExampleDragCommand::Register();
   ExamplePointCommand::Register();
   ExamplePointEditorCommand::Register();

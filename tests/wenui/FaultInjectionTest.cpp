@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleDirectionCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExampleTranslateCommand.h"
@@ -27,6 +28,7 @@ struct World {
   World() {
     ExampleTranslateCommand::Register();
     ExamplePointCommand::Register();
+    ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
@@ -89,6 +91,13 @@ const std::vector<UserRun>& Runs() {
          w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
          w.Pick(w.points[2]);
          w.Pick(w.line);
+         w.driver.PressOK();
+       }},
+      {"distance from the value editor",
+       [](World& w) {
+         w.driver.StartByName("ExampleDirectionCommand");
+         w.driver.Click("DirectionPanel/Distance");
+         w.driver.Type("DistanceEditor/spinner", "12.5");
          w.driver.PressOK();
        }},
       {"point from its cylindrical page",

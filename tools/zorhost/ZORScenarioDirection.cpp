@@ -7,6 +7,7 @@
 #include "ZORFeature.h"
 #include "ZORFrmEditor.h"
 #include "ZORIMf3DAxisSystemManager.h"
+#include "ZORIWENDirection.h"
 #include "ZORScenarioInterpreter.h"
 #include "ZORSpecObjectOf.h"
 
@@ -18,6 +19,29 @@ double Number(const std::string& text) {
 }
 
 }  // namespace
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDirection(const ZORScenarioStatement& s) {
+  const bool byElement = s.args.size() == 2 && s.args[0] == "by";
+  if (!byElement && s.args.size() != 3) return Error("direction takes X Y Z, or by FEATURE");
+  Outcome outcome;
+  ZORFeature* element = byElement ? Feature(s.args[1], outcome) : nullptr;
+  if (outcome.status) return outcome;
+  for (std::size_t i = 0; !byElement && i < 3; ++i) {
+    char* end = nullptr;
+    const double value = std::strtod(s.args[i].c_str(), &end);
+    if (end == s.args[i].c_str() || *end != '\0' || !std::isfinite(value)) {
+      return Error("'" + s.args[i] + "' is not a number");
+    }
+  }
+  ZORFeature_var feature = session_.Document().CreateFeature("WENDirection", Tool());
+  ZORIWENDirection_var direction(ZORBaseUnknown_var(feature.get()));
+  if (!direction) return Error("the document refuses a direction");
+  const HRESULT hr =
+      byElement ? direction->SetElement(ZORSpecObjectOf(element))
+                : direction->SetComponents(Number(s.args[0]), Number(s.args[1]), Number(s.args[2]));
+  if (FAILED(hr)) return Error("the direction refuses its definition");
+  return Created(feature.get(), "a direction");
+}
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoAxis(const ZORScenarioStatement& s) {
   ZORIMf3DAxisSystemManager_var manager(session_.Document().GetContainer());

@@ -65,6 +65,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"value", {&I::DoValue, true}},
       {"support", {&I::DoSupport, true}},
       {"snap", {&I::DoSnap, true}},
+      {"direction", {&I::DoDirection, true}},
       {"axis", {&I::DoAxis, true}},
       {"compass", {&I::DoCompass, true}},
       {"fail", {&I::DoFail, true}},

@@ -79,6 +79,7 @@ class ZORScenarioInterpreter {
   Outcome DoValue(const ZORScenarioStatement& s);
   Outcome DoSupport(const ZORScenarioStatement& s);
   // directions and axis systems (ZORScenarioDirection.cpp)
+  Outcome DoDirection(const ZORScenarioStatement& s);
   Outcome DoAxis(const ZORScenarioStatement& s);
   Outcome DoCompass(const ZORScenarioStatement& s);
   Outcome DoExpectWidget(const ZORScenarioStatement& s);

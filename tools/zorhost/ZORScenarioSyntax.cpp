@@ -88,6 +88,8 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"value", "FEATURE:name KEY:name VALUE:num", "sets a value of a feature"},
       {"support", "PLANE:name ORIGIN:name?", "a gridded working support, made current"},
       {"snap", "STATE:onoff", "snaps work-on-support points to the grid"},
+      {"direction", "X:name VALUE:name*",
+       "a direction feature by components X Y Z, or by FEATURE (direction by FEATURE)"},
       {"axis", "X:name VALUE:name*",
        "a local axis system X Y Z IX IY IZ JX JY JZ, made current; none: no local axis system"},
       {"compass", "NX:num NY:num NZ:num", "turns the compass so that its normal is (NX, NY, NZ)"},
