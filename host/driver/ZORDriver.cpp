@@ -428,3 +428,11 @@ std::string ZORDriver::DescribePanels() const {
   for (const ZORDialog* panel : OpenPanels()) Describe(*panel, 0, out);
   return out.str();
 }
+
+std::string ZORDriver::DescribeWidget(const std::string& path) const {
+  const ZORDialog* widget = Find(path);
+  if (!widget) return "";
+  std::ostringstream out;
+  Describe(*widget, 0, out);
+  return out.str();
+}

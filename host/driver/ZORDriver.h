@@ -94,6 +94,8 @@ class ZORDriver {
   const std::vector<std::string>& AbendLines() const;
   // The open panels and their widgets, one per line, indented: class, name, title, state.
   std::string DescribePanels() const;
+  // The widget at `path` and its children as DescribePanels shows them; empty when none.
+  std::string DescribeWidget(const std::string& path) const;
   //! What the current editor highlights (the agents' picks), one a line: a picked cell as its
   //! feature, the cell and the domain holding it; another pick as its path.
   static std::string DescribeHighlight();

@@ -218,8 +218,13 @@ TEST_F(ParameterEditor, TypingAndSpinningWriteTheParameterAndProgramChangesRefre
   EXPECT_EQ(editor->GetText(), "21mm");
 
   // A program's change shows at once; an inactive or locked parameter takes nothing.
+  // An editor with spinner arrows shows six decimals, and never "-0".
+  ASSERT_EQ(parm->Valuate(-0.0000004), S_OK);
+  EXPECT_EQ(editor->GetText(), "0mm");
+  ASSERT_EQ(parm->Valuate(1.0000006), S_OK);
+  EXPECT_EQ(editor->GetText(), "1.000001mm");
   ASSERT_EQ(parm->Valuate(7.12345), S_OK);
-  EXPECT_EQ(editor->GetText(), "7.123mm");
+  EXPECT_EQ(editor->GetText(), "7.12345mm");
   ASSERT_EQ(parm->SetActivated(ZORCke::False), S_OK);
   EXPECT_EQ(editor->GetSensitivity(), ZORDialog::kInsensitive);
   EXPECT_FALSE(driver_.Type("Panel/Editor", "3"));

@@ -62,8 +62,19 @@ TEST_F(WidgetFamilies, SpinnerStepsWithinItsRangeAndSettersAreSilentUnlessAsked)
   EXPECT_TRUE(driver_.Spin("Panel/spinner", false, 3));
   EXPECT_EQ(spinner->GetCurrentValue(), 7);
   EXPECT_TRUE(driver_.Type("Panel/spinner", "-2.5"));
-  EXPECT_FALSE(driver_.Type("Panel/spinner", "abc"));
+  for (const char* refused : {"abc", "nan", "inf", "1e400", "10.5", "-11"}) {
+    EXPECT_FALSE(driver_.Type("Panel/spinner", refused)) << refused;
+  }
+  EXPECT_EQ(spinner->GetCurrentValue(), -2.5f);
   EXPECT_EQ(listener_.log, (std::vector<std::string>{"modify", "modify"}));
+  // A range change sends nothing, whatever its last argument, and keeps a float in the range.
+  ASSERT_TRUE(spinner->SetRange(-10, 0.1, 100, 1));
+  EXPECT_TRUE(spinner->SetCurrentValue(0.1));
+  EXPECT_LE(spinner->GetCurrentValue(), 0.1);
+  EXPECT_GT(spinner->GetCurrentValue(), 0.0999999);
+  EXPECT_EQ(listener_.log.size(), 2u);
+  ASSERT_TRUE(spinner->SetRange(-10, 10, 20));
+  EXPECT_TRUE(spinner->SetCurrentValue(-2.5));
   ASSERT_TRUE(spinner->SetFormat("%4.4f"));
   EXPECT_FALSE(spinner->SetFormat("%s"));
   EXPECT_FALSE(spinner->SetFormat("%f %f"));

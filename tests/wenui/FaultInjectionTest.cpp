@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "ExampleDirectionCommand.h"
 #include "ExamplePointCommand.h"
+#include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
@@ -28,6 +30,8 @@ struct World {
     ExampleTranslateCommand::Register();
     ExamplePointCommand::Register();
     ExamplePolylineCommand::Register();
+    ExampleDirectionCommand::Register();
+    ExamplePointEditorCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -99,6 +103,22 @@ const std::vector<UserRun>& Runs() {
          w.driver.ClickLine("PolylinePanel/Points", 0);
          w.driver.Menu("PolylinePanel/Points", 0, "Replace");
          w.Pick(w.points[1]);
+         w.driver.PressOK();
+       }},
+      {"distance from the value editor",
+       [](World& w) {
+         w.driver.StartByName("ExampleDirectionCommand");
+         w.driver.Click("DirectionPanel/Distance");
+         w.driver.Type("DistanceEditor/spinner", "12.5");
+         w.driver.PressOK();
+       }},
+      {"point from its cylindrical page",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.points[1].get());
+         w.driver.StartByName("ExamplePointEditorCommand");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
+         w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
          w.driver.PressOK();
        }},
       {"update-error repair",

@@ -193,3 +193,29 @@ TEST(ClosestNames, NearestFirstByEditsIgnoringCaseTiesInTheOrderGiven) {
   EXPECT_EQ(ZORClosestNames::Hint("x", {}), "");
   EXPECT_EQ(ZORClosestNames::Hint("Lin.1", {"Line.1"}), " (closest: Line.1)");
 }
+
+TEST(ScenarioInterpreter, MakesAxisSystemsDirectionsAndTheCompassAndRefusesBadOnes) {
+  const Ran made = RunScript(
+      "axis 0 0 2 0 1 0 -1 0 0\n"
+      "axis 0 0 0 1 0 0 2 0 0\n"
+      "point 0 0 0\n"
+      "point 0 0 1\n"
+      "line Point.1 Point.2\n"
+      "direction by Line.1\n"
+      "direction 0 3 4\n"
+      "compass 0 0 1\n"
+      "update\n"
+      "expect document \"Direction.2 [WENDirection] X=X Y=Y Z=Z ByElement=0\"\n"
+      "expect document \"=> segment(0,0,0)-(0,0.6,0.8)\"\n"
+      "axis none\n");
+  EXPECT_EQ(made.status, 0) << made.transcript;
+  EXPECT_TRUE(made.Says("Axis System.1 is the local axis system")) << made.transcript;
+  EXPECT_TRUE(made.Says("Axis System.2 is degenerate: the local axis system is kept"));
+  EXPECT_TRUE(made.Says("no local axis system"));
+  EXPECT_EQ(RunScript("axis 1 2\n").status, 2);
+  EXPECT_EQ(RunScript("axis 0 0 0 1 0 0 0 1 x\n").status, 2);
+  EXPECT_EQ(RunScript("direction 1 nan 0\n").status, 2);
+  EXPECT_EQ(RunScript("direction by Nothing.1\n").status, 2);
+  EXPECT_EQ(RunScript("compass 0 0 0\n").status, 2);
+  EXPECT_EQ(RunScript("expect widget Nowhere \"x\"\n").status, 2);
+}

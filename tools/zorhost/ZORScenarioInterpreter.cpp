@@ -66,6 +66,9 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"value", {&I::DoValue, true}},
       {"support", {&I::DoSupport, true}},
       {"snap", {&I::DoSnap, true}},
+      {"direction", {&I::DoDirection, true}},
+      {"axis", {&I::DoAxis, true}},
+      {"compass", {&I::DoCompass, true}},
       {"fail", {&I::DoFail, true}},
       {"warn", {&I::DoWarn, true}},
       {"current", {&I::DoCurrent, true}},
@@ -114,6 +117,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"expect no document", {&I::DoExpectNoDocument, false}},
       {"expect event", {&I::DoExpectEvent, false}},
       {"expect command", {&I::DoExpectCommand, false}},
+      {"expect widget", {&I::DoExpectWidget, false}},
       // manipulators and viewers
       {"hover handle", {&I::DoHoverHandle, true}},
       {"drag handle", {&I::DoDragHandle, true}},

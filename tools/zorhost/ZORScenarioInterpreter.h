@@ -83,6 +83,11 @@ class ZORScenarioInterpreter {
   Outcome DoInput(const ZORScenarioStatement& s);
   Outcome DoValue(const ZORScenarioStatement& s);
   Outcome DoSupport(const ZORScenarioStatement& s);
+  // directions and axis systems (ZORScenarioDirection.cpp)
+  Outcome DoDirection(const ZORScenarioStatement& s);
+  Outcome DoAxis(const ZORScenarioStatement& s);
+  Outcome DoCompass(const ZORScenarioStatement& s);
+  Outcome DoExpectWidget(const ZORScenarioStatement& s);
   Outcome DoSnap(const ZORScenarioStatement& s);
   // Gives a feature type a failure or warning rule for the inputs named by the statement, and
   // makes the features of that type out of date so that the rule applies at the next update.

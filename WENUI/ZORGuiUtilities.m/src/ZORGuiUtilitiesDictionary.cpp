@@ -7,11 +7,13 @@
 #include "IClassFactory.h"
 #include "TIEIClassFactoryClassObjectZORWENMultiSelManager.h"
 #include "ZORIInterrupt.h"
+#include "ZORIWENFrameDirection.h"
 #include "ZORIWENMultiSelManager.h"
 #include "ZORIWENUIFactory.h"
 #include "ZORInterfaceDictionary.h"
 #include "ZORWENMultiSelManager.h"
 #include "ZORWENUIFactoryExt.h"
+#include "ZORWENUIFrameDirectionExt.h"
 #include "ZORWENUIInterruptExt.h"
 
 namespace {
@@ -27,6 +29,9 @@ std::vector<ZORDictionaryEntry> LibraryEntries() {
       // The feature container's command factory.
       {"ZORWENUIFactoryExt", "ZORIWENUIFactory", ZORIWENUIFactory::ClassIID(), "ZORFeatCont",
        &ZORExtensionCreator<ZORWENUIFactoryExt>},
+      // The direction frame a direction feature makes and keeps.
+      {"ZORWENUIFrameDirectionExt", "ZORIWENFrameDirection", ZORIWENFrameDirection::ClassIID(),
+       "WENDirection", &ZORExtensionCreator<ZORWENUIFrameDirectionExt>},
       // The update interruption of the features that join or heal elements.
       {"ZORWENUIInterruptExt", "ZORIInterrupt", ZORIInterrupt::ClassIID(), "WENAssemble",
        &ZORExtensionCreator<ZORWENUIInterruptExt>},

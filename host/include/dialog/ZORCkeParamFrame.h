@@ -1,10 +1,10 @@
 #pragma once
 // The editor of one knowledge parameter: a frame showing the parameter's value with its unit
-// (three decimals at most), an optional label and, with ZORCkeWithSpinner, spinner arrows
-// that step the value by one storage unit. It follows its parameter: any change of the value,
-// whoever makes it, refreshes the text. What the user types is read in the parameter's
-// magnitude: a number, optionally with the storage unit; another unit, NaN or a locked or
-// inactive parameter is refused and changes nothing. A change by the user writes the
+// (three decimals at most, six with spinner arrows), an optional label and, with
+// ZORCkeWithSpinner, spinner arrows that step the value by one storage unit. It follows its
+// parameter: any change of the value, whoever makes it, refreshes the text. What the user types is
+// read in the parameter's magnitude: a number, optionally with the storage unit; another unit, NaN
+// or a locked or inactive parameter is refused and changes nothing. A change by the user writes the
 // parameter, then sends the modify notification up the editor's father chain.
 
 #include "ZORCke.h"

@@ -1,7 +1,8 @@
 #pragma once
-// A spinner: a number between a minimum and a maximum, moved by arrows one step at a time
-// (the range divided by the number of steps) or typed. The value always stays in the range.
-// A user's change sends the modify notification; the setters send nothing.
+// A spinner: a single-precision number between a minimum and a maximum, moved by arrows one
+// step at a time (the range divided by the number of steps) or typed. The value always stays in
+// the range, also once rounded to a float. A user's change sends the modify notification; the
+// setters send nothing unless asked to. A typed value outside the range is refused.
 
 #include <string>
 
@@ -17,7 +18,9 @@ class ZORDlgSpinner : public ZORDialog {
 
   //! Sets the range and the number of steps across it; false, changing nothing, for an empty
   //! or non-finite range or fewer than one step. The value is brought into the new range.
-  bool SetRange(double minimum, double maximum, int steps, int notify = 0);
+  //! `display` is the platform's redisplay flag: a range change never sends the modify
+  //! notification, so that an owner's setting is not taken for a user's change.
+  bool SetRange(double minimum, double maximum, int steps, int display = 0);
   double GetMinimum() const { return minimum_; }
   double GetMaximum() const { return maximum_; }
   //! The value an arrow click adds or takes away.
@@ -25,7 +28,7 @@ class ZORDlgSpinner : public ZORDialog {
   //! Sets the value, clamped to the range; NaN and infinity are refused (false). With
   //! `notify` the modify notification is sent as for a user's change.
   bool SetCurrentValue(double value, int notify = 0);
-  double GetCurrentValue() const { return value_; }
+  float GetCurrentValue() const { return value_; }
   //! The format of the shown value ("%g" until set): one floating conversion with optional
   //! width and precision ("%4.4f"), text around it; false, keeping the format, otherwise.
   bool SetFormat(const std::string& format);
@@ -41,11 +44,13 @@ class ZORDlgSpinner : public ZORDialog {
 
  private:
   bool Change(double value);
+  // `value` clamped to the range and rounded to a float that is still in it.
+  float InRange(double value) const;
 
   double minimum_ = 0;
   double maximum_ = 100;
   int steps_ = 100;
-  double value_ = 0;
+  float value_ = 0;
   std::string format_ = "%g";
   ZORVar<ZORNotification> modify_;
 };

@@ -55,7 +55,9 @@ class ZORFrmEditor : public virtual ZORBaseUnknown {
 
   // The local axis system new coordinates are given in, the view's transformation of the
   // edited object, and the 3D compass (its position and whether it is shown).
-  const ZORMathAxis& GetCurrentLocalAxisSystem() const { return localAxis_; }
+  // The local axis system is the axis of the document's current axis system
+  // (ZORIMf3DAxisSystemManager) when it has one, the one set here otherwise.
+  ZORMathAxis GetCurrentLocalAxisSystem() const;
   void SetCurrentLocalAxisSystem(const ZORMathAxis& axis) { localAxis_ = axis; }
   const ZORMathTransformation& GetTransformation() const { return transformation_; }
   void SetTransformation(const ZORMathTransformation& t) { transformation_ = t; }

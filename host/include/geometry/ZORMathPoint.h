@@ -1,5 +1,8 @@
 #pragma once
-// A point of 3D space.
+// A point of 3D space, with its cylindrical and spherical coordinates. Angles are in degrees:
+// theta is measured in the XY plane from +X towards +Y, in (-180, 180], and is 0 on the Z axis;
+// phi is measured from +Z, in [0, 180], and is 0 at the origin. Cylindrical coordinates are
+// (distance to the Z axis, theta, z), spherical ones (distance to the origin, theta, phi).
 
 #include "ZORMathVector.h"
 
@@ -16,6 +19,15 @@ class ZORMathPoint {
     y = y_;
     z = z_;
   }
+
+  //! Cylindrical coordinates (radius, theta in degrees, height).
+  void GetCylindricalCoord(double& radius, double& theta, double& height) const;
+  //! Spherical coordinates (radius, theta and phi in degrees).
+  void GetSphericalCoord(double& radius, double& theta, double& phi) const;
+  //! Sets the point from cylindrical coordinates; false, and no change, when one is not finite.
+  bool SetCylindricalCoord(double radius, double theta, double height);
+  //! Sets the point from spherical coordinates; false, and no change, when one is not finite.
+  bool SetSphericalCoord(double radius, double theta, double phi);
 
   double DistanceTo(const ZORMathPoint& other) const { return (other - *this).Norm(); }
 

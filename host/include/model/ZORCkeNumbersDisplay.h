@@ -3,7 +3,9 @@
 //
 // Display modes: kRoundedMode (2) writes at most three decimals and drops trailing zeros
 // ("12.346mm", "12.5mm", "10mm"); kTwoDecimalsMode (1) always writes two ("0.50mm",
-// "10.00deg"). A value that rounds to zero is written without a minus sign.
+// "10.00deg"); kMicroMode (3) writes at most six decimals and drops trailing zeros, as editors
+// with spinners show values ("0.000125mm"). A value that rounds to zero is written without a
+// minus sign.
 
 #include <string>
 
@@ -14,6 +16,7 @@ class ZORCkeNumbersDisplay {
  public:
   static constexpr int kTwoDecimalsMode = 1;
   static constexpr int kRoundedMode = 2;
+  static constexpr int kMicroMode = 3;
 
   //! `value` written in `mode` followed by `unit`; empty for NaN, infinity or an unknown mode.
   static ZORUnicodeString DoubleToString(double value, const ZORString& unit, int mode);

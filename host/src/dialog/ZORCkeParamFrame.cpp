@@ -46,9 +46,9 @@ ZORCkeParamFrame::ZORCkeParamFrame(const ZORICkeParm_var& parameter, ZORDialog* 
 ZORCkeParamFrame::~ZORCkeParamFrame() = default;
 
 void ZORCkeParamFrame::Refresh() {
-  text_ = ZORCkeNumbersDisplay::DoubleToString(parameter_->GetStoredValue(),
-                                               ZORString(UnitOf(parameter_)),
-                                               ZORCkeNumbersDisplay::kRoundedMode);
+  text_ = ZORCkeNumbersDisplay::DoubleToString(
+      parameter_->GetStoredValue(), ZORString(UnitOf(parameter_)),
+      HasSpinner() ? ZORCkeNumbersDisplay::kMicroMode : ZORCkeNumbersDisplay::kRoundedMode);
   SetEditorState(parameter_->IsActivated());
 }
 

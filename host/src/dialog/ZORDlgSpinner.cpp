@@ -14,19 +14,28 @@ ZORDlgSpinner::ZORDlgSpinner(ZORDialog* parent, const ZORString& name, unsigned 
 
 ZORDlgSpinner::~ZORDlgSpinner() = default;
 
-bool ZORDlgSpinner::SetRange(double minimum, double maximum, int steps, int notify) {
+bool ZORDlgSpinner::SetRange(double minimum, double maximum, int steps, int /*display*/) {
   if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum >= maximum || steps < 1) {
     return false;
   }
   minimum_ = minimum;
   maximum_ = maximum;
   steps_ = steps;
-  return SetCurrentValue(value_, notify);
+  value_ = InRange(value_);
+  return true;
+}
+
+float ZORDlgSpinner::InRange(double value) const {
+  float rounded = static_cast<float>(std::clamp(value, minimum_, maximum_));
+  // Rounding may step over an end of the range: take the float next to it inside.
+  if (rounded > maximum_) rounded = std::nextafter(rounded, -INFINITY);
+  if (rounded < minimum_) rounded = std::nextafter(rounded, INFINITY);
+  return rounded;
 }
 
 bool ZORDlgSpinner::SetCurrentValue(double value, int notify) {
   if (!std::isfinite(value)) return false;
-  value_ = std::clamp(value, minimum_, maximum_);
+  value_ = InRange(value);
   if (notify) SendUserNotification(modify_);
   return true;
 }
@@ -74,7 +83,7 @@ std::string ZORDlgSpinner::GetShownText() const {
 }
 
 bool ZORDlgSpinner::Change(double value) {
-  const double clamped = std::clamp(value, minimum_, maximum_);
+  const float clamped = InRange(value);
   if (clamped == value_) return false;
   value_ = clamped;
   SendUserNotification(modify_);
@@ -89,7 +98,8 @@ bool ZORDlgSpinner::Spin(bool up, int clicks) {
 bool ZORDlgSpinner::Type(const std::string& text) {
   double value = 0;
   if (!IsUserReachable() || !ZORDlgEditor::ParseNumber(text, value)) return false;
-  value_ = std::clamp(value, minimum_, maximum_);
+  if (value < minimum_ || value > maximum_) return false;
+  value_ = InRange(value);
   SendUserNotification(modify_);
   return true;
 }

@@ -1,5 +1,7 @@
 #include "ZORFrmEditor.h"
 
+#include "ZORIMf3DAxisSystemManager.h"
+
 namespace {
 
 ZORFrmEditor*& Current() {
@@ -38,4 +40,11 @@ HRESULT ZORFrmEditor::SetActiveObject(ZORBaseUnknown* object) {
   if (!path.IsSet()) return E_FAIL;
   active_ = path;
   return S_OK;
+}
+
+ZORMathAxis ZORFrmEditor::GetCurrentLocalAxisSystem() const {
+  ZORIMf3DAxisSystemManager_var manager(document_ ? document_->GetContainer() : nullptr);
+  ZORMathAxis axis;
+  if (manager && manager->GetMathAxis(manager->GetCurrentAxisSystem(), axis) == S_OK) return axis;
+  return localAxis_;
 }

@@ -10,8 +10,9 @@
 namespace {
 
 std::string Fixed(double value, int decimals) {
-  const double scale = decimals == 2 ? 100.0 : 1000.0;
-  double rounded = std::round(value * scale) / scale;
+  const double scale = std::pow(10.0, decimals);
+  // Values too large to hold more decimals are printed as they are.
+  double rounded = std::abs(value) < 1e15 / scale ? std::round(value * scale) / scale : value;
   if (rounded == 0.0) rounded = 0.0;  // no "-0"
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
@@ -33,6 +34,8 @@ ZORUnicodeString ZORCkeNumbersDisplay::DoubleToString(double value, const ZORStr
   std::string text;
   if (mode == kRoundedMode) {
     text = DropTrailingZeros(Fixed(value, 3));
+  } else if (mode == kMicroMode) {
+    text = DropTrailingZeros(Fixed(value, 6));
   } else if (mode == kTwoDecimalsMode) {
     text = Fixed(value, 2);
   } else {
