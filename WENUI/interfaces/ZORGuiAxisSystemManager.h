@@ -1,12 +1,13 @@
 #pragma once
-// Stands between model parameters that hold a point, a vector or a plane in absolute
-// coordinates (the literal parameters) and the volatile parameters a panel shows in the current
-// local axis system (the local parameters): it makes the local ones, converts values between
-// the two sets either way, and tells whether the local axis system is the absolute one.
-//
-// Without an axis-system manager in the current container, conversions copy the values
-// unchanged. Missing parameters and editors are skipped; an editor that was destroyed is left
-// alone. A plane is its normal N in parameters 1-3 and its constant d in parameter 4 (N.X = d).
+//! \class ZORGuiAxisSystemManager
+//! Stands between model parameters that hold a point, a vector or a plane in absolute
+//! coordinates (the literal parameters) and the volatile parameters a panel shows in the current
+//! local axis system (the local parameters): it makes the local ones, converts values between
+//! the two sets either way, and tells whether the local axis system is the absolute one.
+//!
+//! Without an axis-system manager in the current container, conversions copy the values
+//! unchanged. Missing parameters and editors are skipped; an editor that was destroyed is left
+//! alone. A plane is its normal N in parameters 1-3 and its constant d in parameter 4 (N.X = d).
 
 #include <array>
 
@@ -18,8 +19,9 @@
 class ZORGuiAxisSystemManager : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORGuiAxisSystemManager, ZORBaseUnknown, ZORMetaObject::Implementation, "WENUI")
 
-  //! Below these the local axis system is the absolute one (radians, mm).
+  //! Below this angle between their axes (radians) the local axis system is the absolute one.
   static constexpr double kAngleTolerance = 0.001;
+  //! Below this distance between their origins (mm) the local axis system is the absolute one.
   static constexpr double kDistanceTolerance = 0.001;
 
   ZORGuiAxisSystemManager();

@@ -1,8 +1,9 @@
 #pragma once
-// A small dialog holding one spinner, to type a single real value. Each change of the spinner
-// is reported to the father with ZORWENEditValueChangedNotification, except the one change
-// that follows SetSpinnerRange(..., 0). The value is a float: what is set comes back rounded
-// to single precision. Closing the window hides the dialog; its owner destroys it.
+//! \class ZORGuiValueEditor
+//! A small dialog holding one spinner, to type a single real value. Each change of the spinner
+//! is reported to the father with ZORWENEditValueChangedNotification, except the one change
+//! that follows SetSpinnerRange(..., 0). The value is a float: what is set comes back rounded
+//! to single precision. Closing the window hides the dialog; its owner destroys it.
 
 #include "ZORFrmDialog.h"
 #include "ZORVar.h"
@@ -13,6 +14,7 @@ class ZORWENEditValueChangedNotification;
 class ZORGuiValueEditor : public ZORFrmDialog {
   ZOR_DECLARE_CLASS(ZORGuiValueEditor, ZORFrmDialog, ZORMetaObject::Implementation, "WENUI")
 
+  //! The dialog style the editor is made with.
   static constexpr unsigned long kStyle = 0x244000;
 
   //! The dialog `name` under `parent`, range -10000 to 10000 in 1000000 steps, "%4.4f".

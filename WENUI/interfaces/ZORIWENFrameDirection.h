@@ -1,7 +1,8 @@
 #pragma once
-// What a direction feature offers a command that holds only the feature: a direction frame
-// made and kept for it, and the frame's main operations forwarded. Without a frame the
-// forwarders do nothing and the getters answer null.
+//! \class ZORIWENFrameDirection
+//! What a direction feature offers a command that holds only the feature: a direction frame
+//! made and kept for it, and the frame's main operations forwarded. Without a frame the
+//! forwarders do nothing and the getters answer null.
 
 #include "ZORBaseUnknown.h"
 #include "ZORGuiContextualMenuData.h"
@@ -24,16 +25,23 @@ class ZORIWENFrameDirection : public virtual ZORBaseUnknown {
       bool withMenu) = 0;
   //! The kept frame; null when none.
   virtual ZORWENUIFrameDirection* GetFrameDirection() = 0;
+  //! Keeps `frame` as the direction's frame (null: none).
   virtual void SetFrameDirection(ZORWENUIFrameDirection* frame) = 0;
   //! Forgets the kept frame when it is `frame` (a frame calls it as it goes).
   virtual void ResetFrameDirection(ZORWENUIFrameDirection* frame) = 0;
   //! The kept frame shows `feature` as the direction's element.
   virtual void SetFeature(const ZORISpecObject_var& feature) = 0;
+  //! The kept frame edits `direction` from now on.
   virtual void SetDirectionFeature(const ZORIWENDirection_var& direction) = 0;
+  //! The text of the kept frame's line; unchanged without a frame.
   virtual void GetName(ZORUnicodeString& name) = 0;
+  //! The kept frame's notification that an element was selected; null without a frame.
   virtual ZORNotification* GetDirElemNotification() = 0;
+  //! The kept frame's notification that the components changed; null without a frame.
   virtual ZORNotification* GetDirCoordNotification() = 0;
+  //! The kept frame's notification of its coordinates panel's OK; null without a frame.
   virtual ZORNotification* GetDirCoordPanelOKNotification() = 0;
+  //! The kept frame's notification that the element was removed; null without a frame.
   virtual ZORNotification* GetDirRemoveNotification() = 0;
 };
 

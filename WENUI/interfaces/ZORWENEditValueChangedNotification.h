@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a value editor to its father when the user changed its value. It carries nothing: the
-// father reads the editor.
+//! \class ZORWENEditValueChangedNotification
+//! Sent by a value editor to its father when the user changed its value. It carries nothing: the
+//! father reads the editor.
 
 #include "ZORNotification.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a direction frame to its father: the direction switched to components (a menu item
-// applied, or the coordinates panel opened). It carries nothing.
+//! \class ZORWENUIDirCoordNotification
+//! Sent by a direction frame to its father: the direction switched to components (a menu item
+//! applied, or the coordinates panel opened). It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a direction frame to its father: components were validated (a menu item applied, or the
-// coordinates panel's OK with a vector that is not null). It carries nothing.
+//! \class ZORWENUIDirCoordPanelOKNotification
+//! Sent by a direction frame to its father: components were validated (a menu item applied, or the
+//! coordinates panel's OK with a vector that is not null). It carries nothing.
 
 #include "ZORNotification.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a direction frame to its father: an element was selected as the direction. It carries
-// nothing.
+//! \class ZORWENUIDirElemNotification
+//! Sent by a direction frame to its father: an element was selected as the direction. It carries
+//! nothing.
 
 #include "ZORNotification.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sent by a direction frame to its father: the direction's element was removed from the contextual
-// menu. It carries nothing.
+//! \class ZORWENUIDirRemoveNotification
+//! Sent by a direction frame to its father: the direction's element was removed from the contextual
+//! menu. It carries nothing.
 
 #include "ZORNotification.h"
 

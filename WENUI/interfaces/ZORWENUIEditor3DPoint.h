@@ -1,9 +1,10 @@
 #pragma once
-// A frame that edits a point in three coordinate systems, one tab page each: Cartesian
-// (X, Y, Z), cylindrical (radius, theta, height) and spherical (radius, theta, phi), angles in
-// degrees as ZORMathPoint gives them. Each value is a volatile parameter shown by an editor
-// with a spinner. The page the user leaves drives the two others; a page left without an edit
-// changes nothing, so that going from page to page never moves the point.
+//! \class ZORWENUIEditor3DPoint
+//! A frame that edits a point in three coordinate systems, one tab page each: Cartesian
+//! (X, Y, Z), cylindrical (radius, theta, height) and spherical (radius, theta, phi), angles in
+//! degrees as ZORMathPoint gives them. Each value is a volatile parameter shown by an editor
+//! with a spinner. The page the user leaves drives the two others; a page left without an edit
+//! changes nothing, so that going from page to page never moves the point.
 
 #include <array>
 
@@ -16,9 +17,11 @@ class ZORDlgTabContainer;
 class ZORWENUIEditor3DPoint : public ZORDlgFrame {
   ZOR_DECLARE_CLASS(ZORWENUIEditor3DPoint, ZORDlgFrame, ZORMetaObject::Implementation, "WENUI")
 
-  //! Pages of the tab container.
+  //! The page of cartesian coordinates (X, Y, Z), first in the tab container.
   static constexpr int kCartesian = 0;
+  //! The page of cylindrical coordinates (radius, angle, height).
   static constexpr int kCylindrical = 1;
+  //! The page of spherical coordinates (radius, two angles).
   static constexpr int kSpherical = 2;
 
   //! Keeps `point`; nothing is built before Build. `style` gets the grid bit.
@@ -48,17 +51,17 @@ class ZORWENUIEditor3DPoint : public ZORDlgFrame {
   using Parameters = std::array<ZORICkeParm_var, 3>;
 
   void BuildPage(int page, bool readOnly);
-  // Reads a page's parameters (its kept values before Build).
+  //! Reads a page's parameters (its kept values before Build).
   Triple Read(int page) const;
-  // Writes the kept values of a page into its parameters.
+  //! Writes the kept values of a page into its parameters.
   void Write(int page);
 
   ZORDlgTabContainer* tabs_ = nullptr;  // a child, owned by the frame
   int page_ = kCartesian;
   ZORMathPoint point_;
-  // Per page: "XParm", "YParm", "ZParm"; "RcParm", "TcParm", "HcParm" (radius, theta,
-  // height); "RsParm", "TsParm", "PsParm" (radius, theta, phi).
+  //! Per page: "XParm", "YParm", "ZParm"; "RcParm", "TcParm", "HcParm" (radius, theta,
+  //! height); "RsParm", "TsParm", "PsParm" (radius, theta, phi).
   std::array<Parameters, 3> parameters_;
-  // Per page, the values last written into its parameters or taken from them.
+  //! Per page, the values last written into its parameters or taken from them.
   std::array<Triple, 3> values_{};
 };

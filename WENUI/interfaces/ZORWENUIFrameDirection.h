@@ -1,17 +1,18 @@
 #pragma once
-// The one-line selector that edits a direction feature: defined by an element (picked by the
-// command, shown on the line) or by components (shown as a label: "Components", or the axis it
-// lies along). Its contextual menu offers, besides the selector's items: "Item" opens the
-// coordinates panel on the X, Y and Z components; "X", "Y", "Z" the absolute axes; "Xloc",
-// "Yloc", "Zloc" the axes of the current local axis system (hidden without one the current
-// feature may link to); "CompassDir" the normal of the compass's plane. Each change is told to
-// the father with one of four notifications.
-//
-// The coordinates panel edits the direction it was opened for: Cancel or closing it gives the
-// direction back what it had (element, components, axis system); OK with a vector that is not
-// null keeps the components and hides the panel. A request that cannot be met (no direction, a
-// code outside 1-8, a local axis without local axis system, the compass without compass or with
-// a view that cannot be undone) keeps the definition and sends nothing.
+//! \class ZORWENUIFrameDirection
+//! The one-line selector that edits a direction feature: defined by an element (picked by the
+//! command, shown on the line) or by components (shown as a label: "Components", or the axis it
+//! lies along). Its contextual menu offers, besides the selector's items: "Item" opens the
+//! coordinates panel on the X, Y and Z components; "X", "Y", "Z" the absolute axes; "Xloc",
+//! "Yloc", "Zloc" the axes of the current local axis system (hidden without one the current
+//! feature may link to); "CompassDir" the normal of the compass's plane. Each change is told to
+//! the father with one of four notifications.
+//!
+//! The coordinates panel edits the direction it was opened for: Cancel or closing it gives the
+//! direction back what it had (element, components, axis system); OK with a vector that is not
+//! null keeps the components and hides the panel. A request that cannot be met (no direction, a
+//! code outside 1-8, a local axis without local axis system, the compass without compass or with
+//! a view that cannot be undone) keeps the definition and sends nothing.
 
 #include <array>
 
@@ -34,6 +35,8 @@ class ZORWENUIFrameDirection : public ZORWENUISelector {
   //! Below this, a component counts as zero for the axis labels.
   static constexpr double kAxisTolerance = 0.001;
 
+  //! A frame in `parent` editing `direction` for the command panel `owner`, with the menu
+  //! items of the components (unless `withMenu` is false).
   ZORWENUIFrameDirection(ZORDlgDialog* owner, ZORDialog* parent, ZORIWENDirection_var direction,
                          const ZORString& name, unsigned long style,
                          ZORWENUISelector::ZORWENUISelectorStyle selectorStyle,
@@ -52,7 +55,10 @@ class ZORWENUIFrameDirection : public ZORWENUISelector {
   void GetName(ZORUnicodeString& name);
   //! Whether the coordinates panel is open.
   bool IsDirPanelOpen() const { return panelOpen_; }
+  //! A number the owner keeps with the frame (which of its frames is selected); the frame does
+  //! not read it.
   int GetFrameSelection() const { return frameSelection_; }
+  //! Sets the owner's number.
   void SetFrameSelection(int selection) { frameSelection_ = selection; }
   //! Clears the line and shows "Components".
   void SetComponentsDisplay();
@@ -83,18 +89,24 @@ class ZORWENUIFrameDirection : public ZORWENUISelector {
   //! Ends the subscriptions to the component parameters.
   void RemoveCallBacks();
 
+  //! Sent to the father when an element was selected.
   ZORWENUIDirElemNotification* GetDirElemNotification() const { return elem_; }
+  //! Sent to the father when the components changed.
   ZORWENUIDirCoordNotification* GetDirCoordNotification() const { return coord_; }
+  //! Sent to the father when the coordinates panel's OK was pressed.
   ZORWENUIDirCoordPanelOKNotification* GetDirCoordPanelOKNotification() const { return ok_; }
+  //! Sent to the father when the direction let go of its element.
   ZORWENUIDirRemoveNotification* GetDirRemoveNotification() const { return remove_; }
   //! The coordinates panel; null before it was first opened.
   ZORWENUIPanelCoord* GetPanelCoord() const { return panel_; }
 
  protected:
+  //! After a separator, the items that set components: the panel, X, Y, Z, the local axes and
+  //! the compass.
   void AddParticularContextualsItems() override;
 
  private:
-  // What the direction had when the panel opened.
+  //! What the direction had when the panel opened.
   struct Saved {
     ZORISpecObject_var element;
     ZORISpecObject_var axis;
@@ -105,7 +117,7 @@ class ZORWENUIFrameDirection : public ZORWENUISelector {
   void ShowLabel(int index);
   bool FetchParameters();
   void OpenPanel();
-  // The vector a code 2-8 gives, or the element for 5-7; false when it cannot be had.
+  //! The vector a code 2-8 gives, or the element for 5-7; false when it cannot be had.
   bool VectorOf(int code, double vector[3], ZORISpecObject_var& element) const;
   void UpdateMenuItems(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   void Send(ZORNotification* notification);

@@ -1,7 +1,8 @@
 #pragma once
-// The direction frame of a "WENDirection" feature: the extension makes the frame on the
-// feature and keeps a link to it (the frame belongs to its panel, and tells the extension when
-// it goes).
+//! \class ZORWENUIFrameDirectionExt
+//! The direction frame of a "WENDirection" feature: the extension makes the frame on the
+//! feature and keeps a link to it (the frame belongs to its panel, and tells the extension when
+//! it goes).
 
 #include "ZORBaseExtension.h"
 #include "ZORIWENFrameDirection.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The small dialog "PanelCoord" that edits a vector by its X, Y and Z components: one parameter
-// editor with spinner each, and a selector ("FraAxis") showing the axis system the components
-// are read in. It decides nothing: OK, Cancel and the window's close go on to its father.
+//! \class ZORWENUIPanelCoord
+//! The small dialog "PanelCoord" that edits a vector by its X, Y and Z components: one parameter
+//! editor with spinner each, and a selector ("FraAxis") showing the axis system the components
+//! are read in. It decides nothing: OK, Cancel and the window's close go on to its father.
 
 #include "ZORFrmDialog.h"
 #include "ZORICkeParm.h"
@@ -12,6 +13,7 @@ class ZORWENUISelector;
 class ZORWENUIPanelCoord : public ZORFrmDialog {
   ZOR_DECLARE_CLASS(ZORWENUIPanelCoord, ZORFrmDialog, ZORMetaObject::Implementation, "WENUI")
 
+  //! The dialog style the panel is made with.
   static constexpr unsigned long kStyle = 0x2200100;
 
   //! The hidden dialog, its OK, Cancel and close passed on to the father.
