@@ -84,6 +84,12 @@ TEST_F(ScenarioReport, OneWellFormedPageWithEachStatusTranscriptAndPictureInPlac
             std::string::npos);
   EXPECT_NE(page.find("broken.zsc <span class=\"error\">could not run</span></h2>"),
             std::string::npos);
+  // The contents lead to each section, with its status.
+  EXPECT_NE(page.find("<ul>\n<li><a href=\"#s1\">broken.zsc</a> <span class=\"error\">could not "
+                      "run</span></li>\n<li><a href=\"#s2\">drawn.zsc</a> <span "
+                      "class=\"passed\">passed</span></li>\n"),
+            std::string::npos);
+  EXPECT_NE(page.find("</span></li>\n</ul>\n<section id=\"s1\">"), std::string::npos);
   // The picture stands right after the line that took it, inline, with its name.
   const std::size_t took = page.find("   wrote a&amp;b.svg: ");
   const std::size_t picture = page.find("<svg ");

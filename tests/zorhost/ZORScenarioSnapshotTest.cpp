@@ -357,6 +357,8 @@ TEST(LabelPlacer, ALabelTakesTheFirstFreePlaceAroundItsAnchorInsideThePicture) {
   // Boxes and segments.
   const ZORLabelPlacer::Box box{0, 0, 10, 10};
   EXPECT_TRUE(box.MeetsSegment(-5, 5, 15, 5));     // through it
+  EXPECT_TRUE(box.MeetsSegment(5, -5, 5, 15));     // through it, upright
+  EXPECT_FALSE(box.MeetsSegment(15, -5, 15, 15));  // beside it
   EXPECT_FALSE(box.MeetsSegment(-5, 15, 15, 15));  // below it
   EXPECT_TRUE(box.MeetsSegment(2, 2, 3, 3));       // inside it
   EXPECT_FALSE(box.Intersects({10, 0, 20, 10}));   // touching is not meeting
