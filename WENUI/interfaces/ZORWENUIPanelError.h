@@ -42,6 +42,9 @@ class ZORWENUIPanelError : public ZORFrmNotify {
   ZORWENUIPanelError(const ZORError* error, ZORDialog* parent);
   //! On the main window.
   explicit ZORWENUIPanelError(const ZORError* error);
+  //! Shows `error` in a panel on the main window, then ends the caller's use of it (Flush):
+  //! how a command tells the user what went wrong.
+  static void ShowAndFlush(ZORError* error);
   //! On the main window, named `identifier`, the style of the severity, kDefaultMask.
   ZORWENUIPanelError(const ZORError* error, const ZORString& identifier);
   //! On the main window, "ErrorPanel", in `style` whatever the severity, kDefaultMask.

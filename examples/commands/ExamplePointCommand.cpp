@@ -93,8 +93,7 @@ bool ExamplePointCommand::Check(ZORCallbackData) {
   // A user error: shown in the library's error panel, then the error is flushed.
   auto* error = new ZORGuiInputError("ExamplePoint_ERR_1", "ExamplePointCommand");
   error->SetNLSParameters({GiveMyFeature()->GetDisplayName()});
-  new ZORWENUIPanelError(error);
-  error->Flush();
+  ZORWENUIPanelError::ShowAndFlush(error);
   return true;
 }
 

@@ -17,8 +17,7 @@ void ShowInputError(const char* key, const char* catalog, const ZORUnicodeString
   auto* error = new ZORGuiInputError(key, catalog);
   error->SetNLSRequestParams({parameter});
   error->SetNLSDiagnosticParams({parameter});
-  new ZORWENUIPanelError(error);
-  error->Flush();
+  ZORWENUIPanelError::ShowAndFlush(error);
 }
 
 }  // namespace

@@ -46,16 +46,11 @@ ZORUnicodeString Lines(const ZORUnicodeString& a, const ZORUnicodeString& b) {
   return a + "\n" + b + "\n";
 }
 
-void ShowInErrorPanel(ZORError* error) {
-  new ZORWENUIPanelError(error);
-  error->Flush();
-}
-
 // The element of a multi-output child whose inputs cannot be read.
 HRESULT ReportUnreadable(const ZORISpecObject_var& element) {
   auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9700");
   error->SetNLSParameters({element ? element->GetDisplayName() : ZORUnicodeString()});
-  ShowInErrorPanel(error);
+  ZORWENUIPanelError::ShowAndFlush(error);
   return E_FAIL;
 }
 
@@ -109,7 +104,7 @@ int ZORGuiUtilitiesServices::IsInfinite(const ZORISpecObject_var& feature) {
   int infinite = 0;
   ZORException* caught = ZORProtect([&] { infinite = ZORGmoUtilitiesBody::IsInfinite(feature); });
   // Geometry that cannot be examined counts as infinite.
-  if (ZORHandleCaught(caught, ShowInErrorPanel)) return 1;
+  if (ZORHandleCaught(caught, ZORWENUIPanelError::ShowAndFlush)) return 1;
   return infinite ? 1 : 0;
 }
 

@@ -235,8 +235,7 @@ int ZORGuiWOSPointAgent::AgentValuation() {
   ZORException* caught = ZORProtect([&] { valued = Valuate(); });
   ZORHandleCaught(caught, [this](ZORError* error) {
     EraseReps();
-    new ZORWENUIPanelError(error);
-    error->Flush();
+    ZORWENUIPanelError::ShowAndFlush(error);
   });
   return valued;
 }

@@ -34,11 +34,6 @@ ZORWENUIFeatureAgent* AgentOf(void* agent) {
   return static_cast<ZORWENUIFeatureAgent*>(agent);
 }
 
-void Show(ZORError* error) {
-  new ZORWENUIPanelError(error);
-  error->Flush();
-}
-
 // Raises `key` with the feature's display name as parameter 1 of the request, the diagnostic,
 // or both.
 void ShowNamed(const char* key, const ZORISpecObject_var& feature, bool request, bool diagnostic) {
@@ -46,7 +41,7 @@ void ShowNamed(const char* key, const ZORISpecObject_var& feature, bool request,
   const ZORListValZORUnicodeString name{ZORGmoUtilitiesServices::GetSpecDisplayName(feature)};
   if (request) error->SetNLSRequestParams(name);
   if (diagnostic) error->SetNLSDiagnosticParams(name);
-  Show(error);
+  ZORWENUIPanelError::ShowAndFlush(error);
 }
 
 // The geometry an element stands for: the element itself, or the result of a feature: its body
@@ -218,7 +213,8 @@ bool ZORWENUINewSelectionTests::MonoElementSelection(void* agent) {
   const HRESULT status =
       ZORGmoUtilitiesBody::IsMonoElement(ZORBaseUnknown_var(feature.get()), single);
   if (FAILED(status)) {
-    if (ZORError* error = ZORError::ZORGetLastError(status)) Show(error);
+    if (ZORError* error = ZORError::ZORGetLastError(status))
+      ZORWENUIPanelError::ShowAndFlush(error);
     return false;
   }
   return single != 0;
@@ -250,7 +246,7 @@ bool ZORWENUINewSelectionTests::TestIsConnex(const ZORISpecObject_var& feature) 
 
 bool ZORWENUINewSelectionTests::TestIsNotExtractable(ZORWENUIFeatureAgent* agent) {
   if (!agent || agent->AgentError() != ZORFeatureImportAgent::kNotExtractable) return true;
-  Show(new ZORGuiInputError("WENUIINPUT_ERR_820", kCatalog));
+  ZORWENUIPanelError::ShowAndFlush(new ZORGuiInputError("WENUIINPUT_ERR_820", kCatalog));
   return false;
 }
 

@@ -37,6 +37,12 @@ ZORWENUIPanelError::ZORWENUIPanelError(const ZORError* error, ZORDialog* parent)
 ZORWENUIPanelError::ZORWENUIPanelError(const ZORError* error)
     : ZORWENUIPanelError(kDefaultMask, error, nullptr) {}
 
+void ZORWENUIPanelError::ShowAndFlush(ZORError* error) {
+  if (!error) return;
+  new ZORWENUIPanelError(error);  // the panel belongs to the main window from now on
+  error->Flush();
+}
+
 ZORWENUIPanelError::ZORWENUIPanelError(const ZORError* error, const ZORString& identifier)
     : ZORWENUIPanelError(error, identifier, StyleOf(error)) {}
 

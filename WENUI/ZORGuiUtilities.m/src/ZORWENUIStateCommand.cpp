@@ -476,10 +476,7 @@ void ZORWENUIStateCommand::DispatchConstraintEvent(const ZORISpecObject_var& fea
 template <class Body>
 bool ZORWENUIStateCommand::RunShowingErrors(Body&& body) {
   ZORException* caught = ZORProtect(std::forward<Body>(body));
-  return !ZORHandleCaught(caught, [](ZORError* error) {
-    new ZORWENUIPanelError(error);
-    error->Flush();
-  });
+  return !ZORHandleCaught(caught, ZORWENUIPanelError::ShowAndFlush);
 }
 
 HRESULT ZORWENUIStateCommand::SetPickMode(const ZORISpecObject_var& feature,
@@ -849,8 +846,7 @@ bool ZORWENUIStateCommand::OfferToWaitingAgents(const ZORISpecObject_var& featur
 void ZORWENUIStateCommand::MarkNotAccepted(const ZORISpecObject_var& feature) {
   auto* error = new ZORGuiInputError("WENUIINPUT_ERR_1300", "ZORGuiInputError");
   error->SetNLSParameters({ZORGmoUtilitiesServices::GetSpecDisplayName(feature)});
-  new ZORWENUIPanelError(error);
-  error->Flush();
+  ZORWENUIPanelError::ShowAndFlush(error);
   ZORIUpdateError_var updateError(feature);
   if (GiveMyPanel() && updateError) updateError->SetUpdateError(ZORMake<ZORMfErrUpdate>().get());
 }
