@@ -31,13 +31,19 @@ class ZORWENUIFeatureIndex {
              int start) const;
 
  private:
-  using Positions = std::vector<int>;
+  // A key's positions, ascending. Most keys have one, kept inline: a list of thousands then
+  // costs no allocation per entry.
+  struct Positions {
+    int first = 0;          // 0 when empty
+    std::vector<int> rest;  // the others, each after `first`
+  };
   using Map = std::unordered_map<const ZORBaseUnknown*, Positions>;
 
   void Add(const ZORISpecObject_var& feature, int position) const;
   static void Insert(Positions& positions, int position);
   static void Erase(Map& map, const ZORBaseUnknown* key, int position);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
+  static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
 
   mutable Map identities_;

@@ -41,21 +41,36 @@ void ZORWENUIFeatureIndex::Add(const ZORISpecObject_var& feature, int position) 
 }
 
 void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
-  // Appends come in order; a replacement finds its place.
-  if (positions.empty() || positions.back() < position) {
-    positions.push_back(position);
+  if (positions.first == 0) {
+    positions.first = position;
     return;
   }
-  positions.insert(std::lower_bound(positions.begin(), positions.end(), position), position);
+  if (position < positions.first) std::swap(position, positions.first);
+  std::vector<int>& rest = positions.rest;
+  // Appends come in order; a replacement finds its place.
+  if (rest.empty() || rest.back() < position) {
+    rest.push_back(position);
+    return;
+  }
+  rest.insert(std::lower_bound(rest.begin(), rest.end(), position), position);
 }
 
 void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int position) {
   const auto it = map.find(key);
   if (it == map.end()) return;
   Positions& positions = it->second;
-  const auto at = std::lower_bound(positions.begin(), positions.end(), position);
-  if (at != positions.end() && *at == position) positions.erase(at);
-  if (positions.empty()) map.erase(it);
+  std::vector<int>& rest = positions.rest;
+  if (positions.first == position) {
+    if (rest.empty()) {
+      map.erase(it);
+      return;
+    }
+    positions.first = rest.front();
+    rest.erase(rest.begin());
+    return;
+  }
+  const auto at = std::lower_bound(rest.begin(), rest.end(), position);
+  if (at != rest.end() && *at == position) rest.erase(at);
 }
 
 void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,
@@ -76,11 +91,15 @@ void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) con
   valid_ = true;
 }
 
+int ZORWENUIFeatureIndex::After(const Positions& positions, int start) {
+  if (positions.first > start) return positions.first;
+  const auto after = std::upper_bound(positions.rest.begin(), positions.rest.end(), start);
+  return after == positions.rest.end() ? 0 : *after;
+}
+
 int ZORWENUIFeatureIndex::FirstAfter(const Map& map, const ZORBaseUnknown* key, int start) {
   const auto it = map.find(key);
-  if (it == map.end()) return 0;
-  const auto after = std::upper_bound(it->second.begin(), it->second.end(), start);
-  return after == it->second.end() ? 0 : *after;
+  return it == map.end() ? 0 : After(it->second, start);
 }
 
 int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
@@ -92,9 +111,9 @@ int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
   const auto group = support ? supports_.find(support) : supports_.end();
   if (group == supports_.end()) return same;
   // Positions ascend: the first related entry after `start` is the BRep match.
-  for (auto p = std::upper_bound(group->second.begin(), group->second.end(), start);
-       p != group->second.end() && (same == 0 || *p < same); ++p) {
-    if (Related(ZORBaseUnknown_var(list[*p]), feature)) return *p;
+  for (int p = After(group->second, start); p != 0 && (same == 0 || p < same);
+       p = After(group->second, p)) {
+    if (Related(ZORBaseUnknown_var(list[p]), feature)) return p;
   }
   return same;
 }

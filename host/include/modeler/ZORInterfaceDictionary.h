@@ -3,6 +3,7 @@
 // Plug-ins fill it from their static initialisation when they are loaded.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ZORGUID.h"
@@ -26,6 +27,6 @@ void ZORFillDictionary(const ZORDictionaryEntry& entry);
 void ZORRemoveFromDictionary(const std::string& implementation);
 
 // The extension entry for (late type, interface), or null.
-const ZORDictionaryEntry* ZORLookupDictionary(const std::string& extendedType, const IID& iid);
+const ZORDictionaryEntry* ZORLookupDictionary(std::string_view extendedType, const IID& iid);
 // Every entry, in registration order.
 std::vector<const ZORDictionaryEntry*> ZORDictionaryEntries();

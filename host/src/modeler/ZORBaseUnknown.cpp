@@ -67,7 +67,9 @@ std::string ZORBaseUnknown::GetLateType() const {
 
 HRESULT ZORBaseUnknown::QueryExtension(const IID& iid, void** out) {
   // The late type first, then the class names along the inheritance chain.
-  const ZORDictionaryEntry* entry = ZORLookupDictionary(GetLateType(), iid);
+  // Without a late type the object's own class name stands for it: asked once, not twice.
+  const ZORDictionaryEntry* entry =
+      lateType_.empty() ? nullptr : ZORLookupDictionary(lateType_, iid);
   for (const ZORMetaObject* m = GetMetaObject(); !entry && m; m = m->GetBase()) {
     entry = ZORLookupDictionary(m->ClassName(), iid);
   }

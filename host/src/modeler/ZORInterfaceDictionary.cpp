@@ -2,14 +2,23 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
 
+// Looks types up by view: every interface query asks, and should not build a string to ask.
+struct TypeHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view type) const { return std::hash<std::string_view>{}(type); }
+};
+
 struct Dictionary {
   // Entries keep their address for as long as they are registered: extensions point at them.
   std::vector<std::unique_ptr<ZORDictionaryEntry>> entries;
-  std::unordered_map<std::string, std::vector<const ZORDictionaryEntry*>> byExtendedType;
+  std::unordered_map<std::string, std::vector<const ZORDictionaryEntry*>, TypeHash,
+                     std::equal_to<>>
+      byExtendedType;
 
   void Reindex() {
     byExtendedType.clear();
@@ -40,7 +49,7 @@ void ZORRemoveFromDictionary(const std::string& implementation) {
   d.Reindex();
 }
 
-const ZORDictionaryEntry* ZORLookupDictionary(const std::string& extendedType, const IID& iid) {
+const ZORDictionaryEntry* ZORLookupDictionary(std::string_view extendedType, const IID& iid) {
   const Dictionary& d = TheDictionary();
   auto it = d.byExtendedType.find(extendedType);
   if (it == d.byExtendedType.end()) return nullptr;
