@@ -135,6 +135,7 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
 
  private:
   //! Writes `feature`'s line at `line` (the placeholder's line when the list is empty).
+  void AppendLine(const ZORISpecObject_var& feature);
   void ShowLine(const ZORISpecObject_var& feature, int line, int flag);
   //! The 0-based lines whose entries match `feature`.
   std::vector<int> LinesOf(const ZORBaseUnknown_var& feature) const;

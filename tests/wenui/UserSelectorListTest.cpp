@@ -188,6 +188,12 @@ TEST_F(UserSelectorList, SynchroniseMakesTheContentEqualInOnePass) {
   EXPECT_EQ(content.Size(), 3);
   EXPECT_EQ(list->Locate(ZORBaseUnknown_var(P(4)), 0), 3);
   EXPECT_EQ(ZORWENUIUserSelectorList::Locate(ZORBaseUnknown_var(P(4)), content, 0), 3);
+  // Every entry a wanted feature matches stays, not only the first.
+  ASSERT_EQ(list->Insert(P(4), 1), S_OK);
+  Log();
+  ASSERT_EQ(list->Synchronise(ZORListValZORISpecObject_var{P(4)}), S_OK);
+  EXPECT_EQ(list->Size(), 2);
+  EXPECT_EQ(list->Locate(ZORBaseUnknown_var(P(4)), 1), 2);
   ASSERT_EQ(list->Synchronise(ZORListValZORISpecObject_var()), S_OK);
   EXPECT_EQ(Lines(), (Texts{"No selection"}));
   EXPECT_EQ(list->Size(), 0);

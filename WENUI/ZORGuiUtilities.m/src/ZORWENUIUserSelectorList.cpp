@@ -164,11 +164,15 @@ std::vector<int> ZORWENUIUserSelectorList::LinesOf(const ZORBaseUnknown_var& fea
 
 HRESULT ZORWENUIUserSelectorList::Append(const ZORISpecObject_var& feature) {
   if (!list_ || !feature) return Status(__LINE__, false);
+  AppendLine(feature);
+  NotifyChange();
+  return Select(feature);
+}
+
+void ZORWENUIUserSelectorList::AppendLine(const ZORISpecObject_var& feature) {
   ShowLine(feature, Size(), ZORDlgList::kAddLine);
   features_.Append(feature);
   index_.Appended(features_);
-  NotifyChange();
-  return Select(feature);
 }
 
 HRESULT ZORWENUIUserSelectorList::Append(const ZORListValZORISpecObject_var& features) {
@@ -235,21 +239,19 @@ void ZORWENUIUserSelectorList::RemoveLines(const std::vector<int>& lines) {
 HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var& features) {
   if (!list_ || HasNull(features)) return Status(__LINE__, false);
   ZORException* caught = ZORProtect([&] {
+    // Every entry some wanted feature matches stays; the wanted ones missing are appended.
+    std::vector<bool> kept(static_cast<std::size_t>(Size()), false);
     for (const ZORISpecObject_var& feature : features) {
-      if (Locate(ZORBaseUnknown_var(feature), 0) != 0) continue;
-      const int line = Size();
-      ShowLine(feature, line, ZORDlgList::kAddLine);
-      features_.Append(feature);
-      index_.Appended(features_);
-      if (IsHighlightedInTree(hso_.get(), feature)) list_->SetSelect(line, 0);
+      const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
+      for (const int line : lines) kept[static_cast<std::size_t>(line)] = true;
+      if (!lines.empty()) continue;
+      AppendLine(feature);
+      kept.push_back(true);
+      if (IsHighlightedInTree(hso_.get(), feature)) list_->SetSelect(Size() - 1, 0);
     }
-    // Every entry the list does not hold goes, in one pass.
-    const ZORWENUIFeatureIndex wanted;
     std::vector<int> gone;
-    for (int p = 1; p <= Size(); ++p) {
-      if (wanted.Locate(features, ZORBaseUnknown_var(features_[p]), 0) == 0) {
-        gone.push_back(p - 1);
-      }
+    for (std::size_t line = 0; line < kept.size(); ++line) {
+      if (!kept[line]) gone.push_back(static_cast<int>(line));
     }
     RemoveLines(gone);
   });
