@@ -16,6 +16,10 @@ class ZORMfErrUpdate : public ZORError {
 
   ZORUnicodeString GetDiagnostic() const { return GetNLSDiagnostic(); }
   void SetDiagnostic(const ZORUnicodeString& diagnostic) { SetNLSDiagnostic(diagnostic); }
+  //! The kind of a failure to read the inputs: one is deleted or in error, or the feature left
+  //! the document; the feature itself was not run.
+  static constexpr int kInputsInError = 0x20001;
+
   // The kind of update error, 0 unless set.
   int GetType() const { return type_; }
   void SetType(int type) { type_ = type; }

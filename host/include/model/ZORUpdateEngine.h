@@ -34,7 +34,7 @@ class ZORUpdateEngine {
   // What the feature keeps of a computation that made `body` (null: nothing).
   static ZORBody_var Result(const ZORFeature& feature, ZORBody_var body);
   void Succeed(ZORFeature& feature, ZORBody_var body);
-  void Fail(ZORFeature& feature, const std::string& diagnostic);
+  void Fail(ZORFeature& feature, const std::string& diagnostic, int type);
 
   std::unordered_set<const ZORFeature*> failed_;
   std::vector<ZORFeature*> failedOrder_;

@@ -40,13 +40,17 @@ bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
     return true;
   }
   std::string diagnostic = CheckInputs(feature);
+  if (!diagnostic.empty()) {
+    Fail(feature, diagnostic, ZORMfErrUpdate::kInputsInError);
+    return false;
+  }
   ZORBody_var body;
-  if (diagnostic.empty() && feature.type_->Run(feature, body, diagnostic)) {
+  if (feature.type_->Run(feature, body, diagnostic)) {
     Succeed(feature, body);
     feature.state_.warnings = feature.type_->WarningsFor(feature);
     return true;
   }
-  Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic);
+  Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic, 0);
   return false;
 }
 
@@ -76,10 +80,11 @@ void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
   feature.state_.upToDate = true;
 }
 
-void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic) {
+void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic, int type) {
   feature.state_.body = Result(feature, nullptr);
   feature.state_.warnings.clear();
   feature.state_.upToDate = false;
   feature.state_.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
+  feature.state_.error->SetType(type);
   if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
 }
