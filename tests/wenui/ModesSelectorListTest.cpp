@@ -288,6 +288,12 @@ TEST_F(ModesSelectorList, RemoveAllLeavesAListThatTakesNewFeatures) {
   EXPECT_EQ(Selected(), std::vector<int>{1});
   EXPECT_EQ(list->Locate(ZORSpecObjectOf(points[0]), 0), 0);
   EXPECT_EQ(list->Locate(ZORSpecObjectOf(points[3]), 0), 2);
+  // Unhighlighting needs a current editor: without one nothing goes.
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  ZORFrmEditor::SetCurrentEditor(nullptr);
+  EXPECT_EQ(list->RemoveAll(1), E_FAIL);
+  ZORFrmEditor::SetCurrentEditor(editor);
+  EXPECT_EQ(Lines(), (Texts{"*Point.3!", "Point.4"}));
 }
 
 TEST_F(ModesSelectorList, SetSelectionRefusesWhatIsNotListed) {

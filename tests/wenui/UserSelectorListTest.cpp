@@ -328,3 +328,21 @@ TEST_F(UserSelectorList, AnErrorRaisedInsideSynchroniseFailsItWithoutEscaping) {
 }
 
 }  // namespace
+
+TEST_F(UserSelectorList, WithoutAnEditorClicksSelectLinesAndHighlightNothing) {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  ZORFrmEditor::SetCurrentEditor(nullptr);
+  ZORWENUIUserSelectorList* list = MakeUserList();
+  ZORFrmEditor::SetCurrentEditor(editor);
+  // Entries come in even though nothing can be highlighted.
+  EXPECT_EQ(list->Append(P(0)), E_FAIL);
+  EXPECT_EQ(list->Append(P(1)), E_FAIL);
+  EXPECT_EQ(list->Size(), 2);
+  ASSERT_TRUE(driver.ClickLine("Panel/List", 1));
+  EXPECT_EQ(Lines(), (Texts{"Point.1", "*Point.2"}));
+  EXPECT_EQ(session.Editor().GetHSO()->GetSize(), 0);
+  ZORListValZORISpecObject_var selected;
+  ASSERT_EQ(list->GetSelection(selected), S_OK);
+  ASSERT_EQ(selected.Size(), 1);
+  EXPECT_TRUE(selected[1] == P(1));
+}
