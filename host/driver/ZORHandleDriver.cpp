@@ -58,6 +58,9 @@ std::vector<ZORVisuHandle*> ZORHandleDriver::ShownHandles() const {
       handles.push_back(handle);
     }
   }
+  std::sort(handles.begin(), handles.end(), [](const ZORVisuHandle* a, const ZORVisuHandle* b) {
+    return a->GetCreationRank() < b->GetCreationRank();
+  });
   return handles;
 }
 
@@ -105,6 +108,13 @@ bool ZORHandleDriver::Click(int rank) {
   return OnHandle(rank, [](ZORVisuHandle& handle) {
     if (auto* manipulator = dynamic_cast<ZORManipulator*>(&handle)) return manipulator->ClickOn();
     return handle.Click();
+  });
+}
+
+bool ZORHandleDriver::DoubleClick(int rank) {
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    auto* manipulator = dynamic_cast<ZORManipulator*>(&handle);
+    return manipulator && manipulator->EditOn();
   });
 }
 

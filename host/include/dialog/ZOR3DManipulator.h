@@ -37,6 +37,8 @@ class ZOR3DManipulator : public ZORManipulator {
   //! Further representations that grab it; added once, removed when present.
   void AddRepToManipulate(ZOR3DRep* rep);
   void RemoveRepToManipulate(ZOR3DRep* rep);
+  //! Only a manipulator with a representation to grab it by can be pointed at.
+  bool IsPickable() const override;
   //! Whether `rep`, or a representation inside it, grabs this manipulator.
   bool IsGrabbedBy(const ZOR3DRep& rep) const;
   //! The live manipulator that `rep` (or a representation inside it) grabs, the oldest first.

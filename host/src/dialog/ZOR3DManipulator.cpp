@@ -13,26 +13,9 @@ std::vector<ZOR3DManipulator*>& Live() {
   return live;
 }
 
-// The turn by `angle` radians about the line through `origin` along the unit vector `k`.
-ZORMathTransformation Rotation(const ZORMathPoint& origin, const ZORMathVector& k, double angle) {
-  const double c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
-  const double x = k.GetX(), y = k.GetY(), z = k.GetZ();
-  const double m[3][3] = {{c + t * x * x, t * x * y - s * z, t * x * z + s * y},
-                          {t * x * y + s * z, c + t * y * y, t * y * z - s * x},
-                          {t * x * z - s * y, t * y * z + s * x, c + t * z * z}};
-  const ZORMathTransformation linear(m, ZORMathVector());
-  const ZORMathVector o = origin - ZORMathPoint();
-  return ZORMathTransformation(m, o - linear.Apply(o));
-}
-
 // `v` without its component along the unit vector `n`.
 ZORMathVector Flatten(const ZORMathVector& v, const ZORMathVector& n) {
   return v - v.Dot(n) * n;
-}
-
-ZORMathAxis Moved(const ZORMathAxis& axis, const ZORMathTransformation& motion) {
-  return {motion.Apply(axis.GetOrigin()), motion.Apply(axis.GetFirstDirection()),
-          motion.Apply(axis.GetSecondDirection()), motion.Apply(axis.GetThirdDirection())};
 }
 
 }  // namespace
@@ -61,6 +44,10 @@ void ZOR3DManipulator::AddRepToManipulate(ZOR3DRep* rep) {
 
 void ZOR3DManipulator::RemoveRepToManipulate(ZOR3DRep* rep) {
   std::erase_if(manipulated_, [rep](const ZOR3DRep_var& r) { return r.get() == rep; });
+}
+
+bool ZOR3DManipulator::IsPickable() const {
+  return ZORManipulator::IsPickable() && (associated_ || !manipulated_.empty());
 }
 
 bool ZOR3DManipulator::Grabs(const ZOR3DRep& rep) const {
@@ -105,7 +92,9 @@ ZORMathTransformation ZOR3DManipulator::Constrain(const ZORMathPoint& pointer) c
       if (r.Norm() < 1e-12) r = Flatten(start_.GetFirstDirection(), k);
       const ZORMathVector q = Flatten(pointer - axis_.GetOrigin(), k);
       if (r.Norm() < 1e-12 || q.Norm() < 1e-12) return {};
-      return Rotation(axis_.GetOrigin(), k, std::atan2(k.Dot(r.Cross(q)), r.Dot(q)));
+      return ZORMathTransformation::Rotation(
+          ZORMathLine(axis_.GetOrigin(), k),
+          std::atan2(k.Dot(r.Cross(q)), r.Dot(q)) / ZORDegreeToRadian);
     }
     default:
       return ZORMathTransformation::Translation(move);
@@ -121,7 +110,7 @@ bool ZOR3DManipulator::Drag(const ZORMathPoint& target, int steps) {
   for (int step = 1; step <= steps && IsManipulating(); ++step) {
     const double ratio = static_cast<double>(step) / steps;
     motion_ = Constrain(from + ratio * (target - from));
-    position_ = Moved(start_, motion_);
+    position_ = motion_.Apply(start_);
     StepDrag();
   }
   EndDrag();
