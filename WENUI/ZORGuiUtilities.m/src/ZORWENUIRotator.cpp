@@ -150,7 +150,9 @@ void ZORWENUIRotator::AssociateText(const char* text) {
   text_ = text ? std::optional<std::string>(text) : std::nullopt;
 }
 
-void ZORWENUIRotator::AssociateTextWithValue(const char* prefix, ZORICkeParm_var parameter) {
+// Taken by value: the signature commands are written against.
+void ZORWENUIRotator::AssociateTextWithValue(
+    const char* prefix, ZORICkeParm_var parameter) {  // NOLINT(performance-unnecessary-value-param)
   if (!parameter) return;
   text_ = ZORWENUIHandleShow::TextWithValue(prefix, parameter.get());
   associated_ = ZORBaseUnknown_var(parameter.get());

@@ -166,7 +166,9 @@ void ZORWENUITranslator::AssociateText(const char* text) {
   text_ = text ? std::optional<std::string>(text) : std::nullopt;
 }
 
-void ZORWENUITranslator::AssociateTextWithValue(const char* prefix, ZORICkeParm_var parameter) {
+// Taken by value: the signature commands are written against.
+void ZORWENUITranslator::AssociateTextWithValue(
+    const char* prefix, ZORICkeParm_var parameter) {  // NOLINT(performance-unnecessary-value-param)
   Trace("AssociateTextWithValue");
   if (!parameter) return;
   text_ = ZORWENUIHandleShow::TextWithValue(prefix, parameter.get());
