@@ -73,6 +73,28 @@ ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
   return nullptr;
 }
 
+std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> ZOR3DManipulator::GrabIndex() {
+  std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> index;
+  for (ZOR3DManipulator* manipulator : Live()) {
+    if (manipulator->IsDestructionRequested()) continue;
+    // The oldest keeps a representation that grabs several.
+    if (manipulator->associated_) index.emplace(manipulator->associated_.get(), manipulator);
+    for (const ZOR3DRep_var& rep : manipulator->manipulated_) index.emplace(rep.get(), manipulator);
+  }
+  return index;
+}
+
+ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(
+    const ZOR3DRep& rep, const std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*>& index) {
+  if (auto it = index.find(&rep); it != index.end()) return it->second;
+  const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep);
+  if (!bag) return nullptr;
+  for (const ZOR3DRep_var& child : bag->GetChildren()) {
+    if (ZOR3DManipulator* found = GrabbedBy(*child, index)) return found;
+  }
+  return nullptr;
+}
+
 void ZOR3DManipulator::SetTranslationDirection(const ZORMathVector& direction) {
   if (direction.Norm() > 0.0) direction_ = direction.Normalized();
 }
