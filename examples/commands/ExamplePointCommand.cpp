@@ -6,6 +6,7 @@
 #include "ZORFrmEditor.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORGuiInputError.h"
+#include "ZORMathGlobals.h"
 #include "ZORWENUIPanelError.h"
 #include "ZORWenJournaling.h"
 
@@ -40,9 +41,18 @@ ExamplePointCommand::ExamplePointCommand(ZORFeature* point)
   move_ = new ZORDlgPushButton(panel_, "MoveX");
   check_ = new ZORDlgPushButton(panel_, "Check");
   giveUp_ = new ZORDlgPushButton(panel_, "GiveUp");
+
+  handle_ = new ZORWENUIPlaneTranslator(this);
+  handle_->SetModeVisu(ZORWENUIPlaneTranslator::kPlane);
+  handle_->SetTranslationPlane(ZORMathPlane(PointAt(), ZORMathI, ZORMathJ));
+  handle_->AssociateText(feature ? feature->GetDisplayNameText().c_str() : "");
+  handle_->SetInitialPoint(PointAt());
+  AddAnalyseNotificationCB(handle_, handle_->GetModifyNotification(), &ExamplePointCommand::Dragged,
+                           nullptr);
 }
 
 ExamplePointCommand::~ExamplePointCommand() {
+  handle_->RequestDelayedDestruction();
   for (ZORDialogAgent* agent : {moveAgent_, checkAgent_, giveUpAgent_}) {
     if (agent) agent->Release();
   }
@@ -79,10 +89,27 @@ ZORFeature* ExamplePointCommand::Point() const {
   return ZORFeature::From(const_cast<ExamplePointCommand*>(this)->GiveMyFeature().get());
 }
 
+ZORMathPoint ExamplePointCommand::PointAt() const {
+  ZORFeature* point = Point();
+  return point ? ZORMathPoint(point->GetValue("X"), point->GetValue("Y"), point->GetValue("Z"))
+               : ZORMathPoint();
+}
+
 bool ExamplePointCommand::Move(ZORCallbackData) {
   ZORFeature* point = Point();
   if (point) point->SetValue("X", point->GetValue("X") + 10.0);
+  handle_->SetLocationPoint(PointAt());
   return true;
+}
+
+void ExamplePointCommand::Dragged(ZORCommand*, ZORNotification*, ZORCallbackData) {
+  handle_->SetPosition(handle_->GetPosition());
+  ZORFeature* point = Point();
+  if (!point) return;
+  const ZORMathPoint at = handle_->GetCurrentPoint();
+  point->SetValue("X", at.GetX());
+  point->SetValue("Y", at.GetY());
+  point->SetValue("Z", at.GetZ());
 }
 
 bool ExamplePointCommand::Check(ZORCallbackData) {

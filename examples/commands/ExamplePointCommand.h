@@ -1,12 +1,13 @@
 #pragma once
 // An example feature command written on the library, as a workbench developer writes one: it
 // creates a point, or edits an existing one. Its panel moves the point along X, checks it, and
-// can give up. Started by name as "ExamplePointCommand" (creation) or "ExamplePointEdition"
-// (edition of the current feature).
+// can give up; a handle in the XY plane through the point drags it in that plane. Started by name
+// as "ExamplePointCommand" (creation) or "ExamplePointEdition" (edition of the current feature).
 
 #include "ZORDlgDialog.h"
 #include "ZORDlgPushButton.h"
 #include "ZORFeature.h"
+#include "ZORWENUIPlaneTranslator.h"
 #include "ZORWENUIStateCommand.h"
 
 class ExamplePointCommand : public ZORWENUIStateCommand {
@@ -31,6 +32,9 @@ class ExamplePointCommand : public ZORWENUIStateCommand {
   bool Check(ZORCallbackData data);
   bool GiveUp(ZORCallbackData data);
   ZORFeature* Point() const;
+  ZORMathPoint PointAt() const;
+  // A drag step of the handle: the point goes where the handle is.
+  void Dragged(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
 
   ZORDlgDialog* panel_;  // owned by the main window until the command asks for its end
   ZORDlgPushButton* move_;
@@ -39,4 +43,5 @@ class ExamplePointCommand : public ZORWENUIStateCommand {
   ZORDialogAgent* moveAgent_ = nullptr;
   ZORDialogAgent* checkAgent_ = nullptr;
   ZORDialogAgent* giveUpAgent_ = nullptr;
+  ZORWENUIPlaneTranslator* handle_;  // let go with RequestDelayedDestruction
 };

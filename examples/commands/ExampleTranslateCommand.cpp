@@ -2,8 +2,10 @@
 
 #include "ZORApplicationFrame.h"
 #include "ZORFrmEditor.h"
+#include "ZORGmoUtilitiesBody.h"
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORGuiCommandStack.h"
+#include "ZORIParmEvents.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORSpecObjectOf.h"
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr const char* kDistance = "Distance";
+constexpr const char* kLengthText = "Length = ";
 
 ZORDocument* CurrentDocument() {
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
@@ -67,10 +70,50 @@ ExampleTranslateCommand::ExampleTranslateCommand(Mode mode, ZORFeature* edited)
   if (!translations.empty() && translations.front()) {
     distance_->SetValue(translations.front()->GetValue(kDistance));
   }
+  if (!GetManager() && !translations.empty() && translations.front()) {
+    length_ = ZORMake<ZORCkeVolatileParm>(ZORUnicodeString("Length"), ZORString("Longueur"),
+                                          translations.front()->GetValue(kDistance));
+    if (ZORIParmEvents_var events(length_.get()); events) {
+      events->SubscribeToValueChange(this, &ExampleTranslateCommand::LengthChanged, nullptr);
+    }
+    PlaceHandle();
+  }
 }
 
 ExampleTranslateCommand::~ExampleTranslateCommand() {
+  if (translator_) translator_->RequestDelayedDestruction();
   panel_->RequestDelayedDestruction();
+}
+
+void ExampleTranslateCommand::PlaceHandle() {
+  ZORFeature* own = ZORFeature::From(GiveMyFeature().get());
+  if (!own || !length_) return;
+  ZORBody_var element = ZORGmoUtilitiesBody::GetBodyFromSpec(
+      ZORBaseUnknown_var(ZORSpecObjectOf(own->GetInput("Element")).get()));
+  ZORBody_var line = ZORGmoUtilitiesBody::GetBodyFromSpec(
+      ZORBaseUnknown_var(ZORSpecObjectOf(own->GetInput("Direction")).get()));
+  ZORMathLine along;
+  double start = 0, end = 0;
+  if (!element || element->GetVertices().empty() || !line || !line->GetLine(along, start, end)) {
+    return;
+  }
+  if (!translator_) {
+    translator_ = new ZORWENUITranslator(this, 0, ZORICkeParm_var(length_.get()));
+  }
+  translator_->SetLocationPoint(element->GetVertices().front());
+  translator_->SetLineDirection(ZORMathDirection(along.GetDirection()));
+  translator_->AssociateTextWithValue(kLengthText, ZORICkeParm_var(length_.get()));
+  translator_->SetDistanceFromLitteral();
+}
+
+void ExampleTranslateCommand::LengthChanged(const char*, void*, ZORNotification*, void*, long) {
+  ZORFeature* own = ZORFeature::From(GiveMyFeature().get());
+  const double length = length_->GetStoredValue();
+  if (own && own->GetValue(kDistance) != length) SetDistance(length);
+  if (translator_) {
+    translator_->AssociateTextWithValue(kLengthText, ZORICkeParm_var(length_.get()));
+    translator_->Refresh();
+  }
 }
 
 void ExampleTranslateCommand::SetUpMultiSelection(ZORFeature* edited) {
@@ -146,6 +189,7 @@ bool ExampleTranslateCommand::TakeElement(ZORCallbackData) {
   ZORFeature* own = ZORFeature::From(GiveMyFeature().get());
   if (own) own->SetInput("Element", ZORSpecObjectOf(element));
   Preview();
+  PlaceHandle();
   return true;
 }
 
@@ -157,6 +201,7 @@ bool ExampleTranslateCommand::TakeDirection(ZORCallbackData) {
   }
   if (ZORWENMSManager* manager = GetManager()) manager->RefElementChanged();
   Preview();
+  PlaceHandle();
   return true;
 }
 
@@ -180,6 +225,8 @@ void ExampleTranslateCommand::SetDistance(double distance) {
   }
   distance_->SetValue(distance);
   Preview();
+  // The handle follows through the parameter.
+  if (length_) length_->Valuate(distance);
 }
 
 void ExampleTranslateCommand::Preview() {

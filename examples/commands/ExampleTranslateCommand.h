@@ -8,13 +8,18 @@
 // - "ExampleTranslateEdition": edits the current feature, a translation or a multi-selection of
 //   translations.
 // Its panel "TranslatePanel" has "Distance" (a number field), "Longer" (the distance grows by
-// 10) and the repetition button.
+// 10) and the repetition button. A single translation also shows a handle on its result, along
+// its direction, kept in step with the command's "Length" parameter: dragging the handle values
+// the parameter, which gives the translation its distance; typing a distance values the
+// parameter, which moves the handle. A double-click on the handle opens the parameter's box.
 
+#include "ZORCkeVolatileParm.h"
 #include "ZORDlgEditor.h"
 #include "ZORDlgPushButton.h"
 #include "ZORWENUIDialog.h"
 #include "ZORWENUIFeatureAgent.h"
 #include "ZORWENUIStateCommand.h"
+#include "ZORWENUITranslator.h"
 
 class ExampleTranslateCommand : public ZORWENUIStateCommand {
   ZOR_DECLARE_CLASS(ExampleTranslateCommand, ZORWENUIStateCommand, ZORMetaObject::Implementation,
@@ -50,6 +55,12 @@ class ExampleTranslateCommand : public ZORWENUIStateCommand {
   // Brings a single translation up to date so that the user sees it.
   void Preview();
   void SetUpMultiSelection(ZORFeature* edited);
+  // The handle of a single translation whose element and direction are known: made the first
+  // time, moved to them afterwards.
+  void PlaceHandle();
+  // The "Length" parameter changed (a drag, or what was typed): the translation follows.
+  void LengthChanged(const char* event, void* parameter, ZORNotification* notification, void* data,
+                     long id);
 
   Mode mode_;
   ZORFeature_var matrix_;  // the template of a multi-selection's translations
@@ -60,4 +71,6 @@ class ExampleTranslateCommand : public ZORWENUIStateCommand {
   ZORVar<ZORWENUIFeatureAgent> directionAgent_;
   ZORVar<ZORDialogAgent> longerAgent_;
   ZORVar<ZORDialogAgent> distanceAgent_;
+  ZORVar<ZORCkeVolatileParm> length_;         // the distance, as a knowledge parameter
+  ZORWENUITranslator* translator_ = nullptr;  // let go with RequestDelayedDestruction
 };

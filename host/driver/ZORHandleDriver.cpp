@@ -1,6 +1,7 @@
 #include "ZORHandleDriver.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "ZOR2DManipulator.h"
 #include "ZOR3DManipulator.h"
@@ -48,16 +49,20 @@ std::vector<ZORVisuHandle*> ZORHandleDriver::ShownHandles() const {
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
   ZORISO* iso = editor ? editor->GetISO() : nullptr;
   if (!iso) return handles;
+  // One pass over the manipulators and one over the set: many handles may be live.
+  const auto grabs = ZOR3DManipulator::GrabIndex();
+  std::unordered_set<const ZORVisuHandle*> seen;
   for (const ZORBaseUnknown_var& element : iso->GetElements()) {
     ZORVisuHandle* handle = dynamic_cast<ZOR3DVisuHandle*>(element.get());
     auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
     if (!handle && carrier && carrier->GetRep()) {
-      handle = ZOR3DManipulator::GrabbedBy(*carrier->GetRep());
+      handle = ZOR3DManipulator::GrabbedBy(*carrier->GetRep(), grabs);
     }
-    if (handle && std::find(handles.begin(), handles.end(), handle) == handles.end()) {
-      handles.push_back(handle);
-    }
+    if (handle && seen.insert(handle).second) handles.push_back(handle);
   }
+  std::sort(handles.begin(), handles.end(), [](const ZORVisuHandle* a, const ZORVisuHandle* b) {
+    return a->GetCreationRank() < b->GetCreationRank();
+  });
   return handles;
 }
 
@@ -105,6 +110,13 @@ bool ZORHandleDriver::Click(int rank) {
   return OnHandle(rank, [](ZORVisuHandle& handle) {
     if (auto* manipulator = dynamic_cast<ZORManipulator*>(&handle)) return manipulator->ClickOn();
     return handle.Click();
+  });
+}
+
+bool ZORHandleDriver::DoubleClick(int rank) {
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    auto* manipulator = dynamic_cast<ZORManipulator*>(&handle);
+    return manipulator && manipulator->EditOn();
   });
 }
 

@@ -3,7 +3,8 @@
 // set): handles, and the 3D manipulators grabbed through what the set shows. Move over one,
 // move away, click it, ask for its context menu, drag it; and drag the manipulator of a 2D
 // viewer. Handles are named by their rank among those shown, from 1, in the order they were
-// shown. Each action is one user event: the transaction ends after it.
+// made (a handle that redraws itself keeps its rank). Each action is one user event: the
+// transaction ends after it.
 
 #include <string>
 #include <vector>
@@ -32,6 +33,9 @@ class ZORHandleDriver {
   bool MoveAway();
   // A click on the handle; the pointer comes over it first.
   bool Click(int rank);
+  // A double click on a manipulator (its edit); the pointer comes over it first. False for a
+  // plain handle.
+  bool DoubleClick(int rank);
   // The contextual request on a handle, then the menu item `item` chosen (none when empty);
   // false when the handle cannot be pointed or the item cannot be chosen.
   bool Context(int rank, const std::string& item = std::string());

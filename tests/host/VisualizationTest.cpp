@@ -67,18 +67,32 @@ TEST(Representations, ABagHoldsEachChildOnceAndRefusesCycles) {
   ASSERT_EQ(outer->AddChild(inner), S_OK);
   ASSERT_EQ(inner->AddChild(leaf), S_OK);
   EXPECT_EQ(leaf->GetFatherRep(), inner.get());
-  EXPECT_EQ(outer->AddChild(leaf), E_FAIL);   // it has a bag already
+  EXPECT_EQ(inner->AddChild(leaf), S_FALSE);  // once per bag
+  EXPECT_EQ(inner->GetChildCount(), 1);
   EXPECT_EQ(inner->AddChild(outer), E_FAIL);  // an ancestor: a cycle
   EXPECT_EQ(inner->AddChild(inner), E_FAIL);
   EXPECT_EQ(outer->AddChild(nullptr), E_INVALIDARG);
   EXPECT_EQ(outer->RemoveChild(leaf), S_FALSE);  // not its own child
 
+  // One drawing in two bags: each holds it, and each lets go of it alone.
+  EXPECT_EQ(outer->AddChild(leaf), S_OK);
+  EXPECT_EQ(leaf->GetFatherReps().size(), 2u);
+  EXPECT_EQ(leaf->GetRefCount(), 3u);
+  auto other = ZORMake<ZOR3DBagRep>();
+  ASSERT_EQ(leaf->GetFatherRep(), inner.get());
+  EXPECT_EQ(other->AddChild(outer), S_OK);
+  EXPECT_EQ(ZORMake<ZOR3DBagRep>()->AddChild(leaf), S_OK);  // a third, gone at once
+  EXPECT_EQ(leaf->GetFatherReps().size(), 2u);
   EXPECT_EQ(inner->RemoveChild(leaf), S_OK);
-  EXPECT_EQ(leaf->GetFatherRep(), nullptr);
-  EXPECT_EQ(outer->AddChild(leaf), S_OK);  // free again
+  EXPECT_EQ(leaf->GetFatherRep(), outer.get());
   EXPECT_EQ(outer->GetChildCount(), 2);
+  // A cycle through any of the fathers is refused.
+  auto lower = ZORMake<ZOR3DBagRep>();
+  ASSERT_EQ(inner->AddChild(lower), S_OK);
+  EXPECT_EQ(lower->AddChild(other), E_FAIL);
 
   // A bag that goes lets its children go; one held elsewhere survives, fatherless.
+  other = nullptr;
   outer = nullptr;
   EXPECT_EQ(leaf->GetFatherRep(), nullptr);
   EXPECT_EQ(leaf->GetRefCount(), 1u);

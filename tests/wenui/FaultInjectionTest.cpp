@@ -13,6 +13,7 @@
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
+#include "ExampleRotateCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
@@ -20,6 +21,7 @@
 #include "ZORError.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORHandleDriver.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ struct World {
     ExampleTranslateCommand::Register();
     ExamplePointCommand::Register();
     ExamplePolylineCommand::Register();
+    ExampleRotateCommand::Register();
     ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
     ZORDocument& doc = session.Document();
@@ -75,6 +78,26 @@ const std::vector<UserRun>& Runs() {
          w.Pick(w.points[2]);
          w.Pick(w.line);
          w.driver.Type("TranslatePanel/Distance", "5");
+         w.driver.PressOK();
+       }},
+      {"translation dragged by its handle",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(3, 0, 7), 2);
+         ZORHandleDriver(w.driver).DoubleClick(1);
+         w.driver.Type("ParmEditPanel/Value", "4");
+         w.driver.PressOK("ParmEditPanel");
+         w.driver.PressOK();
+       }},
+      {"rotation turned by its handle",
+       [](World& w) {
+         w.driver.StartByName("ExampleRotateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(0, 3, 0), 2);
+         w.driver.Type("RotatePanel/Angle", "45");
          w.driver.PressOK();
        }},
       {"multi-selection with OK and a failing input", [](World& w) { w.FailingMultiSelection(); }},

@@ -80,6 +80,9 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"cloud", {&I::DoCloud, true}},
       {"assemble", {&I::DoAssemble, true}},
       {"axisline", {&I::DoAxisLine, true}},
+      {"axisline on", {&I::DoAxisLineOption, true}},
+      {"axisline off", {&I::DoAxisLineOption, true}},
+      {"valuate", {&I::DoValuate, true}},
       {"dump cells", {&I::DoDumpCells, false}},
       {"start", {&I::DoStart, true}},
       {"run", {&I::DoRun, true}},
@@ -123,6 +126,10 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"drag handle", {&I::DoDragHandle, true}},
       {"drag", {&I::DoDragViewer, true}},
       {"context handle", {&I::DoContextHandle, true}},
+      {"click handle", {&I::DoClickHandle, true}},
+      {"double click handle", {&I::DoDoubleClickHandle, true}},
+      {"handles", {&I::DoHandles, false}},
+      {"expect handle", {&I::DoExpectHandle, false}},
       {"shown", {&I::DoShown, false}},
       {"expect shown", {&I::DoExpectShown, false}},
       {"expect no shown", {&I::DoExpectNoShown, false}},
@@ -772,25 +779,37 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectCommand(
 
 // --- manipulators and viewers ---
 
+int ZORScenarioInterpreter::HandleRank(const std::string& word, Outcome& outcome) const {
+  char* end = nullptr;
+  const long rank = std::strtol(word.c_str(), &end, 10);
+  const long shown =
+      static_cast<long>(ZORHandleDriver(const_cast<ZORDriver&>(driver_)).ShownHandles().size());
+  if (end == word.c_str() || *end || rank < 1 || rank > shown) {
+    outcome = Error("no handle " + word + ": " + std::to_string(shown) + " shown");
+    return 0;
+  }
+  return static_cast<int>(rank);
+}
+
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoHoverHandle(
     const ZORScenarioStatement& s) {
   ZORHandleDriver handles(driver_);
   if (s.args[0] == "off") return Report(handles.MoveAway(), "the pointer was over no handle");
-  char* end = nullptr;
-  const long rank = std::strtol(s.args[0].c_str(), &end, 10);
-  if (end == s.args[0].c_str() || *end || rank < 1 || rank > 1000000) {
-    return Error("a handle is a rank from 1 or off, not '" + s.args[0] + "'");
-  }
-  return Report(handles.MoveOver(static_cast<int>(rank)), "no such handle to point at");
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
+  return Report(handles.MoveOver(rank), "the handle cannot be pointed at");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragHandle(
     const ZORScenarioStatement& s) {
   const int steps = s.args.size() > 4 ? std::atoi(s.args[4].c_str()) : 1;
   if (steps < 1) return Error("a drag takes one step at least, not " + s.args[4]);
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
   const ZORMathPoint to(Number(s.args[1]), Number(s.args[2]), Number(s.args[3]));
-  return Report(ZORHandleDriver(driver_).Drag(std::atoi(s.args[0].c_str()), to, steps),
-                "no such manipulator to drag");
+  return Report(ZORHandleDriver(driver_).Drag(rank, to, steps), "the handle cannot be dragged");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragViewer(
@@ -805,9 +824,66 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragViewer(
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoContextHandle(
     const ZORScenarioStatement& s) {
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
   const std::string item = s.args.size() > 1 ? s.args[1] : std::string();
-  return Report(ZORHandleDriver(driver_).Context(std::atoi(s.args[0].c_str()), item),
-                item.empty() ? "no such handle" : "no such handle, or no such item");
+  return Report(ZORHandleDriver(driver_).Context(rank, item),
+                item.empty() ? "the handle cannot be pointed at" : "no such item");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoClickHandle(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
+  return Report(ZORHandleDriver(driver_).Click(rank), "the handle cannot be pointed at");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDoubleClickHandle(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
+  return Report(ZORHandleDriver(driver_).DoubleClick(rank), "the handle cannot be double-clicked");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoHandles(const ZORScenarioStatement&) {
+  std::vector<std::string> lines;
+  int rank = 0;
+  for (const std::string& handle : ZORHandleDriver(driver_).DescribeHandles()) {
+    lines.push_back(std::to_string(++rank) + ": " + handle);
+  }
+  transcript_.Block("handles:", Join(lines));
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectHandle(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  const int rank = HandleRank(s.args[0], outcome);
+  if (!rank) return outcome;
+  const std::string line =
+      ZORHandleDriver(driver_).DescribeHandles()[static_cast<std::size_t>(rank - 1)];
+  return Expect(Contains(line, s.args[1]), "handle " + s.args[0] + " is " + line);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoValuate(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* feature = Feature(s.args[0], outcome);
+  if (!feature) return outcome;
+  ZORICkeParm_var parameter(ZORSpecObjectOf(feature));
+  if (!parameter) return Error("'" + s.args[0] + "' is not a parameter");
+  return Report(SUCCEEDED(parameter->Valuate(Number(s.args[1]))),
+                "the parameter refused the value");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoAxisLineOption(
+    const ZORScenarioStatement& s) {
+  ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
+  if (!settings) return Error("the settings are not available");
+  settings->SetAxisLineVisuOption(s.keyword == "axisline on" ? 1 : 0);
+  return Done();
 }
 
 std::vector<std::string> ZORScenarioInterpreter::ShownLines() const {

@@ -159,6 +159,14 @@ class ZORScenarioInterpreter {
   Outcome DoDragHandle(const ZORScenarioStatement& s);
   Outcome DoDragViewer(const ZORScenarioStatement& s);
   Outcome DoContextHandle(const ZORScenarioStatement& s);
+  Outcome DoClickHandle(const ZORScenarioStatement& s);
+  Outcome DoDoubleClickHandle(const ZORScenarioStatement& s);
+  Outcome DoHandles(const ZORScenarioStatement& s);
+  Outcome DoExpectHandle(const ZORScenarioStatement& s);
+  Outcome DoValuate(const ZORScenarioStatement& s);
+  Outcome DoAxisLineOption(const ZORScenarioStatement& s);
+  // The rank of a shown handle named by `word`; an error outcome for any other word.
+  int HandleRank(const std::string& word, Outcome& outcome) const;
   Outcome DoShown(const ZORScenarioStatement& s);
   Outcome DoExpectShown(const ZORScenarioStatement& s);
   Outcome DoExpectNoShown(const ZORScenarioStatement& s);

@@ -6,6 +6,8 @@
 
 #include "IClassFactory.h"
 #include "TIEIClassFactoryClassObjectZORWENMultiSelManager.h"
+#include "ZORGuiAxisLine3DGeoVisuExt.h"
+#include "ZORI3DGeoVisu.h"
 #include "ZORIInterrupt.h"
 #include "ZORIWENFrameDirection.h"
 #include "ZORIWENMultiSelManager.h"
@@ -15,6 +17,7 @@
 #include "ZORWENUIFactoryExt.h"
 #include "ZORWENUIFrameDirectionExt.h"
 #include "ZORWENUIInterruptExt.h"
+#include "ZORWENUIObjectExtAgent.h"
 
 namespace {
 
@@ -37,6 +40,12 @@ std::vector<ZORDictionaryEntry> LibraryEntries() {
        &ZORExtensionCreator<ZORWENUIInterruptExt>},
       {"ZORWENUIInterruptExt", "ZORIInterrupt", ZORIInterrupt::ClassIID(), "WENHealing",
        &ZORExtensionCreator<ZORWENUIInterruptExt>},
+      // An object agent is drawn by the bag it builds.
+      {"ZORWENUIObjectExtAgent", "ZORI3DGeoVisu", ZORI3DGeoVisu::ClassIID(), "ZORWENUIObjectAgent",
+       &ZORExtensionCreator<ZORWENUIObjectExtAgent>},
+      // An axis line is drawn as a segment.
+      {"ZORGuiAxisLine3DGeoVisuExt", "ZORI3DGeoVisu", ZORI3DGeoVisu::ClassIID(), "WENAxisLine",
+       &ZORExtensionCreator<ZORGuiAxisLine3DGeoVisuExt>},
   };
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // What every knowledge parameter (late type "CkeParm", in a document or volatile) offers
-// beside ZORICkeParm: its value as stored, its change events and its editor factory. The
+// beside ZORICkeParm: its value as stored, its change events, its editor factory and its
+// edition (a box holding its editor). The
 // parameter's own Valuate publishes through PublishChange, so that every way of writing a
 // value tells the subscribers once.
 
 #include "ZORBaseExtension.h"
 #include "ZORICkeParamFrame.h"
 #include "ZORICkeParm.h"
+#include "ZORIEdit.h"
 #include "ZORIParmAsStored.h"
 #include "ZORIParmEvents.h"
 #include "ZORVar.h"
@@ -16,9 +18,10 @@ class ZORCkeParmNotification;
 class ZORCkeParmExt : public ZORBaseExtension,
                       public ZORIParmAsStored,
                       public ZORIParmEvents,
-                      public ZORICkeParamFrame {
+                      public ZORICkeParamFrame,
+                      public ZORIEdit {
   ZOR_DECLARE_CLASS(ZORCkeParmExt, ZORBaseExtension, ZORMetaObject::DataExtension, "Knowledge")
-  ZOR_IMPLEMENTS(ZORBaseExtension, ZORIParmAsStored, ZORIParmEvents, ZORICkeParamFrame)
+  ZOR_IMPLEMENTS(ZORBaseExtension, ZORIParmAsStored, ZORIParmEvents, ZORICkeParamFrame, ZORIEdit)
 
   ZORCkeParmExt();
   ~ZORCkeParmExt() override;
@@ -40,6 +43,9 @@ class ZORCkeParmExt : public ZORBaseExtension,
   ZORCkeParamFrame* GetInPanelEdition(const ZORICkeParm_var& parameter, ZORDialog* parent,
                                       const ZORString& name, unsigned long style,
                                       const ZORUnicodeString& title) override;
+
+  //! Opens the parameter's edition box ("ParmEditPanel"); `path` may be null.
+  HRESULT Activate(ZORPathElement* path) override;
 
  private:
   ZORICkeParm_var Parm() const;

@@ -35,6 +35,8 @@ class ZORVisuHandle : public ZORCommand {
   // Whether the user can point at the handle (not once its destruction was requested).
   virtual bool IsPickable() const { return !IsDestructionRequested(); }
   bool IsPreactivated() const { return preactivated_; }
+  //! Rises with each handle made: what orders handles by creation.
+  unsigned long GetCreationRank() const { return creationRank_; }
 
   // The pointer comes over the handle: preactivates it (once). False when it cannot be pointed.
   bool MoveOver();
@@ -54,6 +56,7 @@ class ZORVisuHandle : public ZORCommand {
   // Sends `notification` from the handle, which stays alive while it is delivered.
   void Send(ZORNotification* notification);
 
+  unsigned long creationRank_;
   ZORVar<ZORNotification> preactivate_;
   ZORVar<ZORNotification> endPreactivate_;
   ZORVar<ZORNotification> activate_;

@@ -1,9 +1,14 @@
 #pragma once
 // An affine transformation of 3D space: a 3x3 linear part and a translation (identity by
-// default).
+// default). It maps points, vectors, axes, lines and planes; a rotation about a line is one.
 
+#include <cmath>
 #include <optional>
 
+#include "ZORMathAxis.h"
+#include "ZORMathGlobals.h"
+#include "ZORMathLine.h"
+#include "ZORMathPlane.h"
 #include "ZORMathPoint.h"
 #include "ZORMathVector.h"
 
@@ -28,6 +33,36 @@ class ZORMathTransformation {
     return ZORMathPoint() + (Apply(p - ZORMathPoint()) + translation_);
   }
   // This transformation after `first`.
+  //! The turn by `degrees` about `axis`, right-handed about its direction (a null direction
+  //! gives the identity).
+  static ZORMathTransformation Rotation(const ZORMathLine& axis, double degrees) {
+    const ZORMathVector d = axis.GetDirection();
+    if (d.Norm() == 0.0) return {};
+    const ZORMathVector k = d.Normalized();
+    const double angle = degrees * ZORDegreeToRadian;
+    const double c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
+    const double x = k.GetX(), y = k.GetY(), z = k.GetZ();
+    const double m[3][3] = {{c + t * x * x, t * x * y - s * z, t * x * z + s * y},
+                            {t * x * y + s * z, c + t * y * y, t * y * z - s * x},
+                            {t * x * z - s * y, t * y * z + s * x, c + t * z * z}};
+    const ZORMathTransformation linear(m, ZORMathVector());
+    const ZORMathVector o = axis.GetOrigin() - ZORMathPoint();
+    return ZORMathTransformation(m, o - linear.Apply(o));
+  }
+  //! The axis moved: its origin as a point, its directions as vectors.
+  ZORMathAxis Apply(const ZORMathAxis& a) const {
+    return {Apply(a.GetOrigin()), Apply(a.GetFirstDirection()), Apply(a.GetSecondDirection()),
+            Apply(a.GetThirdDirection())};
+  }
+  //! The line moved: its origin as a point, its direction as a vector.
+  ZORMathLine Apply(const ZORMathLine& l) const {
+    return {Apply(l.GetOrigin()), Apply(l.GetDirection())};
+  }
+  //! The plane moved: its origin as a point, its two directions as vectors.
+  ZORMathPlane Apply(const ZORMathPlane& p) const {
+    return {Apply(p.GetOrigin()), Apply(p.GetFirstDirection()), Apply(p.GetSecondDirection())};
+  }
+
   constexpr ZORMathTransformation Compose(const ZORMathTransformation& first) const {
     double m[3][3] = {};
     for (int r = 0; r < 3; ++r) {

@@ -24,6 +24,14 @@ class ZORMathVector {
     return {x_ / n, y_ / n, z_ / n};
   }
 
+  //! The angle to `o` in degrees, from 0 to 180; 0 when either is null.
+  double AngleTo(const ZORMathVector& o) const {
+    const double sine = Cross(o).Norm();
+    const double cosine = Dot(o);
+    if (sine == 0.0 && cosine == 0.0) return 0.0;
+    return std::atan2(sine, cosine) * 180.0 / 3.14159265358979323846;
+  }
+
   friend constexpr ZORMathVector operator+(const ZORMathVector& a, const ZORMathVector& b) {
     return {a.x_ + b.x_, a.y_ + b.y_, a.z_ + b.z_};
   }

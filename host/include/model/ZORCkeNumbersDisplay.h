@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "ZORICkeParm.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
 
@@ -20,6 +21,9 @@ class ZORCkeNumbersDisplay {
 
   //! `value` written in `mode` followed by `unit`; empty for NaN, infinity or an unknown mode.
   static ZORUnicodeString DoubleToString(double value, const ZORString& unit, int mode);
+  //! The parameter's value as a user sees it, rounded with its storage unit ("12.5mm"); empty
+  //! for a null parameter.
+  static ZORUnicodeString ParmToString(ZORICkeParm* parameter);
   //! Reads a typed value of the type `magnitude`: a finite number, optionally followed by the
   //! type's storage unit. False, leaving `value`, for anything else (a unit of another type).
   static bool StringToDouble(const std::string& text, const ZORString& magnitude, double& value);

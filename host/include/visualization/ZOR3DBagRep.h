@@ -1,6 +1,7 @@
 #pragma once
 // A group of representations drawn together, in the order they were added, under one matrix
-// (the identity unless set). The bag holds a reference on each child; a child has one bag.
+// (the identity unless set). The bag holds a reference on each child; a child may be held by
+// other bags too, but once by each.
 
 #include <vector>
 
@@ -13,8 +14,8 @@ class ZOR3DBagRep : public ZOR3DRep {
   ZOR3DBagRep() = default;
   ~ZOR3DBagRep() override;
 
-  // S_OK when added; E_INVALIDARG for null; E_FAIL for a representation that has a bag
-  // already, for the bag itself or for one of its ancestors (a cycle).
+  // S_OK when added; E_INVALIDARG for null; S_FALSE when it is a child already; E_FAIL for
+  // the bag itself or for one of its ancestors (a cycle).
   HRESULT AddChild(ZOR3DRep* child);
   // S_OK when removed, S_FALSE when it is not a child of this bag.
   HRESULT RemoveChild(ZOR3DRep* child);
@@ -30,6 +31,9 @@ class ZOR3DBagRep : public ZOR3DRep {
   std::string DescribeContent() const override;
 
  private:
+  // Whether `rep` is this bag or holds it, through any chain of bags.
+  bool IsAncestorOrSelf(const ZOR3DRep* rep) const;
+
   std::vector<ZOR3DRep_var> children_;
   ZOR4x4Matrix matrix_;
 };

@@ -1,11 +1,12 @@
 #pragma once
 // A 3D representation: what the viewer draws for a model object (a body, a feature) or for a
-// temporary drawing. A representation has at most one father (the bag that holds it), which
-// links to it without a reference; it stands for its model without holding it either, and the
-// model's visualization forgets it when the model goes.
+// temporary drawing. A representation may be held by several bags (a cell's drawing in its
+// body's bag and in a temporary bag); each links to it without a reference. It stands for its
+// model without holding it either, and the model's visualization forgets it when the model goes.
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ZORMathPointf.h"
 #include "ZORRep.h"
@@ -29,7 +30,10 @@ class ZOR3DRep : public ZORRep {
   ZORBaseUnknown* GetModel() const { return model_; }
   void SetModel(ZORBaseUnknown* model) { model_ = model; }
 
-  ZOR3DBagRep* GetFatherRep() const { return father_; }
+  //! The first bag that holds it, null when none.
+  ZOR3DBagRep* GetFatherRep() const { return fathers_.empty() ? nullptr : fathers_.front(); }
+  //! Every bag that holds it, in the order they took it.
+  const std::vector<ZOR3DBagRep*>& GetFatherReps() const { return fathers_; }
 
   // Graphic attributes: colour index (-1 none), what is inherited from the father (mode bits),
   // whether it can be picked, its bounding sphere.
@@ -53,7 +57,7 @@ class ZOR3DRep : public ZORRep {
   friend class ZOR3DBagRep;
 
   ZORBaseUnknown* model_ = nullptr;
-  ZOR3DBagRep* father_ = nullptr;
+  std::vector<ZOR3DBagRep*> fathers_;
   int color_ = -1;
   int inheritance_ = 0;
   bool noPick_ = false;

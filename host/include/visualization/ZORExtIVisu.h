@@ -6,6 +6,9 @@
 
 #include "ZORBaseExtension.h"
 #include "ZORI3DGeoVisu.h"
+#include "ZORRep.h"
+#include "ZORVisPropertiesValues.h"
+#include "ZORVisPropertyType.h"
 
 class ZORExtIVisu : public ZORBaseExtension, public ZORI3DGeoVisu {
   ZOR_DECLARE_CLASS(ZORExtIVisu, ZORBaseExtension, ZORMetaObject::DataExtension, "Visualization")
@@ -20,6 +23,11 @@ class ZORExtIVisu : public ZORBaseExtension, public ZORI3DGeoVisu {
   ZOR3DRep* GiveRep() override;
   ZOR3DRep* GetRep() override { return rep_.get(); }
   void UnreferenceRep() override;
+  //! Applies one visual property to a 3D representation of the object: pick makes it
+  //! pickable or not, opacity and show are the viewer's; a colour has no palette index to
+  //! take and is left to the viewer. Anything else is left as it is.
+  virtual void SetLineGraphicAttribute(ZORRep* rep, ZORVisPropertyType type,
+                                       ZORVisPropertiesValues& values);
 
  private:
   void Forget();

@@ -13,26 +13,9 @@ std::vector<ZOR3DManipulator*>& Live() {
   return live;
 }
 
-// The turn by `angle` radians about the line through `origin` along the unit vector `k`.
-ZORMathTransformation Rotation(const ZORMathPoint& origin, const ZORMathVector& k, double angle) {
-  const double c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
-  const double x = k.GetX(), y = k.GetY(), z = k.GetZ();
-  const double m[3][3] = {{c + t * x * x, t * x * y - s * z, t * x * z + s * y},
-                          {t * x * y + s * z, c + t * y * y, t * y * z - s * x},
-                          {t * x * z - s * y, t * y * z + s * x, c + t * z * z}};
-  const ZORMathTransformation linear(m, ZORMathVector());
-  const ZORMathVector o = origin - ZORMathPoint();
-  return ZORMathTransformation(m, o - linear.Apply(o));
-}
-
 // `v` without its component along the unit vector `n`.
 ZORMathVector Flatten(const ZORMathVector& v, const ZORMathVector& n) {
   return v - v.Dot(n) * n;
-}
-
-ZORMathAxis Moved(const ZORMathAxis& axis, const ZORMathTransformation& motion) {
-  return {motion.Apply(axis.GetOrigin()), motion.Apply(axis.GetFirstDirection()),
-          motion.Apply(axis.GetSecondDirection()), motion.Apply(axis.GetThirdDirection())};
 }
 
 }  // namespace
@@ -63,6 +46,10 @@ void ZOR3DManipulator::RemoveRepToManipulate(ZOR3DRep* rep) {
   std::erase_if(manipulated_, [rep](const ZOR3DRep_var& r) { return r.get() == rep; });
 }
 
+bool ZOR3DManipulator::IsPickable() const {
+  return ZORManipulator::IsPickable() && (associated_ || !manipulated_.empty());
+}
+
 bool ZOR3DManipulator::Grabs(const ZOR3DRep& rep) const {
   if (associated_.get() == &rep) return true;
   return std::any_of(manipulated_.begin(), manipulated_.end(),
@@ -86,6 +73,28 @@ ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
   return nullptr;
 }
 
+std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> ZOR3DManipulator::GrabIndex() {
+  std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> index;
+  for (ZOR3DManipulator* manipulator : Live()) {
+    if (manipulator->IsDestructionRequested()) continue;
+    // The oldest keeps a representation that grabs several.
+    if (manipulator->associated_) index.emplace(manipulator->associated_.get(), manipulator);
+    for (const ZOR3DRep_var& rep : manipulator->manipulated_) index.emplace(rep.get(), manipulator);
+  }
+  return index;
+}
+
+ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(
+    const ZOR3DRep& rep, const std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*>& index) {
+  if (auto it = index.find(&rep); it != index.end()) return it->second;
+  const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep);
+  if (!bag) return nullptr;
+  for (const ZOR3DRep_var& child : bag->GetChildren()) {
+    if (ZOR3DManipulator* found = GrabbedBy(*child, index)) return found;
+  }
+  return nullptr;
+}
+
 void ZOR3DManipulator::SetTranslationDirection(const ZORMathVector& direction) {
   if (direction.Norm() > 0.0) direction_ = direction.Normalized();
 }
@@ -105,7 +114,9 @@ ZORMathTransformation ZOR3DManipulator::Constrain(const ZORMathPoint& pointer) c
       if (r.Norm() < 1e-12) r = Flatten(start_.GetFirstDirection(), k);
       const ZORMathVector q = Flatten(pointer - axis_.GetOrigin(), k);
       if (r.Norm() < 1e-12 || q.Norm() < 1e-12) return {};
-      return Rotation(axis_.GetOrigin(), k, std::atan2(k.Dot(r.Cross(q)), r.Dot(q)));
+      return ZORMathTransformation::Rotation(
+          ZORMathLine(axis_.GetOrigin(), k),
+          std::atan2(k.Dot(r.Cross(q)), r.Dot(q)) / ZORDegreeToRadian);
     }
     default:
       return ZORMathTransformation::Translation(move);
@@ -121,7 +132,7 @@ bool ZOR3DManipulator::Drag(const ZORMathPoint& target, int steps) {
   for (int step = 1; step <= steps && IsManipulating(); ++step) {
     const double ratio = static_cast<double>(step) / steps;
     motion_ = Constrain(from + ratio * (target - from));
-    position_ = Moved(start_, motion_);
+    position_ = motion_.Apply(start_);
     StepDrag();
   }
   EndDrag();

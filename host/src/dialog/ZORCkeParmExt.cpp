@@ -2,16 +2,19 @@
 
 #include <cmath>
 
+#include "ZORApplicationFrame.h"
 #include "ZORCkeParamFrame.h"
 #include "ZORCkeParmNotification.h"
 #include "ZORInterfaceDictionary.h"
+#include "ZORParmEditPanel.h"
 
 namespace {
 
 const bool registered = [] {
   for (const auto& [name, iid] : {std::pair{"ZORIParmAsStored", ZORIParmAsStored::ClassIID()},
                                   std::pair{"ZORIParmEvents", ZORIParmEvents::ClassIID()},
-                                  std::pair{"ZORICkeParamFrame", ZORICkeParamFrame::ClassIID()}}) {
+                                  std::pair{"ZORICkeParamFrame", ZORICkeParamFrame::ClassIID()},
+                                  std::pair{"ZORIEdit", ZORIEdit::ClassIID()}}) {
     ZORFillDictionary({"ZORCkeParmExt", name, iid, ZORCkeParmExt::LateType(),
                        &ZORExtensionCreator<ZORCkeParmExt>});
   }
@@ -81,4 +84,12 @@ ZORCkeParamFrame* ZORCkeParmExt::GetInPanelEdition(const ZORICkeParm_var& parame
                                                    unsigned long style,
                                                    const ZORUnicodeString& title) {
   return ZORCkeParamFrame::Create(parameter ? parameter : Parm(), parent, name, style, title);
+}
+
+HRESULT ZORCkeParmExt::Activate(ZORPathElement*) {
+  ZORICkeParm_var parm = Parm();
+  ZORApplicationFrame* frame = ZORApplicationFrame::GetFrame();
+  if (!parm || !frame || !frame->GetMainWindow()) return E_FAIL;
+  new ZORParmEditPanel(parm);  // the main window takes it; it closes itself
+  return S_OK;
 }

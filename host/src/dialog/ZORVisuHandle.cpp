@@ -22,8 +22,18 @@ ZORVar<ZORDlgContextualMenu> NewViewerMenu(ZORCommand* father) {
 
 }  // namespace
 
+namespace {
+
+unsigned long NextCreationRank() {
+  static unsigned long made = 0;
+  return ++made;
+}
+
+}  // namespace
+
 ZORVisuHandle::ZORVisuHandle(ZORCommand* father, const ZORString& name)
     : ZORCommand(father, name),
+      creationRank_(NextCreationRank()),
       preactivate_(ZORMake<ZORPreactivate>()),
       endPreactivate_(ZORMake<ZOREndPreactivate>()),
       activate_(ZORMake<ZORActivate>()),

@@ -58,3 +58,10 @@ bool ZORCkeNumbersDisplay::StringToDouble(const std::string& text, const ZORStri
   value = read;
   return true;
 }
+
+ZORUnicodeString ZORCkeNumbersDisplay::ParmToString(ZORICkeParm* parameter) {
+  if (!parameter) return ZORUnicodeString();
+  const ZORCkeType* type = ZORCkeTypeDictionary::FindType(parameter->GetMagnitude());
+  return DoubleToString(parameter->GetStoredValue(),
+                        ZORString(type ? type->GetStorageUnit() : std::string()), kRoundedMode);
+}

@@ -6,28 +6,33 @@ ZOR3DBagRep::~ZOR3DBagRep() {
   RemoveAllChildren();
 }
 
+bool ZOR3DBagRep::IsAncestorOrSelf(const ZOR3DRep* rep) const {
+  if (rep == this) return true;
+  return std::any_of(fathers_.begin(), fathers_.end(),
+                     [rep](const ZOR3DBagRep* father) { return father->IsAncestorOrSelf(rep); });
+}
+
 HRESULT ZOR3DBagRep::AddChild(ZOR3DRep* child) {
   if (!child) return E_INVALIDARG;
-  if (child->father_) return E_FAIL;
-  for (const ZOR3DRep* r = this; r; r = r->father_) {
-    if (r == child) return E_FAIL;
+  if (std::find(child->fathers_.begin(), child->fathers_.end(), this) != child->fathers_.end()) {
+    return S_FALSE;
   }
+  if (IsAncestorOrSelf(child)) return E_FAIL;
   children_.emplace_back(child);
-  child->father_ = this;
+  child->fathers_.push_back(this);
   return S_OK;
 }
 
 HRESULT ZOR3DBagRep::RemoveChild(ZOR3DRep* child) {
-  if (!child || child->father_ != this) return S_FALSE;
+  if (!child || std::erase(child->fathers_, this) == 0) return S_FALSE;
   auto it = std::find_if(children_.begin(), children_.end(),
                          [child](const ZOR3DRep_var& c) { return c.get() == child; });
-  child->father_ = nullptr;
   children_.erase(it);  // the bag's reference goes last: the child may die here
   return S_OK;
 }
 
 void ZOR3DBagRep::RemoveAllChildren() {
-  for (const ZOR3DRep_var& child : children_) child->father_ = nullptr;
+  for (const ZOR3DRep_var& child : children_) std::erase(child->fathers_, this);
   children_.clear();
 }
 
