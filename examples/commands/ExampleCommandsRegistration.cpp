@@ -3,6 +3,7 @@
 
 #include "ExampleDirectionCommand.h"
 #include "ExampleDragCommand.h"
+#include "ExampleLawCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -15,6 +16,7 @@ namespace {
 const bool registered = [] {
   ExampleDirectionCommand::Register();
   ExampleDragCommand::Register();
+  ExampleLawCommand::Register();
   ExamplePointCommand::Register();
   ExamplePolylineCommand::Register();
   ExamplePointEditorCommand::Register();

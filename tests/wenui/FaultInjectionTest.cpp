@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExampleDirectionCommand.h"
+#include "ExampleLawCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -32,6 +33,7 @@ struct World {
     ExamplePolylineCommand::Register();
     ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
+    ExampleLawCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -119,6 +121,20 @@ const std::vector<UserRun>& Runs() {
          w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
          w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
          w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
+         w.driver.PressOK();
+       }},
+      {"an S-type law from its panel, a law feature picked, then OK",
+       [](World& w) {
+         ZORFeature_var law = w.session.Document().CreateFeature("WENLaw", w.set.get());
+         w.driver.StartByName("ExampleLawCommand");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam1", "10");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam2", "20");
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("ZORGuiBasicLawPanel/AdvBut");
+         w.driver.Click("ZORGuiBasicLawPanel/SelLaw");
+         ZORDriverPick::PickInTree(w.driver, law.get());
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("LawCommand/Smoothing/G1Button");
          w.driver.PressOK();
        }},
       {"update-error repair",

@@ -159,6 +159,8 @@ class ZORScenarioInterpreter {
   Outcome DoDragHandle(const ZORScenarioStatement& s);
   Outcome DoDragViewer(const ZORScenarioStatement& s);
   Outcome DoContextHandle(const ZORScenarioStatement& s);
+  Outcome DoExpectView(const ZORScenarioStatement& s);
+  Outcome DoClickSite(const ZORScenarioStatement& s);
   Outcome DoShown(const ZORScenarioStatement& s);
   Outcome DoExpectShown(const ZORScenarioStatement& s);
   Outcome DoExpectNoShown(const ZORScenarioStatement& s);
