@@ -4,6 +4,7 @@
 #include "ExampleDirectionCommand.h"
 #include "ExampleDragCommand.h"
 #include "ExampleLawCommand.h"
+#include "ExamplePointAlongLineCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -17,6 +18,7 @@ const bool registered = [] {
   ExampleDirectionCommand::Register();
   ExampleDragCommand::Register();
   ExampleLawCommand::Register();
+  ExamplePointAlongLineCommand::Register();
   ExamplePointCommand::Register();
   ExamplePolylineCommand::Register();
   ExamplePointEditorCommand::Register();

@@ -11,6 +11,7 @@
 
 #include "ExampleDirectionCommand.h"
 #include "ExampleLawCommand.h"
+#include "ExamplePointAlongLineCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -21,6 +22,7 @@
 #include "ZORError.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORHandleDriver.h"
 
 namespace {
 
@@ -34,6 +36,7 @@ struct World {
     ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
     ExampleLawCommand::Register();
+    ExamplePointAlongLineCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -135,6 +138,15 @@ const std::vector<UserRun>& Runs() {
          ZORDriverPick::PickInTree(w.driver, law.get());
          w.driver.Click("ZORGuiBasicLawPanel/SBut");
          w.driver.Click("LawCommand/Smoothing/G1Button");
+         w.driver.PressOK();
+       }},
+      {"a point along a line: the second solution, then the first site, then OK",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.line.get());
+         w.driver.StartByName("ExamplePointAlongLineCommand");
+         w.Pick(w.points[1]);
+         w.driver.Click("PointAlongLinePanel/SolutionSelectorFrame/NextButton");
+         ZORHandleDriver(w.driver).Click(1);
          w.driver.PressOK();
        }},
       {"update-error repair",
