@@ -128,8 +128,7 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   void LiteralValueChanged(const char* event, void* parameter, ZORNotification* notification,
                            void* data, long id);
   //! Callback of the law selector (data 1): tells the father.
-  void SendNotifToFather(ZORCommand* sender, ZORNotification* notification,
-                         ZORCallbackData data);
+  void SendNotifToFather(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   //! Callback of the handle: 2 preactivated, 1 dragged, 0 released or left.
   void LawManipulatorModified(ZORCommand* sender, ZORNotification* notification,
                               ZORCallbackData data);

@@ -55,8 +55,7 @@ class ZORGuiTolerantModelingFrame : public ZORDlgFrame {
   //! Callback of the radio buttons (data: the button's type).
   void ModifyTMType(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   //! Callback of the 3D smoothing button.
-  void Modify3DSmoothing(ZORCommand* sender, ZORNotification* notification,
-                         ZORCallbackData data);
+  void Modify3DSmoothing(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
 
   //! Attaches the separator, the radio frame and, when they exist, the deviation frame and
   //! the 3D smoothing button.

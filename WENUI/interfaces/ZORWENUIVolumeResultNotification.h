@@ -5,5 +5,6 @@
 #include "ZORNotification.h"
 
 class ZORWENUIVolumeResultNotification : public ZORNotification {
-  ZOR_DECLARE_CLASS(ZORWENUIVolumeResultNotification, ZORNotification, ZORMetaObject::Implementation, "WENUI")
+  ZOR_DECLARE_CLASS(ZORWENUIVolumeResultNotification, ZORNotification,
+                    ZORMetaObject::Implementation, "WENUI")
 };

@@ -10,9 +10,9 @@
 #include "ZORGuiTolerantModelingFrame.h"
 #include "ZORParmDictionary.h"
 #include "ZORString.h"
-#include "ZORWenJournaling.h"
 #include "ZORWENUI3DSmoothingNotification.h"
 #include "ZORWENUIChangeSmoothingTypeNotification.h"
+#include "ZORWenJournaling.h"
 
 namespace {
 

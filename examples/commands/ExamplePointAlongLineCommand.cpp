@@ -70,8 +70,7 @@ bool ExamplePointAlongLineCommand::TakePoint(ZORCallbackData) {
   return true;
 }
 
-void ExamplePointAlongLineCommand::SelectorChanged(ZORCommand*, ZORNotification*,
-                                                   ZORCallbackData) {
+void ExamplePointAlongLineCommand::SelectorChanged(ZORCommand*, ZORNotification*, ZORCallbackData) {
   SetCurrentSol(selector_->GetCurrent() - 1);
 }
 

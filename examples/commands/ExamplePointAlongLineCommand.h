@@ -1,9 +1,9 @@
+#pragma once
 // An example command with several solutions, as a workbench writes one on the preview command:
 // "ExamplePointAlongLineCommand" places a point 10 mm from a picked point along the current
 // line, on either side. Once the point is picked, both solutions are shown as numbered sites;
 // a click on a site, or the solution selector of the panel "PointAlongLinePanel", chooses the
 // one OK keeps.
-#pragma once
 
 #include "ZORDlgDialog.h"
 #include "ZORDlgLabel.h"

@@ -2,10 +2,10 @@
 
 #include <sstream>
 
+#include "ZOR2DManipulator.h"
 #include "ZORApplicationFrame.h"
 #include "ZORBody.h"
 #include "ZORCkeParamFrame.h"
-#include "ZOR2DManipulator.h"
 #include "ZORDlgCheckButton.h"
 #include "ZORDlgCombo.h"
 #include "ZORDlgContextualMenu.h"

@@ -117,8 +117,8 @@ TEST(Law, FeaturesAndIntegratedLaws) {
 TEST(Law, ValuesInTheCurrentUnits) {
   EXPECT_EQ(ZORGmoUtilitiesLaw::GetLengthInCurrentUnit(11.5625).str(), "11.5625mm");
   EXPECT_EQ(ZORGmoUtilitiesLaw::GetAngleInCurrentUnit(30).str(), "30deg");
-  EXPECT_FALSE(ZORGmoUtilitiesLaw::ComputeZORLaw(nullptr, nullptr, ZORWENLinearLaw, nullptr,
-                                                 nullptr, 0));
+  EXPECT_FALSE(
+      ZORGmoUtilitiesLaw::ComputeZORLaw(nullptr, nullptr, ZORWENLinearLaw, nullptr, nullptr, 0));
 }
 
 }  // namespace

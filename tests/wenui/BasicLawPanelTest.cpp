@@ -54,7 +54,8 @@ class LawPanel : public ::testing::Test {
     const auto& manipulators = Viewer()->GetManipulators();
     return manipulators.empty() ? nullptr : manipulators.front().get();
   }
-  ZORFeature_var MakeLaw(const char* type, std::initializer_list<std::pair<const char*, double>> v) {
+  ZORFeature_var MakeLaw(const char* type,
+                         std::initializer_list<std::pair<const char*, double>> v) {
     ZORFeature_var law = session_.Document().CreateFeature(type, set_.get());
     for (const auto& [key, value] : v) law->SetValue(key, value);
     session_.Document().UpdateAll();
@@ -197,8 +198,9 @@ TEST_F(LawPanel, OkPlacesTheLawAsTheUserLeftIt) {
   ASSERT_TRUE(driver_.PressOK());
   EXPECT_EQ(driver_.CurrentCommand(), nullptr);
   const std::string dump = driver_.DumpDocument();
-  EXPECT_NE(dump.find("  IntegratedLaw.1 [WENIntegratedLaw] Start=Start End=End Inverted=1 LawType=3"),
-            std::string::npos)
+  EXPECT_NE(
+      dump.find("  IntegratedLaw.1 [WENIntegratedLaw] Start=Start End=End Inverted=1 LawType=3"),
+      std::string::npos)
       << dump;
 }
 

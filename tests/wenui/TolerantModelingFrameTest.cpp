@@ -115,13 +115,15 @@ TEST_F(TolerantModelingFrame, SmoothingShowsTheDeviationEditorAndThe3DButton) {
   EXPECT_TRUE(once("ZORGuiDlgSeparatorWithLabel \"Separator\"")) << screen;
   EXPECT_TRUE(Shows("value=\"0.02mm\"")) << screen;
   EXPECT_TRUE(Shows("\"G2Button\" title=\"Curvature\" checked"));
-  EXPECT_TRUE(Shows("attach=\"H0=5:Separator H1=5:FrameRadio H2=5:FrameDeviation "
-                    "H3=5:3DSmoothingButton V0=5:Separator,FrameRadio,FrameDeviation "
-                    "V1=4:FrameRadio,3DSmoothingButton\""))
+  EXPECT_TRUE(
+      Shows("attach=\"H0=5:Separator H1=5:FrameRadio H2=5:FrameDeviation "
+            "H3=5:3DSmoothingButton V0=5:Separator,FrameRadio,FrameDeviation "
+            "V1=4:FrameRadio,3DSmoothingButton\""))
       << screen;
   frame_->Build(nullptr, ZORWENTMNoSmoothing, 0);
-  EXPECT_TRUE(Shows("attach=\"H0=5:Separator H1=5:FrameRadio V0=5:Separator,FrameRadio "
-                    "V1=4:FrameRadio\""))
+  EXPECT_TRUE(
+      Shows("attach=\"H0=5:Separator H1=5:FrameRadio V0=5:Separator,FrameRadio "
+            "V1=4:FrameRadio\""))
       << Screen();
 }
 

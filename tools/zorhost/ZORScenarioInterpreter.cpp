@@ -838,8 +838,7 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectView(
   return Expect(drawn, "'" + s.args[0] + "' draws no text \"" + s.args[1] + "\"");
 }
 
-ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoClickSite(
-    const ZORScenarioStatement& s) {
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoClickSite(const ZORScenarioStatement& s) {
   return Report(ZORHandleDriver(driver_).Click(std::atoi(s.args[0].c_str())),
                 "no such site to click");
 }

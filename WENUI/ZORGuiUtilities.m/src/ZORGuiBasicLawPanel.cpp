@@ -125,10 +125,9 @@ int ZORGuiBasicLawPanel::BuildPanel(const ZORICkeParm_var& start, const ZORICkeP
   selFrame_ = MakeWidget<ZORDlgFrame>(this, "FrameSel", kFrameStyle);
   auto* lawLabel = MakeWidget<ZORDlgLabel>(selFrame_, "LabLaw");
   lawLabel->SetTitle(ZORGuiResourceText(*this, "LabLaw.Title", "Law:"));
-  selector_ = MakeWidget<ZORWENUISelector>(this, selFrame_, "SelLaw", kFrameStyle,
-                                           ZORWENUISelector::kNoSelectionStyle,
-                                           ZORGuiContextualMenuData::None(),
-                                           ZORGuiContextualMenuData::None(), false);
+  selector_ = MakeWidget<ZORWENUISelector>(
+      this, selFrame_, "SelLaw", kFrameStyle, ZORWENUISelector::kNoSelectionStyle,
+      ZORGuiContextualMenuData::None(), ZORGuiContextualMenuData::None(), false);
   selFrame_->SetHorizontalAttachment(0, 5, {lawLabel, selector_});
   AddAnalyseNotificationCB(selector_->GetEditor(), selector_->GetListSelectNotification(),
                            &ZORGuiBasicLawPanel::SendNotifToFather, ZORIntData(kIndicateLaw));
@@ -136,9 +135,8 @@ int ZORGuiBasicLawPanel::BuildPanel(const ZORICkeParm_var& start, const ZORICkeP
   BuildTypeButtons();
   inversionButton_ = MakeWidget<ZORDlgCheckButton>(this, "InvButton");
   inversionButton_->SetTitle(ZORGuiResourceText(*this, "InvButton.Title", "Inverse law"));
-  inversionButton_->SetState(inversion_ ? ZORDlgCheckButton::kChecked
-                                        : ZORDlgCheckButton::kUnchecked,
-                             0);
+  inversionButton_->SetState(
+      inversion_ ? ZORDlgCheckButton::kChecked : ZORDlgCheckButton::kUnchecked, 0);
   AddAnalyseNotificationCB(inversionButton_, inversionButton_->GetChkBModifyNotification(),
                            &ZORGuiBasicLawPanel::InverseCB, nullptr);
 
@@ -206,16 +204,15 @@ ZORCkeParamFrame* ZORGuiBasicLawPanel::ParameterEditor(const ZORICkeParm_var& pa
                                                        ZORDialog* parent, const char* name) {
   ZORICkeParamFrame_var factory(parameter);
   return factory ? factory->GetInPanelEdition(nullptr, parent, name,
-                                              ZORCkeWithSpinner | ZORCkeNoLabel,
-                                              ZORUnicodeString())
+                                              ZORCkeWithSpinner | ZORCkeNoLabel, ZORUnicodeString())
                  : nullptr;
 }
 
 void ZORGuiBasicLawPanel::GlobalFrameAttachment() {
   if (layout_ == ZORWENAdvancedLaw) {
     int tab = 0;
-    for (ZORDialog* frame : std::initializer_list<ZORDialog*>{
-             drawFrame_, selFrame_, separator_, buttonsFrame_, inversionButton_}) {
+    for (ZORDialog* frame : std::initializer_list<ZORDialog*>{drawFrame_, selFrame_, separator_,
+                                                              buttonsFrame_, inversionButton_}) {
       if (frame) SetVerticalAttachment(tab++, 5, {frame});
     }
     return;
@@ -248,8 +245,8 @@ ZORDlgRadioButton* ZORGuiBasicLawPanel::ButtonOf(ZORWENBasicLawType type) const 
 }
 
 void ZORGuiBasicLawPanel::RefreshPanelButtons() {
-  const bool startUsed = type_ == ZORWENConstantLaw || type_ == ZORWENLinearLaw ||
-                         type_ == ZORWENSTypeLaw;
+  const bool startUsed =
+      type_ == ZORWENConstantLaw || type_ == ZORWENLinearLaw || type_ == ZORWENSTypeLaw;
   const bool endUsed = type_ == ZORWENLinearLaw || type_ == ZORWENSTypeLaw;
   // An activation is published as a change of the parameter: not one to redraw for.
   const bool wasActivating = activating_;
@@ -349,8 +346,7 @@ void ZORGuiBasicLawPanel::Subscribe(const ZORICkeParm_var& parameter, ZORCallbac
       events->SubscribeToValueChange(this, &ZORGuiBasicLawPanel::LiteralValueChanged, nullptr);
 }
 
-void ZORGuiBasicLawPanel::Unsubscribe(const ZORICkeParm_var& parameter,
-                                      ZORCallback& subscription) {
+void ZORGuiBasicLawPanel::Unsubscribe(const ZORICkeParm_var& parameter, ZORCallback& subscription) {
   ZORIParmEvents_var events(parameter);
   if (events && subscription) events->UnsubscribeFromValueChange(this, subscription);
   subscription = 0;
@@ -401,8 +397,8 @@ int ZORGuiBasicLawPanel::ComputeTheLaw() {
     t0_ = 0.0;
     t1_ = 1.0;
     min_ = max_ = 0.0;
-    bool measure = type_ == ZORWENImplicitLaw ||
-                   (type_ == ZORWENAdvancedLaw && !ZORIWENLaw_var(law_.get()));
+    bool measure =
+        type_ == ZORWENImplicitLaw || (type_ == ZORWENAdvancedLaw && !ZORIWENLaw_var(law_.get()));
     // Without a law there is nothing to ask: its values are the 0.0 it starts with.
     if (!law) measure = true;
     if (!measure) {
@@ -426,7 +422,8 @@ int ZORGuiBasicLawPanel::ComputeTheLaw() {
   });
   if (!caught) return S_OK;
   samples_.clear();
-  failureTexts_.push_back(ZORGuiResourceText(*this, "ChaineErrorLawEval", "Law can't be evaluated"));
+  failureTexts_.push_back(
+      ZORGuiResourceText(*this, "ChaineErrorLawEval", "Law can't be evaluated"));
   ZORHandleCaught(caught, [&](ZORError* error) {
     failureTexts_.push_back(error->GetNLSRequest());
     failureTexts_.push_back(error->GetNLSDiagnostic());
@@ -500,14 +497,13 @@ void ZORGuiBasicLawPanel::CreateAxesAndTextsRep() {
   textRep_->AddArrow({right, low}, {1.0, 0.0}, kArrowSymbol);
   textRep_->AddPolyline({{t0_, low}, {t0_, top}});
   textRep_->AddArrow({t0_, top}, {0.0, 1.0}, kArrowSymbol);
-  textRep_->AddText({right, low},
-                    ZORGuiResourceText(*this, "ChaineParameter", "Parameter").str());
+  textRep_->AddText({right, low}, ZORGuiResourceText(*this, "ChaineParameter", "Parameter").str());
   textRep_->AddText({t0_, low - 0.05}, G(t0_));
   textRep_->AddText({t1_, low - 0.05}, G(t1_));
   textRep_->AddText({t0_, top}, ZORGuiResourceText(*this, "ChaineAmplitude", "Amplitude").str());
   // The values the user typed, where the curve starts and ends; the other laws do not use them.
-  const bool typed = type_ == ZORWENConstantLaw || type_ == ZORWENLinearLaw ||
-                     type_ == ZORWENSTypeLaw;
+  const bool typed =
+      type_ == ZORWENConstantLaw || type_ == ZORWENLinearLaw || type_ == ZORWENSTypeLaw;
   if (!typed) return;
   const bool endUsed = type_ != ZORWENConstantLaw;
   for (const ZORICkeParm_var& parameter : {start_, endUsed ? end_ : ZORICkeParm_var()}) {
@@ -632,8 +628,7 @@ void ZORGuiBasicLawPanel::LawManipulatorModified(ZORCommand*, ZORNotification*,
   viewer_->Redraw();
 }
 
-void ZORGuiBasicLawPanel::ContextMenu(ZORCommand*, ZORNotification* notification,
-                                      ZORCallbackData) {
+void ZORGuiBasicLawPanel::ContextMenu(ZORCommand*, ZORNotification* notification, ZORCallbackData) {
   ZORDlgContextualMenu* menu = ZORDlgContextualMenu::CarriedBy(notification);
   if (!menu) return;
   reframeItem_ = MakeWidget<ZORDlgRadioItem>(menu, "item1");
@@ -643,10 +638,9 @@ void ZORGuiBasicLawPanel::ContextMenu(ZORCommand*, ZORNotification* notification
   reframeCallback_ =
       AddAnalyseNotificationCB(reframeItem_, reframeItem_->GetMenuIModifyNotification(),
                                &ZORGuiBasicLawPanel::CallBackContextualMenu, ZORIntData(kReframe));
-  stepCallback_ =
-      AddAnalyseNotificationCB(stepItem_, stepItem_->GetMenuIModifyNotification(),
-                               &ZORGuiBasicLawPanel::CallBackContextualMenu,
-                               ZORIntData(kChangeStep));
+  stepCallback_ = AddAnalyseNotificationCB(stepItem_, stepItem_->GetMenuIModifyNotification(),
+                                           &ZORGuiBasicLawPanel::CallBackContextualMenu,
+                                           ZORIntData(kChangeStep));
 }
 
 void ZORGuiBasicLawPanel::ContextMenuEnd(ZORCommand*, ZORNotification*, ZORCallbackData) {
@@ -679,7 +673,6 @@ bool ZORGuiBasicLawPanel::SetStep(double step) {
   return true;
 }
 
-void ZORGuiBasicLawPanel::ManageBasicLawPanelClose(ZORCommand*, ZORNotification*,
-                                                   ZORCallbackData) {
+void ZORGuiBasicLawPanel::ManageBasicLawPanelClose(ZORCommand*, ZORNotification*, ZORCallbackData) {
   if (GetFather()) SendNotification(GetFather(), GetDiaCLOSENotification());
 }

@@ -30,9 +30,8 @@ ZORUnicodeString TotalText(int total) {
 
 }  // namespace
 
-ZORGuiSolutionSelectorFrame::ZORGuiSolutionSelectorFrame(ZORDialog* parent, int current,
-                                                         int total, int noLeadingSpace,
-                                                         ZORCommand* father)
+ZORGuiSolutionSelectorFrame::ZORGuiSolutionSelectorFrame(ZORDialog* parent, int current, int total,
+                                                         int noLeadingSpace, ZORCommand* father)
     : ZORDlgFrame(parent, "SolutionSelectorFrame", 0x80000),
       total_(total < 0 ? 0 : total),
       changed_(new (std::nothrow) ZORNotification()) {

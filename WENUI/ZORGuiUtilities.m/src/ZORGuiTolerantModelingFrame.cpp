@@ -37,8 +37,7 @@ void DestroyWidget(W*& widget) {
 }
 
 bool IsSmoothingType(int type) {
-  return type == ZORWENTMNoSmoothing || type == ZORWENTMG1Smoothing ||
-         type == ZORWENTMG2Smoothing;
+  return type == ZORWENTMNoSmoothing || type == ZORWENTMG1Smoothing || type == ZORWENTMG2Smoothing;
 }
 
 }  // namespace
@@ -66,8 +65,7 @@ void ZORGuiTolerantModelingFrame::DestroyContent() {
 }
 
 void ZORGuiTolerantModelingFrame::Build(const ZORICkeParm_var& deviation,
-                                        ZORWENTolerantModelingSmoothingType type,
-                                        int smoothing3D) {
+                                        ZORWENTolerantModelingSmoothingType type, int smoothing3D) {
   if (deviation) deviation_ = deviation;
   smoothing3D_ = smoothing3D;
   ResetGlobalFrameAttachment();
@@ -141,9 +139,10 @@ void ZORGuiTolerantModelingFrame::ManageDeviationStatusFromSettings(int checkVal
   if (!deviation_) return;
   ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
   ZORSettingInfo info;
-  bool locked = settings && SUCCEEDED(settings->GetInfoTMDeviation(&info)) &&
-                info.IsLockedSetting();
-  if (locked && checkValue) locked = deviation_->GetStoredValue() == settings->GetTMDeviationValue();
+  bool locked =
+      settings && SUCCEEDED(settings->GetInfoTMDeviation(&info)) && info.IsLockedSetting();
+  if (locked && checkValue)
+    locked = deviation_->GetStoredValue() == settings->GetTMDeviationValue();
   const int access = locked ? kLocked : kFree;
   if (deviation_->GetAccess() != access) deviation_->SetAccess(access);
 }

@@ -160,8 +160,9 @@ void ZORLaw::GetExtremeValues(double& minimum, double& maximum) const {
     ZORRaise(error);
   }
   if (kind_ == Kind::kImplicit) {
-    const auto [low, high] = std::minmax_element(
-        points_.begin(), points_.end(), [](const auto& p, const auto& q) { return p.second < q.second; });
+    const auto [low, high] =
+        std::minmax_element(points_.begin(), points_.end(),
+                            [](const auto& p, const auto& q) { return p.second < q.second; });
     minimum = low->second;
     maximum = high->second;
     return;

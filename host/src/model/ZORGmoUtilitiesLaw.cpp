@@ -4,8 +4,7 @@
 #include "ZORCkeTypeDictionary.h"
 
 ZORLaw_var ZORGmoUtilitiesLaw::ComputeZORLaw(ZORGeoFactory*, const ZORICkeLaw_var& law,
-                                             ZORWENBasicLawType type,
-                                             const ZORICkeParm_var& start,
+                                             ZORWENBasicLawType type, const ZORICkeParm_var& start,
                                              const ZORICkeParm_var& end, int inversion) {
   ZORLaw_var result;
   switch (type) {

@@ -12,15 +12,16 @@ constexpr const char* kRoles[] = {"Start", "End"};
 
 std::vector<IID> IntegratedLawInterfaces() {
   // Shown in the tree (visual properties), so that a command can place it.
-  return {ZORISpecObject::ClassIID(),     ZORIVisProperties::ClassIID(), ZORIModelEvents::ClassIID(),
-          ZORIPathAccess::ClassIID(),     LifeCycleObject::ClassIID(),
-          ZORISpecAttrAccess::ClassIID(), ZORISpecScan::ClassIID(),
-          ZORINavigateObject::ClassIID(), ZORIUpdateError::ClassIID(),
-          ZORIMechanicalFeature::ClassIID()};
+  return {ZORISpecObject::ClassIID(),  ZORIVisProperties::ClassIID(),
+          ZORIModelEvents::ClassIID(), ZORIPathAccess::ClassIID(),
+          LifeCycleObject::ClassIID(), ZORISpecAttrAccess::ClassIID(),
+          ZORISpecScan::ClassIID(),    ZORINavigateObject::ClassIID(),
+          ZORIUpdateError::ClassIID(), ZORIMechanicalFeature::ClassIID()};
 }
 
 bool ComputeIntegratedLaw(const ZORFeature& f, ZORBody_var&, std::string& diagnostic) {
-  if (static_cast<int>(f.GetValue("LawType", ZORWENLinearLaw)) == ZORWENAdvancedLaw && !f.GetInput("Law")) {
+  if (static_cast<int>(f.GetValue("LawType", ZORWENLinearLaw)) == ZORWENAdvancedLaw &&
+      !f.GetInput("Law")) {
     diagnostic = "The advanced law of " + f.GetDisplayNameText() + " has no law feature";
     return false;
   }
@@ -99,8 +100,8 @@ HRESULT ZORWENIntegratedLawExt::GetLiterals(ZORICkeParm_var& start, ZORICkeParm_
   if (!document) return E_FAIL;
   for (const char* role : kRoles) {
     if (law->GetInput(role)) continue;
-    ZORFeature_var parameter = document->CreateParameter(
-        role, ZORCkeTypeDictionary::GetLengthType().GetName().str(), 0.0);
+    ZORFeature_var parameter =
+        document->CreateParameter(role, ZORCkeTypeDictionary::GetLengthType().GetName().str(), 0.0);
     if (!parameter || FAILED(law->SetInput(role, ZORBaseUnknown_var(parameter.get())))) {
       return E_FAIL;
     }

@@ -25,7 +25,8 @@ bool ComputePointAlongLine(const ZORFeature& f, ZORBody_var& body, std::string& 
   const std::vector<ZORMathPoint> solutions = ZORWENPointAlongLineExt::Solutions(f, diagnostic);
   if (solutions.empty()) return false;
   const double chosen = f.GetValue("Solution");
-  if (chosen < 0 || chosen >= static_cast<double>(solutions.size()) || chosen != std::floor(chosen)) {
+  if (chosen < 0 || chosen >= static_cast<double>(solutions.size()) ||
+      chosen != std::floor(chosen)) {
     diagnostic = "There is no solution " + std::to_string(chosen);
     return false;
   }
@@ -49,7 +50,7 @@ const bool registered = [] {
 }  // namespace
 
 std::vector<ZORMathPoint> ZORWENPointAlongLineExt::Solutions(const ZORFeature& f,
-                                                            std::string& diagnostic) {
+                                                             std::string& diagnostic) {
   const ZORFeature* point = f.GetInput("Point");
   const ZORFeature* line = f.GetInput("Line");
   ZORBody_var pointBody = point ? point->GetResultBody() : nullptr;
@@ -87,8 +88,8 @@ int ZORWENPointAlongLineExt::ComputeSolutions(ZORListPtrZORBody& bodies, int*& o
     error->Release();
     return 0;
   }
-  ZORGeoFactory_var factory = f->GetDocument() ? ZORGeoFactory::GetFactoryOf(f->GetDocument()->GetContainer())
-                                                : nullptr;
+  ZORGeoFactory_var factory =
+      f->GetDocument() ? ZORGeoFactory::GetFactoryOf(f->GetDocument()->GetContainer()) : nullptr;
   orientations = new int[solutions.size()];
   int count = 0;
   for (std::size_t i = 0; i < solutions.size(); ++i) {
