@@ -222,6 +222,60 @@ TEST_F(LawPanel, StepsOutsideTheRangeAreRefusedAndTheOldStepKept) {
   EXPECT_DOUBLE_EQ(Panel()->GetStep(), 0.1);
 }
 
+TEST_F(LawPanel, AnEditionFillsThePanelFromTheLawWithoutTellingTheCommand) {
+  ASSERT_TRUE(driver_.CancelCurrent());
+  ZORFeature_var wen = MakeLaw("WENLaw", {{"Kind", 1}, {"Start", 6}});
+  ZORFeature_var integrated = session_.Document().CreateFeature("WENIntegratedLaw", set_.get());
+  ZORIWENIntegratedLaw_var law{ZORBaseUnknown_var(integrated.get())};
+  law->SetLawType(ZORWENAdvancedLaw);
+  law->SetAdvancedLaw(ZORICkeLaw_var(ZORBaseUnknown_var(wen.get())));
+  law->SetInversion(1);
+  session_.Document().UpdateAll();
+  session_.Editor().SetCurrentFeature(integrated.get());
+  ASSERT_EQ(driver_.StartByName("ExampleLawEdition"), S_OK);
+  command_ = dynamic_cast<ExampleLawCommand*>(driver_.CurrentCommand());
+  ASSERT_TRUE(Panel());
+  EXPECT_EQ(Panel()->GetBasicLawType(), ZORWENAdvancedLaw);
+  EXPECT_EQ(Panel()->GetLawInversion(), 1);
+  EXPECT_NE(driver_.DescribeWidget(std::string(kPanel) + "/AdvBut").find("checked"),
+            std::string::npos);
+  EXPECT_NE(driver_.DescribeWidget(std::string(kPanel) + "/SelLaw").find("\"Law.1\""),
+            std::string::npos);
+  for (double v : Panel()->GetSamples()) EXPECT_EQ(v, 6.0);
+  // The buttons and the selector changed, yet the command heard nothing.
+  EXPECT_EQ(Status().find("type"), std::string::npos) << Status();
+  EXPECT_EQ(Status().find("inverted"), std::string::npos) << Status();
+}
+
+TEST_F(LawPanel, AClosedSupportOffersOnlyTheLawsThatEndWhereTheyStart) {
+  Panel()->DisableNotClosableLaw();
+  for (const char* button : {"LinearBut", "SBut", "AdvBut"}) {
+    EXPECT_FALSE(Click(button)) << button;
+  }
+  EXPECT_TRUE(Click("ConstantBut"));
+  Panel()->EnableNotClosableLaw();
+  EXPECT_TRUE(Click("SBut"));
+}
+
+TEST(LawPanelAlone, AnglesAreReadInDegrees) {
+  ZORHostSession session;
+  ZORCkeParmFactory* factory = ZORParmDictionary::GetVolatileFactory();
+  ZORICkeParm_var start = factory->CreateAngle("A", 30);
+  ZORICkeParm_var end = factory->CreateAngle("B", 90);
+  auto* panel = new ZORGuiBasicLawPanel(nullptr, 0);
+  ASSERT_EQ(panel->BuildPanel(start, end, ZORWENLinearLaw, ZORWENLinearLaw), 1);
+  EXPECT_EQ(panel->GetAssociedLawMode(), 2);
+  auto* viewer = dynamic_cast<ZORNavigation2DViewer*>(panel->FindChild("LawViewer"));
+  ASSERT_TRUE(viewer);
+  std::string drawn;
+  for (const std::string& line : viewer->Describe()) drawn += line + "\n";
+  EXPECT_NE(drawn.find("\"0.5 60deg\""), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("\" 90deg\""), std::string::npos) << drawn;
+  // Only the stacked frames of the layout given are attached.
+  EXPECT_EQ(panel->DescribeAttachments(), "V0=5:FrameDessin V1=5:Separator V2=5:FrameBoutons");
+  panel->Destroy();
+}
+
 TEST(LawPanelAlone, AReplacedEndParameterNoLongerRedrawsAndNoneOutlivesThePanel) {
   ZORHostSession session;
   ZORCkeParmFactory* factory = ZORParmDictionary::GetVolatileFactory();
