@@ -3,6 +3,8 @@
 
 #include "ExampleDirectionCommand.h"
 #include "ExampleDragCommand.h"
+#include "ExampleLawCommand.h"
+#include "ExamplePointAlongLineCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -16,6 +18,8 @@ namespace {
 const bool registered = [] {
   ExampleDirectionCommand::Register();
   ExampleDragCommand::Register();
+  ExampleLawCommand::Register();
+  ExamplePointAlongLineCommand::Register();
   ExamplePointCommand::Register();
   ExamplePolylineCommand::Register();
   ExampleRotateCommand::Register();

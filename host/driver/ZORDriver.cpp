@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "ZOR2DManipulator.h"
 #include "ZORApplicationFrame.h"
 #include "ZORBody.h"
 #include "ZORCkeParamFrame.h"
@@ -114,6 +115,9 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
   if (auto* check = dynamic_cast<const ZORDlgCheckButton*>(&widget)) {
     out << (check->GetState() == ZORDlgCheckButton::kChecked ? " checked" : " unchecked");
   }
+  if (auto* radio = dynamic_cast<const ZORDlgRadioButton*>(&widget)) {
+    out << (radio->GetState() == ZORDlgRadioButton::kChecked ? " checked" : " unchecked");
+  }
   if (auto* list = dynamic_cast<const ZORDlgList*>(&widget)) {
     out << " lines=" << list->GetLineCount() << " selected=" << list->GetSelectCount();
   }
@@ -121,6 +125,9 @@ void Describe(const ZORDialog& widget, int depth, std::ostringstream& out) {
     out << " text=\"" << editor->GetText() << "\"";
   }
   DescribeMore(widget, out);
+  if (const std::string attached = widget.DescribeAttachments(); !attached.empty()) {
+    out << " attach=\"" << attached << "\"";
+  }
   if (auto* viewer = dynamic_cast<const ZORNavigation2DViewer*>(&widget)) {
     // The box, then what the viewer draws one line each.
     const std::vector<std::string> lines = viewer->Describe();
@@ -304,6 +311,16 @@ ZORDlgList* ZORDriver::ListAt(const std::string& path) const {
 bool ZORDriver::Menu(const std::string& path, int line, const std::string& item) {
   return Act([&] {
     ZORDialog* widget = Find(path);
+    // A 2D viewer's menu is its manipulator's: the right click lands on the handle.
+    if (auto* viewer = dynamic_cast<ZORNavigation2DViewer*>(widget)) {
+      if (line >= 0 || !viewer->IsUserReachable()) return false;
+      for (const ZOR2DManipulator_var& manipulator : viewer->GetManipulators()) {
+        if (!manipulator->IsPickable()) continue;
+        ZOR2DManipulator_var alive(manipulator);
+        return alive->ContextOn(item);
+      }
+      return false;
+    }
     ZORDlgList* list = ListAt(path);
     ZORDlgContextualMenu* menu = ZORDlgContextualMenu::Of(widget);
     if (!menu) menu = ZORDlgContextualMenu::Of(list);

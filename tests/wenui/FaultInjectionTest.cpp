@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "ExampleDirectionCommand.h"
+#include "ExampleLawCommand.h"
+#include "ExamplePointAlongLineCommand.h"
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
@@ -35,6 +37,8 @@ struct World {
     ExampleRotateCommand::Register();
     ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
+    ExampleLawCommand::Register();
+    ExamplePointAlongLineCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -142,6 +146,29 @@ const std::vector<UserRun>& Runs() {
          w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
          w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
          w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
+         w.driver.PressOK();
+       }},
+      {"an S-type law from its panel, a law feature picked, then OK",
+       [](World& w) {
+         ZORFeature_var law = w.session.Document().CreateFeature("WENLaw", w.set.get());
+         w.driver.StartByName("ExampleLawCommand");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam1", "10");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam2", "20");
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("ZORGuiBasicLawPanel/AdvBut");
+         w.driver.Click("ZORGuiBasicLawPanel/SelLaw");
+         ZORDriverPick::PickInTree(w.driver, law.get());
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("LawCommand/Smoothing/G1Button");
+         w.driver.PressOK();
+       }},
+      {"a point along a line: the second solution, then the first site, then OK",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.line.get());
+         w.driver.StartByName("ExamplePointAlongLineCommand");
+         w.Pick(w.points[1]);
+         w.driver.Click("PointAlongLinePanel/SolutionSelectorFrame/NextButton");
+         ZORHandleDriver(w.driver).Click(1);
          w.driver.PressOK();
        }},
       {"update-error repair",

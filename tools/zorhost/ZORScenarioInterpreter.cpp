@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "ZOR2DManipulator.h"
 #include "ZORCkeParamFrame.h"
 #include "ZORClosestNames.h"
 #include "ZORDlgCombo.h"
@@ -125,6 +126,7 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"hover handle", {&I::DoHoverHandle, true}},
       {"drag handle", {&I::DoDragHandle, true}},
       {"drag", {&I::DoDragViewer, true}},
+      {"expect view", {&I::DoExpectView, false}},
       {"context handle", {&I::DoContextHandle, true}},
       {"click handle", {&I::DoClickHandle, true}},
       {"double click handle", {&I::DoDoubleClickHandle, true}},
@@ -612,7 +614,9 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::Press(
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoMenu(const ZORScenarioStatement& s) {
   Outcome outcome;
   if (!HasWidget(s.args[0], outcome)) return outcome;
-  if (!ZORDlgContextualMenu::Of(driver_.Find(s.args[0])) &&
+  // A 2D viewer's menu comes with the right click on its handle.
+  const bool viewer = dynamic_cast<ZORNavigation2DViewer*>(driver_.Find(s.args[0])) != nullptr;
+  if (!viewer && !ZORDlgContextualMenu::Of(driver_.Find(s.args[0])) &&
       !ZORDlgContextualMenu::Of(driver_.ListAt(s.args[0]))) {
     return Error("'" + s.args[0] + "' has no contextual menu");
   }
@@ -820,6 +824,36 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoDragViewer(
   if (!viewer) return Error("'" + s.args[0] + "' is not a 2D viewer");
   return Report(ZORHandleDriver(driver_).Drag(*viewer, Number(s.args[1]), Number(s.args[2])),
                 "no manipulator to drag in the viewer");
+}
+
+namespace {
+
+// Whether `bag` or one of its children draws a text reading `text`.
+bool DrawsText(const ZOR2DBagRep& bag, const std::string& text) {
+  const auto& primitives = bag.GetPrimitives();
+  const bool here = std::any_of(primitives.begin(), primitives.end(), [&](const auto& p) {
+    return p.kind == ZOR2DPrimitive::Kind::kText && p.text == text;
+  });
+  if (here) return true;
+  const auto& children = bag.GetChildren();
+  return std::any_of(children.begin(), children.end(),
+                     [&](const auto& child) { return DrawsText(*child, text); });
+}
+
+}  // namespace
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectView(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  if (!HasWidget(s.args[0], outcome)) return outcome;
+  auto* viewer = dynamic_cast<ZORNavigation2DViewer*>(driver_.Find(s.args[0]));
+  if (!viewer) return Error("'" + s.args[0] + "' is not a 2D viewer");
+  bool drawn = std::any_of(viewer->GetReps().begin(), viewer->GetReps().end(),
+                           [&](const ZOR2DBagRep_var& rep) { return DrawsText(*rep, s.args[1]); });
+  for (const ZOR2DManipulator_var& m : viewer->GetManipulators()) {
+    drawn = drawn || (m->GetRep() && DrawsText(*m->GetRep(), s.args[1]));
+  }
+  return Expect(drawn, "'" + s.args[0] + "' draws no text \"" + s.args[1] + "\"");
 }
 
 ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoContextHandle(

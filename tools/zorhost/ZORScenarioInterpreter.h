@@ -167,6 +167,7 @@ class ZORScenarioInterpreter {
   Outcome DoAxisLineOption(const ZORScenarioStatement& s);
   // The rank of a shown handle named by `word`; an error outcome for any other word.
   int HandleRank(const std::string& word, Outcome& outcome) const;
+  Outcome DoExpectView(const ZORScenarioStatement& s);
   Outcome DoShown(const ZORScenarioStatement& s);
   Outcome DoExpectShown(const ZORScenarioStatement& s);
   Outcome DoExpectNoShown(const ZORScenarioStatement& s);

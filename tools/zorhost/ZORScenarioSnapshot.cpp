@@ -25,6 +25,7 @@
 #include "ZORISO.h"
 #include "ZORLabelPlacer.h"
 #include "ZORPlane.h"
+#include "ZORScenarioViewerSnapshot.h"
 #include "ZORSt3DISO.h"
 #include "ZORSvgText.h"
 
@@ -101,10 +102,13 @@ namespace {
 using Fit = ZORScenarioSnapshot::Fit;
 
 // A label near `at`, where the placer finds it room.
-std::string Label(const Screen& at, const std::string& text, ZORLabelPlacer& placer) {
+// A text near `at` where it meets no other label, in `colour` when one is given.
+std::string Label(const Screen& at, const std::string& text, ZORLabelPlacer& placer,
+                  const std::string& colour = std::string()) {
   const auto [x, y] = placer.Place(at.x, at.y, text);
-  return "<text stroke=\"none\" x=\"" + ZORSvgText::Number(x) + "\" y=\"" + ZORSvgText::Number(y) +
-         "\">" + ZORSvgText::Escape(text) + "</text>\n";
+  const std::string fill = colour.empty() ? "" : " fill=\"" + colour + "\"";
+  return "<text stroke=\"none\"" + fill + " x=\"" + ZORSvgText::Number(x) + "\" y=\"" +
+         ZORSvgText::Number(y) + "\">" + ZORSvgText::Escape(text) + "</text>\n";
 }
 
 // An arrow `pixels` long from `from` towards `toward`, its head drawn at its end.
@@ -353,24 +357,29 @@ void ZORScenarioSnapshot::AddCell(const ZORCell& cell, int dimension, const Chai
 }
 
 void ZORScenarioSnapshot::AddRep(const ZOR3DRep& rep, Chain chain) {
+  const std::size_t before = shapes_.size();
   if (auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep)) {
     chain.push_back(&bag->GetMatrix());
     for (const ZOR3DRep_var& child : bag->GetChildren()) AddRep(*child, chain);
-    return;
-  }
-  if (auto* custom = dynamic_cast<const ZOR3DCustomRep*>(&rep)) {
+  } else if (auto* custom = dynamic_cast<const ZOR3DCustomRep*>(&rep)) {
     for (int i = 1; i <= custom->GetGPCount(); ++i) AddPrimitive(*custom->GetGP(i), chain);
-    return;
-  }
-  if (auto* point = dynamic_cast<const ZOR3DPointRep*>(&rep)) {
+  } else if (auto* point = dynamic_cast<const ZOR3DPointRep*>(&rep)) {
     AddMarker(point->GetPoint(), point->GetSymbol(), chain);
-    return;
-  }
-  if (auto* line = dynamic_cast<const ZOR3DLineRep*>(&rep)) {
+  } else if (auto* line = dynamic_cast<const ZOR3DLineRep*>(&rep)) {
     Add(Kind::kPolyline, {line->GetStart(), line->GetEnd()}, chain, false);
-    return;
+  } else if (auto* body = dynamic_cast<const ZORBody*>(rep.GetModel())) {
+    AddBody(*body, chain, false);
+  } else if (auto* cell = dynamic_cast<const ZORCell*>(rep.GetModel())) {
+    AddCell(*cell, cell->GetDimension(), chain, false, "");
   }
-  if (auto* body = dynamic_cast<const ZORBody*>(rep.GetModel())) AddBody(*body, chain, false);
+  // A colour index the command gave its drawing wins over the picture's own, inner ones first.
+  if (rep.GetColor() < 0) return;
+  const std::string colour = ZORScenarioViewerSnapshot::Colour(rep.GetColor());
+  for (std::size_t i = before; i < shapes_.size(); ++i) {
+    if (!shapes_[i].colour.empty()) continue;
+    shapes_[i].colour = colour;
+    palette_.emplace(colour, rep.GetColor());
+  }
 }
 
 void ZORScenarioSnapshot::AddPrimitive(const ZORGraphicPrimitive& gp, const Chain& chain) {
@@ -481,6 +490,11 @@ std::vector<std::pair<std::string, std::string>> ZORScenarioSnapshot::LegendEntr
   if (any([](const Shape& s) { return !s.faint && s.colour.empty(); })) {
     entries.emplace_back(kShownColour, "shown by the command");
   }
+  for (const auto& [colour, index] : palette_) {
+    if (coloured(colour.c_str())) {
+      entries.emplace_back(colour, "shown by the command in colour " + std::to_string(index));
+    }
+  }
   if (!dynamics_.empty()) entries.emplace_back(kLiveColour, "drawn live by the command");
   if (any([](const Shape& s) { return s.faint; })) {
     entries.emplace_back(kInputColour, "input of another feature (faint)");
@@ -529,7 +543,7 @@ std::string ZORScenarioSnapshot::Draw(const Shape& shape, const Fit& fit, ZORLab
              " points=\"" + points + "\"/>\n";
     }
     case Kind::kText:
-      return Label(first, shape.text, placer);
+      return Label(first, shape.text, placer, shape.colour);
     case Kind::kArrow:
       return Arrow(first, fit(shape.points[0] + shape.direction), shape.pixels, shape.text, placer);
     case Kind::kMarker:

@@ -6,6 +6,7 @@
 // the highlight's blue), in an isometric orthographic view with the X, Y and Z axes named.
 // Written as SVG; the same scene always gives the same text.
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,6 +80,8 @@ class ZORScenarioSnapshot {
   static std::string Draw(const Shape& shape, const Fit& fit, ZORLabelPlacer& placer);
 
   std::vector<Shape> shapes_;
+  // The palette colours the commands gave their drawings, with their indices.
+  std::map<std::string, int> palette_;
   // Unbounded planes, by their square's place in shapes_: sized once the rest is known.
   std::vector<std::pair<std::size_t, ZORMathPlane>> planes_;
   struct Dynamic {

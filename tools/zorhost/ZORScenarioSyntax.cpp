@@ -162,6 +162,7 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"drag handle", "RANK:int X:num Y:num Z:num STEPS:int?",
        "drags a shown manipulator towards a point along its constraint, in steps"},
       {"drag", "PATH:name X:num Y:num", "drags the manipulator of a 2D viewer to a point"},
+      {"expect view", "PATH:name TEXT:text", "the 2D viewer draws a text reading this"},
       {"context handle", "RANK:int ITEM:name?",
        "asks a shown handle for its contextual menu, then chooses an item"},
       {"click handle", "RANK:int", "clicks a shown handle"},

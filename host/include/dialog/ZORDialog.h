@@ -10,7 +10,9 @@
 // - notification: the father (ZORCommand::GetFather) is the parent at construction and can be
 //   changed with SetFather without changing ownership.
 
+#include <initializer_list>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ZORCommand.h"
@@ -79,6 +81,28 @@ class ZORDialog : public ZORCommand {
   const ZORString& GetTabNeighbour() const { return tabNeighbour_; }
   unsigned short GetTabIndex() const { return tab_; }
 
+  //! One attachment of a child to a tab of this container: which tab, along which direction,
+  //! with which attachment value (recorded as given; the headless host lays nothing out).
+  struct TabAttachment {
+    bool horizontal = true;
+    int tab = 0;
+    int value = 0;
+    ZORString child;
+    bool operator==(const TabAttachment&) const = default;
+  };
+  //! Attaches each non-null child to the horizontal (or vertical) tab `tab` with `value`.
+  void SetHorizontalAttachment(int tab, int value, std::initializer_list<ZORDialog*> children);
+  //! The same along the vertical tabs.
+  void SetVerticalAttachment(int tab, int value, std::initializer_list<ZORDialog*> children);
+  //! Forgets every attachment of the container.
+  void ResetAttachment() { attachments_.clear(); }
+  //! The attachments, in the order they were made.
+  const std::vector<TabAttachment>& GetAttachments() const { return attachments_; }
+  //! `replacement` takes over every attachment of `previous`; false when either is null.
+  bool ReplaceAttachedChild(const ZORDialog* previous, const ZORDialog* replacement);
+  //! "H1=5:A,B V0=4:C" for the attachments; empty when none.
+  std::string DescribeAttachments() const;
+
   // Releases the owner's reference now: the parent's, or the creator's for a widget without
   // parent. A widget whose destruction was requested is already handed over: nothing happens.
   void Destroy();
@@ -108,4 +132,5 @@ class ZORDialog : public ZORCommand {
   std::optional<ZORDlgGridConstraints> grid_;
   ZORString tabNeighbour_;
   unsigned short tab_ = 0;
+  std::vector<TabAttachment> attachments_;
 };

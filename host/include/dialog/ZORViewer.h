@@ -36,7 +36,10 @@ class ZORViewer {
   static std::optional<ZORMathPoint> HitBody(const ZORBody& body, const ZORMathLine& eye,
                                              double tolerance);
 
-  //! The cursor shape (0 the default arrow).
+  //! The cursor shapes: the default arrow, and the busy cursor of a long computation.
+  static constexpr int kArrowCursor = 0;
+  static constexpr int kBusyCursor = 1;
+  //! The cursor shape (kArrowCursor by default).
   void SetCursor(int cursor) { cursor_ = cursor; }
   int GetCursor() const { return cursor_; }
   void Redraw() { ++redraws_; }

@@ -1,5 +1,7 @@
 #include "ZORDialog.h"
 
+#include <sstream>
+
 #include "ZORVar.h"
 
 ZORDialog::ZORDialog(ZORDialog* parent, const ZORString& name, unsigned long style)
@@ -91,4 +93,44 @@ void ZORDialog::OnDestructionRequested() {
 bool ZORDialog::SendUserNotification(ZORNotification* notification) {
   ZORVar<ZORDialog> keep(this);
   return SendNotification(this, notification);
+}
+
+void ZORDialog::SetHorizontalAttachment(int tab, int value,
+                                        std::initializer_list<ZORDialog*> children) {
+  for (ZORDialog* child : children) {
+    if (child) attachments_.push_back({true, tab, value, child->GetName()});
+  }
+}
+
+void ZORDialog::SetVerticalAttachment(int tab, int value,
+                                      std::initializer_list<ZORDialog*> children) {
+  for (ZORDialog* child : children) {
+    if (child) attachments_.push_back({false, tab, value, child->GetName()});
+  }
+}
+
+bool ZORDialog::ReplaceAttachedChild(const ZORDialog* previous, const ZORDialog* replacement) {
+  if (!previous || !replacement) return false;
+  for (TabAttachment& attachment : attachments_) {
+    if (attachment.child == previous->GetName()) attachment.child = replacement->GetName();
+  }
+  return true;
+}
+
+std::string ZORDialog::DescribeAttachments() const {
+  // Consecutive attachments to the same tab share one entry.
+  std::ostringstream out;
+  const TabAttachment* last = nullptr;
+  for (const TabAttachment& attachment : attachments_) {
+    const bool same = last && last->horizontal == attachment.horizontal &&
+                      last->tab == attachment.tab && last->value == attachment.value;
+    if (same) {
+      out << "," << attachment.child;
+    } else {
+      out << (last ? " " : "") << (attachment.horizontal ? "H" : "V") << attachment.tab << "="
+          << attachment.value << ":" << attachment.child;
+    }
+    last = &attachment;
+  }
+  return out.str();
 }
