@@ -6,6 +6,7 @@
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
+#include "ExampleProjectCommand.h"
 #include "ExampleSelectorCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
@@ -17,6 +18,7 @@ const bool registered = [] {
   ExampleDragCommand::Register();
   ExamplePointCommand::Register();
   ExamplePolylineCommand::Register();
+  ExampleProjectCommand::Register();
   ExamplePointEditorCommand::Register();
   ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();

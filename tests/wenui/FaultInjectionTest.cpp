@@ -13,13 +13,19 @@
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
+#include "ExampleProjectCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
+#include "ZORDriverMouse.h"
 #include "ZORDriverPick.h"
 #include "ZORError.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORIWENWorkingSupportFactory.h"
+#include "ZORSpecObjectOf.h"
+#include "ZORWENCartesianGrid.h"
+#include "ZORWENWorkingSupport.h"
 
 namespace {
 
@@ -32,6 +38,7 @@ struct World {
     ExamplePolylineCommand::Register();
     ExampleDirectionCommand::Register();
     ExamplePointEditorCommand::Register();
+    ExampleProjectCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -119,6 +126,32 @@ const std::vector<UserRun>& Runs() {
          w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
          w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
          w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
+         w.driver.PressOK();
+       }},
+      {"points and an axis clicked on a gridded working plane",
+       [](World& w) {
+         ZORDocument& doc = w.session.Document();
+         ZORFeature_var plane = doc.CreateFeature("WENPlane", w.set.get());
+         ZORFeature_var corner = doc.CreatePoint(1, 5, 0, w.set.get());
+         if (!plane || !corner) return;
+         plane->SetInput("Point1", w.points[0].get());
+         plane->SetInput("Point2", w.points[2].get());
+         plane->SetInput("Point3", corner.get());
+         doc.UpdateAll();
+         auto factory = ZORIWENWorkingSupportFactory_var(doc.GetPart());
+         auto supports = factory ? factory->GetWorkingSupportSet() : nullptr;
+         auto support = supports ? supports->CreateWorkingSupport(ZORSpecObjectOf(plane),
+                                                                  ZORSpecObjectOf(w.points[0]), 2)
+                                 : nullptr;
+         if (!support) return;
+         dynamic_cast<ZORWENWorkingSupport*>(support.get())
+             ->SetGrid(ZORIWENGrid_var(ZORMake<ZORWENCartesianGrid>(10, 10, 4, 4, nullptr)));
+         supports->SetCurrentWorkingSupport(support);
+         w.driver.StartByName("ExampleProjectCommand");
+         ZORDriverMouse mouse(w.driver);
+         mouse.Move({12.3, 7.4, 50});
+         mouse.Click({12.3, 7.4, 50});
+         mouse.Click({5, 5, 50});
          w.driver.PressOK();
        }},
       {"update-error repair",
