@@ -46,21 +46,25 @@ class ZORGuiWOSCartesianPointOnPlaneAgent : public ZORGuiWOSPointAgent {
   //! CreateLitterals, then stores `u` in H and `v` in V. Same answer.
   int UpdateLitterals(double u, double v);
 
-  //! The steps along the plane's first and second directions.
+  //! The step along the plane's first direction.
   double GetFirstStep() const { return steps_[0]; }
+  //! The step along the plane's second direction.
   double GetSecondStep() const { return steps_[1]; }
-  //! The plane coordinates of the last point computed.
+  //! The first plane coordinate of the last point computed.
   double GetU() const { return uv_[0]; }
+  //! The second plane coordinate of the last point computed.
   double GetV() const { return uv_[1]; }
   //! The grid's plane, its origin on the support's origin.
   const ZORMathPlane& GetSupportPlane() const { return plane_; }
-  //! The parameters in use; null until a click made or found them.
+  //! The parameter "H" in use; null until a click made or found it.
   const ZORICkeParm_var& GetHParameter() const { return h_; }
+  //! The parameter "V" in use; null until a click made or found it.
   const ZORICkeParm_var& GetVParameter() const { return v_; }
 
  protected:
-  //! What a click did to the on-the-fly point.
+  //! A click moved the on-the-fly point.
   static constexpr int kPointMoved = 1;
+  //! A click made a new on-the-fly point.
   static constexpr int kPointMade = 2;
   //! Computes and shows the point under the mouse and, on a click, makes or moves the
   //! on-the-fly point. Answers kPointMade or kPointMoved, or 0 (a move, or a failure).

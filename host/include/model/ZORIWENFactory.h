@@ -15,19 +15,19 @@ class ZORIWENFactory : public virtual ZORBaseUnknown {
   // The creations below make a feature of this container's document, nobody's child yet, with
   // the given inputs; null (nothing left behind) when an input is missing or refused. Null
   // inputs are allowed where said.
-  // A point on `support` from `origin` (null: the support's centre) along `direction`, at the
+  //! A point on `support` from `origin` (null: the support's centre) along `direction`, at the
   // length of `length` measured on the surface ("WENPointOnSurface").
   virtual ZORISpecObject_var CreatePointOnSurface(const ZORISpecObject_var& support,
                                                   const ZORISpecObject_var& origin,
                                                   const ZORMathVector& direction,
                                                   const ZORICkeParm_var& length) = 0;
-  // A point on the plane `support` at `h`, `v` from `origin` (null: the plane's origin)
+  //! A point on the plane `support` at `h`, `v` from `origin` (null: the plane's origin)
   // ("WENPointOnPlane").
   virtual ZORISpecObject_var CreatePointOnPlane(const ZORISpecObject_var& support,
                                                 const ZORISpecObject_var& origin,
                                                 const ZORICkeParm_var& h,
                                                 const ZORICkeParm_var& v) = 0;
-  // A line through `point` along the direction `reference` gives there, from the length `start`
+  //! A line through `point` along the direction `reference` gives there, from the length `start`
   // to the length `end` ("WENAxisLine").
   virtual ZORISpecObject_var CreateLine(const ZORISpecObject_var& point,
                                         const ZORISpecObject_var& reference,
