@@ -45,9 +45,11 @@ ZORGuiWOSAxisAgent::ZORGuiWOSAxisAgent(const ZORISpecObject_var& reference, cons
 ZORGuiWOSAxisAgent::~ZORGuiWOSAxisAgent() = default;
 
 int ZORGuiWOSAxisAgent::DecodeNotification(ZORCommand* sender, ZORNotification* notification) {
+  // Past the cartesian decoding, which would valuate the point: the point is only the axis's,
+  // and the command hears of the axis alone.
+  // NOLINTNEXTLINE(bugprone-parent-virtual-call)
   const int decoded = ZORGuiWOSPointAgent::DecodeNotification(sender, notification);
   if (decoded || !IsValuationEnabled()) return decoded;
-  // The point is only the axis's: the command hears of the axis alone.
   const int point = DecodePoint(notification);
   if (!point || !GetOTFFeature()) return 0;
   const int valued = ValuateAxisThrough(GetOTFFeature());
