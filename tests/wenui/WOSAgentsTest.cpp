@@ -5,6 +5,7 @@
 
 #include "ExampleProjectCommand.h"
 #include "ZORActivate.h"
+#include "ZORCellBRep.h"
 #include "ZORDriver.h"
 #include "ZORDriverMouse.h"
 #include "ZORDriverPick.h"
@@ -336,6 +337,25 @@ TEST_F(WOSAgents, TheSupportAgentValuesItselfOnlyWhenItMay) {
   refusing->SetFilter([](ZORDialogAgent*, ZORCallbackData) { return false; }, nullptr);
   refusing->Activate(nullptr, nullptr);
   EXPECT_FALSE(refusing->IsOutputSet());
+}
+
+TEST_F(WOSAgents, ASupportThatIsAPickedFaceLeavesNoCopyBehind) {
+  ZORFeature_var face =
+      ZORCellBRep::Create(*cylinder, *cylinder->GetResultBody()->GetCellOfDimension(2, 1));
+  ASSERT_TRUE(face);
+  SurfaceSupport(face.get());
+  const std::string kind = face->GetFeatureType().GetName();
+  const std::size_t before = Live(kind).size();
+  auto agent = ZORMake<ZORGuiWOSSupportAgent>(ZORString("_S"), ZORUnicodeString("S"));
+  auto refusing = ZORMake<ZORGuiWOSSupportAgent>(ZORString("_S"), ZORUnicodeString("S"));
+  refusing->SetFilter([](ZORDialogAgent*, ZORCallbackData) { return false; }, nullptr);
+  for (int activation = 0; activation < 3; ++activation) {
+    agent->Activate(nullptr, nullptr);
+    refusing->Activate(nullptr, nullptr);
+    agent->InitializeAcquisition();
+  }
+  EXPECT_FALSE(refusing->IsOutputSet());
+  EXPECT_LE(Live(kind).size(), before + 1);
 }
 
 }  // namespace
