@@ -14,6 +14,7 @@
 #include "ZOR4x4Matrix.h"
 #include "ZORBody.h"
 #include "ZORGuiWOSServices.h"
+#include "ZORICkeParm.h"
 #include "ZORISO.h"
 #include "ZORListValZORISpecObject_var.h"
 #include "ZORMathPlane.h"
@@ -108,6 +109,27 @@ class ZORGuiWOSPointAgent : public ZORWENUIFeatureAgent {
   //! Keeps the created features in step with the valuations: those undone go, and the new
   //! valuation's entry is the point being valuated (null for a pick).
   void OnValuationRecorded(int index) override;
+
+  //! Measures from `origin` from now on.
+  void SetOrigin(const ZORMathPoint& origin);
+  //! `feature` when it lies in the current container (or is null), else its copy made there
+  //! with its inputs; null when the copy fails.
+  ZORISpecObject_var InCurrentContainer(const ZORISpecObject_var& feature) const;
+  //! Places a feature made on the fly after the current feature, in the current tool: among a
+  //! shape body's own features when the current feature is a shape body, in a geometrical set
+  //! otherwise (made when there is none). E_FAIL when the tree refuses it.
+  HRESULT InsertInCurrentTool(const ZORISpecObject_var& feature) const;
+  //! A new length parameter (value 0) named `name` in the current container; null on failure.
+  ZORICkeParm_var NewLength(const char* name) const;
+  //! Stores `value` in `parameter` as stored; false when it cannot.
+  static bool StoreLength(const ZORICkeParm_var& parameter, double value);
+  //! `used` when it is a copy of `original` made by InCurrentContainer, else null.
+  static ZORBaseUnknown_var Copy(const ZORISpecObject_var& used,
+                                 const ZORISpecObject_var& original) {
+    return used == original ? nullptr : ZORBaseUnknown_var(used);
+  }
+  //! Removes from the document what a creation that failed made; null entries are skipped.
+  static void Discard(std::initializer_list<ZORBaseUnknown_var> made);
 
  private:
   void ReadOrigin();

@@ -8,6 +8,7 @@
 #include "ExamplePointCommand.h"
 #include "ExamplePointEditorCommand.h"
 #include "ExamplePolylineCommand.h"
+#include "ExampleProjectCommand.h"
 #include "ExampleRotateCommand.h"
 #include "ExampleSelectorCommand.h"
 #include "ExampleTranslateCommand.h"
@@ -23,6 +24,7 @@ const bool registered = [] {
   ExamplePointCommand::Register();
   ExamplePolylineCommand::Register();
   ExampleRotateCommand::Register();
+  ExampleProjectCommand::Register();
   ExamplePointEditorCommand::Register();
   ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();

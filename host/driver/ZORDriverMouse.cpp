@@ -1,5 +1,6 @@
 #include "ZORDriverMouse.h"
 
+#include "ZORActivate.h"
 #include "ZORDriver.h"
 #include "ZORFrmLayout.h"
 #include "ZORIndicationSegment.h"
@@ -19,8 +20,10 @@ bool ZORDriverMouse::Send(const ZORMathPoint& under, bool clicked) {
   const bool sent = command && command->IsActive();
   if (sent) {
     auto viewer = ZORMake<ZORCommand>(nullptr, ZORString("Viewer"));
-    auto notification = ZORMake<ZORNotification>();
-    auto eye = ZORMake<ZORIndicationSegment>(ZORMathLine(under, {0, 0, -1}), clicked);
+    // A click is an activation; a move a plain notification.
+    ZORVar<ZORNotification> notification =
+        clicked ? ZORVar<ZORNotification>(ZORMake<ZORActivate>()) : ZORMake<ZORNotification>();
+    auto eye = ZORMake<ZORIndicationSegment>(ZORViewer::EyeLine(under), clicked);
     notification->SendObject(eye.get());
     viewer->SendNotification(command, notification.get());
   }

@@ -150,6 +150,12 @@ TEST(ScenarioInterpreter, ActionsOnWhatIsNotThereAreErrors) {
        "no feature named 'Piont.2' (closest: Point.2, Point.1, Part.1)"},
       {"start testpickcomand\n",
        "cannot start the command 'testpickcomand' (closest: TestPickCommand"},
+      // Working supports: a grid needs a current one, a surface support a surface.
+      {"grid 10 10 4 4\n", "s.zsc:1: error: no working support is current"},
+      {"point 0 0 0\npoint 1 0 0\npoint 0 1 0\nplane Point.1 Point.2 Point.3\n"
+       "support Plane.1\nsupport none\ngrid 10 10\n",
+       "s.zsc:7: error: no working support is current"},
+      {"point 0 0 0\nsupport surface Point.1\n", "Point.1 is not a surface"},
   };
   for (const auto& [script, message] : cases) {
     const Ran ran = RunScript(script);

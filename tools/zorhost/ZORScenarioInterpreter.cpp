@@ -17,6 +17,7 @@
 #include "ZORException.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORHandleDriver.h"
+#include "ZORIMfBiDimResult.h"
 #include "ZORIMfPlane.h"
 #include "ZORISO.h"
 #include "ZORIWENWorkingSupportFactory.h"
@@ -26,7 +27,9 @@
 #include "ZORScenarioViewerSnapshot.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORStateCommand.h"
+#include "ZORWENCartesianGrid.h"
 #include "ZORWENSettings.h"
+#include "ZORWENWorkingSupport.h"
 
 namespace {
 
@@ -66,6 +69,9 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"input", {&I::DoInput, true}},
       {"value", {&I::DoValue, true}},
       {"support", {&I::DoSupport, true}},
+      {"support surface", {&I::DoSupportSurface, true}},
+      {"support none", {&I::DoSupportNone, true}},
+      {"grid", {&I::DoGrid, true}},
       {"snap", {&I::DoSnap, true}},
       {"direction", {&I::DoDirection, true}},
       {"axis", {&I::DoAxis, true}},
@@ -340,23 +346,62 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoValue(const ZORScenari
   return outcome;
 }
 
-ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSupport(const ZORScenarioStatement& s) {
-  Outcome outcome;
-  ZORFeature* plane = Feature(s.args[0], outcome);
-  ZORFeature* origin = plane && s.args.size() > 1 ? Feature(s.args[1], outcome) : nullptr;
-  if (outcome.status) return outcome;
-  if (!ZORVar<ZORIMfPlane>(plane)) return Error(s.args[0] + " is not a plane");
+ZORIWENWorkingSupportSet_var ZORScenarioInterpreter::SupportSet() {
   ZORIWENWorkingSupportFactory_var factory(session_.Document().GetPart());
-  ZORIWENWorkingSupportSet_var set = factory ? factory->GetWorkingSupportSet() : nullptr;
-  ZORIWENWorkingSupport_var support =
-      set ? set->CreateWorkingSupport(ZORSpecObjectOf(plane), ZORSpecObjectOf(origin),
-                                      ZORIWENWorkingSupport::kCartesianPlane)
+  return factory ? factory->GetWorkingSupportSet() : nullptr;
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::MakeSupportCurrent(
+    const ZORScenarioStatement& s, int type) {
+  Outcome outcome;
+  ZORFeature* support = Feature(s.args[0], outcome);
+  ZORFeature* origin = support && s.args.size() > 1 ? Feature(s.args[1], outcome) : nullptr;
+  if (outcome.status) return outcome;
+  ZORIWENWorkingSupportSet_var set = SupportSet();
+  ZORIWENWorkingSupport_var made =
+      set ? set->CreateWorkingSupport(ZORSpecObjectOf(support), ZORSpecObjectOf(origin), type)
           : nullptr;
-  if (!support || FAILED(set->SetCurrentWorkingSupport(support))) {
+  if (!made || FAILED(set->SetCurrentWorkingSupport(made))) {
     return Error("the part refuses " + s.args[0] + " as a working support");
   }
   transcript_.Note("working support " + std::to_string(set->GetNumberOfWorkingSupports()) + " on " +
                    s.args[0] + ", current");
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSupport(const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* plane = Feature(s.args[0], outcome);
+  if (outcome.status) return outcome;
+  if (!ZORVar<ZORIMfPlane>(plane)) return Error(s.args[0] + " is not a plane");
+  return MakeSupportCurrent(s, ZORIWENWorkingSupport::kCartesianPlane);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSupportSurface(
+    const ZORScenarioStatement& s) {
+  Outcome outcome;
+  ZORFeature* surface = Feature(s.args[0], outcome);
+  if (outcome.status) return outcome;
+  if (!ZORVar<ZORIMfBiDimResult>(surface)) return Error(s.args[0] + " is not a surface");
+  return MakeSupportCurrent(s, ZORIWENWorkingSupport::kSurface);
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSupportNone(const ZORScenarioStatement&) {
+  ZORIWENWorkingSupportSet_var set = SupportSet();
+  if (!set) return Error("the part has no working supports");
+  set->SetCurrentWorkingSupport(nullptr);
+  return Done();
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoGrid(const ZORScenarioStatement& s) {
+  ZORIWENWorkingSupportSet_var set = SupportSet();
+  auto* support =
+      set ? dynamic_cast<ZORWENWorkingSupport*>(set->GetCurrentWorkingSupport().get()) : nullptr;
+  if (!support) return Error("no working support is current");
+  const int first = s.args.size() > 2 ? std::atoi(s.args[2].c_str()) : 0;
+  const int second = s.args.size() > 3 ? std::atoi(s.args[3].c_str()) : first;
+  support->SetGrid(ZORIWENGrid_var(ZORMake<ZORWENCartesianGrid>(
+      Number(s.args[0]), Number(s.args[1]), first, second, ZORISpecObject_var())));
   return Done();
 }
 

@@ -16,6 +16,7 @@
 #include "ZORDriver.h"
 #include "ZORHostSession.h"
 #include "ZORHostTranscript.h"
+#include "ZORIWENWorkingSupportSet.h"
 #include "ZORScenarioStatement.h"
 
 class ZORFeature;
@@ -83,6 +84,13 @@ class ZORScenarioInterpreter {
   Outcome DoInput(const ZORScenarioStatement& s);
   Outcome DoValue(const ZORScenarioStatement& s);
   Outcome DoSupport(const ZORScenarioStatement& s);
+  Outcome DoSupportSurface(const ZORScenarioStatement& s);
+  Outcome DoSupportNone(const ZORScenarioStatement& s);
+  Outcome DoGrid(const ZORScenarioStatement& s);
+  // Makes a working support of `type` on the feature named `args[0]`, from the point named
+  // `args[1]` when given, current.
+  Outcome MakeSupportCurrent(const ZORScenarioStatement& s, int type);
+  ZORIWENWorkingSupportSet_var SupportSet();
   // directions and axis systems (ZORScenarioDirection.cpp)
   Outcome DoDirection(const ZORScenarioStatement& s);
   Outcome DoAxis(const ZORScenarioStatement& s);

@@ -23,6 +23,7 @@
 #include "ZORDynamicGP.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
+#include "ZORIWENWorkingSupportFactory.h"
 #include "ZORLabelPlacer.h"
 #include "ZORPlane.h"
 #include "ZORScenarioViewerSnapshot.h"
@@ -222,16 +223,27 @@ std::string Legend(const std::vector<std::pair<std::string, std::string>>& entri
   return svg;
 }
 
+// The feature of the part's current working support; null when none is current.
+const ZORFeature* CurrentSupport(const ZORDocument& document) {
+  const ZORIWENWorkingSupportFactory_var factory(ZORBaseUnknown_var(document.GetPart()));
+  const ZORIWENWorkingSupportSet_var set = factory ? factory->GetWorkingSupportSet() : nullptr;
+  const ZORIWENWorkingSupport_var current = set ? set->GetCurrentWorkingSupport() : nullptr;
+  const ZORISpecObject_var feature = current ? current->GetSupport() : nullptr;
+  return feature ? ZORFeature::From(feature.get()) : nullptr;
+}
+
 }  // namespace
 
 ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso,
                                          const ZORHSO* hso) {
+  const ZORFeature* support = CurrentSupport(document);
   for (ZORFeature* feature : document.GetFeatures()) {
     if (!feature->IsInDocument() || !feature->GetResultBody()) continue;
     const bool highlighted =
         hso && hso->IsMember(document.GivePathElementFrom(ZORBaseUnknown_var(feature)));
-    // A feature nothing else uses is a result, drawn in full; the inputs of others are faint.
-    const bool result = !highlighted && feature->GetUsers().empty();
+    // A feature nothing else uses is a result, drawn in full; the inputs of others, and the
+    // working support the user clicks on, are faint.
+    const bool result = !highlighted && feature->GetUsers().empty() && feature != support;
     const bool faint = !highlighted && !result;
     const std::size_t before = shapes_.size();
     AddBody(*feature->GetResultBody(), {}, faint);

@@ -10,15 +10,22 @@
 #include "ZORComponentLoader.h"
 #include "ZORFrmEditor.h"
 #include "ZORGmoUtilitiesBody.h"
+#include "ZORGmoUtilitiesCCP.h"
+#include "ZORGmoUtilitiesServices.h"
+#include "ZORGmoUtilitiesWENTool.h"
 #include "ZORGuiBasicUtilitiesServices.h"
 #include "ZORGuiUtilitiesServices.h"
 #include "ZORI3DGeoVisu.h"
 #include "ZORIDescendants.h"
 #include "ZORIMmiContextualManager.h"
 #include "ZORIMmiPartInfrastructurePreferencesAtt.h"
+#include "ZORIParmAsStored.h"
 #include "ZORIPathAccess.h"
 #include "ZORIWENDatum.h"
 #include "ZORIWENProceduralView.h"
+#include "ZORIdentityOf.h"
+#include "ZORMecModServices.h"
+#include "ZORParmDictionary.h"
 #include "ZORProtectedSection.h"
 #include "ZORWENUIConvertRep.h"
 #include "ZORWENUIPanelError.h"
@@ -300,4 +307,47 @@ int ZORGuiWOSPointAgent::RedoValue() {
   const int redone = ZORWENUIFeatureAgent::RedoValue();
   TakeCreatedAtIndex();
   return redone;
+}
+
+// ---------------------------------------------------------------- creation services
+
+void ZORGuiWOSPointAgent::SetOrigin(const ZORMathPoint& origin) {
+  origin.GetCoord(origin_[0], origin_[1], origin_[2]);
+}
+
+ZORISpecObject_var ZORGuiWOSPointAgent::InCurrentContainer(
+    const ZORISpecObject_var& feature) const {
+  if (!feature || ZORIdentityOf(feature->GetFeatContainer()) == ZORIdentityOf(container_)) {
+    return feature;
+  }
+  return ZORGmoUtilitiesCCP::DuplicateSpec(ZORBaseUnknown_var(feature), container_);
+}
+
+HRESULT ZORGuiWOSPointAgent::InsertInCurrentTool(const ZORISpecObject_var& feature) const {
+  const ZORIWENProceduralView_var view(feature);
+  if (!view) return E_FAIL;
+  const ZORISpecObject_var current = ZORGmoUtilitiesWENTool::GetCurrentFeature(container_);
+  const int geometricalSetOnly = ZORMecModServices::IsShapeBody(current) ? 0 : 1;
+  const ZORISpecObject_var tool =
+      ZORGmoUtilitiesWENTool::GetCurrentWENTool(container_, geometricalSetOnly, 1, 1);
+  if (!tool) return E_FAIL;
+  return view->InsertInProceduralView(ZORIDescendants_var(tool), ZORIWENProceduralView::kAfter,
+                                      current);
+}
+
+ZORICkeParm_var ZORGuiWOSPointAgent::NewLength(const char* name) const {
+  std::optional<ZORCkeParmFactory> factory = ZORParmDictionary::GetFactory(container_.get());
+  return factory ? factory->InstanciateLitteral(ZORString("Longueur"), ZORUnicodeString(name))
+                 : nullptr;
+}
+
+bool ZORGuiWOSPointAgent::StoreLength(const ZORICkeParm_var& parameter, double value) {
+  const ZORIParmAsStored_var stored(parameter);
+  return stored && SUCCEEDED(stored->SetValueAsStored(value));
+}
+
+void ZORGuiWOSPointAgent::Discard(std::initializer_list<ZORBaseUnknown_var> made) {
+  for (const ZORBaseUnknown_var& feature : made) {
+    if (feature) ZORGmoUtilitiesServices::Remove(feature);
+  }
 }

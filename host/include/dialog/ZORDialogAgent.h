@@ -44,6 +44,9 @@ class ZORDialogAgent : public ZORCommand {
   virtual bool TryValue(const ZORPathElement& path) { return TryValue(path.GetLeaf().get()); }
   // Values the agent with `value` without filtering.
   void SetValue(ZORBaseUnknown* value);
+  // Marks the agent valued with the value it holds and tells its owner; nothing when it is
+  // valued already (a value set by TryValue or SetValue has done so).
+  void SetValuation();
 
   template <class C>
   void SetFilter(bool (C::*method)(ZORDialogAgent*, ZORCallbackData), C* target,

@@ -5,6 +5,8 @@
 // under the pointer. Prevaluate then values the agent with the element's path. Subclasses
 // change the decoding, the prevaluation or what goes into the preselected set.
 
+#include <optional>
+
 #include "ZORGeoFactory.h"
 #include "ZORPathElementAgent.h"
 #include "ZORStAutoDetectionOper.h"
@@ -23,8 +25,10 @@ class ZORStRemoteAcqu : public ZORPathElementAgent {
   //! Values the agent with `path` (valuation state 2). False for a null or unset path.
   virtual bool Prevaluate(ZORPathElement* path);
 
-  //! The last detection; null before one or after ResetAll.
-  ZORStAutoDetectionOper* GetResult() const { return result_.get(); }
+  //! The detection of the path the agent is valued with: where the eye line under the pointer
+  //! meets the body on that path (null when it misses), detected again when the value or the
+  //! pointer moved since; the last detection without a value. Null after ResetAll.
+  ZORStAutoDetectionOper* GetResult() const;
   void SetValuationState(int state) { valuationState_ = state; }
   int GetValuationState() const { return valuationState_; }
   //! The dimensions the detection may give (bit flags of the platform); kept.
@@ -41,7 +45,12 @@ class ZORStRemoteAcqu : public ZORPathElementAgent {
 
  private:
   ZORVar<ZORGeoFactory> factory_;
-  ZORStAutoDetectionOper_var result_;
+  struct Detection {
+    ZORPathElement path;
+    ZORMathPoint pointer;
+  };
+  mutable ZORStAutoDetectionOper_var result_;
+  mutable std::optional<Detection> detected_;  // what result_ was detected for
   int valuationState_ = 0;
   int authorizedDimension_ = 0;
   int activity_ = 0;

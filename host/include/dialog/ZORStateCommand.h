@@ -100,7 +100,12 @@ class ZORStateCommand : public ZORDialogAgent {
  private:
   friend class ZORGuiCommandStack;  // marks a command ended
   bool TryTransitions(const ZORTransitionContext& context);
+  // Makes `state` current: its agents are re-armed, then activated (an agent may value itself
+  // as it is activated, with a default input).
   void Enter(ZORDialogState* state);
+  // The first agent of the current state valued as the state was entered, taken once; null
+  // when none.
+  ZORDialogAgent* TakeValuedOnEntry();
   static void Rearm(ZORDialogState* state);
 
   ZORCommandMode mode_;
@@ -112,4 +117,5 @@ class ZORStateCommand : public ZORDialogAgent {
   bool undoAtEnd_ = false;
   bool active_ = false;
   bool evaluating_ = false;
+  ZORDialogAgent* valuedOnEntry_ = nullptr;  // an agent of current_, valued as it was entered
 };

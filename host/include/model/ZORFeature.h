@@ -255,6 +255,16 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORIWENMultiSel_var CreateMultiSel() override;
   ZORBaseUnknown_var GetFactoryContainer() override { return GetFeatContainer(); }
   ZORISpecObject_var CreateFeatureOfType(const char* typeName) override;
+  ZORISpecObject_var CreatePointOnSurface(const ZORISpecObject_var& support,
+                                          const ZORISpecObject_var& origin,
+                                          const ZORMathVector& direction,
+                                          const ZORICkeParm_var& length) override;
+  ZORISpecObject_var CreatePointOnPlane(const ZORISpecObject_var& support,
+                                        const ZORISpecObject_var& origin, const ZORICkeParm_var& h,
+                                        const ZORICkeParm_var& v) override;
+  ZORISpecObject_var CreateLine(const ZORISpecObject_var& point,
+                                const ZORISpecObject_var& reference, const ZORICkeParm_var& start,
+                                const ZORICkeParm_var& end) override;
 
   // --- ZORIWENTool ---
   HRESULT SetPrivate(int isPrivate) override;
@@ -316,6 +326,11 @@ class ZORFeature : public virtual ZORBaseUnknown,
   friend class ZORMultiSelModel;
 
   ZORISpecObject_var InputSpec(const std::string& role) const;
+  // A new feature of `typeName` with `inputs` linked (null ones left unset); null, nothing left
+  // behind, when a `required` role has no target or a link is refused.
+  ZORISpecObject_var CreateLinked(
+      const char* typeName, const std::vector<std::pair<const char*, ZORBaseUnknown_var>>& inputs,
+      const std::vector<const char*>& required);
   // The input role of multi-selection list `index` (1 or 2); null when the type has none.
   const std::string* MultiSelRole(int index) const;
   // Whether `other` is a feature of this document that is in it.

@@ -26,6 +26,10 @@ class ZORFeatureGeometry {
   //! one is not a point or fewer than `least` are set.
   static bool Points(const ZORFeature& feature, const std::string& base, std::size_t least,
                      std::vector<ZORMathPoint>& points, std::string& diagnostic);
+  //! The value of the parameter linked under `role` when there is one, else the feature's own
+  //! value `role`, else `fallback`: lengths a user may drive by a parameter.
+  static double ParameterOrValue(const ZORFeature& feature, const std::string& role,
+                                 double fallback = 0.0);
   //! The inputs every geometric feature offers, with those of results of `dimension` (0, 1, 2).
   static std::vector<IID> Interfaces(int dimension);
 };

@@ -3,6 +3,7 @@
 // coordinates start from. Its type says what kind of support it is.
 
 #include "ZORISpecObject.h"
+#include "ZORIWENGrid.h"
 #include "ZORListValZORISpecObject_var.h"
 
 class ZORIWENWorkingSupport : public virtual ZORBaseUnknown {
@@ -18,6 +19,8 @@ class ZORIWENWorkingSupport : public virtual ZORBaseUnknown {
   virtual ZORISpecObject_var GetOrigin() = 0;
   // kSurface, kCartesianPlane or a later kind (always 1 or more).
   virtual int GetType() = 0;
+  // The support's grid; null when it has none.
+  virtual ZORIWENGrid_var GetGrid() = 0;
   // A feature made while this support was current, handed over when its command ended; the
   // support lists them (each once) so that they can go with it. E_FAIL for a null feature.
   virtual HRESULT AddCreatedFeature(const ZORISpecObject_var& feature) = 0;

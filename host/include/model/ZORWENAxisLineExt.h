@@ -1,8 +1,8 @@
 #pragma once
 // Axis lines ("WENAxisLine"): the segment through input "Point" along the direction input
-// "Reference" gives there, from the value "Start" to the value "End" (lengths along the
-// direction, 0 and 100 when not given). The extension registers the kind and gives its
-// ZORIWENAxisLine.
+// "Reference" gives there, from "Start" to "End" (lengths along the direction: the parameters
+// linked under those roles, else the values, else 0 and 100). The extension registers the kind and
+// gives its ZORIWENAxisLine.
 
 #include "ZORFeatureExtension.h"
 #include "ZORIWENAxisLine.h"

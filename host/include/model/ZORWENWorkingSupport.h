@@ -16,6 +16,9 @@ class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkin
   ZORISpecObject_var GetSupport() override { return support_; }
   ZORISpecObject_var GetOrigin() override { return origin_; }
   int GetType() override { return type_; }
+  ZORIWENGrid_var GetGrid() override { return grid_; }
+  // Host side: gives the support its grid (null: none).
+  void SetGrid(const ZORIWENGrid_var& grid) { grid_ = grid; }
   HRESULT AddCreatedFeature(const ZORISpecObject_var& feature) override;
   void GetCreatedFeatures(ZORListValZORISpecObject_var& features) override;
 
@@ -23,6 +26,7 @@ class ZORWENWorkingSupport : public virtual ZORBaseUnknown, public ZORIWENWorkin
   ZORISpecObject_var support_;
   ZORISpecObject_var origin_;
   int type_;
+  ZORIWENGrid_var grid_;
   ZORListValZORISpecObject_var created_;
   std::unordered_set<const ZORBaseUnknown*> createdIdentities_;  // to keep each feature once
 };

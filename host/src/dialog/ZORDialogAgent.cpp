@@ -35,6 +35,10 @@ void ZORDialogAgent::SetValue(ZORBaseUnknown* value) {
   Valuate(value, nullptr);
 }
 
+void ZORDialogAgent::SetValuation() {
+  if (!outputSet_) Valuate(value_.get(), notification_.get());
+}
+
 void ZORDialogAgent::SetFilter(Filter filter, ZORCallbackData data) {
   filter_ = std::move(filter);
   filterData_ = data;

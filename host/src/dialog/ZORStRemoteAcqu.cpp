@@ -1,8 +1,27 @@
 #include "ZORStRemoteAcqu.h"
 
+#include "ZORBody.h"
 #include "ZORFrmEditor.h"
 #include "ZORFrmLayout.h"
 #include "ZORVisuHandle.h"
+
+namespace {
+
+// Where the eye line under the pointer meets the body on `path` (the nearest the eye); null
+// when the path holds no body or the line misses it.
+ZORStAutoDetectionOper_var Detect(const ZORPathElement& path) {
+  const ZORBody* body = nullptr;
+  for (auto it = path.GetObjects().rbegin(); it != path.GetObjects().rend() && !body; ++it) {
+    body = dynamic_cast<const ZORBody*>(it->get());
+  }
+  if (!body) return nullptr;
+  ZORViewer* viewer = ZORFrmLayout::GetCurrentLayout()->GetCurrentViewer();
+  const auto hit = ZORViewer::HitBody(*body, ZORViewer::EyeLine(viewer->GetMousePosition()),
+                                      viewer->GetPickWindowSize() / ZORViewer::kPixelsPerUnit);
+  return hit ? ZORMake<ZORStAutoDetectionOper>(*hit, path) : nullptr;
+}
+
+}  // namespace
 
 ZORStRemoteAcqu::ZORStRemoteAcqu(ZORGeoFactory* factory, const ZORString& name, int behavior)
     : ZORPathElementAgent(name, behavior), factory_(factory) {}
@@ -31,7 +50,22 @@ int ZORStRemoteAcqu::DecodeNotification(ZORCommand* sender, ZORNotification* not
   }
   result_ = ZORMake<ZORStAutoDetectionOper>(point, path);
   PutIntoPSO();
-  return Prevaluate(&path) ? 1 : 0;
+  const bool valued = Prevaluate(&path);
+  // This detection stands for the value now held (an earlier one when nothing was detected).
+  detected_ = Detection{GetValue() ? *GetValue() : path, viewer->GetMousePosition()};
+  return valued ? 1 : 0;
+}
+
+ZORStAutoDetectionOper* ZORStRemoteAcqu::GetResult() const {
+  const ZORPathElement* value = GetValue();
+  if (!value) return result_.get();
+  const ZORMathPoint& pointer =
+      ZORFrmLayout::GetCurrentLayout()->GetCurrentViewer()->GetMousePosition();
+  if (!detected_ || !(detected_->path == *value) || !(detected_->pointer == pointer)) {
+    result_ = Detect(*value);
+    detected_ = Detection{*value, pointer};
+  }
+  return result_.get();
 }
 
 void ZORStRemoteAcqu::PutIntoPSO() {
@@ -49,6 +83,7 @@ bool ZORStRemoteAcqu::Prevaluate(ZORPathElement* path) {
 
 void ZORStRemoteAcqu::ResetAll() {
   result_ = nullptr;
+  detected_.reset();
   valuationState_ = 0;
   InitializeAcquisition();
 }

@@ -58,8 +58,24 @@ bool ZORStateCommand::EnterFirstStateAction(ZORCallbackData) {
 void ZORStateCommand::Enter(ZORDialogState* state) {
   current_ = state;
   Rearm(state);
+  // A copy: an agent valued at its activation may move the command on.
+  const std::vector<ZORDialogAgent*> agents = state->GetAgents();
+  for (ZORDialogAgent* agent : agents) {
+    if (current_ == state) agent->Activate(this, nullptr);
+  }
+  if (current_ != state) return;
+  valuedOnEntry_ = nullptr;
+  for (ZORDialogAgent* agent : agents) {
+    if (!valuedOnEntry_ && agent->IsOutputSet()) valuedOnEntry_ = agent;
+  }
   if (state == initial_) EnterFirstStateAction(nullptr);
   if (state->GetEnterAction()) state->GetEnterAction()->Execute({});
+}
+
+ZORDialogAgent* ZORStateCommand::TakeValuedOnEntry() {
+  ZORDialogAgent* agent = valuedOnEntry_;
+  valuedOnEntry_ = nullptr;
+  return agent && current_ && current_->Holds(agent) && agent->IsOutputSet() ? agent : nullptr;
 }
 
 void ZORStateCommand::Rearm(ZORDialogState* state) {
@@ -71,7 +87,14 @@ void ZORStateCommand::AgentValuated(ZORDialogAgent* agent) {
   // A valuation made by an action while a transition runs waits for the next input.
   if (evaluating_ || !current_ || !current_->Holds(agent)) return;
   evaluating_ = true;
-  TryTransitions({agent});
+  // A state entered by the transition whose agent took a default value at once moves on too;
+  // a bounded walk, so that agents valued at every entry of a loop cannot hold the command.
+  valuedOnEntry_ = nullptr;
+  bool moved = TryTransitions({agent});
+  for (std::size_t walked = 0; moved && walked < transitions_.size(); ++walked) {
+    ZORDialogAgent* ready = TakeValuedOnEntry();
+    moved = ready && TryTransitions({ready});
+  }
   evaluating_ = false;
 }
 

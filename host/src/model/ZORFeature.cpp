@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <unordered_set>
 
 #include "ZORCkeParmExt.h"
@@ -11,6 +12,9 @@
 #include "ZORProtectedSection.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORUpdateEngine.h"
+#include "ZORWENAxisLineExt.h"
+#include "ZORWENPointOnPlaneExt.h"
+#include "ZORWENPointOnSurfaceExt.h"
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
     : type_(&type), document_(&document), serial_(serial) {
@@ -619,6 +623,59 @@ ZORIWENMultiSel_var ZORFeature::CreateMultiSel() {
 ZORISpecObject_var ZORFeature::CreateFeatureOfType(const char* typeName) {
   if (!document_ || !typeName) return nullptr;
   return ZORSpecObjectOf(document_->CreateFeature(typeName).get());
+}
+
+ZORISpecObject_var ZORFeature::CreateLinked(
+    const char* typeName, const std::vector<std::pair<const char*, ZORBaseUnknown_var>>& inputs,
+    const std::vector<const char*>& required) {
+  if (!document_) return nullptr;
+  for (const auto& [role, target] : inputs) {
+    const bool needed =
+        std::find(required.begin(), required.end(), std::string_view(role)) != required.end();
+    if (needed && !target) return nullptr;
+  }
+  ZORFeature_var created = document_->CreateFeature(typeName);
+  if (!created) return nullptr;
+  for (const auto& [role, target] : inputs) {
+    if (target && FAILED(created->SetInput(role, target))) {
+      created->remove();
+      return nullptr;
+    }
+  }
+  return ZORSpecObjectOf(created.get());
+}
+
+ZORISpecObject_var ZORFeature::CreatePointOnSurface(const ZORISpecObject_var& support,
+                                                    const ZORISpecObject_var& origin,
+                                                    const ZORMathVector& direction,
+                                                    const ZORICkeParm_var& length) {
+  ZORISpecObject_var point = CreateLinked(
+      ZORWENPointOnSurfaceExt::kTypeName,
+      {{"Support", support}, {"Origin", origin}, {"Length", length}}, {"Support", "Length"});
+  const ZORIWENPointOnSurface_var onSurface(point);
+  if (point && (!onSurface || FAILED(onSurface->SetDirection(direction)))) {
+    LifeCycleObject_var(point)->remove();
+    return nullptr;
+  }
+  return point;
+}
+
+ZORISpecObject_var ZORFeature::CreatePointOnPlane(const ZORISpecObject_var& support,
+                                                  const ZORISpecObject_var& origin,
+                                                  const ZORICkeParm_var& h,
+                                                  const ZORICkeParm_var& v) {
+  return CreateLinked(ZORWENPointOnPlaneExt::kTypeName,
+                      {{"Support", support}, {"Origin", origin}, {"H", h}, {"V", v}},
+                      {"Support", "H", "V"});
+}
+
+ZORISpecObject_var ZORFeature::CreateLine(const ZORISpecObject_var& point,
+                                          const ZORISpecObject_var& reference,
+                                          const ZORICkeParm_var& start,
+                                          const ZORICkeParm_var& end) {
+  return CreateLinked(ZORWENAxisLineExt::kTypeName,
+                      {{"Point", point}, {"Reference", reference}, {"Start", start}, {"End", end}},
+                      {"Point", "Reference", "Start", "End"});
 }
 
 HRESULT ZORFeature::SetPrivate(int isPrivate) {

@@ -60,6 +60,12 @@ bool ZORFeatureGeometry::Points(const ZORFeature& feature, const std::string& ba
   return false;
 }
 
+double ZORFeatureGeometry::ParameterOrValue(const ZORFeature& feature, const std::string& role,
+                                            double fallback) {
+  const ZORFeature* parameter = feature.GetInput(role);
+  return parameter ? parameter->GetValue("Value", fallback) : feature.GetValue(role, fallback);
+}
+
 std::vector<IID> ZORFeatureGeometry::Interfaces(int dimension) {
   std::vector<IID> interfaces = {
       ZORISpecObject::ClassIID(),          ZORIVisProperties::ClassIID(),

@@ -7,6 +7,7 @@
 #include "ZORFeature.h"
 #include "ZORFeatureGeometry.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORICkeParm.h"
 #include "ZORIMfLine.h"
 #include "ZORInterfaceDictionary.h"
 #include "ZORSpecObjectOf.h"
@@ -49,7 +50,8 @@ bool ComputeAxisLine(const ZORFeature& f, ZORBody_var& body, std::string& diagno
         "The reference " + f.GetInput("Reference")->GetDisplayNameText() + " gives no direction";
     return false;
   }
-  const double start = f.GetValue("Start"), end = f.GetValue("End", ZORWENAxisLineExt::kDefaultEnd);
+  const double start = ZORFeatureGeometry::ParameterOrValue(f, "Start");
+  const double end = ZORFeatureGeometry::ParameterOrValue(f, "End", ZORWENAxisLineExt::kDefaultEnd);
   if (!std::isfinite(start) || !std::isfinite(end) || std::abs(end - start) < kLengthTolerance) {
     diagnostic = "The start and end lengths must differ";
     return false;
@@ -59,6 +61,17 @@ bool ComputeAxisLine(const ZORFeature& f, ZORBody_var& body, std::string& diagno
   return static_cast<bool>(body);
 }
 
+// A length driven by a parameter is changed in the parameter, as a user's edit is.
+HRESULT SetLength(ZORFeature& feature, const char* role, double value) {
+  ZORFeature* parameter = feature.GetInput(role);
+  if (!parameter) {
+    feature.SetValue(role, value);
+    return S_OK;
+  }
+  const ZORICkeParm_var parm{ZORBaseUnknown_var(parameter)};
+  return parm ? parm->Valuate(value) : E_FAIL;
+}
+
 const bool registered = [] {
   std::vector<IID> interfaces = ZORFeatureGeometry::Interfaces(1);
   interfaces.push_back(ZORIMfLine::ClassIID());
@@ -66,7 +79,7 @@ const bool registered = [] {
                                           "Axis Line",
                                           "WENLine",
                                           interfaces,
-                                          {"Point", "Reference"},
+                                          {"Point", "Reference", "Start", "End"},
                                           ComputeAxisLine});
   ZORFillDictionary({"ZORWENAxisLineExt", "ZORIWENAxisLine", ZORIWENAxisLine::ClassIID(),
                      ZORWENAxisLineExt::kTypeName, &ZORExtensionCreator<ZORWENAxisLineExt>});
@@ -87,19 +100,20 @@ ZORISpecObject_var ZORWENAxisLineExt::GetReference() {
 
 double ZORWENAxisLineExt::GetStartLength() {
   const ZORFeature* feature = GetFeature();
-  return feature ? feature->GetValue("Start") : 0.0;
+  return feature ? ZORFeatureGeometry::ParameterOrValue(*feature, "Start") : 0.0;
 }
 
 double ZORWENAxisLineExt::GetEndLength() {
   const ZORFeature* feature = GetFeature();
-  return feature ? feature->GetValue("End", kDefaultEnd) : kDefaultEnd;
+  return feature ? ZORFeatureGeometry::ParameterOrValue(*feature, "End", kDefaultEnd) : kDefaultEnd;
 }
 
 HRESULT ZORWENAxisLineExt::SetLengths(double start, double end) {
   if (!ZORFaultGate::Pass("ZORIWENAxisLine::SetLengths")) return E_FAIL;
   ZORFeature* feature = GetFeature();
   if (!feature || !std::isfinite(start) || !std::isfinite(end)) return E_INVALIDARG;
-  feature->SetValue("Start", start);
-  feature->SetValue("End", end);
-  return S_OK;
+  return SUCCEEDED(SetLength(*feature, "Start", start)) &&
+                 SUCCEEDED(SetLength(*feature, "End", end))
+             ? S_OK
+             : E_FAIL;
 }
