@@ -83,132 +83,136 @@ struct UserRun {
 
 const std::vector<UserRun>& Runs() {
   static const std::vector<UserRun> runs = {
-    {"creation with OK",
-     [](World& w) {
-       w.driver.StartByName("ExampleTranslateCommand");
-       w.Pick(w.points[2]);
-       w.Pick(w.line);
-       w.driver.Type("TranslatePanel/Distance", "5");
-       w.driver.PressOK();
-     }},
-    {"translation dragged by its handle",
-     [](World& w) {
-       w.driver.StartByName("ExampleTranslateCommand");
-       w.Pick(w.points[2]);
-       w.Pick(w.line);
-       ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(3, 0, 7), 2);
-       ZORHandleDriver(w.driver).DoubleClick(1);
-       w.driver.Type("ParmEditPanel/Value", "4");
-       w.driver.PressOK("ParmEditPanel");
-       w.driver.PressOK();
-     }},
-    {"rotation turned by its handle",
-     [](World& w) {
-       w.driver.StartByName("ExampleRotateCommand");
-       w.Pick(w.points[2]);
-       w.Pick(w.line);
-       ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(0, 3, 0), 2);
-       w.driver.Type("RotatePanel/Angle", "45");
-       w.driver.PressOK();
-     }},
-    {"multi-selection with OK and a failing input", [](World& w) { w.FailingMultiSelection(); }},
-    {"edition with Cancel",
-     [](World& w) {
-       w.driver.StartByName("ExampleTranslateEdition");
-       w.driver.Click("TranslatePanel/Longer");
-       w.driver.PressCancel();
-     }},
-    {"creation given way to another command",
-     [](World& w) {
-       // The point stands outside the tree until its OK; the translation started over it
-       // cancels it, which must take the point away.
-       w.driver.StartByName("ExamplePointCommand");
-       w.driver.Click("PointPanel/MoveX");
-       w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
-       w.Pick(w.points[2]);
-       w.Pick(w.line);
-       w.driver.PressOK();
-     }},
-    {"points in a modes list, then OK",
-     [](World& w) {
-       w.driver.StartByName("ExamplePolylineCommand");
-       for (const auto& point : w.points) w.Pick(point);
-       w.Pick(w.points[1]);  // taken out again
-       w.driver.ClickLine("PolylinePanel/Points", 0);
-       w.driver.Menu("PolylinePanel/Points", 0, "Replace");
-       w.Pick(w.points[1]);
-       w.driver.PressOK();
-     }},
-    {"distance from the value editor",
-     [](World& w) {
-       w.driver.StartByName("ExampleDirectionCommand");
-       w.driver.Click("DirectionPanel/Distance");
-       w.driver.Type("DistanceEditor/spinner", "12.5");
-       w.driver.PressOK();
-     }},
-    {"point from its cylindrical page",
-     [](World& w) {
-       w.session.Editor().SetCurrentFeature(w.points[1].get());
-       w.driver.StartByName("ExamplePointEditorCommand");
-       w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
-       w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
-       w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
-       w.driver.PressOK();
-     }},
-    {"an S-type law from its panel, a law feature picked, then OK",
-     [](World& w) {
-       ZORFeature_var law = w.session.Document().CreateFeature("WENLaw", w.set.get());
-       w.driver.StartByName("ExampleLawCommand");
-       w.driver.Type("ZORGuiBasicLawPanel/FraParam1", "10");
-       w.driver.Type("ZORGuiBasicLawPanel/FraParam2", "20");
-       w.driver.Click("ZORGuiBasicLawPanel/SBut");
-       w.driver.Click("ZORGuiBasicLawPanel/AdvBut");
-       w.driver.Click("ZORGuiBasicLawPanel/SelLaw");
-       ZORDriverPick::PickInTree(w.driver, law.get());
-       w.driver.Click("ZORGuiBasicLawPanel/SBut");
-       w.driver.Click("LawCommand/Smoothing/G1Button");
-       w.driver.PressOK();
-     }},
-    {"a point along a line: the second solution, then the first site, then OK", [](World& w) {
-       w.session.Editor().SetCurrentFeature(w.line.get());
-       w.driver.StartByName("ExamplePointAlongLineCommand");
-       w.Pick(w.points[1]);
-       w.driver.Click("PointAlongLinePanel/SolutionSelectorFrame/NextButton");
-       ZORHandleDriver(w.driver).Click(1);
-       {"points and an axis clicked on a gridded working plane",
-        [](World& w) {
-          ZORDocument& doc = w.session.Document();
-          ZORFeature_var plane = doc.CreateFeature("WENPlane", w.set.get());
-          ZORFeature_var corner = doc.CreatePoint(1, 5, 0, w.set.get());
-          if (!plane || !corner) return;
-          plane->SetInput("Point1", w.points[0].get());
-          plane->SetInput("Point2", w.points[2].get());
-          plane->SetInput("Point3", corner.get());
-          doc.UpdateAll();
-          auto factory = ZORIWENWorkingSupportFactory_var(doc.GetPart());
-          auto supports = factory ? factory->GetWorkingSupportSet() : nullptr;
-          auto support = supports ? supports->CreateWorkingSupport(ZORSpecObjectOf(plane),
-                                                                   ZORSpecObjectOf(w.points[0]), 2)
-                                  : nullptr;
-          if (!support) return;
-          dynamic_cast<ZORWENWorkingSupport*>(support.get())
-              ->SetGrid(ZORIWENGrid_var(ZORMake<ZORWENCartesianGrid>(10, 10, 4, 4, nullptr)));
-          supports->SetCurrentWorkingSupport(support);
-          w.driver.StartByName("ExampleProjectCommand");
-          ZORDriverMouse mouse(w.driver);
-          mouse.Move({12.3, 7.4, 50});
-          mouse.Click({12.3, 7.4, 50});
-          mouse.Click({5, 5, 50});
-          w.driver.PressOK();
-        }},
-           {"update-error repair", [](World& w) {
-              w.FailingMultiSelection();
-              w.driver.ClickLine("UpdateErrorPanel/ListOfFeatures", 0);
-              w.driver.Click("UpdateErrorPanel/DeleteButton");
-              w.driver.PressOK("UpdateErrorPanel");
-              w.driver.PressOK();
-            }},
-     };
+      {"creation with OK",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         w.driver.Type("TranslatePanel/Distance", "5");
+         w.driver.PressOK();
+       }},
+      {"translation dragged by its handle",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(3, 0, 7), 2);
+         ZORHandleDriver(w.driver).DoubleClick(1);
+         w.driver.Type("ParmEditPanel/Value", "4");
+         w.driver.PressOK("ParmEditPanel");
+         w.driver.PressOK();
+       }},
+      {"rotation turned by its handle",
+       [](World& w) {
+         w.driver.StartByName("ExampleRotateCommand");
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         ZORHandleDriver(w.driver).Drag(1, ZORMathPoint(0, 3, 0), 2);
+         w.driver.Type("RotatePanel/Angle", "45");
+         w.driver.PressOK();
+       }},
+      {"multi-selection with OK and a failing input", [](World& w) { w.FailingMultiSelection(); }},
+      {"edition with Cancel",
+       [](World& w) {
+         w.driver.StartByName("ExampleTranslateEdition");
+         w.driver.Click("TranslatePanel/Longer");
+         w.driver.PressCancel();
+       }},
+      {"creation given way to another command",
+       [](World& w) {
+         // The point stands outside the tree until its OK; the translation started over it
+         // cancels it, which must take the point away.
+         w.driver.StartByName("ExamplePointCommand");
+         w.driver.Click("PointPanel/MoveX");
+         w.driver.StartByName("ExampleTranslateCommand", ZORGuiCommandStack::Mode::Exclusive);
+         w.Pick(w.points[2]);
+         w.Pick(w.line);
+         w.driver.PressOK();
+       }},
+      {"points in a modes list, then OK",
+       [](World& w) {
+         w.driver.StartByName("ExamplePolylineCommand");
+         for (const auto& point : w.points) w.Pick(point);
+         w.Pick(w.points[1]);  // taken out again
+         w.driver.ClickLine("PolylinePanel/Points", 0);
+         w.driver.Menu("PolylinePanel/Points", 0, "Replace");
+         w.Pick(w.points[1]);
+         w.driver.PressOK();
+       }},
+      {"distance from the value editor",
+       [](World& w) {
+         w.driver.StartByName("ExampleDirectionCommand");
+         w.driver.Click("DirectionPanel/Distance");
+         w.driver.Type("DistanceEditor/spinner", "12.5");
+         w.driver.PressOK();
+       }},
+      {"point from its cylindrical page",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.points[1].get());
+         w.driver.StartByName("ExamplePointEditorCommand");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CylindricalPage");
+         w.driver.Type("PointEditorPanel/CylindricalPage/Radius", "10");
+         w.driver.Tab("PointEditorPanel/3DPointTab", "CartesianPage");
+         w.driver.PressOK();
+       }},
+      {"an S-type law from its panel, a law feature picked, then OK",
+       [](World& w) {
+         ZORFeature_var law = w.session.Document().CreateFeature("WENLaw", w.set.get());
+         w.driver.StartByName("ExampleLawCommand");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam1", "10");
+         w.driver.Type("ZORGuiBasicLawPanel/FraParam2", "20");
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("ZORGuiBasicLawPanel/AdvBut");
+         w.driver.Click("ZORGuiBasicLawPanel/SelLaw");
+         ZORDriverPick::PickInTree(w.driver, law.get());
+         w.driver.Click("ZORGuiBasicLawPanel/SBut");
+         w.driver.Click("LawCommand/Smoothing/G1Button");
+         w.driver.PressOK();
+       }},
+      {"a point along a line: the second solution, then the first site, then OK",
+       [](World& w) {
+         w.session.Editor().SetCurrentFeature(w.line.get());
+         w.driver.StartByName("ExamplePointAlongLineCommand");
+         w.Pick(w.points[1]);
+         w.driver.Click("PointAlongLinePanel/SolutionSelectorFrame/NextButton");
+         ZORHandleDriver(w.driver).Click(1);
+         w.driver.PressOK();
+       }},
+      {"points and an axis clicked on a gridded working plane",
+       [](World& w) {
+         ZORDocument& doc = w.session.Document();
+         ZORFeature_var plane = doc.CreateFeature("WENPlane", w.set.get());
+         ZORFeature_var corner = doc.CreatePoint(1, 5, 0, w.set.get());
+         if (!plane || !corner) return;
+         plane->SetInput("Point1", w.points[0].get());
+         plane->SetInput("Point2", w.points[2].get());
+         plane->SetInput("Point3", corner.get());
+         doc.UpdateAll();
+         auto factory = ZORIWENWorkingSupportFactory_var(doc.GetPart());
+         auto supports = factory ? factory->GetWorkingSupportSet() : nullptr;
+         auto support = supports ? supports->CreateWorkingSupport(ZORSpecObjectOf(plane),
+                                                                  ZORSpecObjectOf(w.points[0]), 2)
+                                 : nullptr;
+         if (!support) return;
+         dynamic_cast<ZORWENWorkingSupport*>(support.get())
+             ->SetGrid(ZORIWENGrid_var(ZORMake<ZORWENCartesianGrid>(10, 10, 4, 4, nullptr)));
+         supports->SetCurrentWorkingSupport(support);
+         w.driver.StartByName("ExampleProjectCommand");
+         ZORDriverMouse mouse(w.driver);
+         mouse.Move({12.3, 7.4, 50});
+         mouse.Click({12.3, 7.4, 50});
+         mouse.Click({5, 5, 50});
+         w.driver.PressOK();
+       }},
+      {"update-error repair",
+       [](World& w) {
+         w.FailingMultiSelection();
+         w.driver.ClickLine("UpdateErrorPanel/ListOfFeatures", 0);
+         w.driver.Click("UpdateErrorPanel/DeleteButton");
+         w.driver.PressOK("UpdateErrorPanel");
+         w.driver.PressOK();
+       }},
+  };
   return runs;
 }
 
