@@ -28,10 +28,10 @@ class ExtractUtilities : public ::testing::Test {
   // The answer for `feature` read in `context`; `panels` gets the texts of the error panels.
   HRESULT Extract(const ZORFeature_var& feature, const ZORFeature_var& context, ZORBody_var& body,
                   std::vector<std::string>& panels) {
-    ZORISpecObject_var spec(feature.get());
+    ZORISpecObject_var selected(feature.get());
     ZORBaseUnknown_var where(context.get());
     body = ZORBody_var(ZORMake<ZORBody>());  // the answer must clear it
-    const HRESULT hr = ZORGuiExtractUtilities::GetFirstBodyForExtract(spec, where, body);
+    const HRESULT hr = ZORGuiExtractUtilities::GetFirstBodyForExtract(selected, where, body);
     for (const ZORShownMessage& m : driver.DrainMessages()) {
       if (m.name != "ErrorPanel") continue;
       panels.push_back(m.text.str());

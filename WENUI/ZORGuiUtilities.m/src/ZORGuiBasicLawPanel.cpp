@@ -189,14 +189,14 @@ void ZORGuiBasicLawPanel::BuildTypeButtons() {
                  {&sType_, "SBut", "S type", ZORWENSTypeLaw},
                  {&advanced_, "AdvBut", "Advanced", ZORWENAdvancedLaw},
                  {&implicit_, "ImplicitBut", "Implicit", ZORWENImplicitLaw}};
-  for (const auto& spec : buttons) {
-    if (spec.type == ZORWENImplicitLaw && !implicitMode_) continue;
-    auto* button = MakeWidget<ZORDlgRadioButton>(buttonsFrame_, spec.name);
-    button->SetTitle(ZORGuiResourceText(*this, ZORString(spec.name) + ".Title", spec.text));
-    buttonsFrame_->SetVerticalAttachment(spec.type - 1, 5, {button});
+  for (const auto& wanted : buttons) {
+    if (wanted.type == ZORWENImplicitLaw && !implicitMode_) continue;
+    auto* button = MakeWidget<ZORDlgRadioButton>(buttonsFrame_, wanted.name);
+    button->SetTitle(ZORGuiResourceText(*this, ZORString(wanted.name) + ".Title", wanted.text));
+    buttonsFrame_->SetVerticalAttachment(wanted.type - 1, 5, {button});
     AddAnalyseNotificationCB(button, button->GetRadBModifyNotification(),
-                             &ZORGuiBasicLawPanel::UpdateDrawing, ZORIntData(spec.type));
-    *spec.button = button;
+                             &ZORGuiBasicLawPanel::UpdateDrawing, ZORIntData(wanted.type));
+    *wanted.button = button;
   }
 }
 

@@ -82,14 +82,14 @@ void ZORGuiTolerantModelingFrame::Build(const ZORICkeParm_var& deviation,
                  {&g1_, "G1Button", "Tangency", ZORWENTMG1Smoothing},
                  {&g2_, "G2Button", "Curvature", ZORWENTMG2Smoothing}};
   int column = 0;
-  for (const auto& spec : buttons) {
-    auto* button = MakeWidget<ZORDlgRadioButton>(radioFrame_, spec.name);
-    button->SetTitle(ZORGuiResourceText(*this, ZORString(spec.name) + ".Title", spec.text));
+  for (const auto& wanted : buttons) {
+    auto* button = MakeWidget<ZORDlgRadioButton>(radioFrame_, wanted.name);
+    button->SetTitle(ZORGuiResourceText(*this, ZORString(wanted.name) + ".Title", wanted.text));
     radioFrame_->SetHorizontalAttachment(0, 5, {button});
     radioFrame_->SetVerticalAttachment(column++, 5, {button});
     AddAnalyseNotificationCB(button, button->GetRadBModifyNotification(),
-                             &ZORGuiTolerantModelingFrame::ModifyTMType, ZORIntData(spec.type));
-    *spec.button = button;
+                             &ZORGuiTolerantModelingFrame::ModifyTMType, ZORIntData(wanted.type));
+    *wanted.button = button;
   }
   none_->SetState(ZORDlgRadioButton::kChecked, 0);
 
