@@ -5,8 +5,9 @@
 //! is found by an entry on the same support that relates to it (either way); the host relates
 //! only BRep features of one support, so grouping by support misses nothing.
 //!
-//! The index follows appends at the end (Appended); any other change of the list makes it
-//! stale (Invalidate), and the next Locate rebuilds it once.
+//! The index follows appends at the end (Appended), replacements (Replaced), removals
+//! (RemoveLines) and emptying (Cleared); any other change of the list makes it stale (Invalidate),
+//! and the next Locate rebuilds it once.
 
 #include <unordered_map>
 #include <vector>
@@ -22,6 +23,11 @@ class ZORWENUIFeatureIndex {
   void Invalidate() { valid_ = false; }
   //! Entries were appended at the end of `list`.
   void Appended(const ZORListValZORISpecObject_var& list);
+  //! Removes the entries at the ascending 0-based `lines` of `list`, the others moving up, and
+  //! follows.
+  void RemoveLines(ZORListValZORISpecObject_var& list, const std::vector<int>& lines);
+  //! The list was emptied.
+  void Cleared();
   //! The entry at `position` of `list` was `previous` and is now another feature.
   void Replaced(const ZORListValZORISpecObject_var& list, int position,
                 const ZORBaseUnknown_var& previous);
@@ -42,12 +48,13 @@ class ZORWENUIFeatureIndex {
   void Add(const ZORISpecObject_var& feature, int position) const;
   static void Insert(Positions& positions, int position);
   static void Erase(Map& map, const ZORBaseUnknown* key, int position);
+  static void Renumber(Map& map, const std::vector<int>& lines);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
   static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
 
   mutable Map identities_;
   mutable Map supports_;
-  mutable int indexed_ = 0;  // how many leading entries are indexed
-  mutable bool valid_ = false;
+  mutable int indexed_ = 0;    // how many leading entries are indexed
+  mutable bool valid_ = true;  // an empty index is that of an empty list
 };

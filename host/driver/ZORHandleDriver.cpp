@@ -1,7 +1,7 @@
 #include "ZORHandleDriver.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <utility>
 
 #include "ZOR2DManipulator.h"
 #include "ZOR3DManipulator.h"
@@ -37,9 +37,12 @@ bool ZORHandleDriver::Act(Action&& action) {
 template <class Work>
 bool ZORHandleDriver::OnHandle(int rank, Work&& work) {
   return Act([&] {
-    ZORVar<ZORVisuHandle> handle(HandleAt(rank));
-    if (!handle || !handle->IsPickable()) return false;
-    LeaveAllBut(handle.get());
+    // One look at what is shown serves both the pick and the leaving.
+    const std::vector<ZORVisuHandle*> shown = ShownHandles();
+    if (rank < 1 || rank > static_cast<int>(shown.size())) return false;
+    ZORVar<ZORVisuHandle> handle(shown[static_cast<std::size_t>(rank - 1)]);
+    if (!handle->IsPickable()) return false;
+    LeaveAllBut(shown, handle.get());
     return work(*handle);
   });
 }
@@ -49,20 +52,23 @@ std::vector<ZORVisuHandle*> ZORHandleDriver::ShownHandles() const {
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
   ZORISO* iso = editor ? editor->GetISO() : nullptr;
   if (!iso) return handles;
-  // One pass over the manipulators and one over the set: many handles may be live.
+  // One pass over the manipulators and one over the set: many handles may be live. Sorting
+  // ranks read once keeps the sort from visiting every handle at each comparison.
   const auto grabs = ZOR3DManipulator::GrabIndex();
-  std::unordered_set<const ZORVisuHandle*> seen;
+  std::vector<std::pair<unsigned long, ZORVisuHandle*>> ranked;
   for (const ZORBaseUnknown_var& element : iso->GetElements()) {
     ZORVisuHandle* handle = dynamic_cast<ZOR3DVisuHandle*>(element.get());
-    auto* carrier = dynamic_cast<ZORSt3DISO*>(element.get());
-    if (!handle && carrier && carrier->GetRep()) {
+    auto* carrier = handle ? nullptr : dynamic_cast<ZORSt3DISO*>(element.get());
+    if (carrier && carrier->GetRep())
       handle = ZOR3DManipulator::GrabbedBy(*carrier->GetRep(), grabs);
-    }
-    if (handle && seen.insert(handle).second) handles.push_back(handle);
+    if (handle) ranked.emplace_back(handle->GetCreationRank(), handle);
   }
-  std::sort(handles.begin(), handles.end(), [](const ZORVisuHandle* a, const ZORVisuHandle* b) {
-    return a->GetCreationRank() < b->GetCreationRank();
-  });
+  std::sort(ranked.begin(), ranked.end());
+  // A handle shown by several drawings comes once: its ranks sit side by side.
+  handles.reserve(ranked.size());
+  for (const auto& [rank, handle] : ranked) {
+    if (handles.empty() || handles.back() != handle) handles.push_back(handle);
+  }
   return handles;
 }
 
@@ -79,15 +85,10 @@ std::vector<std::string> ZORHandleDriver::DescribeHandles() const {
   return lines;
 }
 
-ZORVisuHandle* ZORHandleDriver::HandleAt(int rank) const {
-  const std::vector<ZORVisuHandle*> handles = ShownHandles();
-  if (rank < 1 || rank > static_cast<int>(handles.size())) return nullptr;
-  return handles[static_cast<std::size_t>(rank - 1)];
-}
-
-bool ZORHandleDriver::LeaveAllBut(const ZORVisuHandle* kept) {
+bool ZORHandleDriver::LeaveAllBut(const std::vector<ZORVisuHandle*>& shown,
+                                  const ZORVisuHandle* kept) {
   bool left = false;
-  for (ZORVisuHandle* handle : ShownHandles()) {
+  for (ZORVisuHandle* handle : shown) {
     if (handle == kept || !handle->IsPreactivated()) continue;
     ZORVar<ZORVisuHandle> alive(handle);
     left = handle->MoveAway() || left;
@@ -103,7 +104,7 @@ bool ZORHandleDriver::MoveOver(int rank) {
 }
 
 bool ZORHandleDriver::MoveAway() {
-  return Act([&] { return LeaveAllBut(nullptr); });
+  return Act([&] { return LeaveAllBut(ShownHandles(), nullptr); });
 }
 
 bool ZORHandleDriver::Click(int rank) {

@@ -46,9 +46,8 @@ class ZORHandleDriver {
   bool Drag(ZORNavigation2DViewer& viewer, double x, double y);
 
  private:
-  ZORVisuHandle* HandleAt(int rank) const;
-  // Leaves every handle the pointer is over, but `kept`.
-  bool LeaveAllBut(const ZORVisuHandle* kept);
+  // Leaves every handle of `shown` the pointer is over, but `kept`.
+  static bool LeaveAllBut(const std::vector<ZORVisuHandle*>& shown, const ZORVisuHandle* kept);
   template <class Action>
   bool Act(Action&& action);
   // Runs `work` on the pickable handle at `rank`, the pointer leaving the others first.

@@ -254,6 +254,14 @@ TEST_F(GeometryFeatures, AnAxisOfALocalAxisSystemBecomesAnAxisFeatureThatDirects
   ZORFeature_var moved =
       Make("WENTranslate", {{"Element", point.get()}, {"Direction", axis}}, {{"Distance", 7}});
   EXPECT_EQ(Result(*moved), "point(-2,5,5)");
+  // Given a "Length" parameter, the translation follows it rather than its own distance.
+  ZORFeature_var length = doc().CreateParameter("Length", "Longueur", 3);
+  moved->SetInput("Length", ZORBaseUnknown_var(length));
+  ASSERT_EQ(doc().UpdateAll(), 0);
+  EXPECT_EQ(Result(*moved), "point(2,5,5)");
+  length->SetValue("Value", -1);
+  ASSERT_EQ(doc().UpdateAll(), 0);
+  EXPECT_EQ(Result(*moved), "point(6,5,5)");
   // No axis 4, no axis without direction; a context outside a tool takes none.
   EXPECT_FALSE(ZORLocalAxis::Make(system, 4));
   EXPECT_FALSE(ZORLocalAxis::Make(ZORMathAxis({0, 0, 0}, {1, 0, 0}, {0, 0, 0}, {0, 0, 1}), 2));

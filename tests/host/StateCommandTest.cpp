@@ -351,6 +351,37 @@ TEST(Notifications, TravelUpTheChainToTheFirstCommandThatAnalysesThem) {
   EXPECT_EQ(calls.size(), 3u);
 }
 
+TEST(Notifications, ABroadcastReachesEachMatchingSubscriptionOnceInSubscriptionOrder) {
+  auto root = ZORMake<ZORCommand>(nullptr, "Root");
+  auto speaker = ZORMake<TestButton>(root.get(), "Speaker");
+  auto other = ZORMake<TestButton>(root.get(), "Other");
+  auto ear = ZORMake<ZORCommand>(nullptr, "Ear");
+  auto deaf = ZORMake<ZORCommand>(nullptr, "Deaf");
+  std::vector<std::string> heard;
+  const auto record = [&heard](const char* what) {
+    return [&heard, what](ZORCommand* sender, ZORNotification*, ZORCallbackData) {
+      heard.push_back(std::string(what) + ":" + sender->GetName().str());
+    };
+  };
+  ZORNotification* n = speaker->GetNotification();
+  // One listener naming the speaker and also listening to anyone; another naming someone else.
+  ear->AddAnalyseNotificationCB(speaker.get(), n, record("named"), nullptr);
+  ZORCallback any =
+      ear->AddAnalyseNotificationCB(nullptr, "ZORNotification", record("any"), nullptr);
+  deaf->AddAnalyseNotificationCB(other.get(), "ZORNotification", record("other"), nullptr);
+  EXPECT_EQ(speaker->BroadcastNotification(n), 2);
+  EXPECT_EQ(heard, (std::vector<std::string>{"named:Speaker", "any:Speaker"}));
+  EXPECT_EQ(other->BroadcastNotification(n), 2);
+  EXPECT_EQ(heard.back(), "other:Other");
+
+  heard.clear();
+  ear->RemoveAnalyseNotificationCB(any);
+  EXPECT_EQ(other->BroadcastNotification(n), 1);
+  EXPECT_EQ(heard, (std::vector<std::string>{"other:Other"}));
+  EXPECT_EQ(speaker->BroadcastNotification(n), 1);
+  EXPECT_EQ(heard.back(), "named:Speaker");
+}
+
 TEST(Notifications, FatherLoopsAreRefused) {
   auto a = ZORMake<ZORCommand>(nullptr, "A");
   auto b = ZORMake<ZORCommand>(a.get(), "B");

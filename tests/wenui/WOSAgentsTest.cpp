@@ -359,3 +359,25 @@ TEST_F(WOSAgents, ASupportThatIsAPickedFaceLeavesNoCopyBehind) {
 }
 
 }  // namespace
+
+TEST_F(WOSAgents, TheSurfaceAgentListsSurfacesBeforeTheSetsThatGatherResults) {
+  SurfaceSupport(cylinder.get());
+  using Types = std::vector<ZORString>;
+  // The type list the agent starts with, and the one activation leaves.
+  const auto activated = [](const Types& before) {
+    auto agent = Made<ZORGuiWOSPointOnSurfaceAgent>();
+    agent->ClearOrderedTypeList();
+    for (const ZORString& type : before) agent->AddOrderedElementType(type);
+    agent->Activate(nullptr, nullptr);
+    EXPECT_TRUE(agent->GetRemoteAcquisition());
+    return agent->GetOrderedTypeList();
+  };
+  const ZORString point("ZORIMfPoint"), surface("ZORSurface"), multiSel("ZORIWENMultiSel"),
+      set("ZORIMmiNonOrderedGeometricalSet"), biDim("ZORIMfBiDimResult");
+  EXPECT_EQ(activated({point, set, multiSel}), (Types{point, set, surface, multiSel}));
+  EXPECT_EQ(activated({point, set}), (Types{point, surface, set}));
+  EXPECT_EQ(activated({point}), (Types{point, surface}));
+  // Surfaces already decoded: nothing added.
+  EXPECT_EQ(activated({point, biDim, set}), (Types{point, biDim, set}));
+  EXPECT_EQ(activated({surface, multiSel}), (Types{surface, multiSel}));
+}

@@ -1,6 +1,7 @@
 #include "ZORWENUIFeatureIndex.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ZORIMfBRep.h"
 #include "ZORIdentityOf.h"
@@ -15,6 +16,14 @@ const ZORBaseUnknown* SupportOf(const ZORBaseUnknown_var& feature) {
 bool Related(const ZORBaseUnknown_var& a, const ZORBaseUnknown_var& b) {
   ZORIMfBRep_var first(a), second(b);
   return first && second && (first->IsRelatedTo(b) || second->IsRelatedTo(a));
+}
+
+// Where the entry at 1-based `position` went once the ascending 0-based `lines` were
+// removed; 0 when it was one of them.
+int Moved(const std::vector<int>& lines, int position) {
+  const auto at = std::lower_bound(lines.begin(), lines.end(), position - 1);
+  if (at != lines.end() && *at == position - 1) return 0;
+  return position - static_cast<int>(at - lines.begin());
 }
 
 }  // namespace
@@ -71,6 +80,57 @@ void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int positi
   }
   const auto at = std::lower_bound(rest.begin(), rest.end(), position);
   if (at != rest.end() && *at == position) rest.erase(at);
+}
+
+void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
+                                       const std::vector<int>& lines) {
+  if (lines.empty()) return;
+  const int size = list.Size();
+  auto kept = list.begin();
+  std::size_t next = 0;
+  int line = 0;
+  for (auto it = list.begin(); it != list.end(); ++it, ++line) {
+    if (next < lines.size() && lines[next] == line) {
+      ++next;
+      continue;
+    }
+    *kept++ = std::move(*it);
+  }
+  list.RemoveAfter(size - static_cast<int>(lines.size()));
+  if (!valid_) return;
+  if (indexed_ != size) {
+    valid_ = false;
+    return;
+  }
+  // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
+  Renumber(identities_, lines);
+  Renumber(supports_, lines);
+  indexed_ = list.Size();
+}
+
+void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& lines) {
+  for (auto it = map.begin(); it != map.end();) {
+    Positions& positions = it->second;
+    std::vector<int>& rest = positions.rest;
+    auto kept = rest.begin();
+    for (int position : rest) {
+      if (const int moved = Moved(lines, position)) *kept++ = moved;
+    }
+    rest.erase(kept, rest.end());
+    positions.first = Moved(lines, positions.first);
+    if (positions.first == 0 && !rest.empty()) {
+      positions.first = rest.front();
+      rest.erase(rest.begin());
+    }
+    it = positions.first == 0 ? map.erase(it) : std::next(it);
+  }
+}
+
+void ZORWENUIFeatureIndex::Cleared() {
+  identities_.clear();
+  supports_.clear();
+  indexed_ = 0;
+  valid_ = true;
 }
 
 void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,

@@ -330,13 +330,7 @@ void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
   // does once the lines are gone.
   const bool inStep = ShowsSelection();
   list_->ClearLine(lines.data(), static_cast<int>(lines.size()));
-  auto kept = features_.begin();
-  int line = 0;
-  for (auto it = features_.begin(); it != features_.end(); ++it, ++line) {
-    if (!removed[static_cast<std::size_t>(line)]) *kept++ = std::move(*it);
-  }
-  features_.RemoveAfter(size - static_cast<int>(lines.size()));
-  index_.Invalidate();
+  index_.RemoveLines(features_, lines);
   if (features_.IsEmpty()) list_->SetLine(placeholder_, 0, ZORDlgList::kAddLine);
   // Selected lines move up past the removed ones; the removed ones leave the selection.
   std::vector<int> moved;
@@ -364,7 +358,7 @@ HRESULT ZORWENUIModesSelectorList::RemoveAll(int unhighlight) {
   selection_.clear();
   unread_ = false;
   features_.RemoveAll();
-  index_.Invalidate();
+  index_.Cleared();
   return Status(__LINE__, true);
 }
 

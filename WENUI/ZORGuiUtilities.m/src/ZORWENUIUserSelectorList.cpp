@@ -220,19 +220,7 @@ HRESULT ZORWENUIUserSelectorList::Remove(int position) {
 void ZORWENUIUserSelectorList::RemoveLines(const std::vector<int>& lines) {
   if (lines.empty()) return;
   list_->ClearLine(lines.data(), static_cast<int>(lines.size()));
-  const int size = Size();
-  auto kept = features_.begin();
-  std::size_t next = 0;
-  int line = 0;
-  for (auto it = features_.begin(); it != features_.end(); ++it, ++line) {
-    if (next < lines.size() && lines[next] == line) {
-      ++next;
-      continue;
-    }
-    *kept++ = std::move(*it);
-  }
-  features_.RemoveAfter(size - static_cast<int>(lines.size()));
-  index_.Invalidate();
+  index_.RemoveLines(features_, lines);
   if (features_.IsEmpty()) list_->SetLine(placeholder_, 0, ZORDlgList::kAddLine);
 }
 

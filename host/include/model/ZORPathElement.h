@@ -31,8 +31,7 @@ class ZORPathElement {
   ZORBaseUnknown_var InitToLeafElement() const;
   ZORBaseUnknown_var NextFatherElement() const;
 
-  // The identities of the objects, top first: what equality and hashing compare.
-  std::vector<const ZORBaseUnknown*> Identities() const;
+  // Equality and hashing compare the identities of the objects, top first.
   std::size_t Hash() const;
 
   // Display names (or class names) joined by "/"; "(unset)" for an empty path.

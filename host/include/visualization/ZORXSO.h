@@ -32,17 +32,16 @@ class ZORXSO : public virtual ZORBaseUnknown {
   void Clear();
 
  private:
-  struct KeyHash {
-    std::size_t operator()(const std::vector<const ZORBaseUnknown*>& key) const;
-  };
-  using Key = std::vector<const ZORBaseUnknown*>;
-
   // Drops the holes left by removals, so that positions are positions again.
   void Compact() const;
+  // The index entry of a member, or end().
+  std::unordered_multimap<std::size_t, std::size_t>::iterator Find(
+      const ZORPathElement& path) const;
 
   // Removed entries leave a hole until the next positional access.
   mutable std::vector<std::optional<ZORPathElement>> entries_;
-  mutable std::unordered_map<Key, std::size_t, KeyHash> index_;
+  // Position in entries_ by the path's hash: the paths themselves are stored once.
+  mutable std::unordered_multimap<std::size_t, std::size_t> index_;
   mutable std::size_t holes_ = 0;
   mutable std::size_t cursor_ = 0;
 };

@@ -25,16 +25,30 @@ struct Subscription {
   }
 };
 
-// Every subscription, by listening command. Senders are counted so that a command going away
-// can drop the subscriptions that name it without a scan when it names none.
+// Every subscription, by listening command. Beside it, for each sender (null: any sender), the
+// listeners with subscriptions naming it and how many: a broadcast and a command going away
+// visit only those, however many commands listen to others.
 struct Registry {
   ZORCallback nextId = 1;
   std::unordered_map<ZORCommand*, std::vector<Subscription>> byListener;
-  std::unordered_map<ZORCommand*, int> senderCounts;
+  std::unordered_map<ZORCommand*, std::unordered_map<ZORCommand*, int>> listenersOf;
 
-  void CountSender(ZORCommand* sender, int delta) {
-    if (!sender) return;
-    if ((senderCounts[sender] += delta) <= 0) senderCounts.erase(sender);
+  void Count(ZORCommand* sender, ZORCommand* listener, int delta) {
+    auto& listeners = listenersOf[sender];
+    if ((listeners[listener] += delta) <= 0) listeners.erase(listener);
+    if (listeners.empty()) listenersOf.erase(sender);
+  }
+  // The listeners that may hear `sender`, each once.
+  std::vector<ZORCommand*> ListenersOf(ZORCommand* sender) const {
+    std::vector<ZORCommand*> listeners;
+    for (ZORCommand* key : {sender, static_cast<ZORCommand*>(nullptr)}) {
+      const auto it = listenersOf.find(key);
+      if (it == listenersOf.end()) continue;
+      for (const auto& entry : it->second) listeners.push_back(entry.first);
+    }
+    std::sort(listeners.begin(), listeners.end());
+    listeners.erase(std::unique(listeners.begin(), listeners.end()), listeners.end());
+    return listeners;
   }
 };
 
@@ -54,11 +68,14 @@ ZORCommand::ZORCommand(ZORCommand* father, const ZORString& name) : name_(name) 
 ZORCommand::~ZORCommand() {
   RemoveAnalyseNotificationCBs(nullptr);
   Registry& r = Subscriptions();
-  if (r.senderCounts.count(this)) {
-    for (auto& [listener, subs] : r.byListener) {
-      std::erase_if(subs, [this](const Subscription& s) { return s.sender == this; });
+  if (const auto named = r.listenersOf.find(this); named != r.listenersOf.end()) {
+    for (const auto& entry : named->second) {
+      const auto subs = r.byListener.find(entry.first);
+      if (subs == r.byListener.end()) continue;
+      std::erase_if(subs->second, [this](const Subscription& s) { return s.sender == this; });
+      if (subs->second.empty()) r.byListener.erase(subs);
     }
-    r.senderCounts.erase(this);
+    r.listenersOf.erase(named);
   }
   for (ZORCommand* child : children_.TakeAll()) child->father_ = nullptr;
   if (father_) father_->DetachChild(this);
@@ -150,9 +167,12 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
   if (!notification) return 0;
   ZORVar<ZORNotification> keep(notification);
   ZORVar<ZORCommand> self(this);
+  const Registry& r = Subscriptions();
   std::vector<std::pair<ZORCallback, ZORCommand*>> matching;
-  for (const auto& [listener, subs] : Subscriptions().byListener) {
-    for (const Subscription& s : subs) {
+  for (ZORCommand* listener : r.ListenersOf(this)) {
+    const auto subs = r.byListener.find(listener);
+    if (subs == r.byListener.end()) continue;
+    for (const Subscription& s : subs->second) {
       if (s.Matches(this, notification)) matching.emplace_back(s.id, listener);
     }
   }
@@ -171,7 +191,7 @@ ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, ZORNotifica
   Registry& r = Subscriptions();
   const ZORCallback id = r.nextId++;
   r.byListener[this].push_back({id, sender, notification, std::string(), std::move(method), data});
-  r.CountSender(sender, 1);
+  r.Count(sender, this, 1);
   return id;
 }
 
@@ -181,7 +201,7 @@ ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, const char*
   Registry& r = Subscriptions();
   const ZORCallback id = r.nextId++;
   r.byListener[this].push_back({id, sender, nullptr, notificationClass, std::move(method), data});
-  r.CountSender(sender, 1);
+  r.Count(sender, this, 1);
   return id;
 }
 
@@ -191,7 +211,7 @@ void ZORCommand::RemoveAnalyseNotificationCB(ZORCallback callback) {
   if (it == r.byListener.end()) return;
   std::erase_if(it->second, [&](const Subscription& s) {
     if (s.id != callback) return false;
-    r.CountSender(s.sender, -1);
+    r.Count(s.sender, this, -1);
     return true;
   });
   if (it->second.empty()) r.byListener.erase(it);
@@ -203,7 +223,7 @@ void ZORCommand::RemoveAnalyseNotificationCBs(ZORCommand* sender) {
   if (it == r.byListener.end()) return;
   std::erase_if(it->second, [&](const Subscription& s) {
     if (sender && s.sender != sender) return false;
-    r.CountSender(s.sender, -1);
+    r.Count(s.sender, this, -1);
     return true;
   });
   if (it->second.empty()) r.byListener.erase(it);

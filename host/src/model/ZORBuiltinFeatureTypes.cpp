@@ -4,6 +4,7 @@
 
 #include "LifeCycleObject.h"
 #include "ZORFeature.h"
+#include "ZORFeatureGeometry.h"
 #include "ZORIBasicTool.h"
 #include "ZORIDescendants.h"
 #include "ZORIGraphicProperties.h"
@@ -177,7 +178,10 @@ bool ComputeTranslate(const ZORFeature& f, ZORBody_var& body, std::string& diagn
   ZORBody_var element = ElementBody(f, diagnostic);
   ZORMathLine direction;
   if (!element || !InputDirection(f, "Direction", direction, diagnostic)) return false;
-  const ZORMathVector shift = f.GetValue("Distance") * direction.GetDirection();
+  // A "Length" parameter, when one is given, drives the distance.
+  const ZORMathVector shift =
+      ZORFeatureGeometry::ParameterOrValue(f, f.GetInput("Length") ? "Length" : "Distance") *
+      direction.GetDirection();
   return Mapped(MapBody(*element, [&](const ZORMathPoint& p) { return p + shift; }), body,
                 diagnostic);
 }
@@ -313,7 +317,7 @@ std::vector<ZORFeatureType::Description> ZORBuiltinFeatureTypes() {
        "Translate",
        "WENTransformation",
        With(transformation, {ZORIWENTranslate::ClassIID()}),
-       {"Element", "Direction"},
+       {"Element", "Direction", "Length"},
        ComputeTranslate},
       {"WENRotate",
        "Rotate",

@@ -1,5 +1,6 @@
 #include "ZORPathElement.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "ZORISpecObject.h"
@@ -41,17 +42,11 @@ ZORBaseUnknown_var ZORPathElement::NextFatherElement() const {
   return GetObject(cursor_);
 }
 
-std::vector<const ZORBaseUnknown*> ZORPathElement::Identities() const {
-  std::vector<const ZORBaseUnknown*> ids;
-  ids.reserve(objects_.size());
-  for (const auto& object : objects_) ids.push_back(object->GetImpl());
-  return ids;
-}
-
 std::size_t ZORPathElement::Hash() const {
+  // Sets hash every member they hold: no allocation here.
   std::size_t h = objects_.size();
-  for (const ZORBaseUnknown* id : Identities()) {
-    h ^= std::hash<const void*>()(id) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+  for (const auto& object : objects_) {
+    h ^= std::hash<const void*>()(object->GetImpl()) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
   }
   return h;
 }
@@ -68,5 +63,8 @@ std::string ZORPathElement::Describe() const {
 }
 
 bool operator==(const ZORPathElement& a, const ZORPathElement& b) {
-  return a.Identities() == b.Identities();
+  return std::equal(a.objects_.begin(), a.objects_.end(), b.objects_.begin(), b.objects_.end(),
+                    [](const ZORBaseUnknown_var& x, const ZORBaseUnknown_var& y) {
+                      return x->GetImpl() == y->GetImpl();
+                    });
 }

@@ -1,15 +1,16 @@
 #include "ZORXSO.h"
 
-std::size_t ZORXSO::KeyHash::operator()(const Key& key) const {
-  std::size_t h = key.size();
-  for (const ZORBaseUnknown* id : key) {
-    h ^= std::hash<const void*>()(id) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+std::unordered_multimap<std::size_t, std::size_t>::iterator ZORXSO::Find(
+    const ZORPathElement& path) const {
+  const auto [first, last] = index_.equal_range(path.Hash());
+  for (auto it = first; it != last; ++it) {
+    if (*entries_[it->second] == path) return it;
   }
-  return h;
+  return index_.end();
 }
 
 int ZORXSO::IsMember(const ZORPathElement& path) const {
-  return index_.count(path.Identities()) ? 1 : 0;
+  return Find(path) != index_.end() ? 1 : 0;
 }
 
 const ZORPathElement* ZORXSO::GetElement(int position) const {
@@ -41,15 +42,14 @@ std::vector<ZORPathElement> ZORXSO::GetElements() const {
 }
 
 bool ZORXSO::Insert(const ZORPathElement& path) {
-  if (!path.IsSet()) return false;
-  const auto [it, inserted] = index_.emplace(path.Identities(), entries_.size());
-  if (!inserted) return false;
+  if (!path.IsSet() || Find(path) != index_.end()) return false;
+  index_.emplace(path.Hash(), entries_.size());
   entries_.emplace_back(path);
   return true;
 }
 
 bool ZORXSO::Erase(const ZORPathElement& path) {
-  auto it = index_.find(path.Identities());
+  const auto it = Find(path);
   if (it == index_.end()) return false;
   entries_[it->second].reset();
   index_.erase(it);
@@ -70,9 +70,10 @@ void ZORXSO::Compact() const {
   if (holes_ == 0) return;
   std::vector<std::optional<ZORPathElement>> kept;
   kept.reserve(index_.size());
+  index_.clear();
   for (auto& entry : entries_) {
     if (!entry) continue;
-    index_[entry->Identities()] = kept.size();
+    index_.emplace(entry->Hash(), kept.size());
     kept.push_back(std::move(entry));
   }
   entries_ = std::move(kept);
