@@ -187,6 +187,28 @@ TEST_F(ImplicitLawPanel, AValueChangeRedrawsOnceHoweverOftenThePanelWasFilled) {
   EXPECT_NE(driver_.DumpDocument().find("Point1"), std::string::npos);
 }
 
+TEST_F(ImplicitLawPanel, AClosedSupportKeepsItsInterpolation) {
+  // The L closed by a segment back to its start, assembled into one wire.
+  ZORFeature_var back = doc().CreateFeature("WENPolyline", set_.get());
+  back->SetInput("Point1", ZORBaseUnknown_var(support_->GetInput("Point3")));
+  back->SetInput("Point2", ZORBaseUnknown_var(support_->GetInput("Point1")));
+  ZORFeature_var loop = doc().CreateFeature("WENAssemble", set_.get());
+  loop->SetInput("Element1", ZORBaseUnknown_var(support_.get()));
+  loop->SetInput("Element2", ZORBaseUnknown_var(back.get()));
+  doc().UpdateAll();
+  const std::string combo =
+      std::string(kPanel) + "/FrameImplicitLaw/FrameTempoParam/ComboInterpoMode";
+  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/ImplicitBut"));
+  ASSERT_TRUE(ZORDriverPick::PickInTree(driver_, support_.get()));
+  EXPECT_EQ(driver_.DescribeWidget(combo).find("insensitive"), std::string::npos);
+  ASSERT_TRUE(ZORDriverPick::PickInTree(driver_, loop.get()));
+  EXPECT_NE(Status().find("support Assemble.1"), std::string::npos) << Status();
+  EXPECT_NE(driver_.DescribeWidget(combo).find("insensitive"), std::string::npos)
+      << driver_.DescribeWidget(combo);
+  EXPECT_FALSE(driver_.SelectInCombo(combo, 1));
+  EXPECT_EQ(Law()->GetInterpolationMode(), 1);
+}
+
 TEST(ImplicitLawPanelAlone, RowsToKeepAndTheFrameWithoutLawOrMode) {
   ZORHostSession session;
   ZORCkeParmFactory* factory = ZORParmDictionary::GetVolatileFactory();
