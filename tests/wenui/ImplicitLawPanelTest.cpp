@@ -187,6 +187,28 @@ TEST_F(ImplicitLawPanel, AValueChangeRedrawsOnceHoweverOftenThePanelWasFilled) {
   EXPECT_NE(driver_.DumpDocument().find("Point1"), std::string::npos);
 }
 
+TEST_F(ImplicitLawPanel, AnEditionListsThePointsWithoutTellingTheCommand) {
+  PickAll();
+  ASSERT_TRUE(driver_.ClickLine(kList, 2));
+  ZORFeature_var law(ZORFeature::From(Law().get()));
+  ASSERT_TRUE(law);
+  ASSERT_TRUE(driver_.PressOK());
+  command_ = nullptr;
+  driver_.EndTransaction();
+  session_.Editor().SetCurrentFeature(law.get());
+  ASSERT_EQ(driver_.StartByName("ExampleLawEdition"), S_OK);
+  command_ = dynamic_cast<ExampleLawCommand*>(driver_.CurrentCommand());
+  ASSERT_TRUE(Panel());
+  EXPECT_EQ(Panel()->GetBasicLawType(), ZORWENImplicitLaw);
+  ASSERT_TRUE(Rows());
+  EXPECT_EQ(Rows()->GetLineCount(), 3);
+  EXPECT_EQ(Cell(1, 0), "Point.5");
+  // A new panel: no row chosen yet, the first one shown; the command heard nothing.
+  EXPECT_EQ(Panel()->GetListSelectedLine(), 2);
+  EXPECT_EQ(Status().find("row"), std::string::npos) << Status();
+  EXPECT_EQ(Status().find("type"), std::string::npos) << Status();
+}
+
 TEST_F(ImplicitLawPanel, AClosedSupportKeepsItsInterpolation) {
   // The L closed by a segment back to its start, assembled into one wire.
   ZORFeature_var back = doc().CreateFeature("WENPolyline", set_.get());
