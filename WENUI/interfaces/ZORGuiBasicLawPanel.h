@@ -229,6 +229,7 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   void Notify(ZORNotification* notification);
   void ShowFailure();
   void RemoveImplicitLawFrame();
+  void FillImplicitLaw();
   void ForgetImplicitParameters();
   void FillPointList(const ZORListValZORISpecObject_var& points);
   void WriteParameterColumn();

@@ -187,6 +187,25 @@ TEST_F(ImplicitLawPanel, AValueChangeRedrawsOnceHoweverOftenThePanelWasFilled) {
   EXPECT_NE(driver_.DumpDocument().find("Point1"), std::string::npos);
 }
 
+TEST_F(ImplicitLawPanel, AnotherTypeFilledInForgetsTheImplicitFrameAndItsValues) {
+  PickAll();
+  auto* viewer =
+      dynamic_cast<ZORNavigation2DViewer*>(driver_.Find(std::string(kPanel) + "/LawViewer"));
+  ASSERT_TRUE(viewer);
+  ZORListValZORISpecObject_var points, parameters;
+  Law()->GetImplicitLawPoints(points, parameters);
+  Law()->SetLawType(ZORWENSTypeLaw);
+  Panel()->RefreshPanel(Law());
+  EXPECT_FALSE(driver_.Find(std::string(kPanel) + "/FrameImplicitLaw"));
+  EXPECT_EQ(Panel()->DescribeAttachments().find("FrameImplicitLaw"), std::string::npos);
+  EXPECT_TRUE(Panel()->GetMappingList().IsEmpty());
+  EXPECT_EQ(driver_.DescribeWidget(std::string(kPanel) + "/InvButton").find("insensitive"),
+            std::string::npos);
+  const int redraws = viewer->GetRedrawCount();
+  ASSERT_EQ(ZORICkeParm_var(ZORBaseUnknown_var(parameters[1].get()))->Valuate(3), S_OK);
+  EXPECT_EQ(viewer->GetRedrawCount(), redraws);
+}
+
 TEST_F(ImplicitLawPanel, AnEditionListsThePointsWithoutTellingTheCommand) {
   PickAll();
   ASSERT_TRUE(driver_.ClickLine(kList, 2));

@@ -360,41 +360,9 @@ void ZORGuiBasicLawPanel::RefreshPanel(const ZORIWENIntegratedLaw_var& law) {
     selectedRow_ = 0;
     mapping_.RemoveAll();
   } else {
-    BuildImplicitLawCreationFrame();
-    RedoAttachments();
-    if (interpolationCombo_) {
-      interpolationCombo_->SetSelect(integratedLaw_->GetInterpolationMode() - 1);
-    }
-    ZORListValZORISpecObject_var points, parameters;
-    integratedLaw_->GetImplicitLawPoints(points, parameters);
-    ZORGmoUtilitiesLaw::GetImplicitLawMappingList(integratedLaw_, mapping_);
-    if (FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(points, mapping_)) ||
-        FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(parameters, mapping_))) {
-      mapping_.RemoveAll();
-      points.RemoveAll();
-      parameters.RemoveAll();
-    }
-    // Subscriptions of an earlier filling go first: one redraw per change.
-    ForgetImplicitParameters();
-    implicitParameters_ = parameters;
-    for (const ZORISpecObject_var& parameter : implicitParameters_) {
-      ZORIParmEvents_var events(parameter);
-      if (!events) continue;
-      implicitSubscriptions_.push_back(events->SubscribeToValueChange(
-          this, &ZORGuiBasicLawPanel::ImplicitLawParamChanged, nullptr));
-    }
-    FillPointList(points);
-    if (pointRows_ && selectedRow_ >= 0 && selectedRow_ < pointRows_->GetLineCount()) {
-      pointRows_->SetSelect(selectedRow_, 0);
-      SelInPointsParamsList(nullptr, nullptr, nullptr);
-    }
-    if (inversionButton_) inversionButton_->SetSensitivity(kInsensitive);
-    if (interpolationCombo_) {
-      const int closed = ZORGmoUtilitiesBody::IsAClosedWire(
-          ZORBaseUnknown_var(integratedLaw_->GetSupport().get()));
-      interpolationCombo_->SetSensitivity(closed ? kInsensitive : kSensitive);
-    }
+    FillImplicitLaw();
   }
+  RedoAttachments();
   RefreshPanelButtons();
   DrawLawViewer(1);
   notify_ = 1;
@@ -835,6 +803,42 @@ void ZORGuiBasicLawPanel::RemoveImplicitLawFrame() {
   radiusFrame_ = nullptr;
   implicitEditor_ = nullptr;
   std::exchange(implicitFrame_, nullptr)->Destroy();
+}
+
+void ZORGuiBasicLawPanel::FillImplicitLaw() {
+  BuildImplicitLawCreationFrame();
+  if (interpolationCombo_) {
+    interpolationCombo_->SetSelect(integratedLaw_->GetInterpolationMode() - 1);
+  }
+  ZORListValZORISpecObject_var points, parameters;
+  integratedLaw_->GetImplicitLawPoints(points, parameters);
+  ZORGmoUtilitiesLaw::GetImplicitLawMappingList(integratedLaw_, mapping_);
+  if (FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(points, mapping_)) ||
+      FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(parameters, mapping_))) {
+    mapping_.RemoveAll();
+    points.RemoveAll();
+    parameters.RemoveAll();
+  }
+  // Subscriptions of an earlier filling go first: one redraw per change.
+  ForgetImplicitParameters();
+  implicitParameters_ = parameters;
+  for (const ZORISpecObject_var& parameter : implicitParameters_) {
+    ZORIParmEvents_var events(parameter);
+    if (!events) continue;
+    implicitSubscriptions_.push_back(events->SubscribeToValueChange(
+        this, &ZORGuiBasicLawPanel::ImplicitLawParamChanged, nullptr));
+  }
+  FillPointList(points);
+  if (pointRows_ && selectedRow_ >= 0 && selectedRow_ < pointRows_->GetLineCount()) {
+    pointRows_->SetSelect(selectedRow_, 0);
+    SelInPointsParamsList(nullptr, nullptr, nullptr);
+  }
+  if (inversionButton_) inversionButton_->SetSensitivity(kInsensitive);
+  if (interpolationCombo_) {
+    const int closed =
+        ZORGmoUtilitiesBody::IsAClosedWire(ZORBaseUnknown_var(integratedLaw_->GetSupport().get()));
+    interpolationCombo_->SetSensitivity(closed ? kInsensitive : kSensitive);
+  }
 }
 
 void ZORGuiBasicLawPanel::ForgetImplicitParameters() {
