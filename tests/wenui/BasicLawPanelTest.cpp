@@ -220,6 +220,11 @@ TEST_F(LawPanel, StepsOutsideTheRangeAreRefusedAndTheOldStepKept) {
   EXPECT_FALSE(driver_.Type(std::string(kPanel) + "/Enter Step/spinner", "0.5"));
   EXPECT_FALSE(driver_.Type(std::string(kPanel) + "/Enter Step/spinner", "-1"));
   EXPECT_DOUBLE_EQ(Panel()->GetStep(), 0.1);
+  // Asked directly, the panel answers whether it took the step.
+  EXPECT_FALSE(Panel()->SetStep(0.0));
+  EXPECT_FALSE(Panel()->SetStep(0.2));
+  EXPECT_TRUE(Panel()->SetStep(0.05));
+  EXPECT_EQ(Panel()->GetSamples().size(), 22u);
 }
 
 TEST_F(LawPanel, AnEditionFillsThePanelFromTheLawWithoutTellingTheCommand) {
