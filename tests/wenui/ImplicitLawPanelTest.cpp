@@ -161,6 +161,11 @@ TEST_F(ImplicitLawPanel, PointsAreRemovedFromTheMenuWhileMoreThanTwoRemain) {
   EXPECT_EQ(Panel()->GetRowsNotToRemove().std(), (std::vector<int>{2, 1}));
   EXPECT_FALSE(driver_.Menu(kList, 1, "RemoveItem"));
   EXPECT_EQ(Rows()->GetLineCount(), 2);
+  // Without a chosen row a selection callback has nothing to tell.
+  Rows()->ClearSelect();
+  Panel()->SelInPointsParamsList(nullptr, nullptr, nullptr);
+  EXPECT_NE(Status().find("removed point 2"), std::string::npos) << Status();
+  EXPECT_EQ(Panel()->GetListSelectedLine(), 0);
   ZORListValZORISpecObject_var points, parameters;
   Law()->GetImplicitLawPoints(points, parameters);
   EXPECT_EQ(points.Size(), 2);
