@@ -127,10 +127,10 @@ TEST_F(ImplicitLaw, RemovingAPointMovesTheLaterOnesDownAndDropsItsValue) {
 
 TEST_F(ImplicitLaw, BadPointsAndListsAreRefused) {
   ZORFeature_var point = doc().CreatePoint(1, 0, 0, set_.get());
-  const ZORISpecObject_var spec{ZORBaseUnknown_var(point.get())};
+  const ZORISpecObject_var pointObject{ZORBaseUnknown_var(point.get())};
   EXPECT_EQ(law_->AddImplicitLawPoint(nullptr, 1), E_FAIL);
-  ASSERT_EQ(law_->AddImplicitLawPoint(spec, 1), S_OK);
-  EXPECT_EQ(law_->AddImplicitLawPoint(spec, 2), E_FAIL);  // already a law point
+  ASSERT_EQ(law_->AddImplicitLawPoint(pointObject, 1), S_OK);
+  EXPECT_EQ(law_->AddImplicitLawPoint(pointObject, 2), E_FAIL);  // already a law point
   // One point makes no law, yet its row is known.
   EXPECT_FALSE(law_->GetEvaluableLaw());
   EXPECT_EQ(Mapping(), (std::vector<int>{1}));
@@ -154,17 +154,17 @@ TEST_F(ImplicitLaw, BadPointsAndListsAreRefused) {
   ZORRawCollint mapping;
   EXPECT_EQ(ZORGmoUtilitiesLaw::GetImplicitLawMappingList(nullptr, mapping), E_FAIL);
   ZORListValZORISpecObject_var list;
-  list.Append(spec);
+  list.Append(pointObject);
   list.Append(nullptr);
   const ZORRawCollint twice = {1, 1};
   const ZORRawCollint beyond = {1, 3};
   const ZORRawCollint shorter = {1};
   for (const ZORRawCollint* bad : {&twice, &beyond, &shorter}) {
     EXPECT_EQ(ZORGmoUtilitiesLaw::SortAccordingToMappingList(list, *bad), E_FAIL);
-    EXPECT_EQ(list[1].get(), spec.get());
+    EXPECT_EQ(list[1].get(), pointObject.get());
   }
   ASSERT_EQ(ZORGmoUtilitiesLaw::SortAccordingToMappingList(list, {2, 1}), S_OK);
-  EXPECT_EQ(list[2].get(), spec.get());
+  EXPECT_EQ(list[2].get(), pointObject.get());
 }
 
 }  // namespace
