@@ -1,16 +1,21 @@
 #pragma once
 //! \class ZORGuiBasicLawPanel
 //! The panel where the user chooses how a value evolves from the start to the end of a support
-//! and sees the resulting curve: constant, linear, S-type, or a law feature the user designates
-//! (advanced). It holds the law's start and end parameters in editors, draws the sampled law in
-//! its 2D viewer "LawViewer" with labelled axes, and offers a handle on the curve that reads the
-//! value at any parameter. It never changes a feature: it tells its father what the user changed
-//! by its notifications (never while RefreshPanel fills it), and the father reads the getters.
+//! and sees the resulting curve: constant, linear, S-type, a law feature the user designates
+//! (advanced), or, in implicit creation mode, values given at points of the support (implicit):
+//! a list of the points in their order along the support with each point's value, the value of
+//! the selected point in an editor, and the interpolation (linear or cubic). It holds the law's
+//! start and end parameters in editors, draws the sampled law in its 2D viewer "LawViewer" with
+//! labelled axes, and offers a handle on the curve that reads the value at any parameter. It never
+//! changes a feature: it tells its father what the user changed by its notifications (never while
+//! RefreshPanel fills it), and the father reads the getters.
 //!
 //! Contracts: BuildPanel builds nothing and answers 0 without start or end parameter. A law that
 //! cannot be computed shows "Law can't be evaluated" and the error's texts instead of the curve.
 //! The evaluation step stays within (0, 0.1]; a law is sampled at t = i * step and at t = 1.
-//! A missing widget is skipped by every operation that would touch it.
+//! A missing widget is skipped by every operation that would touch it. The implicit frame
+//! exists only while the law type is implicit; rows of its list show law points through the
+//! mapping list (row r shows law point mapping[r + 1]).
 //!
 //! Typical use:
 //! \code
@@ -28,12 +33,17 @@
 #include "ZORICkeParm.h"
 #include "ZORIWENIntegratedLaw.h"
 #include "ZORLaw.h"
+#include "ZORListValZORISpecObject_var.h"
+#include "ZORRawColl.h"
 #include "ZORWENBasicLawType.h"
 
 class ZOR2DBagRep;
 class ZOR2DManipulator;
 class ZORCkeParamFrame;
 class ZORDlgCheckButton;
+class ZORDlgCombo;
+class ZORDlgMultiList;
+class ZORDlgPushItem;
 class ZORDlgFrame;
 class ZORDlgRadioButton;
 class ZORDlgRadioItem;
@@ -46,6 +56,7 @@ class ZORGuiBasicLawPanelRemovePointFromListNotif;
 class ZORGuiDlgSeparatorWithLabel;
 class ZORGuiValueEditor;
 class ZORNavigation2DViewer;
+class ZORWENUIMultiList;
 class ZORWENUISelector;
 
 class ZORGuiBasicLawPanel : public ZORFrmDialog {
@@ -95,13 +106,25 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   //! Takes `end` as the end parameter, in a new editor at the old one's place; `start` is not
   //! used.
   void SetLiterals(const ZORICkeParm_var& start, const ZORICkeParm_var& end);
-  //! 1 linear, 2 cubic.
-  int GetImplicitLawInterpoMode() const { return 1; }
+  //! The implicit law's interpolation: 1 linear, 2 cubic (1 without interpolation combo).
+  int GetImplicitLawInterpoMode() const;
+  //! The law point shown by the one selected row of the point list; 0 when the list does not
+  //! exist or not exactly one row is selected.
+  int GetListSelectedLine() const;
+  //! Protects the rows of these law points (from 1) from "RemoveItem"; indices out of the
+  //! mapping list are ignored.
+  void SetListElemToNotRemove(ZORRawCollint& indices);
+  //! The rows (from 1) whose "RemoveItem" is insensitive.
+  const ZORRawCollint& GetRowsNotToRemove() const { return notRemovable_; }
+  //! For each row of the point list, the law point it shows (from 1).
+  const ZORRawCollint& GetMappingList() const { return mapping_; }
+  //! Builds the implicit frame "FrameImplicitLaw": point list, value editor, interpolation.
+  void BuildImplicitLawCreationFrame();
   //! Makes the laws that do not end where they start (linear, S-type, advanced) unavailable.
   void DisableNotClosableLaw();
   //! Makes them available again.
   void EnableNotClosableLaw();
-  //! Clears the selector's highlight.
+  //! Clears the selector's highlight and the point list's selection.
   void ResetHighlight();
 
   //! Draws the law (computing it first when `recompute` is not 0), or the error texts.
@@ -127,7 +150,12 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   //! Callback of the start and end parameters' value changes.
   void LiteralValueChanged(const char* event, void* parameter, ZORNotification* notification,
                            void* data, long id);
-  //! Callback of the law selector (data 1): tells the father.
+  //! Callback of an implicit law parameter's value changes: rewrites the values shown and
+  //! redraws.
+  void ImplicitLawParamChanged(const char* event, void* parameter, ZORNotification* notification,
+                               void* data, long id);
+  //! Tells the father: 1 law selector clicked, 2 point row selected, 3 interpolation changed,
+  //! 4 point removal asked.
   void SendNotifToFather(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   //! Callback of the handle: 2 preactivated, 1 dragged, 0 released or left.
   void LawManipulatorModified(ZORCommand* sender, ZORNotification* notification,
@@ -141,6 +169,17 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
                               ZORCallbackData data);
   //! Callback of the step editor.
   void LawStepIsEdited(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
+  //! Callback of the point list's selection: edits the row's value and tells the father.
+  void SelInPointsParamsList(ZORCommand* sender, ZORNotification* notification,
+                             ZORCallbackData data);
+  //! Callback of "RemoveItem": selects the row and asks the father to remove its point.
+  void ListPointsParamsRemove(ZORCommand* sender, ZORNotification* notification,
+                              ZORCallbackData data);
+  //! Callback of the point list's menu before it shows: "RemoveItem" on unprotected rows only.
+  void SelectListPointsParamsCxtMenu(ZORCommand* sender, ZORNotification* notification,
+                                     ZORCallbackData data);
+  //! Callback of the interpolation combo: tells the father.
+  void ModifyInterpoMode(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   //! Callback of the window's close: passes the panel's close to its father window.
   void ManageBasicLawPanelClose(ZORCommand* sender, ZORNotification* notification,
                                 ZORCallbackData data);
@@ -189,6 +228,14 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   void Unsubscribe(const ZORICkeParm_var& parameter, ZORCallback& subscription);
   void Notify(ZORNotification* notification);
   void ShowFailure();
+  void RemoveImplicitLawFrame();
+  void FillImplicitLaw();
+  void ForgetImplicitParameters();
+  void FillPointList(const ZORListValZORISpecObject_var& points);
+  void WriteParameterColumn();
+  void ReplaceImplicitEditor(const ZORICkeParm_var& parameter);
+  ZORICkeParm_var TemporaryRadius();
+  void RedoAttachments();
   void ClearDrawings();
   ZORLaw_var EvaluableLaw();
   double SampleAbscissa(std::size_t i) const;
@@ -252,4 +299,20 @@ class ZORGuiBasicLawPanel : public ZORFrmDialog {
   bool activating_ = false;  // while the panel switches its parameters on and off
   unsigned char implicitMode_ = 0;
   int layout_ = 0;
+
+  // The implicit law: its frame and widgets (children of the panel while the type is 5), its
+  // parameters in row order with their subscriptions, and the rows' law points.
+  ZORDlgFrame* implicitFrame_ = nullptr;
+  ZORDlgFrame* radiusFrame_ = nullptr;
+  ZORCkeParamFrame* implicitEditor_ = nullptr;
+  ZORWENUIMultiList* pointList_ = nullptr;
+  ZORDlgMultiList* pointRows_ = nullptr;
+  ZORDlgCombo* interpolationCombo_ = nullptr;
+  ZORDlgPushItem* removeItem_ = nullptr;
+  ZORListValZORISpecObject_var implicitParameters_;
+  std::vector<ZORCallback> implicitSubscriptions_;
+  ZORRawCollint mapping_;
+  ZORRawCollint notRemovable_;  // rows, from 1
+  int selectedRow_ = 0;         // from 0
+  ZORICkeParm_var radius_;      // shown until a row is selected; removed with the panel
 };

@@ -3,9 +3,12 @@
 #include "ZORApplicationFrame.h"
 #include "ZORFrmEditor.h"
 #include "ZORGuiBasicLawPanel.h"
+#include "ZORGuiBasicLawPanelChangeInterpoModeNotif.h"
 #include "ZORGuiBasicLawPanelChangeLawTypeNotif.h"
 #include "ZORGuiBasicLawPanelIndAdvancedLawNotif.h"
+#include "ZORGuiBasicLawPanelIndPointsParamsNotif.h"
 #include "ZORGuiBasicLawPanelInvertLawNotif.h"
+#include "ZORGuiBasicLawPanelRemovePointFromListNotif.h"
 #include "ZORGuiCommandStack.h"
 #include "ZORGuiTolerantModelingFrame.h"
 #include "ZORParmDictionary.h"
@@ -17,7 +20,13 @@
 namespace {
 
 // Client data of LawChanged.
-enum Change : std::intptr_t { kType = 1, kInversion, kIndicate };
+enum Change : std::intptr_t { kType = 1, kInversion, kIndicate, kPoint, kInterpolation, kRemove };
+
+// What a picked feature is to an implicit law.
+bool IsCurve(ZORFeature& feature) {
+  return feature.IsSubTypeOf("WENPolyline") || feature.IsSubTypeOf("WENArc") ||
+         feature.IsSubTypeOf("WENAssemble");
+}
 
 ZORFeature_var NewLaw() {
   ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
@@ -55,10 +64,11 @@ ExampleLawCommand::ExampleLawCommand(ZORFeature* law)
   lawPanel_ = new ZORGuiBasicLawPanel(MainWindow(), 0);
   lawPanel_->SetFather(this);
   lawPanel_->SetVisibility(ZORDialog::kShown);
+  lawPanel_->SetWithImplicitLawCreationMode(1);
   ZORICkeParm_var start, end;
   if (law_ && SUCCEEDED(law_->GetLiterals(start, end))) {
     lawPanel_->BuildPanel(start, end, law_->GetLawType(), ZORWENAdvancedLaw);
-    lawPanel_->RefreshPanel(law_);
+    Refresh();
   }
   AddAnalyseNotificationCB(lawPanel_, lawPanel_->GetBasicLawPanelChangeLawTypeNotif(),
                            &ExampleLawCommand::LawChanged, ZORIntData(kType));
@@ -66,6 +76,12 @@ ExampleLawCommand::ExampleLawCommand(ZORFeature* law)
                            &ExampleLawCommand::LawChanged, ZORIntData(kInversion));
   AddAnalyseNotificationCB(lawPanel_, lawPanel_->GetBasicLawPanelIndAdvancedLawNotif(),
                            &ExampleLawCommand::LawChanged, ZORIntData(kIndicate));
+  AddAnalyseNotificationCB(lawPanel_, lawPanel_->GetBasicLawPanelIndPointsParamsNotif(),
+                           &ExampleLawCommand::LawChanged, ZORIntData(kPoint));
+  AddAnalyseNotificationCB(lawPanel_, lawPanel_->GetBasicLawPanelChangeInterpoModeNotif(),
+                           &ExampleLawCommand::LawChanged, ZORIntData(kInterpolation));
+  AddAnalyseNotificationCB(lawPanel_, lawPanel_->GetBasicLawPanelRemovePointFromListNotif(),
+                           &ExampleLawCommand::LawChanged, ZORIntData(kRemove));
   AddAnalyseNotificationCB(smoothing_, smoothing_->GetChangeSmoothingTypeNotification(),
                            &ExampleLawCommand::SmoothingChanged, nullptr);
   AddAnalyseNotificationCB(smoothing_, smoothing_->Get3DSmoothingNotification(),
@@ -82,6 +98,9 @@ void ExampleLawCommand::BuildGraph() {
   ZORDialogState* state = GetInitialPanelState("LawState");
   lawAgent_ = ZORMake<ZORWENUIFeatureAgent>("_Law", "WENLaw");
   lawAgent_->AddOrderedElementType("CkeLaw");
+  for (const char* type : {"WENPoint", "WENPolyline", "WENArc", "WENAssemble"}) {
+    lawAgent_->AddOrderedElementType(type);
+  }
   AddAgent(state, lawAgent_.get());
   AddTransition(state, state, IsOutputSetCondition(lawAgent_.get()),
                 Action(&ExampleLawCommand::TakeLaw, nullptr));
@@ -92,12 +111,41 @@ bool ExampleLawCommand::TakeLaw(ZORCallbackData) {
       lawAgent_->AgentError() ? nullptr : ZORFeature::From(lawAgent_->GetElementValue());
   lawAgent_->RemoveFromHSO();
   lawAgent_->InitializeAcquisition();
+  if (picked && lawPanel_->GetBasicLawType() == ZORWENImplicitLaw) return TakeImplicitInput(picked);
   ZORICkeLaw_var law{ZORBaseUnknown_var(picked)};
   if (!law || !law_ || FAILED(law_->SetAdvancedLaw(law))) return true;
   law_->SetLawType(ZORWENAdvancedLaw);
-  lawPanel_->RefreshPanel(law_);
+  Refresh();
   Tell("law " + picked->GetDisplayNameText());
   return true;
+}
+
+bool ExampleLawCommand::TakeImplicitInput(ZORFeature* picked) {
+  if (!law_) return true;
+  const ZORISpecObject_var feature{ZORBaseUnknown_var(picked)};
+  if (IsCurve(*picked)) {
+    if (SUCCEEDED(law_->SetSupport(feature))) Tell("support " + picked->GetDisplayNameText());
+  } else if (picked->IsSubTypeOf("WENPoint")) {
+    ZORICkeParm_var start, end;
+    lawPanel_->GetLiterals(start, end);
+    const double value = start ? start->GetStoredValue() : 0.0;
+    Tell(SUCCEEDED(law_->AddImplicitLawPoint(feature, value))
+             ? "point " + picked->GetDisplayNameText()
+             : "point refused " + picked->GetDisplayNameText());
+  }
+  Refresh();
+  return true;
+}
+
+void ExampleLawCommand::Refresh() {
+  lawPanel_->RefreshPanel(law_);
+  // An implicit law keeps two points at least.
+  ZORListValZORISpecObject_var points, parameters;
+  ZORRawCollint kept;
+  if (law_ && SUCCEEDED(law_->GetImplicitLawPoints(points, parameters)) && points.Size() <= 2) {
+    for (int i = 1; i <= points.Size(); ++i) kept.Append(i);
+  }
+  lawPanel_->SetListElemToNotRemove(kept);
 }
 
 void ExampleLawCommand::LawChanged(ZORCommand*, ZORNotification*, ZORCallbackData data) {
@@ -113,12 +161,26 @@ void ExampleLawCommand::LawChanged(ZORCommand*, ZORNotification*, ZORCallbackDat
       law_->SetInversion(lawPanel_->GetLawInversion());
       Tell(lawPanel_->GetLawInversion() ? "inverted" : "not inverted");
       break;
+    case kPoint:
+      Tell(ZORString::Format("row of point %d", lawPanel_->GetListSelectedLine()).str());
+      return;
+    case kInterpolation:
+      law_->SetInterpolationMode(lawPanel_->GetImplicitLawInterpoMode());
+      Tell(ZORString::Format("interpolation %d", lawPanel_->GetImplicitLawInterpoMode()).str());
+      break;
+    case kRemove: {
+      const int point = lawPanel_->GetListSelectedLine();
+      Tell(SUCCEEDED(law_->RemoveImplicitLawPoint(point))
+               ? ZORString::Format("removed point %d", point).str()
+               : "nothing removed");
+      break;
+    }
     default:
       Tell("pick a law in the tree");
       return;
   }
   // The panel draws the feature's law: fill it again from what was just written.
-  lawPanel_->RefreshPanel(law_);
+  Refresh();
 }
 
 void ExampleLawCommand::SmoothingChanged(ZORCommand*, ZORNotification* notification,

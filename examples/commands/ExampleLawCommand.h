@@ -4,7 +4,10 @@
 // law panel "ZORGuiBasicLawPanel", a window beside its panel "LawCommand", which holds the
 // smoothing options ("Smoothing") and a status line. Each change the law panel reports is
 // written to the feature at once and the panel is filled again from it; a click in the law
-// selector arms a pick of a law feature in the tree. OK keeps the law, Cancel gives it back.
+// selector arms a pick of a law feature in the tree. With the implicit type, a curve picked
+// becomes the law's support and each point picked a law point valued at the start value; the
+// point list's menu removes a point while more than two remain. OK keeps the law, Cancel gives
+// it back.
 
 #include "ZORDialogAgent.h"
 #include "ZORDlgDialog.h"
@@ -40,6 +43,8 @@ class ExampleLawCommand : public ZORWENUIStateCommand {
   void LawChanged(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   void SmoothingChanged(ZORCommand* sender, ZORNotification* notification, ZORCallbackData data);
   bool TakeLaw(ZORCallbackData data);
+  bool TakeImplicitInput(ZORFeature* picked);
+  void Refresh();
   void Tell(const std::string& what);
 
   ZORIWENIntegratedLaw_var law_;

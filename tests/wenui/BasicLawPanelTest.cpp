@@ -12,6 +12,7 @@
 #include "ZORDriver.h"
 #include "ZORDriverPick.h"
 #include "ZORFeatureTypeRegistry.h"
+#include "ZORGmoUtilitiesLaw.h"
 #include "ZORGuiBasicLawPanel.h"
 #include "ZORHandleDriver.h"
 #include "ZORHostSession.h"
@@ -108,6 +109,12 @@ TEST_F(LawPanel, TheSTypeLawReadByItsHandleAndInverted) {
   EXPECT_NE(View().find("\"0.5 15mm\""), std::string::npos) << View();
   ASSERT_TRUE(ZORHandleDriver(driver_).Drag(*Viewer(), 0.25, 3.0));
   EXPECT_NE(View().find("\"0.25 11.5625mm\""), std::string::npos) << View();
+  // Between two samples the reading lies on the chord joining them.
+  ASSERT_TRUE(ZORHandleDriver(driver_).Drag(*Viewer(), 0.755, 3.0));
+  const double chord = 0.5 * (s[75] + s[76]);
+  EXPECT_NE(View().find(" " + ZORGmoUtilitiesLaw::GetLengthInCurrentUnit(chord).str() + "\""),
+            std::string::npos)
+      << chord << View();
   // Dragged beyond either end, the handle stays on the law.
   ASSERT_TRUE(ZORHandleDriver(driver_).Drag(*Viewer(), 1.7, 0.0));
   EXPECT_EQ(Handle()->GetOrigin().x, 1.0);
@@ -220,6 +227,11 @@ TEST_F(LawPanel, StepsOutsideTheRangeAreRefusedAndTheOldStepKept) {
   EXPECT_FALSE(driver_.Type(std::string(kPanel) + "/Enter Step/spinner", "0.5"));
   EXPECT_FALSE(driver_.Type(std::string(kPanel) + "/Enter Step/spinner", "-1"));
   EXPECT_DOUBLE_EQ(Panel()->GetStep(), 0.1);
+  // Asked directly, the panel answers whether it took the step.
+  EXPECT_FALSE(Panel()->SetStep(0.0));
+  EXPECT_FALSE(Panel()->SetStep(0.2));
+  EXPECT_TRUE(Panel()->SetStep(0.05));
+  EXPECT_EQ(Panel()->GetSamples().size(), 22u);
 }
 
 TEST_F(LawPanel, AnEditionFillsThePanelFromTheLawWithoutTellingTheCommand) {

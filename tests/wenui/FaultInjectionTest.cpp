@@ -212,6 +212,27 @@ const std::vector<UserRun>& Runs() {
          w.driver.PressOK("UpdateErrorPanel");
          w.driver.PressOK();
        }},
+      // Implicit law.
+      {"an implicit law through three points, a value typed, a point removed, then OK",
+       [](World& w) {
+         ZORFeature_var support = w.session.Document().CreateFeature("WENPolyline", w.set.get());
+         if (!support) return;
+         support->SetInput("Point1", w.points[0].get());
+         support->SetInput("Point2", w.points[2].get());
+         w.session.Document().UpdateAll();
+         w.driver.StartByName("ExampleLawCommand");
+         w.driver.Click("ZORGuiBasicLawPanel/ImplicitBut");
+         ZORDriverPick::PickInTree(w.driver, support.get());
+         for (const auto& point : w.points) ZORDriverPick::PickInTree(w.driver, point.get());
+         const std::string list = "ZORGuiBasicLawPanel/FrameImplicitLaw/MultiListPointsParams";
+         w.driver.ClickLine(list, 1);
+         w.driver.Type("ZORGuiBasicLawPanel/FrameImplicitLaw/FrameParamRadiusList/FraParamImp",
+                       "7");
+         w.driver.SelectInCombo(
+             "ZORGuiBasicLawPanel/FrameImplicitLaw/FrameTempoParam/ComboInterpoMode", 1);
+         w.driver.Menu(list, 0, "RemoveItem");
+         w.driver.PressOK();
+       }},
   };
   return runs;
 }

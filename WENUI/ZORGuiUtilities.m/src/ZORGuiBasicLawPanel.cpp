@@ -9,18 +9,24 @@
 
 #include "ZOR2DBagRep.h"
 #include "ZOR2DManipulator.h"
+#include "ZORCkeNumbersDisplay.h"
 #include "ZORCkeParamFrame.h"
 #include "ZORCkeParmNotification.h"
 #include "ZORCkeTypeDictionary.h"
 #include "ZORCleaner.h"
 #include "ZORDlgCheckButton.h"
+#include "ZORDlgCombo.h"
 #include "ZORDlgContextualMenu.h"
 #include "ZORDlgFrame.h"
 #include "ZORDlgLabel.h"
+#include "ZORDlgMultiList.h"
+#include "ZORDlgPushItem.h"
 #include "ZORDlgRadioButton.h"
 #include "ZORDlgRadioItem.h"
 #include "ZORDlgSelectorList.h"
+#include "ZORDlgSeparator.h"
 #include "ZORFatalError.h"
+#include "ZORGmoUtilitiesBody.h"
 #include "ZORGmoUtilitiesLaw.h"
 #include "ZORGuiBasicLawPanelChangeInterpoModeNotif.h"
 #include "ZORGuiBasicLawPanelChangeLawTypeNotif.h"
@@ -37,8 +43,10 @@
 #include "ZORIWENLaw.h"
 #include "ZORIdentityOf.h"
 #include "ZORNavigation2DViewer.h"
+#include "ZORParmDictionary.h"
 #include "ZORProtectedSection.h"
 #include "ZORWENEditValueChangedNotification.h"
+#include "ZORWENUIMultiList.h"
 #include "ZORWENUISelector.h"
 
 namespace {
@@ -56,6 +64,13 @@ constexpr int kDragged = 1;
 constexpr int kPreactivated = 2;
 // Client data of SendNotifToFather and of the menu items.
 constexpr int kIndicateLaw = 1;
+constexpr int kIndicatePoint = 2;
+constexpr int kInterpolation = 3;
+constexpr int kRemovePoint = 4;
+// Columns of the point list.
+constexpr int kNumberColumn = 0;
+constexpr int kPointColumn = 1;
+constexpr int kValueColumn = 2;
 constexpr int kReframe = 1;
 constexpr int kChangeStep = 2;
 
@@ -104,6 +119,10 @@ ZORGuiBasicLawPanel::~ZORGuiBasicLawPanel() {
   // Both the start and the current end parameter: neither may call a dead panel.
   Unsubscribe(start_, startSubscription_);
   Unsubscribe(end_, endSubscription_);
+  ForgetImplicitParameters();
+  // The temporary value was made for the panel alone.
+  if (radius_)
+    ZORGuiUtilitiesServices::Remove(ZORISpecObject_var(ZORBaseUnknown_var(radius_.get())));
   ClearDrawings();
 }
 
@@ -211,8 +230,8 @@ ZORCkeParamFrame* ZORGuiBasicLawPanel::ParameterEditor(const ZORICkeParm_var& pa
 void ZORGuiBasicLawPanel::GlobalFrameAttachment() {
   if (layout_ == ZORWENAdvancedLaw) {
     int tab = 0;
-    for (ZORDialog* frame : std::initializer_list<ZORDialog*>{drawFrame_, selFrame_, separator_,
-                                                              buttonsFrame_, inversionButton_}) {
+    for (ZORDialog* frame : std::initializer_list<ZORDialog*>{
+             drawFrame_, selFrame_, separator_, buttonsFrame_, inversionButton_, implicitFrame_}) {
       if (frame) SetVerticalAttachment(tab++, 5, {frame});
     }
     return;
@@ -323,6 +342,7 @@ void ZORGuiBasicLawPanel::EnableNotClosableLaw() {
 
 void ZORGuiBasicLawPanel::ResetHighlight() {
   if (selector_ && selector_->IsHighlighted()) selector_->UnHighlight();
+  if (pointRows_) pointRows_->ClearSelect();
 }
 
 void ZORGuiBasicLawPanel::RefreshPanel(const ZORIWENIntegratedLaw_var& law) {
@@ -333,7 +353,16 @@ void ZORGuiBasicLawPanel::RefreshPanel(const ZORIWENIntegratedLaw_var& law) {
   SetBasicLawType(integratedLaw_->GetLawType(), 0);
   SetLawInversion(static_cast<unsigned char>(integratedLaw_->GetInversion()));
   SetLawFeature(integratedLaw_->GetAdvancedLaw());
-  if (inversionButton_) inversionButton_->SetSensitivity(kSensitive);
+  RemoveImplicitLawFrame();
+  if (type_ != ZORWENImplicitLaw) {
+    if (inversionButton_) inversionButton_->SetSensitivity(kSensitive);
+    ForgetImplicitParameters();
+    selectedRow_ = 0;
+    mapping_.RemoveAll();
+  } else {
+    FillImplicitLaw();
+  }
+  RedoAttachments();
   RefreshPanelButtons();
   DrawLawViewer(1);
   notify_ = 1;
@@ -585,6 +614,9 @@ void ZORGuiBasicLawPanel::UpdateDrawing(ZORCommand* sender, ZORNotification*,
   type_ = type;
   RefreshPanelButtons();
   if (!changed) return;
+  RemoveImplicitLawFrame();
+  if (type_ == ZORWENImplicitLaw) BuildImplicitLawCreationFrame();
+  RedoAttachments();
   DrawLawViewer(1);
   Notify(changeType_);
 }
@@ -606,7 +638,22 @@ void ZORGuiBasicLawPanel::LiteralValueChanged(const char*, void* parameter,
 }
 
 void ZORGuiBasicLawPanel::SendNotifToFather(ZORCommand*, ZORNotification*, ZORCallbackData data) {
-  if (ZORDataInt(data) == kIndicateLaw) Notify(indicateLaw_);
+  switch (ZORDataInt(data)) {
+    case kIndicateLaw:
+      Notify(indicateLaw_);
+      break;
+    case kIndicatePoint:
+      Notify(indicatePoints_);
+      break;
+    case kInterpolation:
+      Notify(changeInterpolation_);
+      break;
+    case kRemovePoint:
+      Notify(removePoint_);
+      break;
+    default:
+      break;
+  }
 }
 
 void ZORGuiBasicLawPanel::LawManipulatorModified(ZORCommand*, ZORNotification*,
@@ -675,4 +722,218 @@ bool ZORGuiBasicLawPanel::SetStep(double step) {
 
 void ZORGuiBasicLawPanel::ManageBasicLawPanelClose(ZORCommand*, ZORNotification*, ZORCallbackData) {
   if (GetFather()) SendNotification(GetFather(), GetDiaCLOSENotification());
+}
+
+// --- implicit law ---
+
+void ZORGuiBasicLawPanel::RedoAttachments() {
+  ResetGlobalFrameAttachment();
+  GlobalFrameAttachment();
+}
+
+ZORICkeParm_var ZORGuiBasicLawPanel::TemporaryRadius() {
+  if (radius_) return radius_;
+  ZORIWENFactory_var factory = ZORGuiUtilitiesServices::GetCurrentWENFactory();
+  std::optional<ZORCkeParmFactory> parameters =
+      factory ? ZORParmDictionary::GetFactory(factory->GetFactoryContainer().get()) : std::nullopt;
+  radius_ = parameters ? parameters->CreateLength("Radius", 0.0)
+                       : ZORParmDictionary::GetVolatileFactory()->CreateLength("Radius", 0.0);
+  if (radius_) radius_->SetActivated(ZORCke::False);
+  return radius_;
+}
+
+void ZORGuiBasicLawPanel::BuildImplicitLawCreationFrame() {
+  if (implicitFrame_) return;
+  implicitFrame_ = MakeWidget<ZORDlgFrame>(this, "FrameImplicitLaw", kFrameStyle);
+  pointList_ = MakeWidget<ZORWENUIMultiList>(implicitFrame_, "MultiListPointsParams", 0);
+  pointRows_ = pointList_->GetMultiList();
+  const ZORUnicodeString titles[] = {ZORGuiResourceText(*this, "ChaineNumList", "Num"),
+                                     ZORGuiResourceText(*this, "ChainePointsList", "Points"),
+                                     ZORGuiResourceText(*this, "ChaineRadiusList", "Radius")};
+  pointRows_->SetColumnTitles(3, titles);
+  pointRows_->SetVisibleColumnCount(3);
+  pointRows_->SetVisibleLineCount(5);
+  pointList_->SetFeatureColumn(kPointColumn);
+  AddAnalyseNotificationCB(pointRows_, pointList_->GetListSelectNotification(),
+                           &ZORGuiBasicLawPanel::SelInPointsParamsList, nullptr);
+  if (ZORDlgContextualMenu* menu = pointList_->GetContextualMenu()) {
+    removeItem_ = MakeWidget<ZORDlgPushItem>(menu, "RemoveItem");
+    removeItem_->SetTitle(ZORGuiResourceText(*this, "RemoveItem.Title", "Remove"));
+    MakeWidget<ZORDlgSeparator>(menu, "Separator");
+    AddAnalyseNotificationCB(removeItem_, removeItem_->GetMenuIActivateNotification(),
+                             &ZORGuiBasicLawPanel::ListPointsParamsRemove, nullptr);
+    AddAnalyseNotificationCB(menu, menu->GetVisibilityNotification(),
+                             &ZORGuiBasicLawPanel::SelectListPointsParamsCxtMenu, nullptr);
+  }
+
+  radiusFrame_ = MakeWidget<ZORDlgFrame>(implicitFrame_, "FrameParamRadiusList", kFrameStyle);
+  auto* radiusLabel = MakeWidget<ZORDlgLabel>(radiusFrame_, "LabelParamImp");
+  radiusLabel->SetTitle(ZORGuiResourceText(*this, "LabelParamImp.Title", "Value:"));
+  implicitEditor_ = ParameterEditor(TemporaryRadius(), radiusFrame_, "FraParamImp");
+  radiusFrame_->SetHorizontalAttachment(0, 5, {radiusLabel, implicitEditor_});
+
+  auto* choiceFrame = MakeWidget<ZORDlgFrame>(implicitFrame_, "FrameTempoParam", kFrameStyle);
+  auto* choiceLabel = MakeWidget<ZORDlgLabel>(choiceFrame, "LabInterpoMode");
+  choiceLabel->SetTitle(ZORGuiResourceText(*this, "LabInterpoMode.Title", "Interpolation:"));
+  interpolationCombo_ = MakeWidget<ZORDlgCombo>(choiceFrame, "ComboInterpoMode", 0);
+  interpolationCombo_->SetLine(ZORGuiResourceText(*this, "ChaineInterpoLinear", "Linear"));
+  interpolationCombo_->SetLine(ZORGuiResourceText(*this, "ChaineInterpoCubic", "Cubic"));
+  interpolationCombo_->SetSelect(0);
+  AddAnalyseNotificationCB(interpolationCombo_, interpolationCombo_->GetComboSelectNotification(),
+                           &ZORGuiBasicLawPanel::ModifyInterpoMode, nullptr);
+  choiceFrame->SetHorizontalAttachment(0, 5, {choiceLabel, interpolationCombo_});
+
+  implicitFrame_->SetVerticalAttachment(0, 5, {pointList_});
+  implicitFrame_->SetVerticalAttachment(1, 5, {radiusFrame_});
+  implicitFrame_->SetVerticalAttachment(2, 5, {choiceFrame});
+}
+
+void ZORGuiBasicLawPanel::RemoveImplicitLawFrame() {
+  if (!implicitFrame_) return;
+  // Only these senders' callbacks: no sender would mean every callback of the panel.
+  for (ZORCommand* sender :
+       std::initializer_list<ZORCommand*>{pointRows_, interpolationCombo_, removeItem_,
+                                          pointList_ ? pointList_->GetContextualMenu() : nullptr}) {
+    if (sender) RemoveAnalyseNotificationCBs(sender);
+  }
+  pointList_ = nullptr;
+  pointRows_ = nullptr;
+  interpolationCombo_ = nullptr;
+  removeItem_ = nullptr;
+  radiusFrame_ = nullptr;
+  implicitEditor_ = nullptr;
+  std::exchange(implicitFrame_, nullptr)->Destroy();
+}
+
+void ZORGuiBasicLawPanel::FillImplicitLaw() {
+  BuildImplicitLawCreationFrame();
+  if (interpolationCombo_) {
+    interpolationCombo_->SetSelect(integratedLaw_->GetInterpolationMode() - 1);
+  }
+  ZORListValZORISpecObject_var points, parameters;
+  integratedLaw_->GetImplicitLawPoints(points, parameters);
+  ZORGmoUtilitiesLaw::GetImplicitLawMappingList(integratedLaw_, mapping_);
+  if (FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(points, mapping_)) ||
+      FAILED(ZORGmoUtilitiesLaw::SortAccordingToMappingList(parameters, mapping_))) {
+    mapping_.RemoveAll();
+    points.RemoveAll();
+    parameters.RemoveAll();
+  }
+  // Subscriptions of an earlier filling go first: one redraw per change.
+  ForgetImplicitParameters();
+  implicitParameters_ = parameters;
+  for (const ZORISpecObject_var& parameter : implicitParameters_) {
+    ZORIParmEvents_var events(parameter);
+    if (!events) continue;
+    implicitSubscriptions_.push_back(events->SubscribeToValueChange(
+        this, &ZORGuiBasicLawPanel::ImplicitLawParamChanged, nullptr));
+  }
+  FillPointList(points);
+  if (pointRows_ && selectedRow_ >= 0 && selectedRow_ < pointRows_->GetLineCount()) {
+    pointRows_->SetSelect(selectedRow_, 0);
+    SelInPointsParamsList(nullptr, nullptr, nullptr);
+  }
+  if (inversionButton_) inversionButton_->SetSensitivity(kInsensitive);
+  if (interpolationCombo_) {
+    const int closed =
+        ZORGmoUtilitiesBody::IsAClosedWire(ZORBaseUnknown_var(integratedLaw_->GetSupport().get()));
+    interpolationCombo_->SetSensitivity(closed ? kInsensitive : kSensitive);
+  }
+}
+
+void ZORGuiBasicLawPanel::ForgetImplicitParameters() {
+  for (int i = 1; i <= implicitParameters_.Size(); ++i) {
+    const std::size_t k = static_cast<std::size_t>(i - 1);
+    ZORIParmEvents_var events(implicitParameters_[i]);
+    if (events && k < implicitSubscriptions_.size() && implicitSubscriptions_[k]) {
+      events->UnsubscribeFromValueChange(this, implicitSubscriptions_[k]);
+    }
+  }
+  implicitSubscriptions_.clear();
+  implicitParameters_.RemoveAll();
+}
+
+void ZORGuiBasicLawPanel::FillPointList(const ZORListValZORISpecObject_var& points) {
+  if (!pointRows_) return;
+  pointRows_->ClearLine();
+  for (int row = 0; row < points.Size(); ++row) {
+    pointRows_->SetColumnItem(kNumberColumn, ZORString::Format("%d", row + 1).str().c_str(), row);
+    pointList_->SetFeature(ZORBaseUnknown_var(points[row + 1].get()), row);
+  }
+  WriteParameterColumn();
+}
+
+void ZORGuiBasicLawPanel::WriteParameterColumn() {
+  if (!pointRows_) return;
+  for (int row = 0; row < implicitParameters_.Size() && row < pointRows_->GetLineCount(); ++row) {
+    ZORICkeParm_var parameter{ZORBaseUnknown_var(implicitParameters_[row + 1].get())};
+    pointRows_->SetColumnItem(
+        kValueColumn,
+        parameter ? ZORCkeNumbersDisplay::ParmToString(parameter) : ZORUnicodeString(), row);
+  }
+}
+
+void ZORGuiBasicLawPanel::ReplaceImplicitEditor(const ZORICkeParm_var& parameter) {
+  if (!radiusFrame_) return;
+  ZORCkeParamFrame* editor = ParameterEditor(parameter, radiusFrame_, "FraParamImp");
+  if (editor && implicitEditor_) radiusFrame_->ReplaceAttachedChild(implicitEditor_, editor);
+  if (implicitEditor_) std::exchange(implicitEditor_, nullptr)->Destroy();
+  implicitEditor_ = editor;
+}
+
+int ZORGuiBasicLawPanel::GetImplicitLawInterpoMode() const {
+  return interpolationCombo_ ? interpolationCombo_->GetSelect() + 1 : 1;
+}
+
+int ZORGuiBasicLawPanel::GetListSelectedLine() const {
+  if (!pointRows_ || pointRows_->GetSelectCount() != 1) return 0;
+  const int row = pointRows_->GetSelect().front();
+  return row + 1 <= mapping_.Size() ? mapping_[row + 1] : 0;
+}
+
+void ZORGuiBasicLawPanel::SetListElemToNotRemove(ZORRawCollint& indices) {
+  notRemovable_.RemoveAll();
+  for (int index : indices) {
+    if (index < 1 || index > mapping_.Size()) continue;
+    if (const int row = mapping_.Locate(index)) notRemovable_.Append(row);
+  }
+}
+
+void ZORGuiBasicLawPanel::ImplicitLawParamChanged(const char*, void*, ZORNotification*, void*,
+                                                  long) {
+  WriteParameterColumn();
+  DrawLawViewer(1);
+}
+
+void ZORGuiBasicLawPanel::SelInPointsParamsList(ZORCommand*, ZORNotification*, ZORCallbackData) {
+  if (!pointRows_ || pointRows_->GetSelectCount() != 1) return;
+  selectedRow_ = pointRows_->GetSelect().front();
+  if (selectedRow_ < implicitParameters_.Size()) {
+    ReplaceImplicitEditor(
+        ZORICkeParm_var(ZORBaseUnknown_var(implicitParameters_[selectedRow_ + 1].get())));
+  }
+  SendNotifToFather(nullptr, nullptr, ZORIntData(kIndicatePoint));
+}
+
+void ZORGuiBasicLawPanel::ListPointsParamsRemove(ZORCommand*, ZORNotification*, ZORCallbackData) {
+  if (!pointRows_) return;
+  // The row right-clicked, else the one selected.
+  int row = pointRows_->GetContextualLine();
+  if (row < 0 && pointRows_->GetSelectCount() == 1) row = pointRows_->GetSelect().front();
+  if (row < 0) return;
+  pointRows_->ClearSelect();
+  pointRows_->SetSelect(row, 1);
+  SendNotifToFather(nullptr, nullptr, ZORIntData(kRemovePoint));
+}
+
+void ZORGuiBasicLawPanel::SelectListPointsParamsCxtMenu(ZORCommand*, ZORNotification*,
+                                                        ZORCallbackData) {
+  if (!removeItem_ || !pointRows_) return;
+  const int row = pointRows_->GetContextualLine();
+  const bool removable = row >= 0 && !notRemovable_.Locate(row + 1);
+  removeItem_->SetSensitivity(removable ? kSensitive : kInsensitive);
+}
+
+void ZORGuiBasicLawPanel::ModifyInterpoMode(ZORCommand*, ZORNotification*, ZORCallbackData) {
+  SendNotifToFather(nullptr, nullptr, ZORIntData(kInterpolation));
 }

@@ -34,6 +34,8 @@ class ZORWire : public virtual ZORBaseUnknown {
   ZORMathVector EndTangentOf(std::size_t i) const;
   //! The point and unit tangent `length` mm from the start (clamped to the wire).
   void PointAtLength(double length, ZORMathPoint& point, ZORMathVector& tangent) const;
+  //! The length from the start to the point of the chain nearest to `point` (0 without edge).
+  double LengthTo(const ZORMathPoint& point) const;
 
  private:
   std::vector<Piece> pieces_;

@@ -3,11 +3,16 @@
 // start and end values (knowledge parameters of the document, made on first use), its inversion,
 // the law feature it follows when advanced, and the support. Its evaluable law is made from
 // these: the start value for a constant law, start to end for a linear or S-type one, the law
-// feature's for an advanced one, read backwards when inverted.
+// feature's for an advanced one, read backwards when inverted. An implicit law runs through
+// values given at points of its support: each point has its own parameter (a length), and the
+// law reaches that value where the point lies along the support (its length from the support's
+// start over the support's length), interpolated linearly or by a natural cubic spline. Law
+// points are numbered from 1 in the order they were given.
 
 #include "ZORICkeLaw.h"
 #include "ZORICkeParm.h"
 #include "ZORISpecObject.h"
+#include "ZORListValZORISpecObject_var.h"
 #include "ZORWENBasicLawType.h"
 
 class ZORIWENIntegratedLaw : public virtual ZORBaseUnknown {
@@ -32,6 +37,19 @@ class ZORIWENIntegratedLaw : public virtual ZORBaseUnknown {
   virtual HRESULT GetLiterals(ZORICkeParm_var& start, ZORICkeParm_var& end) = 0;
   //! The interpolation of an implicit law: 1 linear, 2 cubic.
   virtual int GetInterpolationMode() = 0;
+  //! E_FAIL, changing nothing, for a mode other than 1 and 2.
+  virtual HRESULT SetInterpolationMode(int mode) = 0;
+  //! The implicit law's points and, at the same positions, their parameters, by law point.
+  virtual HRESULT GetImplicitLawPoints(ZORListValZORISpecObject_var& points,
+                                       ZORListValZORISpecObject_var& parameters) = 0;
+  //! Adds `point` as the next law point with a new parameter of `value` (mm); E_FAIL for a
+  //! null point, one of another document, one already there, or beyond kMaxImplicitPoints.
+  virtual HRESULT AddImplicitLawPoint(const ZORISpecObject_var& point, double value) = 0;
+  //! Removes law point `index` (from 1) and its parameter; the later points move down one.
+  //! E_FAIL for an index out of range.
+  virtual HRESULT RemoveImplicitLawPoint(int index) = 0;
+  //! How many points an implicit law holds at most.
+  static constexpr int kMaxImplicitPoints = 32;
   //! The support along which the law runs; null when none.
   virtual ZORISpecObject_var GetSupport() = 0;
   //! Runs along `support` (null: none); E_FAIL for a feature of another document.

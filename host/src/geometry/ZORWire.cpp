@@ -121,3 +121,38 @@ void ZORWire::PointAtLength(double length, ZORMathPoint& point, ZORMathVector& t
     return;
   }
 }
+
+namespace {
+
+// The length from the curve's start to its parameter `t`: lengths grow with parameters, so the
+// one whose parameter is `t` is found by halving.
+double LengthToParam(const ZORCurve& curve, double t) {
+  double low = 0.0;
+  double high = curve.GetLength();
+  for (int i = 0; i < 60 && high - low > 1e-12; ++i) {
+    const double middle = 0.5 * (low + high);
+    (curve.ParamAtLength(middle) < t ? low : high) = middle;
+  }
+  return 0.5 * (low + high);
+}
+
+}  // namespace
+
+double ZORWire::LengthTo(const ZORMathPoint& point) const {
+  double before = 0.0;
+  double best = 0.0;
+  double nearest = -1.0;
+  for (const Piece& piece : pieces_) {
+    const ZORCurve& curve = *piece.curve;
+    const double t = curve.Clamp(curve.Closest(point));
+    const double distance = curve.Eval(t).DistanceTo(point);
+    const double own = curve.GetLength();
+    if (nearest < 0.0 || distance < nearest) {
+      const double along = LengthToParam(curve, t);
+      nearest = distance;
+      best = before + (piece.reversed ? own - along : along);
+    }
+    before += own;
+  }
+  return best;
+}

@@ -1,5 +1,8 @@
 #include "ZORWENIntegratedLawExt.h"
 
+#include <string>
+#include <vector>
+
 #include "ZORCkeTypeDictionary.h"
 #include "ZORDocument.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -9,6 +12,32 @@
 namespace {
 
 constexpr const char* kRoles[] = {"Start", "End"};
+
+// The inputs of law point `index` (from 1).
+std::string PointRole(int index) {
+  return "Point" + std::to_string(index);
+}
+std::string ValueRole(int index) {
+  return "Value" + std::to_string(index);
+}
+
+std::vector<std::string> IntegratedLawRoles() {
+  std::vector<std::string> roles = {"Start", "End", "Law", "Support"};
+  for (int i = 1; i <= ZORIWENIntegratedLaw::kMaxImplicitPoints; ++i) {
+    roles.push_back(PointRole(i));
+    roles.push_back(ValueRole(i));
+  }
+  return roles;
+}
+
+// How many law points `law` holds: its point inputs are numbered without gap.
+int ImplicitPointCount(const ZORFeature& law) {
+  int count = 0;
+  while (count < ZORIWENIntegratedLaw::kMaxImplicitPoints && law.GetInput(PointRole(count + 1))) {
+    ++count;
+  }
+  return count;
+}
 
 std::vector<IID> IntegratedLawInterfaces() {
   // Shown in the tree (visual properties), so that a command can place it.
@@ -29,11 +58,8 @@ bool ComputeIntegratedLaw(const ZORFeature& f, ZORBody_var&, std::string& diagno
 }
 
 const bool registered = [] {
-  ZORFeatureTypeRegistry::Get().Register({ZORWENIntegratedLawExt::kTypeName,
-                                          "IntegratedLaw",
-                                          "",
-                                          IntegratedLawInterfaces(),
-                                          {"Start", "End", "Law", "Support"},
+  ZORFeatureTypeRegistry::Get().Register({ZORWENIntegratedLawExt::kTypeName, "IntegratedLaw", "",
+                                          IntegratedLawInterfaces(), IntegratedLawRoles(),
                                           ComputeIntegratedLaw});
   ZORFillDictionary({"ZORWENIntegratedLawExt", "ZORIWENIntegratedLaw",
                      ZORIWENIntegratedLaw::ClassIID(), ZORWENIntegratedLawExt::kTypeName,
@@ -53,6 +79,7 @@ HRESULT LinkInput(ZORFeature* law, const char* role, ZORBaseUnknown* target) {
 }  // namespace
 
 ZORLaw_var ZORWENIntegratedLawExt::GetEvaluableLaw() {
+  if (GetLawType() == ZORWENImplicitLaw) return ImplicitLaw();
   ZORICkeParm_var start, end;
   if (FAILED(GetLiterals(start, end))) return nullptr;
   return ZORGmoUtilitiesLaw::ComputeZORLaw(nullptr, GetAdvancedLaw(), GetLawType(), start, end,
@@ -124,4 +151,85 @@ ZORISpecObject_var ZORWENIntegratedLawExt::GetSupport() {
 
 HRESULT ZORWENIntegratedLawExt::SetSupport(const ZORISpecObject_var& support) {
   return LinkInput(Law(), "Support", support.get());
+}
+
+HRESULT ZORWENIntegratedLawExt::SetInterpolationMode(int mode) {
+  ZORFeature* law = Law();
+  if (!law || (mode != 1 && mode != 2)) return E_FAIL;
+  law->SetValue("Interpolation", mode);
+  return S_OK;
+}
+
+HRESULT ZORWENIntegratedLawExt::GetImplicitLawPoints(ZORListValZORISpecObject_var& points,
+                                                     ZORListValZORISpecObject_var& parameters) {
+  points.RemoveAll();
+  parameters.RemoveAll();
+  const ZORFeature* law = Law();
+  if (!law) return E_FAIL;
+  const int count = ImplicitPointCount(*law);
+  for (int i = 1; i <= count; ++i) {
+    points.Append(ZORISpecObject_var(static_cast<ZORBaseUnknown*>(law->GetInput(PointRole(i)))));
+    parameters.Append(
+        ZORISpecObject_var(static_cast<ZORBaseUnknown*>(law->GetInput(ValueRole(i)))));
+  }
+  return S_OK;
+}
+
+HRESULT ZORWENIntegratedLawExt::AddImplicitLawPoint(const ZORISpecObject_var& point, double value) {
+  ZORFeature* law = Law();
+  ZORFeature* target = ZORFeature::From(point.get());
+  ZORDocument* document = law ? law->GetDocument() : nullptr;
+  if (!document || !target || target->GetDocument() != document) return E_FAIL;
+  const int count = ImplicitPointCount(*law);
+  if (count >= kMaxImplicitPoints) return E_FAIL;
+  for (int i = 1; i <= count; ++i) {
+    if (law->GetInput(PointRole(i)) == target) return E_FAIL;
+  }
+  ZORFeature_var parameter = document->CreateParameter(
+      "Value", ZORCkeTypeDictionary::GetLengthType().GetName().str(), value);
+  if (!parameter) return E_FAIL;
+  const int index = count + 1;
+  if (FAILED(law->SetInput(PointRole(index), ZORBaseUnknown_var(target))) ||
+      FAILED(law->SetInput(ValueRole(index), ZORBaseUnknown_var(parameter.get())))) {
+    law->SetInput(PointRole(index), nullptr);
+    parameter->remove();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZORWENIntegratedLawExt::RemoveImplicitLawPoint(int index) {
+  ZORFeature* law = Law();
+  if (!law) return E_FAIL;
+  const int count = ImplicitPointCount(*law);
+  if (index < 1 || index > count) return E_FAIL;
+  ZORFeature_var parameter(law->GetInput(ValueRole(index)));
+  for (int i = index; i < count; ++i) {
+    law->SetInput(PointRole(i), ZORBaseUnknown_var(law->GetInput(PointRole(i + 1))));
+    law->SetInput(ValueRole(i), ZORBaseUnknown_var(law->GetInput(ValueRole(i + 1))));
+  }
+  law->SetInput(PointRole(count), nullptr);
+  law->SetInput(ValueRole(count), nullptr);
+  // The parameter was made for this point alone.
+  if (parameter) parameter->remove();
+  return S_OK;
+}
+
+ZORLaw_var ZORWENIntegratedLawExt::ImplicitLaw() {
+  std::vector<double> positions;
+  ZORListValZORISpecObject_var points, parameters;
+  if (FAILED(ZORGmoUtilitiesLaw::GetImplicitLawPositions(this, positions)) ||
+      FAILED(GetImplicitLawPoints(points, parameters))) {
+    return nullptr;
+  }
+  std::vector<std::pair<double, double>> values;
+  for (int i = 1; i <= parameters.Size(); ++i) {
+    const ZORICkeParm_var parameter{ZORBaseUnknown_var(parameters[i].get())};
+    if (!parameter) return nullptr;
+    values.emplace_back(positions[static_cast<std::size_t>(i - 1)], parameter->GetStoredValue());
+  }
+  const auto interpolation =
+      GetInterpolationMode() == 2 ? ZORLaw::Interpolation::kCubic : ZORLaw::Interpolation::kLinear;
+  ZORLaw_var law = ZORLaw::MakeImplicit(std::move(values), interpolation);
+  return GetInversion() ? ZORLaw::MakeInverted(law) : law;
 }
