@@ -35,6 +35,7 @@ class Scene {
       coordinates_.Append(ZORMathPoint(i, i % 2, 0));
       kinds_.Append(1 + i % 3);
     }
+    doc.UpdateAll();
     panel_ = new ZORDlgDialog(ZORApplicationFrame::GetFrame()->GetMainWindow(), "Panel");
     frame_ = new ZORGuiCouplingFrame(panel_, nullptr);
   }
