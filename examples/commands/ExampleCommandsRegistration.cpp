@@ -13,6 +13,8 @@
 #include "ExampleSelectorCommand.h"
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
+// coupling edition
+#include "ExampleCouplingCommand.h"
 
 namespace {
 
@@ -29,6 +31,8 @@ const bool registered = [] {
   ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();
   ExampleWidgetsCommand::Register();
+  // coupling edition
+  ExampleCouplingCommand::Register();
   return true;
 }();
 

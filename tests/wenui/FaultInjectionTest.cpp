@@ -31,6 +31,9 @@
 #include "ZORWENCartesianGrid.h"
 #include "ZORWENWorkingSupport.h"
 
+// coupling edition
+#include "ExampleCouplingCommand.h"
+
 namespace {
 
 // A fresh session with three points, a line and a translation of the first point; the
@@ -46,6 +49,8 @@ struct World {
     ExampleLawCommand::Register();
     ExamplePointAlongLineCommand::Register();
     ExampleProjectCommand::Register();
+    // coupling edition
+    ExampleCouplingCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -231,6 +236,21 @@ const std::vector<UserRun>& Runs() {
          w.driver.SelectInCombo(
              "ZORGuiBasicLawPanel/FrameImplicitLaw/FrameTempoParam/ComboInterpoMode", 1);
          w.driver.Menu(list, 0, "RemoveItem");
+         w.driver.PressOK();
+       }},
+      // coupling edition
+      {"couplings edited from the frame's menu and a line's menu, then OK",
+       [](World& w) {
+         w.driver.StartByName("ExampleCouplingCommand");
+         w.Pick(w.points[0]);
+         w.Pick(w.points[1]);
+         w.driver.Menu("CouplingPanel/CouplingList", 0, "CouplingAddBeforeItem");
+         w.Pick(w.points[2]);
+         w.Pick(w.points[0]);
+         w.driver.DoubleClickLine("CouplingPanel/CouplingList", 1);
+         ZORHandleDriver(w.driver).Click(2);
+         ZORHandleDriver(w.driver).Context(1, "RemoveCoupling");
+         w.driver.Check("CouplingPanel/ShowCouplLines", false);
          w.driver.PressOK();
        }},
   };

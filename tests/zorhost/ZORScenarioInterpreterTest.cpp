@@ -225,3 +225,16 @@ TEST(ScenarioInterpreter, MakesAxisSystemsDirectionsAndTheCompassAndRefusesBadOn
   EXPECT_EQ(RunScript("compass 0 0 0\n").status, 2);
   EXPECT_EQ(RunScript("expect widget Nowhere \"x\"\n").status, 2);
 }
+
+// list lines and command states
+namespace {
+
+TEST(ScenarioInterpreter, LineAndStateExpectationsNameWhatIsThere) {
+  EXPECT_EQ(RunScript("expect state none\n").status, 0);
+  const Ran state = RunScript("expect state SomeState\n");
+  EXPECT_EQ(state.status, 1);
+  EXPECT_TRUE(state.Says("the current state is none")) << state.transcript;
+  EXPECT_EQ(RunScript("expect line Nowhere 0 \"x\"\n").status, 2);
+}
+
+}  // namespace

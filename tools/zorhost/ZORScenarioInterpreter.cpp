@@ -141,6 +141,9 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       {"shown", {&I::DoShown, false}},
       {"expect shown", {&I::DoExpectShown, false}},
       {"expect no shown", {&I::DoExpectNoShown, false}},
+      // list lines and command states
+      {"expect line", {&I::DoExpectLine, false}},
+      {"expect state", {&I::DoExpectState, false}},
   };
   return table;
 }

@@ -181,6 +181,9 @@ class ZORScenarioInterpreter {
   Outcome DoExpectNoShown(const ZORScenarioStatement& s);
   // The interactive set one element a line, then the handles ranked as the user names them.
   std::vector<std::string> ShownLines() const;
+  // --- list lines and command states (ZORScenarioLists.cpp) ---
+  Outcome DoExpectLine(const ZORScenarioStatement& s);
+  Outcome DoExpectState(const ZORScenarioStatement& s);
 
   ZORHostSession& session_;
   ZORDriver driver_;

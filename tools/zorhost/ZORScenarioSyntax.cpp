@@ -177,6 +177,10 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"shown", "", "prints the interactive set and its handles"},
       {"expect shown", "TEXT:text", "a line of the interactive set holds this text"},
       {"expect no shown", "TEXT:text", "no line of the interactive set holds this text"},
+      // list lines and command states
+      {"expect line", "PATH:name LINE:int TEXT:text",
+       "a list line (from 0) holds this text, its cells joined by spaces"},
+      {"expect state", "STATE:name", "the state the current command is in (none: no state)"},
   });
   return syntax;
 }

@@ -12,6 +12,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,19 @@ class ZORDialog : public ZORCommand {
   // The widget's place in its container's grid, recorded and never laid out; null until set.
   void SetGridConstraints(const ZORDlgGridConstraints& constraints) { grid_ = constraints; }
   const ZORDlgGridConstraints* GetGridConstraints() const { return grid_ ? &*grid_ : nullptr; }
+  //! Lets row `row` of this container's grid grow with it (`resizable` non-zero) or not;
+  //! recorded like the constraints. Rows below 0 are ignored.
+  void SetGridRowResizable(int row, int resizable = 1) {
+    SetResizable(resizableRows_, row, resizable);
+  }
+  //! The same for column `column`.
+  void SetGridColumnResizable(int column, int resizable = 1) {
+    SetResizable(resizableColumns_, column, resizable);
+  }
+  //! Whether row `row` of the grid grows with the container.
+  bool IsGridRowResizable(int row) const { return resizableRows_.count(row) != 0; }
+  //! Whether column `column` of the grid grows with the container.
+  bool IsGridColumnResizable(int column) const { return resizableColumns_.count(column) != 0; }
   // The widget stands after the sibling named `neighbour` along the horizontal tab `tab`;
   // recorded like the grid constraints. The neighbour's name is empty until set.
   void SetHorizontalTabAttachment(const ZORString& neighbour, unsigned short tab) {
@@ -118,6 +132,14 @@ class ZORDialog : public ZORCommand {
 
  private:
   void ForgetChild(ZORDialog* child);
+  static void SetResizable(std::set<int>& lines, int line, int resizable) {
+    if (line < 0) return;
+    if (resizable) {
+      lines.insert(line);
+    } else {
+      lines.erase(line);
+    }
+  }
   ZORDialog* FindDescendant(const std::string& name) const;
 
   ZORDialog* parent_ = nullptr;
@@ -130,6 +152,8 @@ class ZORDialog : public ZORCommand {
   int visibility_ = kShown;
   bool ownerReleased_ = false;
   std::optional<ZORDlgGridConstraints> grid_;
+  std::set<int> resizableRows_;
+  std::set<int> resizableColumns_;
   ZORString tabNeighbour_;
   unsigned short tab_ = 0;
   std::vector<TabAttachment> attachments_;
