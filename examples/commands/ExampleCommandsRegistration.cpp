@@ -14,6 +14,10 @@
 #include "ExampleTranslateCommand.h"
 #include "ExampleWidgetsCommand.h"
 
+// Diagnostics in 3D
+#include "ExampleJoinCommand.h"
+#include "ExampleSplitCommand.h"
+
 namespace {
 
 const bool registered = [] {
@@ -29,6 +33,10 @@ const bool registered = [] {
   ExampleSelectorCommand::Register();
   ExampleTranslateCommand::Register();
   ExampleWidgetsCommand::Register();
+
+  // Diagnostics in 3D
+  ExampleJoinCommand::Register();
+  ExampleSplitCommand::Register();
   return true;
 }();
 

@@ -182,6 +182,9 @@ class ZORScenarioInterpreter {
   // The interactive set one element a line, then the handles ranked as the user names them.
   std::vector<std::string> ShownLines() const;
 
+  // Diagnostics in 3D.
+  Outcome DoSettingsMerging(const ZORScenarioStatement& s);
+
   ZORHostSession& session_;
   ZORDriver driver_;
   ZORHostTranscript transcript_;

@@ -177,6 +177,9 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"shown", "", "prints the interactive set and its handles"},
       {"expect shown", "TEXT:text", "a line of the interactive set holds this text"},
       {"expect no shown", "TEXT:text", "no line of the interactive set holds this text"},
+      // diagnostics in 3D
+      {"settings merging", "DISTANCE:num",
+       "the tolerant-modeling merging distance of the settings, in mm"},
   });
   return syntax;
 }
