@@ -157,7 +157,8 @@ void ExampleJoinCommand::Diagnose() {
     location->SetOutputData(outputType, outputValue);
     locations_.push_back(location);
     if (inputType == ZORGuiDiscontinuityLocation::kPointDiscontinuity && inputValue > merging) {
-      auto* gap = new ZORGuiCheckError("ExampleJoin_GAP", kCatalog);
+      // The list holds its own reference: the creation reference is adopted.
+      auto gap = ZORVar<ZORGuiCheckError>::Adopt(new ZORGuiCheckError("ExampleJoin_GAP", kCatalog));
       gap->SetBody(ZORBody::MakeSegment(lastEnd, nextStart).get());
       open->GetErrorList().Append(gap);
     }
