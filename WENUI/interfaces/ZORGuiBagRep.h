@@ -9,6 +9,7 @@
 //! editor every operation but the setters fails. Statuses come from the error-return service.
 
 #include <memory>
+#include <unordered_set>
 
 #include "ZOR3DBagRep.h"
 #include "ZOR4x4Matrix.h"
@@ -122,5 +123,6 @@ class ZORGuiBagRep {
   unsigned int thickness_ = 2;
   unsigned int topology_ = kBodyVisu;
   std::unique_ptr<ZORGraphicAttributeSet> attributes_;
-  std::vector<const ZORCell*> cellsShown_;  // cells of the bag being filled
+  // Cells of the bag being filled: a bag of many defects asks once per cell.
+  std::unordered_set<const ZORCell*> cellsShown_;
 };

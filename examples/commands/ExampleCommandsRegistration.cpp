@@ -16,6 +16,10 @@
 // coupling edition
 #include "ExampleCouplingCommand.h"
 
+// Diagnostics in 3D
+#include "ExampleJoinCommand.h"
+#include "ExampleSplitCommand.h"
+
 namespace {
 
 const bool registered = [] {
@@ -33,6 +37,10 @@ const bool registered = [] {
   ExampleWidgetsCommand::Register();
   // coupling edition
   ExampleCouplingCommand::Register();
+
+  // Diagnostics in 3D
+  ExampleJoinCommand::Register();
+  ExampleSplitCommand::Register();
   return true;
 }();
 

@@ -18,6 +18,9 @@
 #include "ExampleProjectCommand.h"
 #include "ExampleRotateCommand.h"
 #include "ExampleTranslateCommand.h"
+// diagnostics in 3D
+#include "ExampleJoinCommand.h"
+#include "ExampleSplitCommand.h"
 #include "ZORConsistencyCheck.h"
 #include "ZORDriver.h"
 #include "ZORDriverMouse.h"
@@ -51,6 +54,9 @@ struct World {
     ExampleProjectCommand::Register();
     // coupling edition
     ExampleCouplingCommand::Register();
+    // diagnostics in 3D
+    ExampleJoinCommand::Register();
+    ExampleSplitCommand::Register();
     ZORDocument& doc = session.Document();
     set = doc.CreateTool("GeometricalSet");
     for (double x : {1.0, 2.0, 3.0}) points.push_back(doc.CreatePoint(x, 0, 0, set.get()));
@@ -65,6 +71,21 @@ struct World {
     session.Editor().SetCurrentFeature(translation.get());
   }
   void Pick(const ZORFeature_var& feature) { ZORDriverPick::Pick(driver, feature.get()); }
+  // A feature of `type` on the points at `at`, under `roles`, updated.
+  ZORFeature_var Through(const char* type, const std::vector<ZORMathPoint>& at,
+                         const std::vector<const char*>& roles) {
+    ZORDocument& doc = session.Document();
+    ZORFeature_var made = doc.CreateFeature(type, set.get());
+    for (std::size_t i = 0; made && i < at.size(); ++i) {
+      made->SetInput(roles[i],
+                     doc.CreatePoint(at[i].GetX(), at[i].GetY(), at[i].GetZ(), set.get()).get());
+    }
+    doc.UpdateAll();
+    return made;
+  }
+  ZORFeature_var Polyline(const ZORMathPoint& a, const ZORMathPoint& b) {
+    return Through("WENPolyline", {a, b}, {"Point1", "Point2"});
+  }
   // A multi-selection of the three points whose second translation fails; OK opens the
   // update-error panel.
   void FailingMultiSelection() {
@@ -251,6 +272,33 @@ const std::vector<UserRun>& Runs() {
          ZORHandleDriver(w.driver).Click(2);
          ZORHandleDriver(w.driver).Context(1, "RemoveCoupling");
          w.driver.Check("CouplingPanel/ShowCouplLines", false);
+         w.driver.PressOK();
+       }},
+      // diagnostics in 3D
+      {"three curves joined, a gap left open, a junction's flag hovered, then OK",
+       [](World& w) {
+         ZORFeature_var a = w.Polyline({0, 0, 0}, {10, 0, 0});
+         ZORFeature_var b = w.Polyline({10, 1, 0}, {20, 0, 0});
+         ZORFeature_var c = w.Polyline({20, 0, 0}, {20, 10, 0});
+         w.driver.StartByName("ExampleJoinCommand");
+         for (const auto& curve : {a, b, c}) w.Pick(curve);
+         ZORHandleDriver(w.driver).MoveOver(1);
+         ZORHandleDriver(w.driver).MoveAway();
+         w.driver.PressOK();
+       }},
+      {"a split that cuts nothing, then one cut twice, then OK",
+       [](World& w) {
+         ZORFeature_var u = w.Through("WENPolyline", {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}},
+                                      {"Point1", "Point2", "Point3", "Point4"});
+         ZORFeature_var far = w.Through("WENPlane", {{20, 0, 0}, {20, 1, 0}, {20, 0, 1}},
+                                        {"Point1", "Point2", "Point3"});
+         ZORFeature_var near = w.Through("WENPlane", {{4, 0, 0}, {4, 1, 0}, {4, 0, 1}},
+                                         {"Point1", "Point2", "Point3"});
+         w.driver.StartByName("ExampleSplitCommand");
+         w.Pick(u);
+         w.Pick(far);
+         w.Pick(near);
+         w.driver.PressOK("ErrorPanel");
          w.driver.PressOK();
        }},
   };

@@ -144,6 +144,8 @@ const std::map<std::string, ZORScenarioInterpreter::Entry>& ZORScenarioInterpret
       // list lines and command states
       {"expect line", {&I::DoExpectLine, false}},
       {"expect state", {&I::DoExpectState, false}},
+      // diagnostics in 3D
+      {"settings merging", {&I::DoSettingsMerging, true}},
   };
   return table;
 }
@@ -998,4 +1000,14 @@ ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoExpectNoShown(
     return Contains(line, s.args[0]);
   });
   return Expect(none, "something shown holds \"" + s.args[0] + "\"");
+}
+
+ZORScenarioInterpreter::Outcome ZORScenarioInterpreter::DoSettingsMerging(
+    const ZORScenarioStatement& s) {
+  const double distance = Number(s.args[0]);
+  if (!(distance >= 0.0)) return Error("a merging distance is not negative: " + s.args[0]);
+  ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
+  if (!settings) return Error("the settings are not available");
+  settings->SetTMMergingDistanceValue(distance);
+  return Done();
 }

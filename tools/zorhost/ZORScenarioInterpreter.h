@@ -185,6 +185,9 @@ class ZORScenarioInterpreter {
   Outcome DoExpectLine(const ZORScenarioStatement& s);
   Outcome DoExpectState(const ZORScenarioStatement& s);
 
+  // Diagnostics in 3D.
+  Outcome DoSettingsMerging(const ZORScenarioStatement& s);
+
   ZORHostSession& session_;
   ZORDriver driver_;
   ZORHostTranscript transcript_;

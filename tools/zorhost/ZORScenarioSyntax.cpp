@@ -181,6 +181,9 @@ const ZORScenarioSyntax& ZORScenarioSyntax::Standard() {
       {"expect line", "PATH:name LINE:int TEXT:text",
        "a list line (from 0) holds this text, its cells joined by spaces"},
       {"expect state", "STATE:name", "the state the current command is in (none: no state)"},
+      // diagnostics in 3D
+      {"settings merging", "DISTANCE:num",
+       "the tolerant-modeling merging distance of the settings, in mm"},
   });
   return syntax;
 }

@@ -224,13 +224,13 @@ int ZORGuiBagRep::Append(ZORListPtrZORCell& cells, ZORBody* body, ZORUnicodeStri
 }
 
 bool ZORGuiBagRep::AlreadyShown(const ZORCell* cell) const {
-  return std::find(cellsShown_.begin(), cellsShown_.end(), cell) != cellsShown_.end();
+  return cellsShown_.count(cell) != 0;
 }
 
 int ZORGuiBagRep::Append(ZORCell* cell, ZORBody*, ZORUnicodeString* text) {
   if (!bag_ || !cell) return Status(false, __LINE__);
   if (AlreadyShown(cell)) return Status(true, __LINE__);
-  cellsShown_.push_back(cell);
+  cellsShown_.insert(cell);
   if (cell->GetDimension() == 0 && cell->GetPoint()) {
     auto marker =
         ZORMake<ZOR3DPointRep>(cell->GetPoint()->GetPoint(), static_cast<int>(pointType_));

@@ -39,6 +39,7 @@ class ZORCircle : public ZORCurve {
   std::vector<ZORMathPoint> Tessellate(double tolerance) const override;
   std::string Describe() const override;
   ZORCurve_var Reversed() const override;
+  ZORCurve_var Restricted(double start, double end) const override;
 
  private:
   ZORMathPoint centre_;

@@ -42,6 +42,9 @@ class ZORCurve : public virtual ZORBaseUnknown {
   virtual std::string Describe() const = 0;
   //! The same points run the other way.
   virtual ZORVar<ZORCurve> Reversed() const = 0;
+  //! The part between the parameters `start` and `end` (brought into the range); null when it
+  //! has no length.
+  virtual ZORVar<ZORCurve> Restricted(double start, double end) const = 0;
 
   //! The point at `t`: E_INVALIDARG outside the range.
   HRESULT Evaluate(double t, ZORMathPoint& point) const;

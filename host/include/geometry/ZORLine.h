@@ -32,6 +32,7 @@ class ZORLine : public ZORCurve {
   std::vector<ZORMathPoint> Tessellate(double) const override;
   std::string Describe() const override;
   ZORCurve_var Reversed() const override;
+  ZORCurve_var Restricted(double start, double end) const override;
 
  private:
   ZORMathLine line_;

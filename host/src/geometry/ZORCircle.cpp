@@ -89,3 +89,10 @@ ZORCurve_var ZORCircle::Reversed() const {
   // Angle t of the reversed arc is angle -t of this one.
   return ZORMake<ZORCircle>(centre_, first_, -second_, radius_, -end_, -start_);
 }
+
+ZORCurve_var ZORCircle::Restricted(double start, double end) const {
+  start = Clamp(start);
+  end = Clamp(end);
+  if (!(end > start)) return nullptr;
+  return ZORMake<ZORCircle>(centre_, first_, second_, radius_, start, end);
+}

@@ -24,3 +24,10 @@ std::string ZORLine::Describe() const {
 ZORCurve_var ZORLine::Reversed() const {
   return ZORMake<ZORLine>(EndPoint(), StartPoint());
 }
+
+ZORCurve_var ZORLine::Restricted(double start, double end) const {
+  start = Clamp(start);
+  end = Clamp(end);
+  if (!(end > start)) return nullptr;
+  return ZORMake<ZORLine>(line_, start, end);
+}
