@@ -8,6 +8,7 @@
 #include "ZORIWENTrim.h"
 #include "ZORMfErrUpdate.h"
 #include "ZORSpecObjectOf.h"
+#include "ZORTestGeometricalSet.h"
 #include "ZORTransaction.h"
 #include "ZORWire.h"
 
@@ -16,41 +17,8 @@ namespace {
 // Splits and trims built as a user builds them: points, curves and planes, then the cut.
 class SplitTrim : public ::testing::Test {
  protected:
-  void SetUp() override { set = doc().CreateTool("GeometricalSet"); }
-
-  ZORDocument& doc() { return session.Document(); }
-  ZORFeature_var Point(double x, double y, double z) {
-    return doc().CreatePoint(x, y, z, set.get());
-  }
-  ZORFeature_var Make(const std::string& type, const std::vector<ZORFeature*>& inputs,
-                      const std::vector<std::string>& roles,
-                      const std::map<std::string, double>& values = {}) {
-    ZORFeature_var f = doc().CreateFeature(type, set.get());
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-      EXPECT_EQ(f->SetInput(roles[i], ZORBaseUnknown_var(inputs[i])), S_OK);
-    }
-    for (const auto& [key, value] : values) f->SetValue(key, value);
-    doc().UpdateAll();
-    return f;
-  }
-  ZORFeature_var Polyline(const std::vector<ZORMathPoint>& points) {
-    std::vector<ZORFeature_var> made;
-    std::vector<ZORFeature*> inputs;
-    std::vector<std::string> roles;
-    for (const ZORMathPoint& p : points) {
-      made.push_back(Point(p.GetX(), p.GetY(), p.GetZ()));
-      inputs.push_back(made.back().get());
-      roles.push_back("Point" + std::to_string(inputs.size()));
-    }
-    return Make("WENPolyline", inputs, roles);
-  }
-  // The plane x = `x`, its normal along +X.
-  ZORFeature_var PlaneAtX(double x) {
-    ZORFeature_var a = Point(x, 0, 0), b = Point(x, 1, 0), c = Point(x, 0, 1);
-    return Make("WENPlane", {a.get(), b.get(), c.get()}, {"Point1", "Point2", "Point3"});
-  }
   ZORFeature_var Split(ZORFeature* element, ZORFeature* cutter, double side = 1) {
-    return Make("WENSplit", {element, cutter}, {"Element", "Cutter"}, {{"Side", side}});
+    return geometry.Make("WENSplit", {element, cutter}, {"Element", "Cutter"}, {{"Side", side}});
   }
   static std::string Error(const ZORFeature& f) {
     auto error = const_cast<ZORFeature&>(f).GetUpdateError();
@@ -77,12 +45,12 @@ class SplitTrim : public ::testing::Test {
   }
 
   ZORHostSession session;
-  ZORFeature_var set;
+  ZORTestGeometricalSet geometry{session.Document()};
 };
 
 TEST_F(SplitTrim, ASplitKeepsThePartOnTheSideItIsToldAndOffersOnlyTheSplitInterface) {
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
-  ZORFeature_var plane = PlaneAtX(4);
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var plane = geometry.PlaneAtX(4);
   ZORFeature_var ahead = Split(line.get(), plane.get());
   ASSERT_EQ(Error(*ahead), "");
   EXPECT_EQ(ahead->GetResultBody()->Describe(), "segment(4,0,0)-(10,0,0)");
@@ -98,9 +66,11 @@ TEST_F(SplitTrim, ASplitKeepsThePartOnTheSideItIsToldAndOffersOnlyTheSplitInterf
 }
 
 TEST_F(SplitTrim, AnArcIsCutWhereItReallyCrossesThePlane) {
-  ZORFeature_var a = Point(-5, 0, 0), b = Point(0, 5, 0), c = Point(5, 0, 0);
-  ZORFeature_var arc = Make("WENArc", {a.get(), b.get(), c.get()}, {"Point1", "Point2", "Point3"});
-  ZORFeature_var split = Split(arc.get(), PlaneAtX(3).get());
+  ZORFeature_var a = geometry.Point(-5, 0, 0), b = geometry.Point(0, 5, 0),
+                 c = geometry.Point(5, 0, 0);
+  ZORFeature_var arc =
+      geometry.Make("WENArc", {a.get(), b.get(), c.get()}, {"Point1", "Point2", "Point3"});
+  ZORFeature_var split = Split(arc.get(), geometry.PlaneAtX(3).get());
   ASSERT_EQ(Error(*split), "");
   const std::vector<ZORMathPoint> ends = Ends(*split->GetResultBody());
   ASSERT_EQ(ends.size(), 2U);
@@ -110,8 +80,8 @@ TEST_F(SplitTrim, AnArcIsCutWhereItReallyCrossesThePlane) {
 }
 
 TEST_F(SplitTrim, ASplitCutInSeveralPlacesWarnsWithTheCutVertices) {
-  ZORFeature_var u = Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
-  ZORFeature_var plane = PlaneAtX(4);
+  ZORFeature_var u = geometry.Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
+  ZORFeature_var plane = geometry.PlaneAtX(4);
   ZORFeature_var kept = Split(u.get(), plane.get());
   ASSERT_EQ(Error(*kept), "");
   EXPECT_EQ(kept->GetResultBody()->GetNumberOfDomains(), 1);
@@ -137,8 +107,8 @@ TEST_F(SplitTrim, ASplitCutInSeveralPlacesWarnsWithTheCutVertices) {
 }
 
 TEST_F(SplitTrim, ASplitThatCutsNothingFailsNamingTheElementAndItsCutterUntilCleared) {
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
-  ZORFeature_var plane = PlaneAtX(20);
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var plane = geometry.PlaneAtX(20);
   ZORFeature_var split = Split(line.get(), plane.get());
   EXPECT_EQ(Error(*split), "The cutter does not cut the element");
   ZORGmoBuildDiagnosisDataSplitTrim_var data = Diagnosis(*split);
@@ -149,7 +119,7 @@ TEST_F(SplitTrim, ASplitThatCutsNothingFailsNamingTheElementAndItsCutterUntilCle
   ZORIWENBuildDiagnosis_var(ZORSpecObjectOf(split.get()))->CleanBuildDiagnosisData();
   EXPECT_FALSE(Diagnosis(*split));
   // Touching the plane at an end is no cut either.
-  ZORFeature_var touching = Split(line.get(), PlaneAtX(10).get());
+  ZORFeature_var touching = Split(line.get(), geometry.PlaneAtX(10).get());
   EXPECT_EQ(Error(*touching), "The cutter does not cut the element");
   // A cutter that is no plane is refused without a diagnosis.
   ZORFeature_var byCurve = Split(line.get(), line.get());
@@ -158,17 +128,18 @@ TEST_F(SplitTrim, ASplitThatCutsNothingFailsNamingTheElementAndItsCutterUntilCle
 }
 
 TEST_F(SplitTrim, ATrimJoinsTheStartOfTheFirstToTheEndOfTheSecondWhereTheyMeet) {
-  ZORFeature_var across = Polyline({{0, 0, 0}, {10, 0, 0}});
-  ZORFeature_var up = Polyline({{5, -5, 0}, {5, 5, 0}});
-  ZORFeature_var trim = Make("WENTrim", {across.get(), up.get()}, {"Element1", "Element2"});
+  ZORFeature_var across = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var up = geometry.Polyline({{5, -5, 0}, {5, 5, 0}});
+  ZORFeature_var trim =
+      geometry.Make("WENTrim", {across.get(), up.get()}, {"Element1", "Element2"});
   ASSERT_EQ(Error(*trim), "");
   std::vector<ZORMathPoint> ends = Ends(*trim->GetResultBody());
   ASSERT_EQ(ends.size(), 2U);
   ExpectAt(ends[0], 0, 0, 0);
   ExpectAt(ends[1], 5, 5, 0);
   EXPECT_EQ(trim->GetResultBody()->GetCellCount(1), 2);
-  ZORFeature_var other = Make("WENTrim", {across.get(), up.get()}, {"Element1", "Element2"},
-                              {{"Side1", -1}, {"Side2", -1}});
+  ZORFeature_var other = geometry.Make("WENTrim", {across.get(), up.get()},
+                                       {"Element1", "Element2"}, {{"Side1", -1}, {"Side2", -1}});
   ends = Ends(*other->GetResultBody());
   ASSERT_EQ(ends.size(), 2U);
   ExpectAt(ends[0], 10, 0, 0);
@@ -180,9 +151,9 @@ TEST_F(SplitTrim, ATrimJoinsTheStartOfTheFirstToTheEndOfTheSecondWhereTheyMeet) 
 }
 
 TEST_F(SplitTrim, ATrimOfElementsThatMeetTwiceWarnsWithTheOtherPointAndOneThatNeverMeetsFails) {
-  ZORFeature_var u = Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
-  ZORFeature_var bar = Polyline({{4, -1, 0}, {4, 6, 0}});
-  ZORFeature_var trim = Make("WENTrim", {u.get(), bar.get()}, {"Element1", "Element2"});
+  ZORFeature_var u = geometry.Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
+  ZORFeature_var bar = geometry.Polyline({{4, -1, 0}, {4, 6, 0}});
+  ZORFeature_var trim = geometry.Make("WENTrim", {u.get(), bar.get()}, {"Element1", "Element2"});
   ASSERT_EQ(Error(*trim), "");
   ZORGmoBuildDiagnosisDataSplitTrim_var data = Diagnosis(*trim);
   ASSERT_TRUE(data);
@@ -199,8 +170,9 @@ TEST_F(SplitTrim, ATrimOfElementsThatMeetTwiceWarnsWithTheOtherPointAndOneThatNe
   ExpectAt(ends[0], 0, 0, 0);
   ExpectAt(ends[1], 4, 6, 0);
 
-  ZORFeature_var apart = Polyline({{0, 10, 0}, {10, 10, 0}});
-  ZORFeature_var never = Make("WENTrim", {apart.get(), bar.get()}, {"Element1", "Element2"});
+  ZORFeature_var apart = geometry.Polyline({{0, 10, 0}, {10, 10, 0}});
+  ZORFeature_var never =
+      geometry.Make("WENTrim", {apart.get(), bar.get()}, {"Element1", "Element2"});
   EXPECT_EQ(Error(*never), "The elements do not meet");
   data = Diagnosis(*never);
   ASSERT_TRUE(data);
@@ -209,7 +181,7 @@ TEST_F(SplitTrim, ATrimOfElementsThatMeetTwiceWarnsWithTheOtherPointAndOneThatNe
 }
 
 TEST_F(SplitTrim, ABodyInErrorSymbolShowsItsBodyInItsColourAndLeavesTheViewAtOnceOnRequest) {
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
   ZORISO* iso = session.Editor().GetISO();
   const int before = iso->GetSize();
   // Its creator's reference is handed over by the delayed destruction.

@@ -13,45 +13,16 @@
 #include "ZORHostSession.h"
 #include "ZORIWENBuildDiagnosis.h"
 #include "ZORSpecObjectOf.h"
+#include "ZORTestGeometricalSet.h"
 #include "ZORTransaction.h"
 
 namespace {
 
 class SplitTrimDiagnosis : public ::testing::Test {
  protected:
-  void SetUp() override { set = doc().CreateTool("GeometricalSet"); }
-
-  ZORDocument& doc() { return session.Document(); }
-  ZORFeature_var Point(double x, double y, double z) {
-    return doc().CreatePoint(x, y, z, set.get());
-  }
-  ZORFeature_var Make(const std::string& type, const std::vector<ZORFeature*>& inputs,
-                      const std::vector<std::string>& roles) {
-    ZORFeature_var f = doc().CreateFeature(type, set.get());
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-      f->SetInput(roles[i], ZORBaseUnknown_var(inputs[i]));
-    }
-    doc().UpdateAll();
-    return f;
-  }
-  ZORFeature_var Polyline(const std::vector<ZORMathPoint>& points) {
-    std::vector<ZORFeature*> inputs;
-    std::vector<std::string> roles;
-    for (const ZORMathPoint& p : points) {
-      made.push_back(Point(p.GetX(), p.GetY(), p.GetZ()));
-      inputs.push_back(made.back().get());
-      roles.push_back("Point" + std::to_string(inputs.size()));
-    }
-    return Make("WENPolyline", inputs, roles);
-  }
   ZORFeature_var SplitAtX(ZORFeature* element, double x) {
-    made.push_back(Point(x, 0, 0));
-    made.push_back(Point(x, 1, 0));
-    made.push_back(Point(x, 0, 1));
-    const std::size_t n = made.size();
-    plane = Make("WENPlane", {made[n - 3].get(), made[n - 2].get(), made[n - 1].get()},
-                 {"Point1", "Point2", "Point3"});
-    return Make("WENSplit", {element, plane.get()}, {"Element", "Cutter"});
+    plane = geometry.PlaneAtX(x);
+    return geometry.Make("WENSplit", {element, plane.get()}, {"Element", "Cutter"});
   }
   // The interactive set, a line each, once the transaction is over.
   std::vector<std::string> Shown() {
@@ -75,13 +46,12 @@ class SplitTrimDiagnosis : public ::testing::Test {
 
   ZORHostSession session;
   ZORDriver driver{session};
-  ZORFeature_var set;
+  ZORTestGeometricalSet geometry{session.Document()};
   ZORFeature_var plane;
-  std::vector<ZORFeature_var> made;
 };
 
 TEST_F(SplitTrimDiagnosis, AFailedSplitShowsTheElementInErrorAndItsCutterInTheContextColour) {
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
   ZORFeature_var split = SplitAtX(line.get(), 20);
   ASSERT_TRUE(split->IsInError());
   const std::size_t before = Shown().size();
@@ -112,7 +82,7 @@ TEST_F(SplitTrimDiagnosis, AFailedSplitShowsTheElementInErrorAndItsCutterInTheCo
 }
 
 TEST_F(SplitTrimDiagnosis, AWarningOpensItsPanelAndDrawsTheCutVerticesInOneBag) {
-  ZORFeature_var u = Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
+  ZORFeature_var u = geometry.Polyline({{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}});
   ZORFeature_var split = SplitAtX(u.get(), 4);
   ASSERT_FALSE(split->IsInError());
   const std::size_t before = Shown().size();
@@ -135,7 +105,7 @@ TEST_F(SplitTrimDiagnosis, AWarningOpensItsPanelAndDrawsTheCutVerticesInOneBag) 
 }
 
 TEST_F(SplitTrimDiagnosis, WhatIsNoSplitOrHasNoDiagnosisShowsNothing) {
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
   const std::size_t before = Shown().size();
   ZORGuiSplitTrim none(nullptr);
   none.VisualizeBuildDiagnosisData(E_FAIL);
@@ -152,8 +122,8 @@ TEST_F(SplitTrimDiagnosis, WhatIsNoSplitOrHasNoDiagnosisShowsNothing) {
 }
 
 TEST_F(SplitTrimDiagnosis, OnlyAPointIsValidToRemoveOrKeep) {
-  ZORFeature_var point = Point(1, 2, 3);
-  ZORFeature_var line = Polyline({{0, 0, 0}, {10, 0, 0}});
+  ZORFeature_var point = geometry.Point(1, 2, 3);
+  ZORFeature_var line = geometry.Polyline({{0, 0, 0}, {10, 0, 0}});
   ZORISpecObject_var asPoint = ZORSpecObjectOf(point.get());
   ZORISpecObject_var asCurve = ZORSpecObjectOf(line.get());
   ZORISpecObject_var nothing;
