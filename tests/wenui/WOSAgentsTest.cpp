@@ -16,6 +16,7 @@
 #include "ZORGuiWOSPointOnSurfaceAgent.h"
 #include "ZORGuiWOSSupportAgent.h"
 #include "ZORHostSession.h"
+#include "ZORICkeParm.h"
 #include "ZORIWENPointOnPlane.h"
 #include "ZORIWENPointOnSurface.h"
 #include "ZORIWENWorkingSupportFactory.h"
@@ -171,6 +172,23 @@ TEST_F(WOSAgents, TheMarkerShowsTheSnappedCoordinatesAndAClickMakesAPointOnPlane
   EXPECT_TRUE(agent->GetOTFFeature() == ZORSpecObjectOf(point));
   EXPECT_EQ(agent->RedoValue(), 1);
   EXPECT_TRUE(agent->GetOTFFeature() == ZORSpecObjectOf(point));
+}
+
+TEST_F(WOSAgents, AClickThatCannotMoveTheKeptPointLeavesItAndItsParameters) {
+  GridOnPlane(10, 4);
+  auto agent = Made<ZORGuiWOSCartesianPointOnPlaneAgent>();
+  Send(*agent, 10, 5, true);
+  ASSERT_EQ(Live("WENPointOnPlane").size(), 1u);
+  ZORFeature* point = Live("WENPointOnPlane")[0];
+  ASSERT_EQ(Live("CkeParm", "H").size(), 1u);
+  // A fixed H refuses the next click's coordinates: the point stays where it was, with its own
+  // H and V, and nothing new is made.
+  ZORICkeParm_var(ZORSpecObjectOf(Live("CkeParm", "H")[0]))->SetAccess(1);
+  Send(*agent, -20, 15, true);
+  EXPECT_EQ(Live("WENPointOnPlane").size(), 1u);
+  EXPECT_EQ(Live("CkeParm", "H").size(), 1u);
+  EXPECT_EQ(Live("CkeParm", "V").size(), 1u);
+  EXPECT_EQ(PointOf(point), ZORMathPoint(10, 5, 0));
 }
 
 TEST_F(WOSAgents, NothingIsShownOrMadeWithoutAPointUnderTheMouse) {
