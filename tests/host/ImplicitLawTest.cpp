@@ -6,6 +6,7 @@
 #include "ZORGmoUtilitiesLaw.h"
 #include "ZORHostSession.h"
 #include "ZORIWENIntegratedLaw.h"
+#include "ZORTestGeometricalSet.h"
 #include "ZORWire.h"
 
 namespace {
@@ -13,16 +14,9 @@ namespace {
 class ImplicitLaw : public ::testing::Test {
  protected:
   ImplicitLaw() {
-    set_ = doc().CreateTool("GeometricalSet");
     // An L of two 10 mm segments: lengths along it are easy to read.
-    ZORFeature_var a = doc().CreatePoint(0, 0, 0, set_.get());
-    ZORFeature_var b = doc().CreatePoint(10, 0, 0, set_.get());
-    ZORFeature_var c = doc().CreatePoint(10, 10, 0, set_.get());
-    support_ = doc().CreateFeature("WENPolyline", set_.get());
-    support_->SetInput("Point1", ZORBaseUnknown_var(a.get()));
-    support_->SetInput("Point2", ZORBaseUnknown_var(b.get()));
-    support_->SetInput("Point3", ZORBaseUnknown_var(c.get()));
-    feature_ = doc().CreateFeature("WENIntegratedLaw", set_.get());
+    support_ = geometry_.Polyline({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}});
+    feature_ = doc().CreateFeature("WENIntegratedLaw", geometry_.Set());
     law_ = ZORIWENIntegratedLaw_var(ZORBaseUnknown_var(feature_.get()));
     law_->SetLawType(ZORWENImplicitLaw);
     law_->SetSupport(ZORISpecObject_var(ZORBaseUnknown_var(support_.get())));
@@ -31,7 +25,7 @@ class ImplicitLaw : public ::testing::Test {
   ZORDocument& doc() { return session_.Document(); }
   // A point of the set at (x, y, 0) added to the law with `value`.
   HRESULT Add(double x, double y, double value) {
-    ZORFeature_var point = doc().CreatePoint(x, y, 0, set_.get());
+    ZORFeature_var point = geometry_.Point(x, y, 0);
     doc().UpdateAll();
     return law_->AddImplicitLawPoint(ZORISpecObject_var(ZORBaseUnknown_var(point.get())), value);
   }
@@ -42,7 +36,7 @@ class ImplicitLaw : public ::testing::Test {
   }
 
   ZORHostSession session_;
-  ZORFeature_var set_;
+  ZORTestGeometricalSet geometry_{session_.Document()};
   ZORFeature_var support_;
   ZORFeature_var feature_;
   ZORIWENIntegratedLaw_var law_;
@@ -126,7 +120,7 @@ TEST_F(ImplicitLaw, RemovingAPointMovesTheLaterOnesDownAndDropsItsValue) {
 }
 
 TEST_F(ImplicitLaw, BadPointsAndListsAreRefused) {
-  ZORFeature_var point = doc().CreatePoint(1, 0, 0, set_.get());
+  ZORFeature_var point = geometry_.Point(1, 0, 0);
   const ZORISpecObject_var pointObject{ZORBaseUnknown_var(point.get())};
   EXPECT_EQ(law_->AddImplicitLawPoint(nullptr, 1), E_FAIL);
   ASSERT_EQ(law_->AddImplicitLawPoint(pointObject, 1), S_OK);

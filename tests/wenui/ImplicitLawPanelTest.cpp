@@ -16,6 +16,7 @@
 #include "ZORIWENIntegratedLaw.h"
 #include "ZORNavigation2DViewer.h"
 #include "ZORParmDictionary.h"
+#include "ZORTestGeometricalSet.h"
 #include "ZORWENUIMultiList.h"
 
 namespace {
@@ -29,20 +30,13 @@ class ImplicitLawPanel : public ::testing::Test {
  protected:
   ImplicitLawPanel() {
     ExampleLawCommand::Register();
-    set_ = doc().CreateTool("GeometricalSet");
     // An L of two 10 mm segments; points at 0.75, 0.1 and 0.5 of it, picked in that order.
-    ZORFeature_var a = doc().CreatePoint(0, 0, 0, set_.get());
-    ZORFeature_var b = doc().CreatePoint(10, 0, 0, set_.get());
-    ZORFeature_var c = doc().CreatePoint(10, 10, 0, set_.get());
-    support_ = doc().CreateFeature("WENPolyline", set_.get());
-    support_->SetInput("Point1", ZORBaseUnknown_var(a.get()));
-    support_->SetInput("Point2", ZORBaseUnknown_var(b.get()));
-    support_->SetInput("Point3", ZORBaseUnknown_var(c.get()));
+    support_ = geometry_.Polyline({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}});
     for (const auto& [x, y] : {std::pair{10.0, 5.0}, {2.0, 0.0}, {10.0, 0.0}}) {
-      points_.push_back(doc().CreatePoint(x, y, 0, set_.get()));
+      points_.push_back(geometry_.Point(x, y, 0));
     }
     doc().UpdateAll();
-    session_.Editor().SetCurrentFeature(set_.get());
+    session_.Editor().SetCurrentFeature(geometry_.Set());
     EXPECT_EQ(driver_.StartByName("ExampleLawCommand"), S_OK);
     command_ = dynamic_cast<ExampleLawCommand*>(driver_.CurrentCommand());
   }
@@ -73,7 +67,7 @@ class ImplicitLawPanel : public ::testing::Test {
 
   ZORHostSession session_;
   ZORDriver driver_{session_};
-  ZORFeature_var set_;
+  ZORTestGeometricalSet geometry_{session_.Document()};
   ZORFeature_var support_;
   std::vector<ZORFeature_var> points_;
   ExampleLawCommand* command_ = nullptr;
@@ -235,10 +229,10 @@ TEST_F(ImplicitLawPanel, AnEditionListsThePointsWithoutTellingTheCommand) {
 
 TEST_F(ImplicitLawPanel, AClosedSupportKeepsItsInterpolation) {
   // The L closed by a segment back to its start, assembled into one wire.
-  ZORFeature_var back = doc().CreateFeature("WENPolyline", set_.get());
+  ZORFeature_var back = doc().CreateFeature("WENPolyline", geometry_.Set());
   back->SetInput("Point1", ZORBaseUnknown_var(support_->GetInput("Point3")));
   back->SetInput("Point2", ZORBaseUnknown_var(support_->GetInput("Point1")));
-  ZORFeature_var loop = doc().CreateFeature("WENAssemble", set_.get());
+  ZORFeature_var loop = doc().CreateFeature("WENAssemble", geometry_.Set());
   loop->SetInput("Element1", ZORBaseUnknown_var(support_.get()));
   loop->SetInput("Element2", ZORBaseUnknown_var(back.get()));
   doc().UpdateAll();
