@@ -107,6 +107,63 @@ TEST_F(PathAndSets, ManyRemovalsKeepPositionsAndMembershipRight) {
   EXPECT_TRUE(so->IsMember(PathOf(points[99])));
 }
 
+TEST_F(PathAndSets, LongPathsKeepTheirOrderThroughGrowthAndRemoval) {
+  // Deeper than the few objects a path usually holds.
+  ZORPathElement deep = PathOf(a);
+  ZORPathElement same = PathOf(a);
+  for (ZORFeature* f : {b.get(), c.get(), set.get(), b.get()}) {
+    deep.AddChildElement(ZORBaseUnknown_var(f));
+    same.AddChildElement(ZORBaseUnknown_var(f));
+  }
+  EXPECT_EQ(deep.Describe(),
+            "Part.1/Geometrical Set.1/Point.1/Point.2/Point.3/Geometrical Set.1/Point.2");
+  EXPECT_TRUE(deep == same);
+  EXPECT_EQ(deep.Hash(), same.Hash());
+  EXPECT_TRUE(deep.GetLeaf() == b);
+
+  ZORPathElement copy = deep;
+  EXPECT_TRUE(copy.RemoveElement(ZORBaseUnknown_var(c)));
+  EXPECT_TRUE(copy.RemoveElement(ZORBaseUnknown_var(b)));  // the first b, not the leaf
+  EXPECT_EQ(copy.Describe(), "Part.1/Geometrical Set.1/Point.1/Geometrical Set.1/Point.2");
+  EXPECT_TRUE(copy.RemoveElement(ZORBaseUnknown_var(set)));
+  EXPECT_TRUE(copy.RemoveElement(ZORBaseUnknown_var(set)));
+  EXPECT_FALSE(copy.RemoveElement(ZORBaseUnknown_var(set)));
+  EXPECT_EQ(copy.Describe(), "Part.1/Point.1/Point.2");
+  copy.AddChildElement(ZORBaseUnknown_var(c));
+  EXPECT_EQ(copy.Describe(), "Part.1/Point.1/Point.2/Point.3");
+  EXPECT_TRUE(deep == same);  // the copy shares nothing with what it was copied from
+
+  auto so = ZORMake<ZORSO>();
+  EXPECT_EQ(so->AddElement(deep), S_OK);
+  EXPECT_EQ(so->AddElement(same), S_FALSE);
+  EXPECT_TRUE(so->IsMember(same));
+  EXPECT_FALSE(so->IsMember(copy));
+}
+
+TEST_F(PathAndSets, MembersLeaveAndComeBackWithoutLosingTheOthers) {
+  auto so = ZORMake<ZORSO>();
+  std::vector<ZORFeature_var> points;
+  for (int i = 0; i < 300; ++i) points.push_back(doc.CreatePoint(i, 1, 0, set));
+  const auto path = [&](int i) { return PathOf(points[static_cast<size_t>(i)]); };
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 300; ++i) so->AddElement(path(i));
+    // Removals without any positional read between them, then some come back.
+    for (int i = 0; i < 300; i += 3) EXPECT_EQ(so->RemoveElement(path(i)), S_OK);
+    for (int i = 0; i < 300; i += 6) EXPECT_EQ(so->AddElement(path(i)), S_OK);
+    ASSERT_EQ(so->GetSize(), 250);
+    for (int i = 0; i < 300; ++i) {
+      EXPECT_EQ(so->IsMember(path(i)), i % 3 != 0 || i % 6 == 0 ? 1 : 0) << i;
+    }
+    // Those that came back come last, in the order they came back.
+    EXPECT_TRUE(so->GetElement(200)->GetLeaf() == points[299]);
+    EXPECT_TRUE(so->GetElement(201)->GetLeaf() == points[0]);
+    EXPECT_TRUE(so->GetElement(250)->GetLeaf() == points[294]);
+    if (round < 2) so->Empty();
+  }
+  EXPECT_EQ(so->AddElement(path(0)), S_FALSE);
+  EXPECT_EQ(so->GetElements().size(), 250u);
+}
+
 TEST_F(PathAndSets, HighlightedSetPublishesAtOnceOrAtTheEndOfABatch) {
   auto hso = ZORMake<ZORHSO>();
   ASSERT_EQ(hso->AddElement(PathOf(a)), S_OK);

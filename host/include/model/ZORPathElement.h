@@ -3,9 +3,11 @@
 // paths are equal when they hold the same objects in the same order, however they were built.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "ZORInlineVector.h"
 #include "ZORVar.h"
 
 class ZORPathElement {
@@ -20,7 +22,7 @@ class ZORPathElement {
   ZORBaseUnknown_var GetLeaf() const;
   // The object just above the leaf; null for a path of fewer than two objects.
   ZORBaseUnknown_var GetFatherOfLeaf() const;
-  const std::vector<ZORBaseUnknown_var>& GetObjects() const { return objects_; }
+  std::span<const ZORBaseUnknown_var> GetObjects() const { return objects_.Span(); }
 
   void AddChildElement(const ZORBaseUnknown_var& object);
   // Removes the first occurrence of `object`; answers whether there was one.
@@ -40,6 +42,7 @@ class ZORPathElement {
   friend bool operator==(const ZORPathElement& a, const ZORPathElement& b);
 
  private:
-  std::vector<ZORBaseUnknown_var> objects_;
+  // Paths are mostly short (part, set, feature): those need no allocation of their own.
+  ZORInlineVector<ZORBaseUnknown_var, 4> objects_;
   mutable int cursor_ = 0;
 };

@@ -3,8 +3,8 @@
 // content, with an index beside the order so that membership and removal do not search.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "ZORPathElement.h"
@@ -15,7 +15,7 @@ class ZORXSO : public virtual ZORBaseUnknown {
   ZORXSO() = default;
 
   int IsMember(const ZORPathElement& path) const;
-  int GetSize() const { return static_cast<int>(index_.size()); }
+  int GetSize() const { return static_cast<int>(count_); }
   // The element at `position` (1..size), in insertion order; null outside that range.
   const ZORPathElement* GetElement(int position) const;
   // Enumeration in insertion order: InitElementList, then NextElement until it gives null.
@@ -32,16 +32,28 @@ class ZORXSO : public virtual ZORBaseUnknown {
   void Clear();
 
  private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  // Slot marks: an empty slot ends a probe, a removed one does not.
+  static constexpr std::uint32_t kEmpty = 0;
+  static constexpr std::uint32_t kRemoved = UINT32_MAX;
+
   // Drops the holes left by removals, so that positions are positions again.
   void Compact() const;
-  // The index entry of a member, or end().
-  std::unordered_multimap<std::size_t, std::size_t>::iterator Find(
-      const ZORPathElement& path) const;
+  // The slot holding `path`, or kNone.
+  std::size_t Find(const ZORPathElement& path, std::size_t hash) const;
+  // Sizes the slots for the members (half full at most) and places every member again.
+  void Rehash() const;
+  void Place(std::size_t position) const;
 
   // Removed entries leave a hole until the next positional access.
   mutable std::vector<std::optional<ZORPathElement>> entries_;
-  // Position in entries_ by the path's hash: the paths themselves are stored once.
-  mutable std::unordered_multimap<std::size_t, std::size_t> index_;
+  // Each entry's hash, so that probing and rehashing never hash a path again.
+  mutable std::vector<std::size_t> hashes_;
+  // Open addressing over the entries: a slot holds an entry's position + 1. One array instead
+  // of a node per member, so that emptying a large set frees nothing member by member.
+  mutable std::vector<std::uint32_t> slots_;
+  mutable std::size_t used_ = 0;  // slots not empty, removed marks included
+  std::size_t count_ = 0;
   mutable std::size_t holes_ = 0;
   mutable std::size_t cursor_ = 0;
 };

@@ -11,7 +11,8 @@ namespace {
 // when the path holds no body or the line misses it.
 ZORStAutoDetectionOper_var Detect(const ZORPathElement& path) {
   const ZORBody* body = nullptr;
-  for (auto it = path.GetObjects().rbegin(); it != path.GetObjects().rend() && !body; ++it) {
+  const auto objects = path.GetObjects();
+  for (auto it = objects.rbegin(); it != objects.rend() && !body; ++it) {
     body = dynamic_cast<const ZORBody*>(it->get());
   }
   if (!body) return nullptr;

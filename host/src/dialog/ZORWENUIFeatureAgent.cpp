@@ -124,7 +124,7 @@ bool ZORWENUIFeatureAgent::IsOfType(ZORBaseUnknown* object, const ZORString& typ
 
 ZORPathElement ZORWENUIFeatureAgent::SearchSubPath(const ZORPathElement& path,
                                                    const ZORString& type) {
-  const std::vector<ZORBaseUnknown_var>& objects = path.GetObjects();
+  const auto objects = path.GetObjects();
   for (std::size_t i = 0; i < objects.size(); ++i) {
     if (IsOfType(objects[i].get(), type)) {
       return ZORPathElement(

@@ -23,9 +23,9 @@ void ZORPathElement::AddChildElement(const ZORBaseUnknown_var& object) {
 }
 
 bool ZORPathElement::RemoveElement(const ZORBaseUnknown_var& object) {
-  for (auto it = objects_.begin(); it != objects_.end(); ++it) {
-    if (*it == object) {
-      objects_.erase(it);
+  for (std::size_t i = 0; i < objects_.size(); ++i) {
+    if (objects_[i] == object) {
+      objects_.erase(i);
       return true;
     }
   }

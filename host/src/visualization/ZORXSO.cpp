@@ -1,16 +1,22 @@
 #include "ZORXSO.h"
 
-std::unordered_multimap<std::size_t, std::size_t>::iterator ZORXSO::Find(
-    const ZORPathElement& path) const {
-  const auto [first, last] = index_.equal_range(path.Hash());
-  for (auto it = first; it != last; ++it) {
-    if (*entries_[it->second] == path) return it;
+#include <algorithm>
+#include <bit>
+
+std::size_t ZORXSO::Find(const ZORPathElement& path, std::size_t hash) const {
+  if (slots_.empty()) return kNone;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const std::uint32_t mark = slots_[slot];
+    if (mark == kEmpty) return kNone;
+    if (mark == kRemoved) continue;
+    const std::size_t position = mark - 1;
+    if (hashes_[position] == hash && *entries_[position] == path) return slot;
   }
-  return index_.end();
 }
 
 int ZORXSO::IsMember(const ZORPathElement& path) const {
-  return Find(path) != index_.end() ? 1 : 0;
+  return Find(path, path.Hash()) != kNone ? 1 : 0;
 }
 
 const ZORPathElement* ZORXSO::GetElement(int position) const {
@@ -34,7 +40,7 @@ const ZORPathElement* ZORXSO::NextElement() const {
 
 std::vector<ZORPathElement> ZORXSO::GetElements() const {
   std::vector<ZORPathElement> elements;
-  elements.reserve(index_.size());
+  elements.reserve(count_);
   for (const auto& entry : entries_) {
     if (entry) elements.push_back(*entry);
   }
@@ -42,41 +48,73 @@ std::vector<ZORPathElement> ZORXSO::GetElements() const {
 }
 
 bool ZORXSO::Insert(const ZORPathElement& path) {
-  if (!path.IsSet() || Find(path) != index_.end()) return false;
-  index_.emplace(path.Hash(), entries_.size());
+  if (!path.IsSet()) return false;
+  const std::size_t hash = path.Hash();
+  if (Find(path, hash) != kNone) return false;
   entries_.emplace_back(path);
+  hashes_.push_back(hash);
+  ++count_;
+  if (2 * (used_ + 1) > slots_.size()) {
+    Rehash();
+  } else {
+    Place(entries_.size() - 1);
+  }
   return true;
 }
 
 bool ZORXSO::Erase(const ZORPathElement& path) {
-  const auto it = Find(path);
-  if (it == index_.end()) return false;
-  entries_[it->second].reset();
-  index_.erase(it);
+  const std::size_t slot = Find(path, path.Hash());
+  if (slot == kNone) return false;
+  entries_[slots_[slot] - 1].reset();
+  slots_[slot] = kRemoved;
+  --count_;
   ++holes_;
   // Keep the holes from outgrowing the members, so memory stays proportional.
-  if (holes_ > index_.size() + 16) Compact();
+  if (holes_ > count_ + 16) Compact();
   return true;
 }
 
 void ZORXSO::Clear() {
   entries_.clear();
-  index_.clear();
+  hashes_.clear();
+  slots_.clear();
+  used_ = 0;
+  count_ = 0;
   holes_ = 0;
   cursor_ = 0;
 }
 
 void ZORXSO::Compact() const {
   if (holes_ == 0) return;
-  std::vector<std::optional<ZORPathElement>> kept;
-  kept.reserve(index_.size());
-  index_.clear();
-  for (auto& entry : entries_) {
-    if (!entry) continue;
-    index_.emplace(entry->Hash(), kept.size());
-    kept.push_back(std::move(entry));
+  std::size_t kept = 0;
+  for (std::size_t position = 0; position < entries_.size(); ++position) {
+    if (!entries_[position]) continue;
+    if (kept != position) {
+      entries_[kept] = std::move(entries_[position]);
+      hashes_[kept] = hashes_[position];
+    }
+    ++kept;
   }
-  entries_ = std::move(kept);
+  entries_.resize(kept);
+  hashes_.resize(kept);
   holes_ = 0;
   cursor_ = 0;
+  Rehash();
+}
+
+void ZORXSO::Rehash() const {
+  // Half full at most once every member, holes included, has its slot.
+  slots_.assign(std::bit_ceil(std::max<std::size_t>(16, 4 * entries_.size())), kEmpty);
+  used_ = 0;
+  for (std::size_t position = 0; position < entries_.size(); ++position) {
+    if (entries_[position]) Place(position);
+  }
+}
+
+void ZORXSO::Place(std::size_t position) const {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t slot = hashes_[position] & mask;
+  while (slots_[slot] != kEmpty) slot = (slot + 1) & mask;
+  slots_[slot] = static_cast<std::uint32_t>(position + 1);
+  ++used_;
 }
