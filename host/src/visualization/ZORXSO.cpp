@@ -75,6 +75,16 @@ bool ZORXSO::Erase(const ZORPathElement& path) {
 }
 
 void ZORXSO::Clear() {
+  // Releasing a member touches each of its objects, scattered in memory: asking for the objects
+  // of members a few ahead lets those reads overlap instead of waiting for each in turn.
+  constexpr std::size_t kAhead = 8;
+  for (std::size_t position = 0; position < entries_.size(); ++position) {
+    if (position + kAhead < entries_.size() && entries_[position + kAhead]) {
+      for (const ZORBaseUnknown_var& object : entries_[position + kAhead]->GetObjects())
+        __builtin_prefetch(object.get());
+    }
+    entries_[position].reset();
+  }
   entries_.clear();
   hashes_.clear();
   slots_.clear();
