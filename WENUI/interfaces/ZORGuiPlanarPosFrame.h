@@ -238,6 +238,7 @@ class ZORGuiPlanarPosFrame : public ZORCommand {
   void BuildSystemPart(ZORDlgFrame* parent, int index);
   void BuildDirectionFrame(ZORDlgFrame* parent, int index);
   void WriteDirection(int index);
+  void EnterDirection(int index);
   void ShowSelectors();
   void SyncManipulators();
   ZORMathPoint DisplacedOrigin(const ZORMathPlane& plane) const;

@@ -21,6 +21,7 @@
 #include "ZORHostSession.h"
 #include "ZORISO.h"
 #include "ZORSpecObjectOf.h"
+#include "ZORWENUIFrameDirection.h"
 #include "ZORWENUIPlaneTranslator.h"
 #include "ZORWENUIRotator.h"
 
@@ -196,9 +197,19 @@ TEST_F(PlanarPositioning, ClicksOnThePanelInputsBringTheirStatesBackWithTheEleme
   ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/SdDirFrame"));
   EXPECT_EQ(State(), "statePPFFA2");
   EXPECT_FALSE(Transfo()->GetDirection(2));
+  // Entering the state took the frame's click: the frame left its selection.
+  auto* direction =
+      dynamic_cast<ZORWENUIFrameDirection*>(driver_.Find(std::string(kPanel) + "/SdDirFrame"));
+  ASSERT_TRUE(direction);
+  EXPECT_EQ(direction->GetFrameSelection(), 0);
   ASSERT_TRUE(Pick(line2_));
   EXPECT_EQ(State(), "PositionedState");
   ExpectPoints(kMoved);
+  // A value typed in a literal's editor moves the profile along the target's X, (0, 1, 0).
+  ASSERT_TRUE(driver_.Type(std::string(kPanel) + "/XPos", "3"));
+  ExpectPoints({{50, 33, 0}, {50, 43, 0}, {45, 43, 0}});
+  ASSERT_TRUE(frame_->GetPlaneTranslator(1));
+  EXPECT_NEAR(frame_->GetPlaneTranslator(1)->GetCurrentPoint().DistanceTo({50, 53, 0}), 0, 1e-9);
 }
 
 TEST_F(PlanarPositioning, OffHidesAndWritesMode0ThenOnKeepsOneSetOfHandles) {

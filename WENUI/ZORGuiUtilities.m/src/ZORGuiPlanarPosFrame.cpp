@@ -312,27 +312,25 @@ bool ZORGuiPlanarPosFrame::IndicateExit(ZORCallbackData) {
 }
 
 bool ZORGuiPlanarPosFrame::IDir1EnterAction(ZORCallbackData) {
-  System& system = systems_[0];
-  // A click on the direction frame brought the command here: the click is taken, the frame
-  // leaves its selection.
-  if (system.direction && system.direction->GetFrameSelection() == 1 && !system.directionElement) {
-    system.direction->SetFrameSelection(0);
-    if (ZORDialogAgent* agent = states_[kMainDirection]->GetDirectionAgent()) {
-      agent->InitializeAcquisition();
-    }
-  }
+  EnterDirection(0);
   return true;
 }
 
 bool ZORGuiPlanarPosFrame::IDir2EnterAction(ZORCallbackData) {
-  System& system = systems_[1];
-  if (system.direction && system.direction->GetFrameSelection() == 1 && !system.directionElement) {
-    system.direction->SetFrameSelection(0);
-    if (ZORDialogAgent* agent = states_[kSecondDirection]->GetDirectionAgent()) {
-      agent->InitializeAcquisition();
-    }
-  }
+  EnterDirection(1);
   return true;
+}
+
+void ZORGuiPlanarPosFrame::EnterDirection(int index) {
+  System& system = systems_[index];
+  // A click on the direction frame brought the command here: the click is taken, the frame
+  // leaves its selection.
+  if (!system.direction || system.direction->GetFrameSelection() != 1 || system.directionElement) {
+    return;
+  }
+  system.direction->SetFrameSelection(0);
+  ZORDialogState* state = states_[index == 0 ? kMainDirection : kSecondDirection];
+  if (ZORDialogAgent* agent = state->GetDirectionAgent()) agent->InitializeAcquisition();
 }
 
 bool ZORGuiPlanarPosFrame::HighlightPanelInput(ZORCallbackData input) {
