@@ -93,7 +93,7 @@ class ZORGuiPlanarPosFrame : public ZORCommand {
   //! A condition of the selection tests on `agent`.
   ZORCondition Condition(bool (ZORWENUINewSelectionTests::*test)(void*), ZORDialogAgent* agent);
   //! An action running `first`, then `second`.
-  static ZORAction AndAction(ZORAction first, ZORAction second);
+  static ZORAction AndAction(const ZORAction& first, const ZORAction& second);
   //! A condition holding when either does.
   static ZORCondition OrCondition(ZORCondition first, ZORCondition second);
   //! Action: the point of "SelOrigin" becomes the origin of the system the flag says.

@@ -141,7 +141,7 @@ ZORCondition ZORGuiPlanarPosFrame::Condition(bool (ZORWENUINewSelectionTests::*t
   return ZORStateCommand::Condition(tests_.get(), test, agent);
 }
 
-ZORAction ZORGuiPlanarPosFrame::AndAction(ZORAction first, ZORAction second) {
+ZORAction ZORGuiPlanarPosFrame::AndAction(const ZORAction& first, const ZORAction& second) {
   return std::make_shared<ZORStateAction>([first, second](const ZORTransitionContext& context) {
     const bool a = !first || first->Execute(context);
     const bool b = !second || second->Execute(context);
