@@ -15,6 +15,7 @@
 #include "ExampleWidgetsCommand.h"
 // coupling edition
 #include "ExampleCouplingCommand.h"
+#include "ExamplePositionCommand.h"
 
 // Diagnostics in 3D
 #include "ExampleJoinCommand.h"
@@ -37,6 +38,7 @@ const bool registered = [] {
   ExampleWidgetsCommand::Register();
   // coupling edition
   ExampleCouplingCommand::Register();
+  ExamplePositionCommand::Register();
 
   // Diagnostics in 3D
   ExampleJoinCommand::Register();

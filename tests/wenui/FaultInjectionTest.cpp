@@ -36,6 +36,7 @@
 
 // coupling edition
 #include "ExampleCouplingCommand.h"
+#include "ExamplePositionCommand.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ struct World {
     ExampleProjectCommand::Register();
     // coupling edition
     ExampleCouplingCommand::Register();
+    // planar positioning
+    ExamplePositionCommand::Register();
     // diagnostics in 3D
     ExampleJoinCommand::Register();
     ExampleSplitCommand::Register();
@@ -272,6 +275,27 @@ const std::vector<UserRun>& Runs() {
          ZORHandleDriver(w.driver).Click(2);
          ZORHandleDriver(w.driver).Context(1, "RemoveCoupling");
          w.driver.Check("CouplingPanel/ShowCouplLines", false);
+         w.driver.PressOK();
+       }},
+      // planar positioning
+      {"a profile placed by two systems, switched off and on, swapped, dragged, then OK",
+       [](World& w) {
+         ZORFeature_var profile = w.Through("WENPolyline", {{0, 0, 0}, {4, 0, 0}, {4, 2, 0}},
+                                            {"Point1", "Point2", "Point3"});
+         w.driver.StartByName("ExamplePositionCommand");
+         w.Pick(profile);
+         w.Pick(w.points[0]);
+         w.Pick(w.line);
+         w.Pick(w.points[1]);
+         w.Pick(w.line);
+         w.driver.Click("PositionPanel/ShowParamButton");
+         w.driver.Click("PositionPanel/SelOriginP1");
+         w.Pick(w.points[2]);
+         w.driver.Check("PositionPanel/SelPosButton", false);
+         w.driver.Check("PositionPanel/SelPosButton", true);
+         w.driver.Check("PositionPanel/SwapXAxisButton", true);
+         ZORHandleDriver(w.driver).Drag(3, ZORMathPoint(3, 2, 0), 2);
+         ZORHandleDriver(w.driver).Drag(4, ZORMathPoint(0, 3, 0), 2);
          w.driver.PressOK();
        }},
       // diagnostics in 3D

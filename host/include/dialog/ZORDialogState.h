@@ -19,6 +19,11 @@ class ZORDialogState {
   void RemoveDialogAgent(ZORDialogAgent* agent);
   const std::vector<ZORDialogAgent*>& GetAgents() const { return agents_; }
   bool Holds(const ZORDialogAgent* agent) const;
+  // Adds `agent` as the state's direction agent: the one that stands for a direction frame of
+  // the panel, which the state may value as it is entered. Replaces the previous one.
+  void AddDirectionAgent(ZORDialogAgent* agent);
+  // The direction agent; null when none was added or it was removed.
+  ZORDialogAgent* GetDirectionAgent() const { return direction_; }
 
   void SetEnterAction(ZORAction action) { enter_ = std::move(action); }
   void SetLeaveAction(ZORAction action) { leave_ = std::move(action); }
@@ -28,6 +33,7 @@ class ZORDialogState {
  private:
   ZORString name_;
   std::vector<ZORDialogAgent*> agents_;  // not owned
+  ZORDialogAgent* direction_ = nullptr;  // one of agents_
   ZORAction enter_;
   ZORAction leave_;
 };

@@ -265,6 +265,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORISpecObject_var CreateLine(const ZORISpecObject_var& point,
                                 const ZORISpecObject_var& reference, const ZORICkeParm_var& start,
                                 const ZORICkeParm_var& end) override;
+  ZORIWENPositionTransfo_var CreatePositionTransfo() override;
 
   // --- ZORIWENTool ---
   HRESULT SetPrivate(int isPrivate) override;

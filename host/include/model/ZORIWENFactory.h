@@ -3,6 +3,7 @@
 
 #include "ZORICkeParm.h"
 #include "ZORISpecObject.h"
+#include "ZORIWENPositionTransfo.h"
 #include "ZORMathVector.h"
 
 class ZORIWENFactory : public virtual ZORBaseUnknown {
@@ -33,6 +34,9 @@ class ZORIWENFactory : public virtual ZORBaseUnknown {
                                         const ZORISpecObject_var& reference,
                                         const ZORICkeParm_var& start,
                                         const ZORICkeParm_var& end) = 0;
+  //! A new position transformation, mode 0, with its literals "XPos", "YPos" (lengths) and
+  // "AnglePos" (an angle) at 0 and its origins given by picked points ("WENPositionTransfo").
+  virtual ZORIWENPositionTransfo_var CreatePositionTransfo() = 0;
 };
 
 ZOR_DEFINE_IID(ZORIWENFactory);

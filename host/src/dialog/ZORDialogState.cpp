@@ -8,6 +8,13 @@ void ZORDialogState::AddDialogAgent(ZORDialogAgent* agent) {
 
 void ZORDialogState::RemoveDialogAgent(ZORDialogAgent* agent) {
   std::erase(agents_, agent);
+  if (direction_ == agent) direction_ = nullptr;
+}
+
+void ZORDialogState::AddDirectionAgent(ZORDialogAgent* agent) {
+  if (!agent) return;
+  AddDialogAgent(agent);
+  direction_ = agent;
 }
 
 bool ZORDialogState::Holds(const ZORDialogAgent* agent) const {

@@ -15,6 +15,7 @@
 #include "ZORWENAxisLineExt.h"
 #include "ZORWENPointOnPlaneExt.h"
 #include "ZORWENPointOnSurfaceExt.h"
+#include "ZORWENPositionTransfoExt.h"
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
     : type_(&type), document_(&document), serial_(serial) {
@@ -676,6 +677,12 @@ ZORISpecObject_var ZORFeature::CreateLine(const ZORISpecObject_var& point,
   return CreateLinked(ZORWENAxisLineExt::kTypeName,
                       {{"Point", point}, {"Reference", reference}, {"Start", start}, {"End", end}},
                       {"Point", "Reference", "Start", "End"});
+}
+
+ZORIWENPositionTransfo_var ZORFeature::CreatePositionTransfo() {
+  if (!document_ || !ZORFaultGate::Pass("ZORIWENFactory::CreatePositionTransfo")) return nullptr;
+  ZORFeature_var transfo = ZORWENPositionTransfoExt::Create(*document_);
+  return transfo ? ZORIWENPositionTransfo_var(ZORBaseUnknown_var(transfo.get())) : nullptr;
 }
 
 HRESULT ZORFeature::SetPrivate(int isPrivate) {
