@@ -4,12 +4,14 @@
 #include <cmath>
 
 #include "ZOR3DBagRep.h"
+#include "ZORIndexedPointers.h"
 
 namespace {
 
 // The live 3D manipulators, oldest first, so that the pointer finds one through what it draws.
-std::vector<ZOR3DManipulator*>& Live() {
-  static std::vector<ZOR3DManipulator*> live;
+// Indexed, so that each one leaves without a search however many are live.
+ZORIndexedPointers<ZOR3DManipulator>& Live() {
+  static ZORIndexedPointers<ZOR3DManipulator> live;
   return live;
 }
 
@@ -23,11 +25,11 @@ ZORMathVector Flatten(const ZORMathVector& v, const ZORMathVector& n) {
 ZOR3DManipulator::ZOR3DManipulator(ZORCommand* father, const ZORString& name, ZOR3DRep* rep,
                                    int style, int flag)
     : ZORManipulator(father, name), associated_(rep), style_(style), flag_(flag) {
-  Live().push_back(this);
+  Live().Add(this);
 }
 
 ZOR3DManipulator::~ZOR3DManipulator() {
-  std::erase(Live(), this);
+  Live().Remove(this);
 }
 
 void ZOR3DManipulator::AssociateToRep(ZOR3DRep* rep) {
@@ -65,7 +67,7 @@ bool ZOR3DManipulator::IsGrabbedBy(const ZOR3DRep& rep) const {
 }
 
 ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
-  for (ZOR3DManipulator* manipulator : Live()) {
+  for (ZOR3DManipulator* manipulator : Live().Items()) {
     if (!manipulator->IsDestructionRequested() && manipulator->IsGrabbedBy(rep)) {
       return manipulator;
     }
@@ -75,7 +77,7 @@ ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
 
 std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> ZOR3DManipulator::GrabIndex() {
   std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> index;
-  for (ZOR3DManipulator* manipulator : Live()) {
+  for (ZOR3DManipulator* manipulator : Live().Items()) {
     if (manipulator->IsDestructionRequested()) continue;
     // The oldest keeps a representation that grabs several.
     if (manipulator->associated_) index.emplace(manipulator->associated_.get(), manipulator);
