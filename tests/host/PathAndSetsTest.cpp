@@ -133,6 +133,17 @@ TEST_F(PathAndSets, LongPathsKeepTheirOrderThroughGrowthAndRemoval) {
   EXPECT_EQ(copy.Describe(), "Part.1/Point.1/Point.2/Point.3");
   EXPECT_TRUE(deep == same);  // the copy shares nothing with what it was copied from
 
+  // A path moved away from is empty, short or long.
+  ZORPathElement shortPath = PathOf(c);
+  ZORPathElement movedShort = std::move(shortPath);
+  ZORPathElement longPath = same;
+  ZORPathElement movedLong;
+  movedLong = std::move(longPath);
+  EXPECT_FALSE(shortPath.IsSet());  // NOLINT(bugprone-use-after-move)
+  EXPECT_FALSE(longPath.IsSet());   // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(movedShort.Describe(), "Part.1/Geometrical Set.1/Point.3");
+  EXPECT_TRUE(movedLong == same);
+
   auto so = ZORMake<ZORSO>();
   EXPECT_EQ(so->AddElement(deep), S_OK);
   EXPECT_EQ(so->AddElement(same), S_FALSE);

@@ -21,6 +21,23 @@ class ZORInlineVector {
     }
     for (T& item : items) inline_[inlineSize_++] = std::move(item);
   }
+  ZORInlineVector(const ZORInlineVector&) = default;
+  ZORInlineVector& operator=(const ZORInlineVector&) = default;
+  // A moved-from vector is empty, as a moved-from std::vector is.
+  ZORInlineVector(ZORInlineVector&& other) noexcept
+      : inline_(std::move(other.inline_)),
+        inlineSize_(std::exchange(other.inlineSize_, 0)),
+        heap_(std::move(other.heap_)) {
+    other.heap_.clear();
+  }
+  ZORInlineVector& operator=(ZORInlineVector&& other) noexcept {
+    inline_ = std::move(other.inline_);
+    inlineSize_ = std::exchange(other.inlineSize_, 0);
+    heap_ = std::move(other.heap_);
+    other.heap_.clear();
+    return *this;
+  }
+  ~ZORInlineVector() = default;
 
   std::size_t size() const { return Spilled() ? heap_.size() : inlineSize_; }
   bool empty() const { return size() == 0; }
