@@ -1,9 +1,9 @@
 #include "ZORHandleDriver.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "ZOR2DManipulator.h"
+#include "ZOR3DBagRep.h"
 #include "ZOR3DManipulator.h"
 #include "ZORDriver.h"
 #include "ZORFrmEditor.h"
@@ -25,6 +25,38 @@ const ZOR3DRep* DrawingOf(const ZORVisuHandle& handle, const ZORISO& iso) {
   return nullptr;
 }
 
+// Whether `rep`, or a bag that holds it, is carried into `iso` by a carrier (not a handle of
+// its own) through which the pointer grabs `manipulator`.
+bool ShowsThrough(const ZOR3DRep& rep, const ZOR3DManipulator& manipulator, ZORISO& iso) {
+  for (ZORSt3DISO* carrier : ZORSt3DISO::CarriersOf(rep)) {
+    if (dynamic_cast<ZOR3DVisuHandle*>(carrier) || !iso.IsMember(carrier)) continue;
+    if (ZOR3DManipulator::GrabbedBy(rep) == &manipulator) return true;
+  }
+  return std::any_of(rep.GetFatherReps().begin(), rep.GetFatherReps().end(),
+                     [&](const ZOR3DBagRep* bag) { return ShowsThrough(*bag, manipulator, iso); });
+}
+
+// Whether `iso` shows `handle`: a handle of its own as a member, a manipulator through what
+// grabs it. Found from the handle, so that many handles shown cost nothing to one of them.
+bool IsShown(ZORVisuHandle& handle, ZORISO& iso) {
+  if (auto* shown = dynamic_cast<ZOR3DVisuHandle*>(&handle)) return iso.IsMember(shown);
+  auto* manipulator = dynamic_cast<ZOR3DManipulator*>(&handle);
+  if (!manipulator) return false;
+  if (const ZOR3DRep* rep = manipulator->GetAssociatedRep();
+      rep && ShowsThrough(*rep, *manipulator, iso)) {
+    return true;
+  }
+  return std::any_of(
+      manipulator->GetRepsToManipulate().begin(), manipulator->GetRepsToManipulate().end(),
+      [&](const ZOR3DRep_var& rep) { return ShowsThrough(*rep, *manipulator, iso); });
+}
+
+// The interactive set of the current editor; null without one.
+ZORISO* CurrentISO() {
+  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  return editor ? editor->GetISO() : nullptr;
+}
+
 }  // namespace
 
 template <class Action>
@@ -37,62 +69,55 @@ bool ZORHandleDriver::Act(Action&& action) {
 template <class Work>
 bool ZORHandleDriver::OnHandle(int rank, Work&& work) {
   return Act([&] {
-    // One look at what is shown serves both the pick and the leaving.
-    const std::vector<ZORVisuHandle*> shown = ShownHandles();
-    if (rank < 1 || rank > static_cast<int>(shown.size())) return false;
-    ZORVar<ZORVisuHandle> handle(shown[static_cast<std::size_t>(rank - 1)]);
-    if (!handle->IsPickable()) return false;
-    LeaveAllBut(shown, handle.get());
+    ZORISO* iso = CurrentISO();
+    if (!iso || rank < 1) return false;
+    // Handles are ranked by creation: walking the live ones in order stops at the one asked
+    // for, however many follow it.
+    ZORVar<ZORVisuHandle> handle;
+    int seen = 0;
+    for (ZORVisuHandle* live : ZORVisuHandle::GetLiveHandles()) {
+      if (IsShown(*live, *iso) && ++seen == rank) {
+        handle = live;
+        break;
+      }
+    }
+    if (!handle || !handle->IsPickable()) return false;
+    LeaveAllBut(*iso, handle.get());
     return work(*handle);
   });
 }
 
 std::vector<ZORVisuHandle*> ZORHandleDriver::ShownHandles() const {
   std::vector<ZORVisuHandle*> handles;
-  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
-  ZORISO* iso = editor ? editor->GetISO() : nullptr;
+  ZORISO* iso = CurrentISO();
   if (!iso) return handles;
-  // One pass over the manipulators and one over the set: many handles may be live. Sorting
-  // ranks read once keeps the sort from visiting every handle at each comparison.
-  const auto grabs = ZOR3DManipulator::GrabIndex();
-  std::vector<std::pair<unsigned long, ZORVisuHandle*>> ranked;
-  for (const ZORBaseUnknown_var& element : iso->GetElements()) {
-    ZORVisuHandle* handle = dynamic_cast<ZOR3DVisuHandle*>(element.get());
-    auto* carrier = handle ? nullptr : dynamic_cast<ZORSt3DISO*>(element.get());
-    if (carrier && carrier->GetRep())
-      handle = ZOR3DManipulator::GrabbedBy(*carrier->GetRep(), grabs);
-    if (handle) ranked.emplace_back(handle->GetCreationRank(), handle);
-  }
-  std::sort(ranked.begin(), ranked.end());
-  // A handle shown by several drawings comes once: its ranks sit side by side.
-  handles.reserve(ranked.size());
-  for (const auto& [rank, handle] : ranked) {
-    if (handles.empty() || handles.back() != handle) handles.push_back(handle);
+  for (ZORVisuHandle* handle : ZORVisuHandle::GetLiveHandles()) {
+    if (IsShown(*handle, *iso)) handles.push_back(handle);
   }
   return handles;
 }
 
 std::vector<std::string> ZORHandleDriver::DescribeHandles() const {
   std::vector<std::string> lines;
-  ZORFrmEditor* editor = ZORFrmEditor::GetCurrentEditor();
+  ZORISO* iso = CurrentISO();
   for (const ZORVisuHandle* handle : ShownHandles()) {
     std::string line = handle->GetName().str();
     if (!handle->IsPickable()) line += " nopick";
     if (handle->IsPreactivated()) line += " over";
-    const ZOR3DRep* rep = DrawingOf(*handle, *editor->GetISO());
+    const ZOR3DRep* rep = DrawingOf(*handle, *iso);
     lines.push_back(line + " " + (rep ? rep->Describe() : "(none)"));
   }
   return lines;
 }
 
-bool ZORHandleDriver::LeaveAllBut(const std::vector<ZORVisuHandle*>& shown,
-                                  const ZORVisuHandle* kept) {
-  bool left = false;
-  for (ZORVisuHandle* handle : shown) {
-    if (handle == kept || !handle->IsPreactivated()) continue;
-    ZORVar<ZORVisuHandle> alive(handle);
-    left = handle->MoveAway() || left;
+bool ZORHandleDriver::LeaveAllBut(ZORISO& iso, const ZORVisuHandle* kept) {
+  // Moving away notifies listeners, which may change who is over what: hold the ones to leave.
+  std::vector<ZORVar<ZORVisuHandle>> leaving;
+  for (ZORVisuHandle* handle : ZORVisuHandle::GetPreactivatedHandles()) {
+    if (handle != kept && IsShown(*handle, iso)) leaving.emplace_back(handle);
   }
+  bool left = false;
+  for (const ZORVar<ZORVisuHandle>& handle : leaving) left = handle->MoveAway() || left;
   return left;
 }
 
@@ -104,7 +129,10 @@ bool ZORHandleDriver::MoveOver(int rank) {
 }
 
 bool ZORHandleDriver::MoveAway() {
-  return Act([&] { return LeaveAllBut(ShownHandles(), nullptr); });
+  return Act([&] {
+    ZORISO* iso = CurrentISO();
+    return iso && LeaveAllBut(*iso, nullptr);
+  });
 }
 
 bool ZORHandleDriver::Click(int rank) {

@@ -13,6 +13,7 @@
 #include "ZORMathPoint.h"
 
 class ZORDriver;
+class ZORISO;
 class ZORNavigation2DViewer;
 
 class ZORHandleDriver {
@@ -46,8 +47,8 @@ class ZORHandleDriver {
   bool Drag(ZORNavigation2DViewer& viewer, double x, double y);
 
  private:
-  // Leaves every handle of `shown` the pointer is over, but `kept`.
-  static bool LeaveAllBut(const std::vector<ZORVisuHandle*>& shown, const ZORVisuHandle* kept);
+  // Leaves every handle `iso` shows that the pointer is over, but `kept`.
+  static bool LeaveAllBut(ZORISO& iso, const ZORVisuHandle* kept);
   template <class Action>
   bool Act(Action&& action);
   // Runs `work` on the pickable handle at `rank`, the pointer leaving the others first.

@@ -10,7 +10,6 @@
 // read from the manipulator when its manipulate notification arrives. It moves nothing else:
 // whoever listens redraws what it shows.
 
-#include <unordered_map>
 #include <vector>
 
 #include "ZOR3DRep.h"
@@ -38,19 +37,13 @@ class ZOR3DManipulator : public ZORManipulator {
   //! Further representations that grab it; added once, removed when present.
   void AddRepToManipulate(ZOR3DRep* rep);
   void RemoveRepToManipulate(ZOR3DRep* rep);
+  const std::vector<ZOR3DRep_var>& GetRepsToManipulate() const { return manipulated_; }
   //! Only a manipulator with a representation to grab it by can be pointed at.
   bool IsPickable() const override;
   //! Whether `rep`, or a representation inside it, grabs this manipulator.
   bool IsGrabbedBy(const ZOR3DRep& rep) const;
   //! The live manipulator that `rep` (or a representation inside it) grabs, the oldest first.
   static ZOR3DManipulator* GrabbedBy(const ZOR3DRep& rep);
-  //! Each representation that grabs a live manipulator, with the oldest it grabs: one pass
-  //! over the live manipulators, for callers that look many representations up.
-  static std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> GrabIndex();
-  //! The manipulator that `rep` (or a representation inside it) grabs in `index`; null when
-  //! none.
-  static ZOR3DManipulator* GrabbedBy(
-      const ZOR3DRep& rep, const std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*>& index);
 
   int GetStyle() const { return style_; }
   int GetFlag() const { return flag_; }

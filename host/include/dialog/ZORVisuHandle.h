@@ -11,6 +11,7 @@
 // user chooses or leaves, and the end-of-context notification follows.
 
 #include <string>
+#include <vector>
 
 #include "ZORCommand.h"
 #include "ZORVar.h"
@@ -37,6 +38,10 @@ class ZORVisuHandle : public ZORCommand {
   bool IsPreactivated() const { return preactivated_; }
   //! Rises with each handle made: what orders handles by creation.
   unsigned long GetCreationRank() const { return creationRank_; }
+  //! The live handles, oldest first.
+  static const std::vector<ZORVisuHandle*>& GetLiveHandles();
+  //! The handles the pointer is over now, the first pointed first.
+  static const std::vector<ZORVisuHandle*>& GetPreactivatedHandles();
 
   // The pointer comes over the handle: preactivates it (once). False when it cannot be pointed.
   bool MoveOver();

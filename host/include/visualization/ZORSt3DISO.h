@@ -4,6 +4,7 @@
 // representation, which can be replaced.
 
 #include <string>
+#include <vector>
 
 #include "ZOR3DRep.h"
 
@@ -11,11 +12,16 @@ class ZORSt3DISO : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORSt3DISO, ZORBaseUnknown, ZORMetaObject::Implementation, "Visualization")
 
   ZORSt3DISO() = default;
-  explicit ZORSt3DISO(ZOR3DRep* rep) : rep_(rep) {}
+  explicit ZORSt3DISO(ZOR3DRep* rep);
+  ~ZORSt3DISO() override;
+  ZORSt3DISO(const ZORSt3DISO&) = delete;
+  ZORSt3DISO& operator=(const ZORSt3DISO&) = delete;
 
   ZOR3DRep* GetRep() const { return rep_.get(); }
   // Replaces the representation; the old one is released.
-  void SetRep(ZOR3DRep* rep) { rep_ = rep; }
+  void SetRep(ZOR3DRep* rep);
+  //! The carriers of `rep` now, in the order they took it.
+  static const std::vector<ZORSt3DISO*>& CarriersOf(const ZOR3DRep& rep);
 
   // "ZORSt3DISO " and the representation's description ("(none)" without one).
   std::string Describe() const;

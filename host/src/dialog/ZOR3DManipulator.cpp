@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "ZOR3DBagRep.h"
-#include "ZORIndexedPointers.h"
+#include "ZORBackLinks.h"
 
 namespace {
 
-// The live 3D manipulators, oldest first, so that the pointer finds one through what it draws.
-// Indexed, so that each one leaves without a search however many are live.
-ZORIndexedPointers<ZOR3DManipulator>& Live() {
-  static ZORIndexedPointers<ZOR3DManipulator> live;
-  return live;
+// Each representation with the manipulators it grabs, so that the pointer finds a manipulator
+// through what it draws without visiting every live one.
+ZORBackLinks<ZOR3DRep, ZOR3DManipulator>& Grabbers() {
+  static ZORBackLinks<ZOR3DRep, ZOR3DManipulator> grabbers;
+  return grabbers;
 }
 
 // `v` without its component along the unit vector `n`.
@@ -25,14 +25,18 @@ ZORMathVector Flatten(const ZORMathVector& v, const ZORMathVector& n) {
 ZOR3DManipulator::ZOR3DManipulator(ZORCommand* father, const ZORString& name, ZOR3DRep* rep,
                                    int style, int flag)
     : ZORManipulator(father, name), associated_(rep), style_(style), flag_(flag) {
-  Live().Add(this);
+  Grabbers().Link(rep, this);
 }
 
 ZOR3DManipulator::~ZOR3DManipulator() {
-  Live().Remove(this);
+  Grabbers().Unlink(associated_.get(), this);
+  for (const ZOR3DRep_var& rep : manipulated_) Grabbers().Unlink(rep.get(), this);
 }
 
 void ZOR3DManipulator::AssociateToRep(ZOR3DRep* rep) {
+  if (rep == associated_.get()) return;
+  Grabbers().Unlink(associated_.get(), this);
+  Grabbers().Link(rep, this);
   associated_ = rep;
 }
 
@@ -41,11 +45,15 @@ void ZOR3DManipulator::AddRepToManipulate(ZOR3DRep* rep) {
                   manipulated_.end()) {
     return;
   }
+  Grabbers().Link(rep, this);
   manipulated_.emplace_back(rep);
 }
 
 void ZOR3DManipulator::RemoveRepToManipulate(ZOR3DRep* rep) {
-  std::erase_if(manipulated_, [rep](const ZOR3DRep_var& r) { return r.get() == rep; });
+  auto it = std::find(manipulated_.begin(), manipulated_.end(), ZOR3DRep_var(rep));
+  if (it == manipulated_.end()) return;
+  Grabbers().Unlink(rep, this);
+  manipulated_.erase(it);
 }
 
 bool ZOR3DManipulator::IsPickable() const {
@@ -67,34 +75,20 @@ bool ZOR3DManipulator::IsGrabbedBy(const ZOR3DRep& rep) const {
 }
 
 ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
-  for (ZOR3DManipulator* manipulator : Live().Items()) {
-    if (!manipulator->IsDestructionRequested() && manipulator->IsGrabbedBy(rep)) {
-      return manipulator;
+  ZOR3DManipulator* oldest = nullptr;
+  for (ZOR3DManipulator* manipulator : Grabbers().HoldersOf(&rep)) {
+    if (manipulator->IsDestructionRequested()) continue;
+    if (!oldest || manipulator->GetCreationRank() < oldest->GetCreationRank()) oldest = manipulator;
+  }
+  const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep);
+  if (!bag) return oldest;
+  for (const ZOR3DRep_var& child : bag->GetChildren()) {
+    ZOR3DManipulator* inside = GrabbedBy(*child);
+    if (inside && (!oldest || inside->GetCreationRank() < oldest->GetCreationRank())) {
+      oldest = inside;
     }
   }
-  return nullptr;
-}
-
-std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> ZOR3DManipulator::GrabIndex() {
-  std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*> index;
-  for (ZOR3DManipulator* manipulator : Live().Items()) {
-    if (manipulator->IsDestructionRequested()) continue;
-    // The oldest keeps a representation that grabs several.
-    if (manipulator->associated_) index.emplace(manipulator->associated_.get(), manipulator);
-    for (const ZOR3DRep_var& rep : manipulator->manipulated_) index.emplace(rep.get(), manipulator);
-  }
-  return index;
-}
-
-ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(
-    const ZOR3DRep& rep, const std::unordered_map<const ZOR3DRep*, ZOR3DManipulator*>& index) {
-  if (auto it = index.find(&rep); it != index.end()) return it->second;
-  const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep);
-  if (!bag) return nullptr;
-  for (const ZOR3DRep_var& child : bag->GetChildren()) {
-    if (ZOR3DManipulator* found = GrabbedBy(*child, index)) return found;
-  }
-  return nullptr;
+  return oldest;
 }
 
 void ZOR3DManipulator::SetTranslationDirection(const ZORMathVector& direction) {

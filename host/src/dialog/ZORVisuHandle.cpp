@@ -6,6 +6,7 @@
 #include "ZORDlgPushItem.h"
 #include "ZOREndContext.h"
 #include "ZOREndPreactivate.h"
+#include "ZORIndexedPointers.h"
 #include "ZORPreactivate.h"
 
 namespace {
@@ -20,13 +21,21 @@ ZORVar<ZORDlgContextualMenu> NewViewerMenu(ZORCommand* father) {
   return menu;
 }
 
-}  // namespace
-
-namespace {
-
 unsigned long NextCreationRank() {
   static unsigned long made = 0;
   return ++made;
+}
+
+// Made in creation order, so that the pointer walks handles by rank without sorting them.
+ZORIndexedPointers<ZORVisuHandle>& Live() {
+  static ZORIndexedPointers<ZORVisuHandle> live;
+  return live;
+}
+
+// Few at a time: moving away from them must not visit every handle.
+ZORIndexedPointers<ZORVisuHandle>& Preactivated() {
+  static ZORIndexedPointers<ZORVisuHandle> preactivated;
+  return preactivated;
 }
 
 }  // namespace
@@ -38,14 +47,28 @@ ZORVisuHandle::ZORVisuHandle(ZORCommand* father, const ZORString& name)
       endPreactivate_(ZORMake<ZOREndPreactivate>()),
       activate_(ZORMake<ZORActivate>()),
       context_(ZORMake<ZORContext>()),
-      endContext_(ZORMake<ZOREndContext>()) {}
+      endContext_(ZORMake<ZOREndContext>()) {
+  Live().Add(this);
+}
 
-ZORVisuHandle::~ZORVisuHandle() = default;
+ZORVisuHandle::~ZORVisuHandle() {
+  Live().Remove(this);
+  Preactivated().Remove(this);
+}
+
+const std::vector<ZORVisuHandle*>& ZORVisuHandle::GetLiveHandles() {
+  return Live().Items();
+}
+
+const std::vector<ZORVisuHandle*>& ZORVisuHandle::GetPreactivatedHandles() {
+  return Preactivated().Items();
+}
 
 bool ZORVisuHandle::MoveOver() {
   if (!IsPickable()) return false;
   if (preactivated_) return true;
   preactivated_ = true;
+  Preactivated().Add(this);
   Send(preactivate_.get());
   return true;
 }
@@ -53,6 +76,7 @@ bool ZORVisuHandle::MoveOver() {
 bool ZORVisuHandle::MoveAway() {
   if (!preactivated_) return false;
   preactivated_ = false;
+  Preactivated().Remove(this);
   Send(endPreactivate_.get());
   return true;
 }
