@@ -89,4 +89,20 @@ TEST_F(VisProperties, OnePickShowAndColourStateBehindEveryInterface) {
   EXPECT_FALSE(ZORIPointGraphicProperties_var(plane));
 }
 
+TEST_F(VisProperties, ALineKeepsItsThicknessAndLineTypeAndRefusesValuesBelowOne) {
+  ZORILineicGraphicProperties_var lineic(doc.CreateFeature("WENLine", set));
+  ASSERT_TRUE(lineic);
+  int thickness = 0, type = 0;
+  lineic->GetThickness(thickness);
+  lineic->GetLineType(type);
+  EXPECT_EQ((std::vector<int>{thickness, type}), (std::vector<int>{1, 1}));
+  ASSERT_EQ(lineic->SetThickness(4), S_OK);
+  ASSERT_EQ(lineic->SetLineType(3), S_OK);
+  EXPECT_EQ(lineic->SetThickness(0), E_INVALIDARG);
+  EXPECT_EQ(lineic->SetLineType(-2), E_INVALIDARG);
+  lineic->GetThickness(thickness);
+  lineic->GetLineType(type);
+  EXPECT_EQ((std::vector<int>{thickness, type}), (std::vector<int>{4, 3}));
+}
+
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "ZOR3DCustomRep.h"
 #include "ZOR3DLineRep.h"
 #include "ZOR3DPointRep.h"
@@ -13,6 +15,7 @@
 #include "ZORGuiFlagGP.h"
 #include "ZORHostSession.h"
 #include "ZORI3DGeoVisu.h"
+#include "ZORILineicGraphicProperties.h"
 #include "ZORSpecObjectOf.h"
 #include "ZORWENSettings.h"
 #include "ZORWENUIObjectAgent.h"
@@ -231,6 +234,18 @@ TEST_F(AxisLine, IsDrawnBetweenItsLimitsOrFittedToItsReference) {
   const ZOR3DLineRep& fitted = Segment();
   EXPECT_EQ(fitted.GetStart(), ZORMathPoint(0, 0, 5));
   EXPECT_EQ(fitted.GetEnd(), ZORMathPoint(20, 0, 5));
+  EXPECT_EQ(fitted.GetRGB(), (std::array<int, 3>{255, 255, 255}));
+
+  // The feature's own line properties go on its segment.
+  ZORILineicGraphicProperties_var lineic(ZORSpecObjectOf(axis));
+  ASSERT_TRUE(lineic);
+  lineic->SetColor(200, 10, 0);
+  lineic->SetThickness(3);
+  lineic->SetLineType(2);
+  const ZOR3DLineRep& styled = Segment();
+  EXPECT_EQ(styled.GetRGB(), (std::array<int, 3>{200, 10, 0}));
+  EXPECT_EQ(styled.GetThickness(), 3);
+  EXPECT_EQ(styled.GetLineType(), 2);
 
   // Only a line representation takes the line attributes.
   ZORVisPropertiesValues values;

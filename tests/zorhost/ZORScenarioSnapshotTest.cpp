@@ -21,6 +21,8 @@
 #include "ZOR4x4Matrix.h"
 #include "ZORDocument.h"
 #include "ZORDynamicGP.h"
+#include "ZORExtIVisu.h"
+#include "ZORInterfaceDictionary.h"
 #include "ZORGuiTextSymbol.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
@@ -122,6 +124,44 @@ TEST(ScenarioSnapshot, HighlightedFeaturesAreDrawnStronglyInTheHighlightColour) 
   // Without the set, both are in the result colour.
   EXPECT_EQ(Count(ShownPart(ZORScenarioSnapshot(document, nullptr).Svg("t")), "stroke=\"#208040\""),
             2);
+}
+
+namespace {
+
+// A kind of feature that draws itself: a long red segment up the Y axis, whatever its body.
+class OwnSegmentVisu : public ZORExtIVisu {
+  ZOR_DECLARE_CLASS(OwnSegmentVisu, ZORExtIVisu, ZORMetaObject::DataExtension, "Test")
+  ZOR3DRep_var BuildRep() override {
+    auto segment = ZORMake<ZOR3DLineRep>(ZORMathPoint(0, 0, 0), ZORMathPoint(0, 30, 0));
+    segment->SetRGB(200, 10, 0);
+    auto bag = ZORMake<ZOR3DBagRep>();
+    bag->AddChild(segment.get());
+    return ZOR3DRep_var(bag.get());
+  }
+};
+
+}  // namespace
+
+TEST(ScenarioSnapshot, AFeatureWhoseKindDrawsItselfIsDrawnAsItsKindDrawsIt) {
+  ZORDocument document;
+  ZORFeature* set = document.CreateTool("GeometricalSet").get();
+  ZORFeature_var a = document.CreatePoint(0, 0, 0, set);
+  ZORFeature_var b = document.CreatePoint(10, 0, 0, set);
+  ZORFeature_var line = document.CreateFeature("WENLine", set);
+  line->SetInput("Start", ZORBaseUnknown_var(a.get()));
+  line->SetInput("End", ZORBaseUnknown_var(b.get()));
+  ASSERT_EQ(document.UpdateAll(), 0);
+  const std::string byBody = ZORScenarioSnapshot(document, nullptr).Svg("t");
+  EXPECT_EQ(Count(byBody, "#c80a00"), 0);
+
+  ZORFillDictionary({"OwnSegmentVisu", "ZORI3DGeoVisu", ZORI3DGeoVisu::ClassIID(), "WENLine",
+                     &ZORExtensionCreator<OwnSegmentVisu>});
+  const std::string own = ZORScenarioSnapshot(document, nullptr).Svg("t");
+  ZORRemoveFromDictionary("OwnSegmentVisu");
+  // The segment in the colour the feature was given, instead of the body along X.
+  EXPECT_EQ(Count(ShownPart(own), "stroke=\"#c80a00\""), 1) << own;
+  EXPECT_NE(own, byBody);
+  EXPECT_EQ(ZORScenarioSnapshot(document, nullptr).Svg("t"), byBody);
 }
 
 TEST(ScenarioSnapshot, ABagMovesWhatItHoldsByItsMatrix) {

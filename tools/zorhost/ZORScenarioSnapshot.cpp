@@ -1,6 +1,7 @@
 #include "ZORScenarioSnapshot.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -21,6 +22,7 @@
 #include "ZORCylinder.h"
 #include "ZORDocument.h"
 #include "ZORDynamicGP.h"
+#include "ZORFeature3DGeoVisuExt.h"
 #include "ZORHSO.h"
 #include "ZORISO.h"
 #include "ZORIWENWorkingSupportFactory.h"
@@ -232,6 +234,23 @@ const ZORFeature* CurrentSupport(const ZORDocument& document) {
   return feature ? ZORFeature::From(feature.get()) : nullptr;
 }
 
+// What a feature whose kind draws itself (an axis line, fitted to its reference or not) draws
+// in the viewer; null for a feature drawn by its result body.
+ZOR3DRep_var OwnDrawing(ZORFeature& feature) {
+  ZORI3DGeoVisu_var visu{ZORBaseUnknown_var(&feature)};
+  if (!visu || dynamic_cast<ZORFeature3DGeoVisuExt*>(visu.get())) return nullptr;
+  return visu->BuildRep();
+}
+
+// "#rrggbb" for a colour the user gave; empty for the default white, which the picture's
+// background would hide.
+std::string HexColour(const std::array<int, 3>& rgb) {
+  if (rgb == std::array<int, 3>{255, 255, 255}) return "";
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%02x%02x%02x", rgb[0] & 0xff, rgb[1] & 0xff, rgb[2] & 0xff);
+  return hex;
+}
+
 }  // namespace
 
 ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORISO* iso,
@@ -246,7 +265,7 @@ ZORScenarioSnapshot::ZORScenarioSnapshot(const ZORDocument& document, const ZORI
     const bool result = !highlighted && feature->GetUsers().empty() && feature != support;
     const bool faint = !highlighted && !result;
     const std::size_t before = shapes_.size();
-    AddBody(*feature->GetResultBody(), {}, faint);
+    AddFeature(*feature, faint);
     if (shapes_.size() == before) continue;
     // The feature's name beside its body: a line's middle, a point, a plane's origin.
     const std::vector<ZORMathPoint>& drawn = shapes_.back().points;
@@ -326,6 +345,17 @@ void ZORScenarioSnapshot::Add(Kind kind, std::vector<ZORMathPoint> points, const
   shapes_.push_back({kind, faint, std::move(points), std::move(text), {}, 0, {}, 0, ""});
 }
 
+void ZORScenarioSnapshot::AddFeature(ZORFeature& feature, bool faint) {
+  const ZOR3DRep_var own = OwnDrawing(feature);
+  if (!own) {
+    AddBody(*feature.GetResultBody(), {}, faint);
+    return;
+  }
+  const std::size_t before = shapes_.size();
+  AddRep(*own, {});
+  for (std::size_t i = before; i < shapes_.size(); ++i) shapes_[i].faint = faint;
+}
+
 void ZORScenarioSnapshot::AddBody(const ZORBody& body, const Chain& chain, bool faint) {
   static const char* const kDomainColours[] = {"#1f77b4", "#2ca02c", "#9467bd",
                                                "#d62728", "#8c564b", "#17becf"};
@@ -379,6 +409,7 @@ void ZORScenarioSnapshot::AddRep(const ZOR3DRep& rep, Chain chain) {
     AddMarker(point->GetPoint(), point->GetSymbol(), chain);
   } else if (auto* line = dynamic_cast<const ZOR3DLineRep*>(&rep)) {
     Add(Kind::kPolyline, {line->GetStart(), line->GetEnd()}, chain, false);
+    if (line->GetRGB()) shapes_.back().colour = HexColour(*line->GetRGB());
   } else if (auto* body = dynamic_cast<const ZORBody*>(rep.GetModel())) {
     AddBody(*body, chain, false);
   } else if (auto* cell = dynamic_cast<const ZORCell*>(rep.GetModel())) {

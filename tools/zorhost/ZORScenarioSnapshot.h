@@ -18,6 +18,7 @@
 class ZOR3DRep;
 class ZOR4x4Matrix;
 class ZORBody;
+class ZORFeature;
 class ZORCell;
 class ZORDocument;
 class ZORDynamicGP;
@@ -55,6 +56,9 @@ class ZORScenarioSnapshot {
   // Matrices from the outermost bag in.
   using Chain = std::vector<const ZOR4x4Matrix*>;
 
+  // A feature as the viewer draws it: by its kind's own drawing when it has one, else by its
+  // result body.
+  void AddFeature(ZORFeature& feature, bool faint);
   // A body cell by cell: edges and the rulings of cylinder patches as polylines within the
   // drawing tolerance, vertices of point bodies as dots, unbounded planes as squares; the
   // domains of a body of several pieces each in a colour of their own.

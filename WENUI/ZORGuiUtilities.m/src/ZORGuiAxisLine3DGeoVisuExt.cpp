@@ -4,6 +4,7 @@
 #include "ZOR3DCustomRep.h"
 #include "ZOR3DLineRep.h"
 #include "ZORGmoUtilitiesBody.h"
+#include "ZORILineicGraphicProperties.h"
 #include "ZORIWENAxisLine.h"
 #include "ZORLine.h"
 #include "ZORWENSettings.h"
@@ -28,6 +29,16 @@ bool FittedToReference(const ZORIWENAxisLine_var& axis, const ZORMathLine& line,
   return true;
 }
 
+// The feature's own colour, thickness and line type on its segment.
+void ApplyLineProperties(ZORBaseUnknown* feature, ZOR3DLineRep& segment) {
+  ZORILineicGraphicProperties_var lineic(feature);
+  if (!lineic) return;
+  int red = 0, green = 0, blue = 0, thickness = 1, lineType = 1;
+  if (SUCCEEDED(lineic->GetColor(red, green, blue))) segment.SetRGB(red, green, blue);
+  if (SUCCEEDED(lineic->GetThickness(thickness))) segment.SetThickness(thickness);
+  if (SUCCEEDED(lineic->GetLineType(lineType))) segment.SetLineType(lineType);
+}
+
 }  // namespace
 
 ZOR3DRep_var ZORGuiAxisLine3DGeoVisuExt::BuildRep() {
@@ -46,6 +57,7 @@ ZOR3DRep_var ZORGuiAxisLine3DGeoVisuExt::BuildRep() {
     FittedToReference(axis, geometry->GetMathLine(), start, end);
   }
   auto segment = ZORMake<ZOR3DLineRep>(start, end);
+  ApplyLineProperties(GetExtendedObject(), *segment);
   const ZORMathPoint middle = start + 0.5 * (end - start);
   segment->SetBoundingElement(
       {ZORMathPointf(middle), static_cast<float>(0.5 * start.DistanceTo(end))});

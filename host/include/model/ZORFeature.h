@@ -210,6 +210,10 @@ class ZORFeature : public virtual ZORBaseUnknown,
   int IsShown() override { return state_.vis.GetShow() == ZORShowAttr; }
   HRESULT SetColor(int red, int green, int blue) override;
   HRESULT GetColor(int& red, int& green, int& blue) override;
+  HRESULT SetThickness(int thickness) override;
+  HRESULT GetThickness(int& thickness) override;
+  HRESULT SetLineType(int lineType) override;
+  HRESULT GetLineType(int& lineType) override;
 
   // --- ZORIModelEvents, ZORIPathAccess ---
   HRESULT Dispatch(ZORModelEvent* event) override;

@@ -33,6 +33,12 @@ class ZORVisPropertiesValues {
     blue_ = blue;
   }
 
+  // Lines: 1 thin and up; 1 continuous and up.
+  int GetThickness() const { return thickness_; }
+  void SetThickness(int thickness) { thickness_ = thickness; }
+  int GetLineType() const { return lineType_; }
+  void SetLineType(int lineType) { lineType_ = lineType; }
+
   friend bool operator==(const ZORVisPropertiesValues&, const ZORVisPropertiesValues&) = default;
 
  private:
@@ -42,4 +48,6 @@ class ZORVisPropertiesValues {
   int red_ = kDefaultRed;
   int green_ = kDefaultGreen;
   int blue_ = kDefaultBlue;
+  int thickness_ = 1;
+  int lineType_ = 1;
 };

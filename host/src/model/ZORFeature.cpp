@@ -444,6 +444,28 @@ HRESULT ZORFeature::GetColor(int& red, int& green, int& blue) {
   return S_OK;
 }
 
+HRESULT ZORFeature::SetThickness(int thickness) {
+  if (thickness < 1) return E_INVALIDARG;
+  state_.vis.SetThickness(thickness);
+  return S_OK;
+}
+
+HRESULT ZORFeature::GetThickness(int& thickness) {
+  thickness = state_.vis.GetThickness();
+  return S_OK;
+}
+
+HRESULT ZORFeature::SetLineType(int lineType) {
+  if (lineType < 1) return E_INVALIDARG;
+  state_.vis.SetLineType(lineType);
+  return S_OK;
+}
+
+HRESULT ZORFeature::GetLineType(int& lineType) {
+  lineType = state_.vis.GetLineType();
+  return S_OK;
+}
+
 // ---------------------------------------------------------------- events, paths
 
 HRESULT ZORFeature::Dispatch(ZORModelEvent* event) {
