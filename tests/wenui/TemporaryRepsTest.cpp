@@ -257,6 +257,11 @@ TEST_F(AxisLine, IsDrawnBetweenItsLimitsOrFittedToItsReference) {
   auto line = ZORMake<ZOR3DLineRep>(ZORMathPoint(), ZORMathPoint(1, 0, 0));
   ext.SetLineGraphicAttribute(line.get(), ZORVPPick, values);
   EXPECT_TRUE(line->IsNoPick());
+  values.SetColor(0, 128, 255);
+  ext.SetLineGraphicAttribute(line.get(), ZORVPColor, values);
+  ext.SetLineGraphicAttribute(other.get(), ZORVPColor, values);
+  EXPECT_EQ(line->GetRGB(), (std::array<int, 3>{0, 128, 255}));
+  EXPECT_EQ(other->GetColor(), -1);
 }
 
 TEST_F(AxisLine, WithoutABodyItIsDrawnEmpty) {

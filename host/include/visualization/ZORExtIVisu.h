@@ -24,8 +24,9 @@ class ZORExtIVisu : public ZORBaseExtension, public ZORI3DGeoVisu {
   ZOR3DRep* GetRep() override { return rep_.get(); }
   void UnreferenceRep() override;
   //! Applies one visual property to a 3D representation of the object: pick makes it
-  //! pickable or not, opacity and show are the viewer's; a colour has no palette index to
-  //! take and is left to the viewer. Anything else is left as it is.
+  //! pickable or not, a colour goes on a line representation as it is given (other kinds
+  //! have no palette index to take it), opacity and show are the viewer's. Anything else is
+  //! left as it is.
   virtual void SetLineGraphicAttribute(ZORRep* rep, ZORVisPropertyType type,
                                        ZORVisPropertiesValues& values);
 

@@ -1,5 +1,7 @@
 #include "ZORExtIVisu.h"
 
+#include "ZOR3DLineRep.h"
+
 ZORExtIVisu::~ZORExtIVisu() {
   Forget();
 }
@@ -22,6 +24,12 @@ void ZORExtIVisu::Forget() {
 
 void ZORExtIVisu::SetLineGraphicAttribute(ZORRep* rep, ZORVisPropertyType type,
                                           ZORVisPropertiesValues& values) {
+  if (auto* line = dynamic_cast<ZOR3DLineRep*>(rep); line && type == ZORVPColor) {
+    int red = 0, green = 0, blue = 0;
+    values.GetColor(red, green, blue);
+    line->SetRGB(red, green, blue);
+    return;
+  }
   auto* rep3d = dynamic_cast<ZOR3DRep*>(rep);
   if (!rep3d || type != ZORVPPick) return;
   rep3d->SetNoPick(values.GetPick() == 0);
