@@ -153,6 +153,13 @@ bool ZORHandleDriver::Context(int rank, const std::string& item) {
   return OnHandle(rank, [&](ZORVisuHandle& handle) { return handle.ContextOn(item); });
 }
 
+bool ZORHandleDriver::CarryOver(int rank) {
+  return OnHandle(rank, [](ZORVisuHandle& handle) {
+    auto* manipulator = dynamic_cast<ZORManipulator*>(&handle);
+    return manipulator && manipulator->CarryOver();
+  });
+}
+
 bool ZORHandleDriver::Drag(int rank, const ZORMathPoint& target, int steps) {
   return OnHandle(rank, [&](ZORVisuHandle& handle) {
     auto* manipulator = dynamic_cast<ZOR3DManipulator*>(&handle);

@@ -40,6 +40,9 @@ class ZORHandleDriver {
   // The contextual request on a handle, then the menu item `item` chosen (none when empty);
   // false when the handle cannot be pointed or the item cannot be chosen.
   bool Context(int rank, const std::string& item = std::string());
+  // Something dragged elsewhere carried over a manipulator, then away; false for a plain
+  // handle.
+  bool CarryOver(int rank);
   // A drag of a 3D manipulator towards `target` in `steps` steps, along its constraint; false
   // for a plain handle.
   bool Drag(int rank, const ZORMathPoint& target, int steps);

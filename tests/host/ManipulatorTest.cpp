@@ -47,6 +47,8 @@ class Manipulator3D : public ::testing::Test {
     owner.Listen(m, m->GetZORContext(), "context");
     owner.Listen(m, m->GetZOREndContext(), "end context");
     owner.Listen(m, m->GetZORMove(), "move");
+    owner.Listen(m, m->GetZORPreDrop(), "pre-drop");
+    owner.Listen(m, m->GetZOREndPreDrop(), "end pre-drop");
     owner.Listen(m, m->GetZORActivate(), "activate");
     owner.Listen(m, m->GetZOREndActivate(), "end activate");
     return m;
@@ -112,6 +114,17 @@ TEST_F(Manipulator3D, HoverContextAndRefusedActions) {
   std::exchange(manipulator, nullptr)->Destroy();  // cannot be pointed any more
   EXPECT_TRUE(pointer.ShownHandles().empty());
   EXPECT_FALSE(pointer.MoveOver(1));
+  EXPECT_TRUE(owner.log.empty());
+}
+
+TEST_F(Manipulator3D, SomethingCarriedOverAndAwaySendsPreDropThenItsEnd) {
+  Show(ZOR3DManipulator::kLineTranslation, {0, 0, 0});
+  ASSERT_TRUE(pointer.CarryOver(1));
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"pre-drop", "end pre-drop"}));
+  EXPECT_FALSE(pointer.CarryOver(2));
+  std::exchange(manipulator, nullptr)->Destroy();
+  owner.log.clear();
+  EXPECT_FALSE(pointer.CarryOver(1));
   EXPECT_TRUE(owner.log.empty());
 }
 

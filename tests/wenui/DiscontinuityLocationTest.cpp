@@ -144,6 +144,11 @@ TEST_F(DiscontinuityLocation, AnInteractiveFlagFollowsThePointerAndSurvivesAChan
   ASSERT_TRUE(pointer.MoveAway());
   EXPECT_EQ(location->GetFlagRep(), nullptr);
   EXPECT_EQ(AnchorColor(*location), 246);
+  // Something dragged elsewhere, carried over the anchor and away, leaves no flag behind.
+  ASSERT_TRUE(pointer.MoveOver(1));
+  ASSERT_NE(location->GetFlagRep(), nullptr);
+  ASSERT_TRUE(pointer.CarryOver(1));
+  EXPECT_EQ(location->GetFlagRep(), nullptr);
   // Made fixed, it shows its flag at once.
   location->SetInteractivity(0);
   EXPECT_NE(location->GetFlagRep(), nullptr);

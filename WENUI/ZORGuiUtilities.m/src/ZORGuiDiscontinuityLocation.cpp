@@ -61,6 +61,7 @@ void ZORGuiDiscontinuityLocation::Subscribe() {
       {manipulator_->GetZOREndActivate(), kEndHighlight},
       {manipulator_->GetZOREndManipulate(), kEndHighlight},
       {manipulator_->GetZOREndContext(), kEndHighlight},
+      {manipulator_->GetZOREndPreDrop(), kEndHighlight},
       {manipulator_->GetZORContext(), kContext}};
   for (const auto& [notification, value] : subscriptions) {
     callbacks_.push_back(AddAnalyseNotificationCB(

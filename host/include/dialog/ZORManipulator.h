@@ -1,9 +1,10 @@
 #pragma once
 // Something in a viewer the user works with the pointer beyond clicking it: comes over it
 // (preactivate), clicks it (activate, end of activate), drags it (begin, each step, end of
-// manipulate), asks for its contextual menu (context, end of context) or double-clicks it (edit,
-// end of edit). Each is one notification instance, created with the manipulator and sent from
-// it up its father chain, so a command subscribes to the instances it cares about.
+// manipulate), asks for its contextual menu (context, end of context), double-clicks it (edit,
+// end of edit) or carries something dragged over it (pre-drop, end of pre-drop). Each is one
+// notification instance, created with the manipulator and sent from it up its father chain, so a
+// command subscribes to the instances it cares about.
 //
 // The creator owns the manipulator and lets go of it with Destroy, which forgets its
 // subscriptions and hands it to the transaction: a notification being delivered stays valid.
@@ -29,6 +30,8 @@ class ZORManipulator : public ZORVisuHandle {
   ZORNotification* GetZOREdit() const { return edit_.get(); }
   ZORNotification* GetZOREndEdit() const { return endEdit_.get(); }
   ZORNotification* GetZORMove() const { return move_.get(); }
+  ZORNotification* GetZORPreDrop() const { return preDrop_.get(); }
+  ZORNotification* GetZOREndPreDrop() const { return endPreDrop_.get(); }
 
   //! Lets go of the creator's reference: no more notifications, destroyed at transaction end.
   void Destroy();
@@ -42,6 +45,9 @@ class ZORManipulator : public ZORVisuHandle {
   bool EditOn();
   //! The pointer moves over the manipulator: preactivates it the first time, then sends move.
   bool MoveOn();
+  //! Something dragged elsewhere is carried over the manipulator, then away or dropped:
+  //! pre-drop, then end of pre-drop. False when it cannot be pointed.
+  bool CarryOver();
 
  protected:
   // A drag: begin (preactivating first), each step, end. Subclasses move themselves before
@@ -60,5 +66,7 @@ class ZORManipulator : public ZORVisuHandle {
   ZORVar<ZORNotification> edit_;
   ZORVar<ZORNotification> endEdit_;
   ZORVar<ZORNotification> move_;
+  ZORVar<ZORNotification> preDrop_;
+  ZORVar<ZORNotification> endPreDrop_;
   bool manipulating_ = false;
 };

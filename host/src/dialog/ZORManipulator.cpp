@@ -5,8 +5,10 @@
 #include "ZOREndActivate.h"
 #include "ZOREndEdit.h"
 #include "ZOREndManipulate.h"
+#include "ZOREndPreDrop.h"
 #include "ZORManipulate.h"
 #include "ZORMove.h"
+#include "ZORPreDrop.h"
 
 ZORManipulator::ZORManipulator(ZORCommand* father, const ZORString& name)
     : ZORVisuHandle(father, name),
@@ -16,7 +18,9 @@ ZORManipulator::ZORManipulator(ZORCommand* father, const ZORString& name)
       endManipulate_(ZORMake<ZOREndManipulate>()),
       edit_(ZORMake<ZOREdit>()),
       endEdit_(ZORMake<ZOREndEdit>()),
-      move_(ZORMake<ZORMove>()) {}
+      move_(ZORMake<ZORMove>()),
+      preDrop_(ZORMake<ZORPreDrop>()),
+      endPreDrop_(ZORMake<ZOREndPreDrop>()) {}
 
 ZORManipulator::~ZORManipulator() = default;
 
@@ -48,6 +52,13 @@ bool ZORManipulator::MoveOn() {
   if (!IsPickable()) return false;
   if (!IsPreactivated()) return MoveOver();
   Notify(move_.get());
+  return true;
+}
+
+bool ZORManipulator::CarryOver() {
+  if (!IsPickable()) return false;
+  Notify(preDrop_.get());
+  Notify(endPreDrop_.get());
   return true;
 }
 
