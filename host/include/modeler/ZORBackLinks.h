@@ -6,8 +6,10 @@
 // linked object is always alive.
 
 #include <algorithm>
+#include <span>
 #include <unordered_map>
-#include <vector>
+
+#include "ZORInlineVector.h"
 
 template <class Held, class Holder>
 class ZORBackLinks {
@@ -19,19 +21,20 @@ class ZORBackLinks {
   void Unlink(const Held* held, const Holder* holder) {
     auto it = links_.find(held);
     if (it == links_.end()) return;
-    std::vector<Holder*>& holders = it->second;
+    Holders& holders = it->second;
     auto tie = std::find(holders.begin(), holders.end(), holder);
     if (tie == holders.end()) return;
-    holders.erase(tie);
+    holders.erase(static_cast<std::size_t>(tie - holders.begin()));
     if (holders.empty()) links_.erase(it);
   }
   //! The holders of `held`, in the order they took it (empty when none).
-  const std::vector<Holder*>& HoldersOf(const Held* held) const {
-    static const std::vector<Holder*> none;
+  std::span<Holder* const> HoldersOf(const Held* held) const {
     auto it = links_.find(held);
-    return it == links_.end() ? none : it->second;
+    return it == links_.end() ? std::span<Holder* const>() : it->second.Span();
   }
 
  private:
-  std::unordered_map<const Held*, std::vector<Holder*>> links_;
+  // Most objects have one holder: it stays in place, without an allocation of its own.
+  using Holders = ZORInlineVector<Holder*, 2>;
+  std::unordered_map<const Held*, Holders> links_;
 };

@@ -3,8 +3,8 @@
 // element's representation while the element is in it. The element holds a reference on its
 // representation, which can be replaced.
 
+#include <span>
 #include <string>
-#include <vector>
 
 #include "ZOR3DRep.h"
 
@@ -21,7 +21,7 @@ class ZORSt3DISO : public virtual ZORBaseUnknown {
   // Replaces the representation; the old one is released.
   void SetRep(ZOR3DRep* rep);
   //! The carriers of `rep` now, in the order they took it.
-  static const std::vector<ZORSt3DISO*>& CarriersOf(const ZOR3DRep& rep);
+  static std::span<ZORSt3DISO* const> CarriersOf(const ZOR3DRep& rep);
 
   // "ZORSt3DISO " and the representation's description ("(none)" without one).
   std::string Describe() const;

@@ -27,7 +27,7 @@ void ZORSt3DISO::SetRep(ZOR3DRep* rep) {
   rep_ = rep;
 }
 
-const std::vector<ZORSt3DISO*>& ZORSt3DISO::CarriersOf(const ZOR3DRep& rep) {
+std::span<ZORSt3DISO* const> ZORSt3DISO::CarriersOf(const ZOR3DRep& rep) {
   return Carriers().HoldersOf(&rep);
 }
 
