@@ -6,6 +6,7 @@
 #include "ExamplePointCommand.h"
 #include "ExampleRotateCommand.h"
 #include "ZOR3DArcCircleGP.h"
+#include "ZOR3DFixedArrowGP.h"
 #include "ZORDriver.h"
 #include "ZORDriverPick.h"
 #include "ZORHandleDriver.h"
@@ -112,6 +113,29 @@ TEST_F(Handles, ARotatorIsDraggedAboutItsAxisAndAFrozenOneIsNot) {
   EXPECT_EQ(pointer.ShownHandles().size(), 1u);
 }
 
+TEST_F(Handles, RadialModesPointAwayFromOrTowardsTheAxis) {
+  auto rotator = MakeRotator(0);
+  // The arrow of the radial modes, at the current point (3, 1, 0), two units off the axis.
+  auto radial = [&](int mode) {
+    rotator->SetModeVisu(mode);
+    const ZOR3DCustomRep* drawing = rotator->GetDrawing();
+    for (int i = 1; drawing && i <= drawing->GetGPCount(); ++i) {
+      if (const auto* arrow = dynamic_cast<const ZOR3DFixedArrowGP*>(drawing->GetGP(i))) {
+        return arrow->GetDirection().GetX();
+      }
+    }
+    return 0.0F;
+  };
+  EXPECT_FLOAT_EQ(radial(ZORWENUIRotator::kRadialOut), 1.0F);
+  EXPECT_FLOAT_EQ(radial(ZORWENUIRotator::kRadialIn), -1.0F);
+}
+
+TEST_F(Handles, ADoubleClickOnARotatorWithoutParameterIsTheCommandsToHandle) {
+  auto rotator = MakeRotator(0);
+  ASSERT_TRUE(pointer.DoubleClick(1));
+  EXPECT_EQ(listener.log, (std::vector<std::string>{"edit"}));
+}
+
 TEST_F(Handles, ARotatorInATransformedEditorAnswersInTheModelsFrame) {
   const double turn[3][3] = {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}};
   session.Editor().SetTransformation(ZORMathTransformation(turn, {10, 0, 0}));
@@ -176,6 +200,8 @@ TEST_F(Handles, PlaneModesDrawTheirSymbols) {
             "dir=0,0,1 size=15,5) color=251; text(1,2,2 \"      P\") color=251)");
   handle->SetModeVisu(7);
   EXPECT_EQ(handle->GetModeVisu(), ZORWENUIPlaneTranslator::kMarkerAndNormal);
+  handle->SetModeVisu(ZORWENUIPlaneTranslator::kMarker);
+  EXPECT_EQ(handle->GetModeVisu(), ZORWENUIPlaneTranslator::kMarker);
   handle->RequestDelayedDestruction();
   EXPECT_EQ(session.Editor().GetISO()->GetSize(), 0);
   handle.Detach();

@@ -97,6 +97,7 @@ TEST_F(TemporaryBag, AppendOutsideABagAndEverythingWithoutAnEditorFails) {
   ZORUnicodeString text("x");
   EXPECT_EQ(bag.Append(at, text), E_FAIL);
   EXPECT_EQ(bag.Append(segment.get()), E_FAIL);
+  EXPECT_EQ(bag.Append(segment->GetCellOfDimension(1, 1), nullptr, nullptr), E_FAIL);
   ZORBody empty;
   ASSERT_EQ(bag.Initialize(), S_OK);
   EXPECT_EQ(bag.Append(&empty), E_FAIL);  // a body with nothing to draw
@@ -105,7 +106,11 @@ TEST_F(TemporaryBag, AppendOutsideABagAndEverythingWithoutAnEditorFails) {
 
   ZORFrmEditor::SetCurrentEditor(nullptr);
   ZORGuiBagRep lost;
+  // Without an editor the setters still take their values.
   EXPECT_EQ(lost.SetColor(3), S_OK);
+  EXPECT_EQ(lost.SetTopology(ZORGuiBagRep::kEdges), S_OK);
+  ZORGraphicAttributeSet attributes;
+  EXPECT_EQ(lost.SetGraphicAttributeSet(attributes), S_OK);
   EXPECT_EQ(lost.Initialize(), E_FAIL);
   EXPECT_EQ(lost.Set(segment.get()), E_FAIL);
   EXPECT_EQ(lost.Update(), E_FAIL);

@@ -95,6 +95,18 @@ TEST_F(Translator, RelativeAndAbsoluteMoves) {
   EXPECT_EQ(listener.log, (std::vector<std::string>{"modify", "end"}));
 }
 
+TEST_F(Translator, TheLiteralIsReadOnlyOnceTheLineIsKnown) {
+  auto length = ZORMake<ZORCkeVolatileParm>(ZORUnicodeString("Length"), ZORString("Longueur"), 4);
+  auto translator = ZORVar<ZORWENUITranslator>::Adopt(
+      new ZORWENUITranslator(&listener, 0, ZORICkeParm_var(length.get())));
+  translator->SetLocationPoint(ZORMathPoint(1, 2, 3));
+  translator->SetDistanceFromLitteral();  // no direction yet: nowhere to go
+  EXPECT_DOUBLE_EQ(translator->GetDistance(), 0);
+  translator->SetLineDirection(ZORMathDirection(1, 0, 0));
+  translator->SetDistanceFromLitteral();
+  EXPECT_DOUBLE_EQ(translator->GetDistance(), 4);
+}
+
 TEST_F(Translator, ADoubleClickOpensTheParametersBoxAndTellsNothing) {
   auto length = ZORMake<ZORCkeVolatileParm>(ZORUnicodeString("Length"), ZORString("Longueur"), 3);
   auto translator = Make(0, length.get());

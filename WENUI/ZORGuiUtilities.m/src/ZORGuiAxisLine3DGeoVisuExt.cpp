@@ -12,21 +12,20 @@
 namespace {
 
 // The segment's ends fitted to the reference's box: centred on the box centre's projection,
-// as long as the box's diagonal. False when the reference has no body.
-bool FittedToReference(const ZORIWENAxisLine_var& axis, const ZORMathLine& line,
-                       ZORMathPoint& start, ZORMathPoint& end) {
+// as long as the box's diagonal. Left as they are when the reference has no body.
+void FitToReference(const ZORIWENAxisLine_var& axis, const ZORMathLine& line, ZORMathPoint& start,
+                    ZORMathPoint& end) {
   ZORISpecObject_var reference = axis->GetReference();
   ZORBody_var body = reference
                          ? ZORGmoUtilitiesBody::GetBodyFromSpec(ZORBaseUnknown_var(reference.get()))
                          : ZORBody_var();
   ZORMathPoint centre;
   double diagonal = 0.0;
-  if (!body || !body->GetBoundingBox(centre, diagonal)) return false;
+  if (!body || !body->GetBoundingBox(centre, diagonal)) return;
   const ZORMathVector direction = line.GetDirection().Normalized();
   const ZORMathPoint middle = ZORMathLine(line.GetOrigin(), direction).Project(centre);
   start = middle + -0.5 * diagonal * direction;
   end = middle + 0.5 * diagonal * direction;
-  return true;
 }
 
 // The feature's own colour, thickness and line type on its segment.
@@ -54,7 +53,7 @@ ZOR3DRep_var ZORGuiAxisLine3DGeoVisuExt::BuildRep() {
   ZORMathPoint end = geometry->Eval(geometry->GetEndParam());
   ZORWENSettings* settings = ZORWENSettings::GetWENSettings();
   if (settings && settings->GetAxisLineVisuOption()) {
-    FittedToReference(axis, geometry->GetMathLine(), start, end);
+    FitToReference(axis, geometry->GetMathLine(), start, end);
   }
   auto segment = ZORMake<ZOR3DLineRep>(start, end);
   ApplyLineProperties(GetExtendedObject(), *segment);
