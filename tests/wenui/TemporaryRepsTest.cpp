@@ -97,12 +97,14 @@ TEST_F(TemporaryBag, AppendOutsideABagAndEverythingWithoutAnEditorFails) {
   ZORUnicodeString text("x");
   EXPECT_EQ(bag.Append(at, text), E_FAIL);
   EXPECT_EQ(bag.Append(segment.get()), E_FAIL);
-  EXPECT_EQ(bag.Append(segment->GetCellOfDimension(1, 1), nullptr, nullptr), E_FAIL);
+  ZORCell* edge = segment->GetCellOfDimension(1, 1);
+  EXPECT_EQ(bag.Append(edge, nullptr, nullptr), E_FAIL);
   ZORBody empty;
   ASSERT_EQ(bag.Initialize(), S_OK);
   EXPECT_EQ(bag.Append(&empty), E_FAIL);  // a body with nothing to draw
   EXPECT_EQ(bag.Append(static_cast<ZOR3DRep*>(nullptr)), S_OK);
   EXPECT_EQ(bag.Update(), S_OK);
+  EXPECT_EQ(bag.Append(edge, nullptr, nullptr), E_FAIL);  // handed over: no bag any more
 
   ZORFrmEditor::SetCurrentEditor(nullptr);
   ZORGuiBagRep lost;
