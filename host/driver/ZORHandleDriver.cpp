@@ -28,10 +28,11 @@ const ZOR3DRep* DrawingOf(const ZORVisuHandle& handle, const ZORISO& iso) {
 // Whether `rep`, or a bag that holds it, is carried into `iso` by a carrier (not a handle of
 // its own) through which the pointer grabs `manipulator`.
 bool ShowsThrough(const ZOR3DRep& rep, const ZOR3DManipulator& manipulator, ZORISO& iso) {
-  for (ZORSt3DISO* carrier : ZORSt3DISO::CarriersOf(rep)) {
-    if (dynamic_cast<ZOR3DVisuHandle*>(carrier) || !iso.IsMember(carrier)) continue;
-    if (ZOR3DManipulator::GrabbedBy(rep) == &manipulator) return true;
-  }
+  const auto carriers = ZORSt3DISO::CarriersOf(rep);
+  const bool carried = std::any_of(carriers.begin(), carriers.end(), [&iso](ZORSt3DISO* carrier) {
+    return !dynamic_cast<ZOR3DVisuHandle*>(carrier) && iso.IsMember(carrier);
+  });
+  if (carried && ZOR3DManipulator::GrabbedBy(rep) == &manipulator) return true;
   return std::any_of(rep.GetFatherReps().begin(), rep.GetFatherReps().end(),
                      [&](const ZOR3DBagRep* bag) { return ShowsThrough(*bag, manipulator, iso); });
 }

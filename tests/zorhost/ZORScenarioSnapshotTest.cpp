@@ -47,6 +47,17 @@ std::string ShownPart(const std::string& svg) {
   return start == std::string::npos ? "" : svg.substr(start);
 }
 
+// A line from (0, 0, 0) to (10, 0, 0) through two points of `set`, all updated; false when
+// the document does not update.
+bool UpdatedLine(ZORDocument& document, ZORFeature* set) {
+  ZORFeature_var a = document.CreatePoint(0, 0, 0, set);
+  ZORFeature_var b = document.CreatePoint(10, 0, 0, set);
+  ZORFeature_var line = document.CreateFeature("WENLine", set);
+  line->SetInput("Start", ZORBaseUnknown_var(a.get()));
+  line->SetInput("End", ZORBaseUnknown_var(b.get()));
+  return document.UpdateAll() == 0;
+}
+
 ZORVar<ZOR3DCustomRep> MarkerAt(const ZORMathPointf& at) {
   auto rep = ZORMake<ZOR3DCustomRep>();
   rep->AddGP(std::make_unique<ZOR3DMarkerGP>(at, 3));
@@ -58,12 +69,7 @@ ZORVar<ZOR3DCustomRep> MarkerAt(const ZORMathPointf& at) {
 TEST(ScenarioSnapshot, DrawsTheDocumentFaintlyAndTheInteractiveSetOnTop) {
   ZORDocument document;
   ZORFeature* set = document.CreateTool("GeometricalSet").get();
-  ZORFeature_var a = document.CreatePoint(0, 0, 0, set);
-  ZORFeature_var b = document.CreatePoint(10, 0, 0, set);
-  ZORFeature_var line = document.CreateFeature("WENLine", set);
-  line->SetInput("Start", ZORBaseUnknown_var(a.get()));
-  line->SetInput("End", ZORBaseUnknown_var(b.get()));
-  ASSERT_EQ(document.UpdateAll(), 0);
+  ASSERT_TRUE(UpdatedLine(document, set));
   document.CreatePoint(7, 7, 7, set);  // never updated: it has no body to draw
 
   auto iso = ZORMake<ZORISO>();
@@ -145,12 +151,7 @@ class OwnSegmentVisu : public ZORExtIVisu {
 TEST(ScenarioSnapshot, AFeatureWhoseKindDrawsItselfIsDrawnAsItsKindDrawsIt) {
   ZORDocument document;
   ZORFeature* set = document.CreateTool("GeometricalSet").get();
-  ZORFeature_var a = document.CreatePoint(0, 0, 0, set);
-  ZORFeature_var b = document.CreatePoint(10, 0, 0, set);
-  ZORFeature_var line = document.CreateFeature("WENLine", set);
-  line->SetInput("Start", ZORBaseUnknown_var(a.get()));
-  line->SetInput("End", ZORBaseUnknown_var(b.get()));
-  ASSERT_EQ(document.UpdateAll(), 0);
+  ASSERT_TRUE(UpdatedLine(document, set));
   const std::string byBody = ZORScenarioSnapshot(document, nullptr).Svg("t");
   EXPECT_EQ(Count(byBody, "#c80a00"), 0);
 

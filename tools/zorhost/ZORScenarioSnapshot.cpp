@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "ZOR3DAnnotationTextGP.h"
 #include "ZOR3DArcCircleGP.h"
@@ -246,9 +245,7 @@ ZOR3DRep_var OwnDrawing(ZORFeature& feature) {
 // background would hide.
 std::string HexColour(const std::array<int, 3>& rgb) {
   if (rgb == std::array<int, 3>{255, 255, 255}) return "";
-  char hex[8];
-  std::snprintf(hex, sizeof hex, "#%02x%02x%02x", rgb[0] & 0xff, rgb[1] & 0xff, rgb[2] & 0xff);
-  return hex;
+  return ZORScenarioViewerSnapshot::Hex(rgb[0], rgb[1], rgb[2]);
 }
 
 }  // namespace

@@ -60,11 +60,15 @@ std::string ZORScenarioViewerSnapshot::Colour(int index) {
       return "#ff8000";
     default: {
       const int grey = 64 + (index < 0 ? 0 : index % 128);
-      char text[8];
-      std::snprintf(text, sizeof(text), "#%02x%02x%02x", grey, grey, grey);
-      return text;
+      return Hex(grey, grey, grey);
     }
   }
+}
+
+std::string ZORScenarioViewerSnapshot::Hex(int red, int green, int blue) {
+  char text[8];
+  std::snprintf(text, sizeof(text), "#%02x%02x%02x", red & 0xff, green & 0xff, blue & 0xff);
+  return text;
 }
 
 int ZORScenarioViewerSnapshot::ShownCount() const {

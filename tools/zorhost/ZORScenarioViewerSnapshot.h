@@ -18,6 +18,8 @@ class ZORScenarioViewerSnapshot {
 
   // The SVG colour of a colour index of the platform's palette.
   static std::string Colour(int index);
+  //! "#rrggbb" for components 0..255.
+  static std::string Hex(int red, int green, int blue);
 
  private:
   class Frame;

@@ -76,17 +76,16 @@ bool ZOR3DManipulator::IsGrabbedBy(const ZOR3DRep& rep) const {
 
 ZOR3DManipulator* ZOR3DManipulator::GrabbedBy(const ZOR3DRep& rep) {
   ZOR3DManipulator* oldest = nullptr;
-  for (ZOR3DManipulator* manipulator : Grabbers().HoldersOf(&rep)) {
-    if (manipulator->IsDestructionRequested()) continue;
-    if (!oldest || manipulator->GetCreationRank() < oldest->GetCreationRank()) oldest = manipulator;
-  }
-  const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep);
-  if (!bag) return oldest;
-  for (const ZOR3DRep_var& child : bag->GetChildren()) {
-    ZOR3DManipulator* inside = GrabbedBy(*child);
-    if (inside && (!oldest || inside->GetCreationRank() < oldest->GetCreationRank())) {
-      oldest = inside;
+  auto keepOlder = [&oldest](ZOR3DManipulator* candidate) {
+    if (candidate && (!oldest || candidate->GetCreationRank() < oldest->GetCreationRank())) {
+      oldest = candidate;
     }
+  };
+  for (ZOR3DManipulator* manipulator : Grabbers().HoldersOf(&rep)) {
+    if (!manipulator->IsDestructionRequested()) keepOlder(manipulator);
+  }
+  if (const auto* bag = dynamic_cast<const ZOR3DBagRep*>(&rep)) {
+    for (const ZOR3DRep_var& child : bag->GetChildren()) keepOlder(GrabbedBy(*child));
   }
   return oldest;
 }
