@@ -34,7 +34,8 @@ std::string NameOf(const ZORBaseUnknown_var& element) {
 
 }  // namespace
 
-ExamplePositionCommand::ExamplePositionCommand(ZORWENPPFMode mode, bool withPositioner)
+ExamplePositionCommand::ExamplePositionCommand(ZORWENPPFMode mode, bool withPositioner,
+                                               ZORWENPPFVisu visu)
     : ZORWENUIStateCommand("PositionCommand", 0, 1),
       panel_(new ZORDlgDialog(MainWindow(), "PositionPanel")),
       status_(nullptr),
@@ -44,7 +45,7 @@ ExamplePositionCommand::ExamplePositionCommand(ZORWENPPFMode mode, bool withPosi
   panel_->SetFather(this);
   auto* part = new ZORDlgFrame(panel_, "PositionFrame");
   ZORDlgFrame* built = nullptr;
-  frame_->BuildLayout(part, built, ZORWENPPFVisu2);
+  frame_->BuildLayout(part, built, visu);
   status_ = new ZORDlgLabel(panel_, "Status");
   for (const char* name : {ZORGuiPPFNotifExit::ClassName(), ZORGuiPPFNotifSelectPos::ClassName()}) {
     AddAnalyseNotificationCB(frame_, name, &ExamplePositionCommand::FrameNotified, nullptr);

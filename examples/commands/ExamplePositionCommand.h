@@ -15,6 +15,7 @@
 #include "ZORDlgLabel.h"
 #include "ZORIWENPositioningUser.h"
 #include "ZORWENPPFMode.h"
+#include "ZORWENPPFVisu.h"
 #include "ZORWENUIFeatureAgent.h"
 #include "ZORWENUIStateCommand.h"
 
@@ -27,8 +28,9 @@ class ExamplePositionCommand : public ZORWENUIStateCommand, public ZORIWENPositi
 
  public:
   //! A command walking the systems as `mode` says; without `withPositioner` it gives its frame
-  //! no positioner (the frame then shows no handles).
-  explicit ExamplePositionCommand(ZORWENPPFMode mode = ZORWENPPFMode1, bool withPositioner = true);
+  //! no positioner (the frame then shows no handles). `visu` is the frame's panel variant.
+  explicit ExamplePositionCommand(ZORWENPPFMode mode = ZORWENPPFMode1, bool withPositioner = true,
+                                  ZORWENPPFVisu visu = ZORWENPPFVisu2);
   ~ExamplePositionCommand() override;
 
   ZORDlgDialog* GiveMyPanel() override { return panel_; }

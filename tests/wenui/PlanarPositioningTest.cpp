@@ -12,6 +12,7 @@
 #include "ZORDriver.h"
 #include "ZORDriverPick.h"
 #include "ZORFatalError.h"
+#include "ZORFaultGate.h"
 #include "ZORFeature.h"
 #include "ZORFrmEditor.h"
 #include "ZORGuiNotifierFrame.h"
@@ -66,8 +67,8 @@ class PlanarPositioning : public ::testing::Test {
     line->SetInput("End", end.get());
     return line;
   }
-  void Start(ZORWENPPFMode mode, bool withPositioner = true) {
-    command_ = new ExamplePositionCommand(mode, withPositioner);
+  void Start(ZORWENPPFMode mode, bool withPositioner = true, ZORWENPPFVisu visu = ZORWENPPFVisu2) {
+    command_ = new ExamplePositionCommand(mode, withPositioner, visu);
     ASSERT_EQ(driver_.Start(command_), S_OK);
     frame_ = command_->GetPositioningFrame();
   }
@@ -104,7 +105,25 @@ class PlanarPositioning : public ::testing::Test {
     ASSERT_TRUE(Pick(line2_));
   }
   int Handles() { return static_cast<int>(ZORHandleDriver(driver_).ShownHandles().size()); }
-  std::string Status() const { return driver_.DescribeWidget(std::string(kPanel) + "/Status"); }
+  std::string Status() const { return driver_.DescribeWidget(At("Status")); }
+  static std::string At(const char* widget) { return std::string(kPanel) + "/" + widget; }
+  bool Checked(const char* widget) const {
+    const std::string text = driver_.DescribeWidget(At(widget));
+    return text.find("checked") != std::string::npos && text.find("unchecked") == std::string::npos;
+  }
+  // Gives a direction frame of the panel the components typed, through its coordinates panel.
+  void TypeComponents(const char* frame, const char* x, const char* y, const char* z) {
+    ASSERT_TRUE(driver_.Menu(At(frame), -1, "Item"));
+    ASSERT_TRUE(driver_.Type("PanelCoord/CoordX", x));
+    ASSERT_TRUE(driver_.Type("PanelCoord/CoordY", y));
+    ASSERT_TRUE(driver_.Type("PanelCoord/CoordZ", z));
+    ASSERT_TRUE(driver_.PressOK("PanelCoord"));
+  }
+  void Restart(ZORWENPPFMode mode, ZORWENPPFVisu visu) {
+    driver_.CancelCurrent();
+    driver_.EndTransaction();
+    Start(mode, true, visu);
+  }
 
   ZORHostSession session_;
   ZORDriver driver_{session_};
@@ -360,6 +379,8 @@ TEST_F(PlanarPositioning, AdoptingATransformationReadsItsElementsBack) {
   kept->SetMode(1);
   ASSERT_EQ(frame_->SetPositionTransfo(kept), S_OK);
   EXPECT_EQ(Transfo().get(), kept.get());
+  // Elements read back are not news for the command: its status line still names the profile.
+  EXPECT_NE(Status().find("profile "), std::string::npos) << Status();
   EXPECT_EQ(ZORFeature::From(frame_->GetElement(1, 1).get()), line2_.get());
   EXPECT_EQ(ZORFeature::From(frame_->GetElement(0, 0).get()), origin1_.get());
   EXPECT_TRUE(frame_->IsPositioningSelected(nullptr));
@@ -370,6 +391,191 @@ TEST_F(PlanarPositioning, AdoptingATransformationReadsItsElementsBack) {
   // Both target axes reversed: (u, v) goes to (50 - v, 50 - u) ... mirrored twice, a half turn.
   ExpectPoints({{50, 70, 0}, {50, 60, 0}, {55, 60, 0}});
   EXPECT_EQ(Handles(), 4);
+}
+
+// The wide variants set the second origin's part beside the parameters and offer both pairs of
+// swap buttons; the narrow ones keep it among the parameters, without swaps.
+TEST_F(PlanarPositioning, OnlyTheWideVariantsHoldTheSwapPairs) {
+  for (ZORWENPPFVisu visu : {ZORWENPPFVisuNone, ZORWENPPFVisu1, ZORWENPPFVisu2, ZORWENPPFVisu3}) {
+    Restart(ZORWENPPFMode1, visu);
+    const bool wide = visu == ZORWENPPFVisu2 || visu == ZORWENPPFVisu3;
+    EXPECT_EQ(driver_.Find(At("StartSeparator")) != nullptr, wide) << "variant " << visu;
+    EXPECT_EQ(driver_.Find(At("SwapXAxisButtonBirail")) != nullptr, wide) << "variant " << visu;
+    ZORDialog* second = driver_.Find(At("FraOriginSd"));
+    ASSERT_TRUE(second);
+    ASSERT_TRUE(second->GetDialogParent());
+    EXPECT_EQ(second->GetDialogParent()->GetName().str(), wide ? "NotifFrame" : "AdvFrame");
+  }
+}
+
+TEST_F(PlanarPositioning, OnlyTheThirdVariantShowsTheParametersOfAnAdoptedOffTransformation) {
+  for (ZORWENPPFVisu visu : {ZORWENPPFVisu2, ZORWENPPFVisu3}) {
+    Restart(ZORWENPPFMode1, visu);
+    ASSERT_TRUE(Pick(profile_));
+    ZORIWENPositionTransfo_var off =
+        ZORGuiUtilitiesServices::GetCurrentWENFactory()->CreatePositionTransfo();
+    ASSERT_TRUE(off);
+    off->SetProfile(ZORSpecObjectOf(profile_.get()));
+    off->SetOrigin(1, ZORSpecObjectOf(origin1_.get()));
+    ASSERT_EQ(frame_->SetPositionTransfo(off), S_OK);
+    EXPECT_FALSE(frame_->IsPositioningSelected(nullptr));
+    EXPECT_EQ(frame_->IsPositioningDisplayed(nullptr), visu == ZORWENPPFVisu3)
+        << "variant " << visu;
+  }
+}
+
+TEST_F(PlanarPositioning, WithoutAVariantSwitchingOffTakesTheHandlesAway) {
+  Start(ZORWENPPFMode1, true, ZORWENPPFVisuNone);
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(Pick(origin1_));
+  EXPECT_EQ(Handles(), 2);
+  ASSERT_TRUE(driver_.Check(At("SelPosButton"), false));
+  EXPECT_EQ(Handles(), 0);
+  ASSERT_TRUE(driver_.Check(At("SelPosButton"), true));
+  EXPECT_EQ(Handles(), 2);
+}
+
+TEST_F(PlanarPositioning, ComponentsTypedForADirectionGoToItsOwnSystem) {
+  WalkMode1();
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  EXPECT_TRUE(Checked("RadBDirection1"));
+  EXPECT_FALSE(Checked("RadBDirection2"));
+
+  // Target X along +X: the profile is only translated, by (30, 50).
+  TypeComponents("SdDirFrame", "1", "0", "0");
+  EXPECT_EQ(State(), "statePPFFA2");
+  EXPECT_EQ(ZORFeature::From(Transfo()->GetDirection(1).get()), line1_.get());
+  EXPECT_NE(ZORFeature::From(Transfo()->GetDirection(2).get()), line2_.get());
+  ExpectPoints({{30, 50, 0}, {40, 50, 0}, {40, 55, 0}});
+  EXPECT_TRUE(Checked("RadBDirection1"));
+
+  // Initial X along +Y, so its Y along -X: (u, v) are (y, 20 - x) and land on (50 + u, 50 + v).
+  TypeComponents("MainDirFrame", "0", "1", "0");
+  EXPECT_EQ(State(), "statePPFFA1");
+  EXPECT_NE(ZORFeature::From(Transfo()->GetDirection(1).get()), line1_.get());
+  ExpectPoints({{50, 70, 0}, {50, 60, 0}, {55, 60, 0}});
+  EXPECT_TRUE(Checked("RadBDirection2"));
+  EXPECT_FALSE(Checked("RadBDirection1"));
+  // A type out of range leaves the radios as they are.
+  frame_->SetTypeDirection(3, 0);
+  frame_->SetTypeDirection(0, 0);
+  EXPECT_TRUE(Checked("RadBDirection2"));
+  frame_->SetTypeDirection(1, 0);
+  EXPECT_TRUE(Checked("RadBDirection1"));
+}
+
+TEST_F(PlanarPositioning, EachDirectionStateTakesTheClickOnItsOwnFrame) {
+  Start(ZORWENPPFMode1);
+  ASSERT_TRUE(frame_->GetState(2) && frame_->GetState(3));
+  ASSERT_TRUE(frame_->GetState(2)->GetDirectionAgent());
+  ASSERT_TRUE(frame_->GetState(3)->GetDirectionAgent());
+  EXPECT_EQ(frame_->GetState(2)->GetDirectionAgent()->GetName().str(), "IndMainAxis");
+  EXPECT_EQ(frame_->GetState(3)->GetDirectionAgent()->GetName().str(), "IndSdAxis");
+  EXPECT_FALSE(frame_->GetState(0)->GetDirectionAgent());
+  EXPECT_FALSE(frame_->GetState(4));
+
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(Pick(origin1_));
+  ASSERT_TRUE(Pick(line1_));
+  ASSERT_TRUE(Pick(origin2_));
+  ASSERT_TRUE(Pick(line2_));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  ASSERT_TRUE(driver_.Click(At("MainDirFrame")));
+  EXPECT_EQ(State(), "statePPFFA1");
+  EXPECT_FALSE(Transfo()->GetDirection(1));
+  auto* direction = dynamic_cast<ZORWENUIFrameDirection*>(driver_.Find(At("MainDirFrame")));
+  ASSERT_TRUE(direction);
+  EXPECT_EQ(direction->GetFrameSelection(), 0);
+  ASSERT_TRUE(Pick(line1_));
+  EXPECT_EQ(ZORFeature::From(Transfo()->GetDirection(1).get()), line1_.get());
+}
+
+TEST_F(PlanarPositioning, SettingUpTwiceSetsUpOnce) {
+  Start(ZORWENPPFMode1);
+  frame_->InitializeDialog(nullptr);
+  EXPECT_EQ(command_->GetAnnouncedStates(), 4);
+  ZORGuiNotifierFrame* notifier = frame_->GetNotifierFrame();
+  ASSERT_TRUE(notifier);
+  ZORDlgFrame* out = nullptr;
+  frame_->BuildLayout(notifier, out, ZORWENPPFVisu1);
+  EXPECT_EQ(out, notifier);
+  EXPECT_EQ(frame_->GetNotifierFrame(), notifier);
+  EXPECT_TRUE(driver_.Find(At("SwapXAxisButton")));  // still the wide layout
+
+  // A frame given no parent builds nothing.
+  auto* bare = new ZORGuiPlanarPosFrame(command_, ZORWENPPFMode1);
+  out = notifier;
+  bare->BuildLayout(nullptr, out, ZORWENPPFVisu2);
+  EXPECT_EQ(out, nullptr);
+  EXPECT_FALSE(bare->GetNotifierFrame());
+  bare->RequestDelayedDestruction();
+}
+
+TEST_F(PlanarPositioning, ATransformationThatCannotBeMadeIsAFailure) {
+  Start(ZORWENPPFMode1);
+  auto* fresh = new ZORGuiPlanarPosFrame(command_, ZORWENPPFMode2);
+  ZORIWENPositionTransfo_var transfo;
+  // Each call fails at a later service, up to the creation itself.
+  std::string service;
+  for (long k = 1; k < 10 && service != "ZORIWENFactory::CreatePositionTransfo"; ++k) {
+    ZORFaultGate::Arm(k);
+    const HRESULT failed = fresh->GetPositionTransfo(transfo);
+    service = ZORFaultGate::Fired() ? ZORFaultGate::FiredService() : "";
+    ZORFaultGate::Disarm();
+    ASSERT_FALSE(service.empty()) << "made despite a fault armed at call " << k;
+    EXPECT_EQ(failed, E_FAIL) << service;
+    EXPECT_FALSE(transfo) << service;
+  }
+  EXPECT_EQ(service, "ZORIWENFactory::CreatePositionTransfo");
+  // Made at the next asking, off while positioning is not selected.
+  ASSERT_EQ(fresh->GetPositionTransfo(transfo), S_OK);
+  ASSERT_TRUE(transfo);
+  EXPECT_EQ(transfo->GetMode(), 0);
+  fresh->RequestDelayedDestruction();
+}
+
+TEST_F(PlanarPositioning, UnusedComponentsFollowTheFrameOrTheTransformation) {
+  Start(ZORWENPPFMode1);
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(Pick(origin1_));
+  // Given a second origin behind the frame's back, the transformation loses it.
+  Transfo()->SetOrigin(2, ZORSpecObjectOf(origin2_.get()));
+  frame_->RemoveUnusedComponents();
+  EXPECT_FALSE(Transfo()->GetOrigin(2));
+  EXPECT_EQ(ZORFeature::From(Transfo()->GetOrigin(1).get()), origin1_.get());
+  // The other way: the frame forgets an origin the transformation lost.
+  Transfo()->SetOrigin(1, nullptr);
+  EXPECT_EQ(frame_->CountElementSelections(), 1);
+  frame_->ResetUsedComponents();
+  EXPECT_FALSE(frame_->GetElement(0, 0));
+  EXPECT_EQ(frame_->CountElementSelections(), 0);
+}
+
+TEST_F(PlanarPositioning, Mode2NeverDrawsThePositionedElement) {
+  Start(ZORWENPPFMode2);
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(Pick(origin2_));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  ASSERT_TRUE(driver_.Click(At("SelOriginP2")));
+  ASSERT_TRUE(Pick(origin2_));
+  ASSERT_TRUE(Pick(origin1_));
+  ASSERT_TRUE(Pick(line1_));
+  EXPECT_EQ(State(), "PositionedState");
+  EXPECT_EQ(Positioned().size(), 3u);
+  // In mode 2 the plain pair serves the first system.
+  ASSERT_TRUE(driver_.Check(At("SwapXAxisButton"), true));
+  EXPECT_EQ(Transfo()->GetAxisInversion(1), ZORWENXInversion);
+  EXPECT_FALSE(frame_->GetTextSymbol());
+}
+
+TEST_F(PlanarPositioning, APanelPartWithoutItsFrameGoesQuietly) {
+  WalkMode1();
+  ZORGuiNotifierFrame* notifier = frame_->GetNotifierFrame();
+  auto* lone = new ZORGuiNotifierFrame(notifier, nullptr);
+  lone->RequestDelayedDestruction();
+  driver_.EndTransaction();
+  EXPECT_EQ(frame_->GetNotifierFrame(), notifier);
+  EXPECT_TRUE(frame_->GetTextSymbol());
 }
 
 // The frame and its panel part (the notifier frame) go in either order; the one left never
