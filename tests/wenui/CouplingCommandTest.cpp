@@ -159,6 +159,9 @@ TEST_F(CouplingCommand, EditingShowsThePointsAndHidingLinesTakesThemOutOfTheView
   EXPECT_EQ(driver_.ListAt("ZORGuiCouplingPanel/CouplPointsList")->GetLineCount(), 2);
   ASSERT_TRUE(driver_.ClickLine("ZORGuiCouplingPanel/CouplPointsList", 1));
   EXPECT_NE(Status().find("point 2 of coupling 1"), std::string::npos) << Status();
+  // A selection emptied names no point.
+  ASSERT_TRUE(driver_.SelectLines("ZORGuiCouplingPanel/CouplPointsList", {}));
+  EXPECT_NE(Status().find("point 2 of coupling 1"), std::string::npos) << Status();
   const int shown = ISO()->GetSize();
   ASSERT_TRUE(driver_.Check("CouplingPanel/couplPointsFrame/ShowCouplLines", false));
   EXPECT_EQ(command_->GetSymbol(1), nullptr);

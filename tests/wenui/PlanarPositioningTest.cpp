@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -326,10 +327,16 @@ TEST_F(PlanarPositioning, BadInputIsRefusedOrIgnored) {
   frame_->SetElement(ZORSpecObjectOf(origin2_.get()), 2, 0);
   frame_->SetElement(ZORSpecObjectOf(origin2_.get()), 0, 2);
   frame_->SetTypeOrigine(3, 0);
+  frame_->SetTypeOrigine(2, 2);
+  frame_->SetTypeOrigine(2, -1);
+  ZORMathPlane plane;
+  EXPECT_FALSE(frame_->GetManipPlane(2, plane));
+  EXPECT_FALSE(frame_->GetManipPlane(-1, plane));
   frame_->SetSwapAxes(static_cast<ZORWENAxisInversionMode>(7), 1);
   frame_->UpdateManipulators(99);
   frame_->ModifyPanelOrigin(4);
   EXPECT_EQ(ZORFeature::From(Transfo()->GetOrigin(1).get()), origin1_.get());
+  EXPECT_EQ(Transfo()->GetBooleanParameter(1)->GetStoredValue(), 1.0);
   EXPECT_EQ(Transfo()->GetAxisInversion(2), ZORWENNoInversion);
   EXPECT_EQ(State(), "PositionedState");
   EXPECT_EQ(Transfo()->SetMode(3), E_FAIL);
@@ -576,6 +583,33 @@ TEST_F(PlanarPositioning, APanelPartWithoutItsFrameGoesQuietly) {
   driver_.EndTransaction();
   EXPECT_EQ(frame_->GetNotifierFrame(), notifier);
   EXPECT_TRUE(frame_->GetTextSymbol());
+}
+
+TEST_F(PlanarPositioning, EachSystemIsDrawnAtItsOriginWithItsName) {
+  Start(ZORWENPPFMode1);
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(Pick(origin1_));
+  // Without a target origin yet, the target system is the initial one: both axes at (20, 0, 0).
+  const std::vector<std::string> shown = session_.Editor().GetISO()->Describe();
+  const auto axesAt = [&shown](const std::string& origin) {
+    const std::string arrow = "arrow(" + origin + " dir=1,0,0 size=15,5 \"X\")";
+    return std::count_if(shown.begin(), shown.end(), [&](const std::string& line) {
+      return line.find(arrow) != std::string::npos;
+    });
+  };
+  EXPECT_EQ(axesAt("20,0,0"), 2);
+  std::vector<std::string> handles = ZORHandleDriver(driver_).DescribeHandles();
+  ASSERT_FALSE(handles.empty());
+  EXPECT_NE(handles[0].find("text(20,0,0 \"Initial axis system\")"), std::string::npos)
+      << handles[0];
+
+  ASSERT_TRUE(Pick(line1_));
+  ASSERT_TRUE(Pick(origin2_));
+  ASSERT_TRUE(Pick(line2_));
+  handles = ZORHandleDriver(driver_).DescribeHandles();
+  ASSERT_EQ(handles.size(), 4u);
+  EXPECT_NE(handles[2].find("text(50,50,0 \"Target axis system\")"), std::string::npos)
+      << handles[2];
 }
 
 // The frame and its panel part (the notifier frame) go in either order; the one left never

@@ -58,13 +58,14 @@ std::vector<std::string> ZORISO::Describe() const {
 
 void ZORISO::Compact() const {
   if (holes_ == 0) return;
-  std::vector<ZORBaseUnknown_var> kept;
-  kept.reserve(index_.size());
-  for (ZORBaseUnknown_var& object : objects_) {
-    if (!object) continue;
-    index_[Key(object.get())] = kept.size();
-    kept.push_back(std::move(object));
+  // In place: a fresh array would be one more large block to allocate and free each time.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < objects_.size(); ++i) {
+    if (!objects_[i]) continue;
+    index_[Key(objects_[i].get())] = kept;
+    if (i != kept) objects_[kept] = std::move(objects_[i]);
+    ++kept;
   }
-  objects_.swap(kept);
+  objects_.resize(kept);
   holes_ = 0;
 }
