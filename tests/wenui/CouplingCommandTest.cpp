@@ -124,6 +124,33 @@ TEST_F(CouplingCommand, AFeatureWithoutBodyDoesNotCountTowardsALine) {
   EXPECT_EQ(ISO()->IsMember(symbol.GetBag()), 0);
 }
 
+// The name reads square to the line and to the axis the line leans on least; ties go to the
+// earlier axis, so the same line is always named the same way.
+TEST_F(CouplingCommand, TheNameIsSquareToTheLineAndToTheAxisItLeansOnLeast) {
+  struct Case {
+    ZORMathVector along;
+    ZORMathVector across;
+  };
+  const Case cases[] = {{{1, 1, 2}, {0, 2, -1}},   // x and y lean least alike: x
+                        {{2, 4, 1}, {4, -2, 0}},   // z
+                        {{2, 1, 1}, {-1, 0, 2}}};  // y and z alike: y
+  ZORDocument& doc = session_.Document();
+  for (const Case& c : cases) {
+    ZORFeature_var end =
+        doc.CreatePoint(c.along.GetX(), c.along.GetY(), c.along.GetZ(), set_.get());
+    doc.UpdateAll();
+    auto symbol = ZORMake<ZORGuiCouplingSymbol>(nullptr);
+    symbol->SetCouplingPoints({ZORSpecObjectOf(points_[0]), ZORSpecObjectOf(end)});
+    ASSERT_TRUE(symbol->GetLine());
+    const ZORMathDirection expected(c.across);
+    const ZORMathDirection& across = symbol->GetTextDirection();
+    EXPECT_NEAR(across.GetX(), expected.GetX(), 1e-9) << c.along.GetX() << c.along.GetY();
+    EXPECT_NEAR(across.GetY(), expected.GetY(), 1e-9) << c.along.GetX() << c.along.GetY();
+    EXPECT_NEAR(across.GetZ(), expected.GetZ(), 1e-9) << c.along.GetX() << c.along.GetY();
+    symbol->Destroy();
+  }
+}
+
 TEST_F(CouplingCommand, TheFrameMenuAddsAndRemovesCouplingsAroundTheSelectedOne) {
   ASSERT_TRUE(driver_.Menu(kList, 0, "CouplingAddItem"));
   ASSERT_TRUE(Pick(points_[0]));

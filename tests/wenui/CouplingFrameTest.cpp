@@ -116,6 +116,11 @@ TEST_F(CouplingFrame, SelectingOutOfRangeTakesTheLastRowScrolledAndNothingIsHear
   frame_->SetShowCouplingLines(0);
   EXPECT_EQ(frame_->GetShowLinesButton()->GetState(), ZORDlgCheckButton::kUnchecked);
   EXPECT_TRUE(Log().empty());
+  // The user emptying the selection selects no coupling.
+  ASSERT_TRUE(driver_.SelectLines(kList, {}));
+  EXPECT_TRUE(Log().empty());
+  ASSERT_TRUE(driver_.SelectLines(kList, {2}));
+  EXPECT_FALSE(Log().empty());
 }
 
 TEST_F(CouplingFrame, ARightClickSelectsItsRowBeforeTheItemIsChosen) {
