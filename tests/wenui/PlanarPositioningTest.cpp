@@ -17,6 +17,7 @@
 #include "ZORFeature.h"
 #include "ZORFrmEditor.h"
 #include "ZORGuiNotifierFrame.h"
+#include "ZORGuiPPFNotifOrigin1.h"
 #include "ZORGuiPlanarPosFrame.h"
 #include "ZORGuiUtilitiesServices.h"
 #include "ZORHandleDriver.h"
@@ -610,6 +611,32 @@ TEST_F(PlanarPositioning, EachSystemIsDrawnAtItsOriginWithItsName) {
   ASSERT_EQ(handles.size(), 4u);
   EXPECT_NE(handles[2].find("text(50,50,0 \"Target axis system\")"), std::string::npos)
       << handles[2];
+}
+
+TEST_F(PlanarPositioning, HidingTheParametersKeepsTheStateAndItsHighlightedInput) {
+  Start(ZORWENPPFMode1);
+  ASSERT_TRUE(Pick(profile_));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  EXPECT_FALSE(frame_->IsPositioningDisplayed(nullptr));
+  EXPECT_EQ(State(), "statePPFO1");
+  EXPECT_EQ(frame_->GetHighlightedInput(), 1);
+}
+
+TEST_F(PlanarPositioning, ThePanelPartDispatchesANotificationClassByItsCode) {
+  WalkMode1();
+  ZORGuiNotifierFrame* notifier = frame_->GetNotifierFrame();
+  ASSERT_TRUE(notifier);
+  auto origin = ZORMake<ZORGuiPPFNotifOrigin1>();
+  notifier->AjouteNotifClass(command_, nullptr, 19);  // no class: nothing to hear
+  notifier->AjouteNotifClass(command_, ZORGuiPPFNotifOrigin1::ClassName(), 19);
+  // Code 19 switches positioning: off, then on again.
+  command_->SendNotification(notifier, origin.get());
+  EXPECT_FALSE(frame_->IsPositioningSelected(nullptr));
+  EXPECT_EQ(Transfo()->GetMode(), 0);
+  command_->SendNotification(notifier, origin.get());
+  EXPECT_TRUE(frame_->IsPositioningSelected(nullptr));
+  EXPECT_EQ(Transfo()->GetMode(), 1);
 }
 
 // The frame and its panel part (the notifier frame) go in either order; the one left never
