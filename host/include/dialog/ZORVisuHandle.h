@@ -27,11 +27,11 @@ class ZORVisuHandle : public ZORCommand {
   explicit ZORVisuHandle(ZORCommand* father = nullptr, const ZORString& name = ZORString());
   ~ZORVisuHandle() override;
 
-  ZORNotification* GetPreactivateNotification() const { return preactivate_.get(); }
-  ZORNotification* GetEndPreactivateNotification() const { return endPreactivate_.get(); }
-  ZORNotification* GetActivateNotification() const { return activate_.get(); }
-  ZORNotification* GetContextNotification() const { return context_.get(); }
-  ZORNotification* GetEndContextNotification() const { return endContext_.get(); }
+  ZORNotification* GetPreactivateNotification() const;
+  ZORNotification* GetEndPreactivateNotification() const;
+  ZORNotification* GetActivateNotification() const;
+  ZORNotification* GetContextNotification() const;
+  ZORNotification* GetEndContextNotification() const;
 
   // Whether the user can point at the handle (not once its destruction was requested).
   virtual bool IsPickable() const { return !IsDestructionRequested(); }
@@ -62,11 +62,12 @@ class ZORVisuHandle : public ZORCommand {
   void Send(ZORNotification* notification);
 
   unsigned long creationRank_;
-  ZORVar<ZORNotification> preactivate_;
-  ZORVar<ZORNotification> endPreactivate_;
-  ZORVar<ZORNotification> activate_;
-  ZORVar<ZORNotification> context_;
-  ZORVar<ZORNotification> endContext_;
+  // Made when first asked for: most handles are never hovered, clicked or asked for a menu.
+  mutable ZORVar<ZORNotification> preactivate_;
+  mutable ZORVar<ZORNotification> endPreactivate_;
+  mutable ZORVar<ZORNotification> activate_;
+  mutable ZORVar<ZORNotification> context_;
+  mutable ZORVar<ZORNotification> endContext_;
   ZORVar<ZORBaseUnknown> menu_;  // the last contextual menu, owned
   bool preactivated_ = false;
 };

@@ -1,8 +1,10 @@
 #include "ZORCommand.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ZORMsgCatalog.h"
 #include "ZORTransaction.h"
@@ -28,10 +30,14 @@ struct Subscription {
 // Every subscription, by listening command. Beside it, for each sender (null: any sender), the
 // listeners with subscriptions naming it and how many: a broadcast and a command going away
 // visit only those, however many commands listen to others.
+// Subscriptions come and go with every handle and panel: their nodes and arrays come from one
+// pool instead of a heap block each.
 struct Registry {
+  std::pmr::unsynchronized_pool_resource pool;
   ZORCallback nextId = 1;
-  std::unordered_map<ZORCommand*, std::vector<Subscription>> byListener;
-  std::unordered_map<ZORCommand*, std::unordered_map<ZORCommand*, int>> listenersOf;
+  std::pmr::unordered_map<ZORCommand*, std::pmr::vector<Subscription>> byListener{&pool};
+  std::pmr::unordered_map<ZORCommand*, std::pmr::unordered_map<ZORCommand*, int>> listenersOf{
+      &pool};
 
   void Count(ZORCommand* sender, ZORCommand* listener, int delta) {
     auto& listeners = listenersOf[sender];

@@ -41,14 +41,38 @@ ZORIndexedPointers<ZORVisuHandle>& Preactivated() {
 }  // namespace
 
 ZORVisuHandle::ZORVisuHandle(ZORCommand* father, const ZORString& name)
-    : ZORCommand(father, name),
-      creationRank_(NextCreationRank()),
-      preactivate_(ZORMake<ZORPreactivate>()),
-      endPreactivate_(ZORMake<ZOREndPreactivate>()),
-      activate_(ZORMake<ZORActivate>()),
-      context_(ZORMake<ZORContext>()),
-      endContext_(ZORMake<ZOREndContext>()) {
+    : ZORCommand(father, name), creationRank_(NextCreationRank()) {
   Live().Add(this);
+}
+
+namespace {
+
+template <class N>
+ZORNotification* Made(ZORVar<ZORNotification>& slot) {
+  if (!slot) slot = ZORMake<N>();
+  return slot.get();
+}
+
+}  // namespace
+
+ZORNotification* ZORVisuHandle::GetPreactivateNotification() const {
+  return Made<ZORPreactivate>(preactivate_);
+}
+
+ZORNotification* ZORVisuHandle::GetEndPreactivateNotification() const {
+  return Made<ZOREndPreactivate>(endPreactivate_);
+}
+
+ZORNotification* ZORVisuHandle::GetActivateNotification() const {
+  return Made<ZORActivate>(activate_);
+}
+
+ZORNotification* ZORVisuHandle::GetContextNotification() const {
+  return Made<ZORContext>(context_);
+}
+
+ZORNotification* ZORVisuHandle::GetEndContextNotification() const {
+  return Made<ZOREndContext>(endContext_);
 }
 
 ZORVisuHandle::~ZORVisuHandle() {
@@ -69,7 +93,7 @@ bool ZORVisuHandle::MoveOver() {
   if (preactivated_) return true;
   preactivated_ = true;
   Preactivated().Add(this);
-  Send(preactivate_.get());
+  Send(GetPreactivateNotification());
   return true;
 }
 
@@ -77,13 +101,13 @@ bool ZORVisuHandle::MoveAway() {
   if (!preactivated_) return false;
   preactivated_ = false;
   Preactivated().Remove(this);
-  Send(endPreactivate_.get());
+  Send(GetEndPreactivateNotification());
   return true;
 }
 
 bool ZORVisuHandle::Click() {
   if (!IsPickable() || !MoveOver()) return false;
-  Send(activate_.get());
+  Send(GetActivateNotification());
   return true;
 }
 
@@ -93,13 +117,14 @@ bool ZORVisuHandle::ContextOn(const std::string& item) {
   ZORVar<ZORDlgContextualMenu> menu = NewViewerMenu(this);
   menu_ = menu.get();
   // The notification carries the menu only while it is delivered.
-  context_->SendObject(menu.get());
-  Send(context_.get());
-  context_->SendObject(nullptr);
+  ZORNotification* context = GetContextNotification();
+  context->SendObject(menu.get());
+  Send(context);
+  context->SendObject(nullptr);
   bool done = item.empty();
   if (menu->Open() && !item.empty()) done = menu->ChooseItem(ZORString(item));
   menu->CloseMenu();
-  Send(endContext_.get());
+  Send(GetEndContextNotification());
   return done;
 }
 
