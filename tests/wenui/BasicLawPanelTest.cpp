@@ -259,6 +259,26 @@ TEST_F(LawPanel, AnEditionFillsThePanelFromTheLawWithoutTellingTheCommand) {
   EXPECT_EQ(Status().find("inverted"), std::string::npos) << Status();
 }
 
+TEST_F(LawPanel, ALawFeatureGivenToAnAdvancedPanelIsDrawnAtOnce) {
+  ASSERT_TRUE(driver_.CancelCurrent());
+  ZORFeature_var six = MakeLaw("WENLaw", {{"Kind", 1}, {"Start", 6}});
+  ZORFeature_var nine = MakeLaw("WENLaw", {{"Kind", 1}, {"Start", 9}});
+  ZORFeature_var integrated = session_.Document().CreateFeature("WENIntegratedLaw", set_.get());
+  ZORIWENIntegratedLaw_var law{ZORBaseUnknown_var(integrated.get())};
+  law->SetLawType(ZORWENAdvancedLaw);
+  law->SetAdvancedLaw(ZORICkeLaw_var(ZORBaseUnknown_var(six.get())));
+  session_.Document().UpdateAll();
+  session_.Editor().SetCurrentFeature(integrated.get());
+  ASSERT_EQ(driver_.StartByName("ExampleLawEdition"), S_OK);
+  command_ = dynamic_cast<ExampleLawCommand*>(driver_.CurrentCommand());
+  ASSERT_TRUE(Panel());
+  const int redraws = Viewer()->GetRedrawCount();
+  Panel()->SetLawFeature(ZORICkeLaw_var(ZORBaseUnknown_var(nine.get())));
+  EXPECT_GT(Viewer()->GetRedrawCount(), redraws);
+  EXPECT_NE(driver_.DescribeWidget(std::string(kPanel) + "/SelLaw").find("\"Law.2\""),
+            std::string::npos);
+}
+
 TEST_F(LawPanel, AClosedSupportOffersOnlyTheLawsThatEndWhereTheyStart) {
   Panel()->DisableNotClosableLaw();
   for (const char* button : {"LinearBut", "SBut", "AdvBut"}) {

@@ -110,6 +110,9 @@ TEST_F(TemporaryBag, AppendOutsideABagAndEverythingWithoutAnEditorFails) {
   ZORGuiBagRep lost;
   // Without an editor the setters still take their values.
   EXPECT_EQ(lost.SetColor(3), S_OK);
+  EXPECT_EQ(lost.SetLineType(2), S_OK);
+  EXPECT_EQ(lost.SetPointType(4), S_OK);
+  EXPECT_EQ(lost.SetThickness(3), S_OK);
   EXPECT_EQ(lost.SetTopology(ZORGuiBagRep::kEdges), S_OK);
   ZORGraphicAttributeSet attributes;
   EXPECT_EQ(lost.SetGraphicAttributeSet(attributes), S_OK);
