@@ -432,15 +432,18 @@ TEST_F(PlanarPositioning, OnlyTheThirdVariantShowsTheParametersOfAnAdoptedOffTra
   }
 }
 
+// A variant out of range is no variant.
 TEST_F(PlanarPositioning, WithoutAVariantSwitchingOffTakesTheHandlesAway) {
-  Start(ZORWENPPFMode1, true, ZORWENPPFVisuNone);
-  ASSERT_TRUE(Pick(profile_));
-  ASSERT_TRUE(Pick(origin1_));
-  EXPECT_EQ(Handles(), 2);
-  ASSERT_TRUE(driver_.Check(At("SelPosButton"), false));
-  EXPECT_EQ(Handles(), 0);
-  ASSERT_TRUE(driver_.Check(At("SelPosButton"), true));
-  EXPECT_EQ(Handles(), 2);
+  for (ZORWENPPFVisu visu : {ZORWENPPFVisuNone, static_cast<ZORWENPPFVisu>(7)}) {
+    Restart(ZORWENPPFMode1, visu);
+    ASSERT_TRUE(Pick(profile_));
+    ASSERT_TRUE(Pick(origin1_));
+    EXPECT_EQ(Handles(), 2) << "variant " << visu;
+    ASSERT_TRUE(driver_.Check(At("SelPosButton"), false));
+    EXPECT_EQ(Handles(), 0) << "variant " << visu;
+    ASSERT_TRUE(driver_.Check(At("SelPosButton"), true));
+    EXPECT_EQ(Handles(), 2) << "variant " << visu;
+  }
 }
 
 TEST_F(PlanarPositioning, ComponentsTypedForADirectionGoToItsOwnSystem) {
