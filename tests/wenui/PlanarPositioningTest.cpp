@@ -121,6 +121,15 @@ class PlanarPositioning : public ::testing::Test {
     ASSERT_TRUE(driver_.Type("PanelCoord/CoordZ", z));
     ASSERT_TRUE(driver_.PressOK("PanelCoord"));
   }
+  // A transformation of the factory's, on the profile and the first origin.
+  ZORIWENPositionTransfo_var NewTransfo() {
+    ZORIWENPositionTransfo_var made =
+        ZORGuiUtilitiesServices::GetCurrentWENFactory()->CreatePositionTransfo();
+    if (!made) return made;
+    made->SetProfile(ZORSpecObjectOf(profile_.get()));
+    made->SetOrigin(1, ZORSpecObjectOf(origin1_.get()));
+    return made;
+  }
   void Restart(ZORWENPPFMode mode, ZORWENPPFVisu visu) {
     driver_.CancelCurrent();
     driver_.EndTransaction();
@@ -189,9 +198,9 @@ TEST_F(PlanarPositioning, Mode2AsksForTheFirstSystemOnlyWhileTheParametersAreSho
   EXPECT_EQ(ZORFeature::From(Transfo()->GetOrigin(2).get()), origin2_.get());
   EXPECT_EQ(Transfo()->GetMode(), 2);
 
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/ShowParamButton"));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
   EXPECT_TRUE(frame_->IsPositioningDisplayed(nullptr));
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/SelOriginP2"));
+  ASSERT_TRUE(driver_.Click(At("SelOriginP2")));
   EXPECT_EQ(State(), "statePPFO2");
   EXPECT_FALSE(Transfo()->GetOrigin(2));
   ASSERT_TRUE(Pick(origin2_));
@@ -206,8 +215,8 @@ TEST_F(PlanarPositioning, Mode2AsksForTheFirstSystemOnlyWhileTheParametersAreSho
 
 TEST_F(PlanarPositioning, ClicksOnThePanelInputsBringTheirStatesBackWithTheElementCleared) {
   WalkMode1();
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/ShowParamButton"));
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/SelOriginP1"));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  ASSERT_TRUE(driver_.Click(At("SelOriginP1")));
   EXPECT_EQ(State(), "statePPFO1");
   EXPECT_FALSE(frame_->GetElement(0, 0));
   EXPECT_FALSE(Transfo()->GetOrigin(1));
@@ -215,19 +224,18 @@ TEST_F(PlanarPositioning, ClicksOnThePanelInputsBringTheirStatesBackWithTheEleme
   ASSERT_TRUE(Pick(origin1_));
   EXPECT_EQ(State(), "statePPFFA1");
 
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/SdDirFrame"));
+  ASSERT_TRUE(driver_.Click(At("SdDirFrame")));
   EXPECT_EQ(State(), "statePPFFA2");
   EXPECT_FALSE(Transfo()->GetDirection(2));
   // Entering the state took the frame's click: the frame left its selection.
-  auto* direction =
-      dynamic_cast<ZORWENUIFrameDirection*>(driver_.Find(std::string(kPanel) + "/SdDirFrame"));
+  auto* direction = dynamic_cast<ZORWENUIFrameDirection*>(driver_.Find(At("SdDirFrame")));
   ASSERT_TRUE(direction);
   EXPECT_EQ(direction->GetFrameSelection(), 0);
   ASSERT_TRUE(Pick(line2_));
   EXPECT_EQ(State(), "PositionedState");
   ExpectPoints(kMoved);
   // A value typed in a literal's editor moves the profile along the target's X, (0, 1, 0).
-  ASSERT_TRUE(driver_.Type(std::string(kPanel) + "/XPos", "3"));
+  ASSERT_TRUE(driver_.Type(At("XPos"), "3"));
   ExpectPoints({{50, 33, 0}, {50, 43, 0}, {45, 43, 0}});
   ASSERT_TRUE(frame_->GetPlaneTranslator(1));
   EXPECT_NEAR(frame_->GetPlaneTranslator(1)->GetCurrentPoint().DistanceTo({50, 53, 0}), 0, 1e-9);
@@ -235,10 +243,10 @@ TEST_F(PlanarPositioning, ClicksOnThePanelInputsBringTheirStatesBackWithTheEleme
 
 TEST_F(PlanarPositioning, OffHidesAndWritesMode0ThenOnKeepsOneSetOfHandles) {
   WalkMode1();
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/ShowParamButton"));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
   const std::size_t heard = command_->GetHeard().size();
 
-  ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SelPosButton", false));
+  ASSERT_TRUE(driver_.Check(At("SelPosButton"), false));
   EXPECT_EQ(std::vector<std::string>(command_->GetHeard().begin() + static_cast<long>(heard),
                                      command_->GetHeard().end()),
             (std::vector<std::string>{"exit", "select"}));
@@ -249,12 +257,12 @@ TEST_F(PlanarPositioning, OffHidesAndWritesMode0ThenOnKeepsOneSetOfHandles) {
   // The panel keeps its handles (a visualisation variant that recreates them).
   EXPECT_EQ(Handles(), 4);
   for (int round = 0; round < 3; ++round) {
-    ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SelPosButton", true));
+    ASSERT_TRUE(driver_.Check(At("SelPosButton"), true));
     EXPECT_EQ(Transfo()->GetMode(), 1);
     EXPECT_EQ(Handles(), 4) << "round " << round;
     EXPECT_TRUE(frame_->GetTextSymbol());
     if (round < 2) {
-      ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SelPosButton", false));
+      ASSERT_TRUE(driver_.Check(At("SelPosButton"), false));
     }
   }
   EXPECT_EQ(Transfo()->GetBooleanParameter(1)->GetStoredValue(), 1.0);
@@ -265,23 +273,22 @@ TEST_F(PlanarPositioning, OffHidesAndWritesMode0ThenOnKeepsOneSetOfHandles) {
 
 TEST_F(PlanarPositioning, SwapButtonsToggleTheTargetInversionAndMirrorTheProfile) {
   WalkMode1();
-  ASSERT_TRUE(driver_.Click(std::string(kPanel) + "/ShowParamButton"));
-  ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SwapXAxisButton", true));
+  ASSERT_TRUE(driver_.Click(At("ShowParamButton")));
+  ASSERT_TRUE(driver_.Check(At("SwapXAxisButton"), true));
   EXPECT_EQ(Transfo()->GetAxisInversion(2), ZORWENXInversion);
   // Target X along -Y: (u, v) goes to (50 + v * -1, 50 - u).
   ExpectPoints({{50, 70, 0}, {50, 60, 0}, {45, 60, 0}});
-  ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SwapYAxisButton", true));
+  ASSERT_TRUE(driver_.Check(At("SwapYAxisButton"), true));
   EXPECT_EQ(Transfo()->GetAxisInversion(2), ZORWENXAndYInversion);
   ExpectPoints({{50, 70, 0}, {50, 60, 0}, {55, 60, 0}});
-  ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SwapXAxisButton", false));
+  ASSERT_TRUE(driver_.Check(At("SwapXAxisButton"), false));
   EXPECT_EQ(Transfo()->GetAxisInversion(2), ZORWENYInversion);
   ExpectPoints({{50, 30, 0}, {50, 40, 0}, {55, 40, 0}});
   // The initial system's pair serves system 1.
-  ASSERT_TRUE(driver_.Check(std::string(kPanel) + "/SwapYAxisButtonBirail", true));
+  ASSERT_TRUE(driver_.Check(At("SwapYAxisButtonBirail"), true));
   EXPECT_EQ(Transfo()->GetAxisInversion(1), ZORWENYInversion);
-  EXPECT_EQ(
-      driver_.DescribeWidget(std::string(kPanel) + "/SwapYAxisButtonBirail").find("unchecked"),
-      std::string::npos);
+  EXPECT_EQ(driver_.DescribeWidget(At("SwapYAxisButtonBirail")).find("unchecked"),
+            std::string::npos);
 }
 
 TEST(AxisInversion, TogglingXOrYFollowsTheModeTable) {
@@ -375,11 +382,8 @@ TEST_F(PlanarPositioning, WithoutAPositionerTheWalkRunsWithoutHandles) {
 TEST_F(PlanarPositioning, AdoptingATransformationReadsItsElementsBack) {
   Start(ZORWENPPFMode1);
   ASSERT_TRUE(Pick(profile_));
-  ZORIWENPositionTransfo_var kept =
-      ZORGuiUtilitiesServices::GetCurrentWENFactory()->CreatePositionTransfo();
+  ZORIWENPositionTransfo_var kept = NewTransfo();
   ASSERT_TRUE(kept);
-  kept->SetProfile(ZORSpecObjectOf(profile_.get()));
-  kept->SetOrigin(1, ZORSpecObjectOf(origin1_.get()));
   kept->SetDirection(1, ZORSpecObjectOf(line1_.get()));
   kept->SetOrigin(2, ZORSpecObjectOf(origin2_.get()));
   kept->SetDirection(2, ZORSpecObjectOf(line2_.get()));
@@ -393,9 +397,7 @@ TEST_F(PlanarPositioning, AdoptingATransformationReadsItsElementsBack) {
   EXPECT_EQ(ZORFeature::From(frame_->GetElement(0, 0).get()), origin1_.get());
   EXPECT_TRUE(frame_->IsPositioningSelected(nullptr));
   EXPECT_TRUE(frame_->IsPositioningDisplayed(nullptr));
-  const std::string swap = driver_.DescribeWidget(std::string(kPanel) + "/SwapXAxisButton");
-  EXPECT_NE(swap.find("checked"), std::string::npos);
-  EXPECT_EQ(swap.find("unchecked"), std::string::npos) << swap;
+  EXPECT_TRUE(Checked("SwapXAxisButton"));
   // Both target axes reversed: (u, v) goes to (50 - v, 50 - u) ... mirrored twice, a half turn.
   ExpectPoints({{50, 70, 0}, {50, 60, 0}, {55, 60, 0}});
   EXPECT_EQ(Handles(), 4);
@@ -420,11 +422,8 @@ TEST_F(PlanarPositioning, OnlyTheThirdVariantShowsTheParametersOfAnAdoptedOffTra
   for (ZORWENPPFVisu visu : {ZORWENPPFVisu2, ZORWENPPFVisu3}) {
     Restart(ZORWENPPFMode1, visu);
     ASSERT_TRUE(Pick(profile_));
-    ZORIWENPositionTransfo_var off =
-        ZORGuiUtilitiesServices::GetCurrentWENFactory()->CreatePositionTransfo();
+    ZORIWENPositionTransfo_var off = NewTransfo();
     ASSERT_TRUE(off);
-    off->SetProfile(ZORSpecObjectOf(profile_.get()));
-    off->SetOrigin(1, ZORSpecObjectOf(origin1_.get()));
     ASSERT_EQ(frame_->SetPositionTransfo(off), S_OK);
     EXPECT_FALSE(frame_->IsPositioningSelected(nullptr));
     EXPECT_EQ(frame_->IsPositioningDisplayed(nullptr), visu == ZORWENPPFVisu3)

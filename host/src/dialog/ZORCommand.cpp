@@ -29,9 +29,8 @@ struct Subscription {
 
 // Every subscription, by listening command. Beside it, for each sender (null: any sender), the
 // listeners with subscriptions naming it and how many: a broadcast and a command going away
-// visit only those, however many commands listen to others.
-// Subscriptions come and go with every handle and panel: their nodes and arrays come from one
-// pool instead of a heap block each.
+// visit only those, however many commands listen to others. Subscriptions come and go with
+// every handle and panel, so their nodes and arrays come from one pool, not a heap block each.
 struct Registry {
   std::pmr::unsynchronized_pool_resource pool;
   ZORCallback nextId = 1;
