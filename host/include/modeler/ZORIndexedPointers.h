@@ -1,10 +1,12 @@
 #pragma once
-// Pointers kept in the order they were added, with an index beside them, so that one leaves
-// without a search. A removed pointer leaves a hole; the holes are dropped at the next ordered
-// read, or at once when they outnumber the pointers, so removing n of them one by one stays
-// linear. Holds no reference: what the pointers own is the caller's business.
+// Pointers kept in the order they were added, with an index beside them once there are more than
+// a few, so that one leaves without a search. A removed pointer leaves a hole; the holes are
+// dropped at the next ordered read, or at once when they outnumber the pointers, so removing n of
+// them one by one stays linear. Holds no reference: what the pointers own is the caller's business.
 
+#include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -13,21 +15,34 @@ class ZORIndexedPointers {
  public:
   //! Adds `item` at the end; an item already there stays where it is.
   void Add(T* item) {
-    if (!item || index_.count(item)) return;
-    index_[item] = items_.size();
+    if (!item || Contains(item)) return;
     items_.push_back(item);
+    if (index_) {
+      (*index_)[item] = items_.size() - 1;
+    } else if (items_.size() > kSearchedUpTo) {
+      BuildIndex();
+    }
   }
   //! Takes `item` out; answers whether it was there.
   bool Remove(const T* item) {
-    auto it = index_.find(item);
-    if (it == index_.end()) return false;
+    if (!index_) {
+      const auto it = std::find(items_.begin(), items_.end(), item);
+      if (it == items_.end()) return false;
+      items_.erase(it);
+      return true;
+    }
+    auto it = index_->find(item);
+    if (it == index_->end()) return false;
     items_[it->second] = nullptr;
-    index_.erase(it);
-    if (++holes_ > index_.size()) Compact();
+    index_->erase(it);
+    if (++holes_ > index_->size()) Compact();
     return true;
   }
-  bool Contains(const T* item) const { return index_.count(item) != 0; }
-  std::size_t Size() const { return index_.size(); }
+  bool Contains(const T* item) const {
+    if (index_) return index_->count(item) != 0;
+    return std::find(items_.begin(), items_.end(), item) != items_.end();
+  }
+  std::size_t Size() const { return index_ ? index_->size() : items_.size(); }
   //! The pointers in order, without holes.
   const std::vector<T*>& Items() const {
     Compact();
@@ -38,17 +53,28 @@ class ZORIndexedPointers {
     Compact();
     std::vector<T*> taken;
     taken.swap(items_);
-    index_.clear();
+    index_.reset();
     return taken;
   }
 
  private:
+  using Index = std::unordered_map<const T*, std::size_t>;
+  // Most lists are short (a command's children, a dialog's widgets): they are searched, and
+  // only a longer one pays for an index and its nodes.
+  static constexpr std::size_t kSearchedUpTo = 16;
+
+  void BuildIndex() {
+    index_ = std::make_unique<Index>();
+    index_->reserve(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) (*index_)[items_[i]] = i;
+  }
+  // Only an indexed list has holes.
   void Compact() const {
     if (holes_ == 0) return;
     std::size_t kept = 0;
     for (T* item : items_) {
       if (!item) continue;
-      index_[item] = kept;
+      (*index_)[item] = kept;
       items_[kept++] = item;
     }
     items_.resize(kept);
@@ -56,6 +82,6 @@ class ZORIndexedPointers {
   }
 
   mutable std::vector<T*> items_;
-  mutable std::unordered_map<const T*, std::size_t> index_;
+  std::unique_ptr<Index> index_;  // null while the list is short
   mutable std::size_t holes_ = 0;
 };

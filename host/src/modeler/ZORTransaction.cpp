@@ -1,6 +1,5 @@
 #include "ZORTransaction.h"
 
-#include <utility>
 #include <vector>
 
 #include "ZORBaseUnknown.h"
@@ -20,9 +19,17 @@ void ZORTransaction::ReleaseAtEnd(ZORBaseUnknown* object) {
 
 void ZORTransaction::End() {
   // A release may hand over more objects; keep going until nothing is left.
+  std::vector<ZORBaseUnknown*> batch;
   while (!Pending().empty()) {
-    std::vector<ZORBaseUnknown*> batch = std::exchange(Pending(), {});
+    batch.clear();
+    batch.swap(Pending());
     for (ZORBaseUnknown* object : batch) object->Release();
+  }
+  // The list keeps its room for the next transaction: growing it again, and freeing a large
+  // block, each sweep the allocator's caches of the objects just released.
+  if (batch.capacity() > Pending().capacity()) {
+    batch.clear();
+    batch.swap(Pending());
   }
 }
 
