@@ -3,6 +3,7 @@
 // (the identity unless set). The bag holds a reference on each child; a child may be held by
 // other bags too, but once by each.
 
+#include <memory>
 #include <vector>
 
 #include "ZOR3DRep.h"
@@ -24,8 +25,8 @@ class ZOR3DBagRep : public ZOR3DRep {
   int GetChildCount() const { return static_cast<int>(children_.size()); }
 
   // The map from the bag's coordinates to its father's (or the view's).
-  void SetMatrix(const ZOR4x4Matrix& matrix) { matrix_ = matrix; }
-  const ZOR4x4Matrix& GetMatrix() const { return matrix_; }
+  void SetMatrix(const ZOR4x4Matrix& matrix);
+  const ZOR4x4Matrix& GetMatrix() const;
 
  protected:
   std::string DescribeContent() const override;
@@ -35,7 +36,8 @@ class ZOR3DBagRep : public ZOR3DRep {
   bool IsAncestorOrSelf(const ZOR3DRep* rep) const;
 
   std::vector<ZOR3DRep_var> children_;
-  ZOR4x4Matrix matrix_;
+  // Null for the identity: most bags never move, and a matrix is larger than the rest of the bag.
+  std::unique_ptr<ZOR4x4Matrix> matrix_;
 };
 
 using ZOR3DBagRep_var = ZORVar<ZOR3DBagRep>;

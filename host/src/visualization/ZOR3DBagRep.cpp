@@ -6,6 +6,21 @@ ZOR3DBagRep::~ZOR3DBagRep() {
   RemoveAllChildren();
 }
 
+void ZOR3DBagRep::SetMatrix(const ZOR4x4Matrix& matrix) {
+  if (matrix.IsIdentity()) {
+    matrix_.reset();
+  } else if (matrix_) {
+    *matrix_ = matrix;
+  } else {
+    matrix_ = std::make_unique<ZOR4x4Matrix>(matrix);
+  }
+}
+
+const ZOR4x4Matrix& ZOR3DBagRep::GetMatrix() const {
+  static const ZOR4x4Matrix identity;
+  return matrix_ ? *matrix_ : identity;
+}
+
 bool ZOR3DBagRep::IsAncestorOrSelf(const ZOR3DRep* rep) const {
   if (rep == this) return true;
   return std::any_of(fathers_.begin(), fathers_.end(),
@@ -38,7 +53,7 @@ void ZOR3DBagRep::RemoveAllChildren() {
 
 std::string ZOR3DBagRep::DescribeContent() const {
   std::string line = "bag";
-  if (!matrix_.IsIdentity()) line += " matrix=" + matrix_.Describe();
+  if (matrix_) line += " matrix=" + matrix_->Describe();
   line += "(";
   for (std::size_t i = 0; i < children_.size(); ++i) {
     if (i) line += "; ";
