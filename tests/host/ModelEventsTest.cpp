@@ -85,4 +85,28 @@ TEST_F(ModelEvents, ALineKeepsTheNameTheFeatureHadWhenItWasSent) {
   EXPECT_EQ(doc.GetEventLog().Size(), 2u);  // undo does not rewrite what the viewer was told
 }
 
+// A rename between two events, and the set's rename under a path already sent: each line names
+// what the features were called when it was sent, read before or after the renames.
+TEST_F(ModelEvents, ARenameLeavesTheLinesAlreadySentAsTheyWere) {
+  ZORVisPropertiesValues values;
+  values.SetPick(1);
+  const ZORPathElement path = doc.GivePathElementFrom(ZORBaseUnknown_var(point));
+  ASSERT_EQ(Send<ZORModifyVisProperties>(ZORBaseUnknown_var(point), path, 0, ZORVPPick, values),
+            S_OK);
+  ASSERT_EQ(point->Rename(ZORUnicodeString("Apex")), S_OK);
+  ASSERT_EQ(set->Rename(ZORUnicodeString("Construction")), S_OK);
+  ASSERT_EQ(Send<ZORDelete>(ZORBaseUnknown_var(point)), S_OK);
+  EXPECT_EQ(doc.GetEventLog().DrainLines(),
+            (std::vector<std::string>{
+                "ZORModifyVisProperties Point.1 path=Part.1/Geometrical Set.1/Point.1 flag=0 "
+                "type=8 pick=1",
+                "ZORDelete Apex",
+            }));
+  ASSERT_EQ(Send<ZORModifyVisProperties>(ZORBaseUnknown_var(point), path, 0, ZORVPPick, values),
+            S_OK);
+  EXPECT_EQ(doc.GetEventLog().Lines(),
+            std::vector<std::string>{"ZORModifyVisProperties Apex path=Part.1/Construction/Apex "
+                                     "flag=0 type=8 pick=1"});
+}
+
 }  // namespace

@@ -249,6 +249,7 @@ HRESULT ZORDocument::GoToMark(int mark) {
   auto it = marks_.find(mark);
   if (it == marks_.end()) return E_INVALIDARG;
   const Snapshot& snapshot = it->second;
+  events_.Freeze();  // the states put back may carry other names
 
   std::unordered_set<const ZORFeature*> kept;
   for (const auto& [f, state] : snapshot.features) kept.insert(f.get());

@@ -827,6 +827,7 @@ int ZORFeature::IsRelatedTo(const ZORBaseUnknown_var& other) {
 HRESULT ZORFeature::Rename(const ZORUnicodeString& name) {
   if (!ZORFaultGate::Pass("ZORICkeParm::Rename")) return E_FAIL;
   if (name.str().empty() || state_.access == 1) return E_FAIL;
+  if (document_) document_->GetEventLog().Freeze();  // lines already sent keep the old name
   state_.name = name;
   return S_OK;
 }

@@ -25,12 +25,12 @@ ZORFeatureType* ZORFeatureTypeRegistry::Find(const std::string& name) const {
 
 bool ZORFeatureTypeRegistry::IsSubTypeOf(const std::string& type, const std::string& base) const {
   // Bounded by the number of types, so a base chain that loops cannot hang.
-  std::string current = type;
-  for (std::size_t steps = 0; steps <= types_.size() && !current.empty(); ++steps) {
-    if (current == base) return true;
-    const ZORFeatureType* t = Find(current);
+  const std::string* current = &type;
+  for (std::size_t steps = 0; steps <= types_.size() && !current->empty(); ++steps) {
+    if (*current == base) return true;
+    const ZORFeatureType* t = Find(*current);
     if (!t) return false;
-    current = t->GetBaseType();
+    current = &t->GetBaseType();
   }
   return false;
 }
