@@ -2,6 +2,7 @@
 
 #include "ZORBaseExtension.h"
 #include "ZORDocument.h"
+#include "ZORFeatureTypeRegistry.h"
 #include "ZORGmoUtilitiesServices.h"
 #include "ZORInterfaceDictionary.h"
 
@@ -143,6 +144,22 @@ class TestDirectionExt : public ZORBaseExtension, public TestDirectionMark {
     return ZORISpecObject_var(GetExtendedObject())->GetDisplayName().str();
   }
 };
+
+// Two types registered as each other's base: the sub-type test answers instead of walking the
+// loop for ever.
+TEST_F(FeatureTree, ATypeChainThatLoopsStillAnswers) {
+  ZORFeatureTypeRegistry& types = ZORFeatureTypeRegistry::Get();
+  for (const auto& [name, base] :
+       {std::pair{"TestLoopA", "TestLoopB"}, {"TestLoopB", "TestLoopA"}}) {
+    ZORFeatureType::Description loop;
+    loop.name = name;
+    loop.displayBase = name;
+    loop.baseType = base;
+    ASSERT_TRUE(types.Register(std::move(loop)));
+  }
+  EXPECT_TRUE(types.IsSubTypeOf("TestLoopA", "TestLoopB"));
+  EXPECT_FALSE(types.IsSubTypeOf("TestLoopA", "WENPoint"));
+}
 
 TEST_F(FeatureTree, LateTypeIsTheFeatureTypeSoExtensionsAttachByKind) {
   ZORFillDictionary({"TestDirectionExt", "TestDirectionMark", TestDirectionMark::ClassIID(),

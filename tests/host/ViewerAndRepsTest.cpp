@@ -213,4 +213,24 @@ TEST(Reps3D, MarkersAndLinesDescribeWhatTheyDraw) {
   EXPECT_STREQ(line->IsA(), "ZOR3DLineRep");
 }
 
+// The child taken out of a bag is the one asked for, wherever it stands; the others keep their
+// order, and the bag draws the same as before the identity matrix was set.
+TEST(Reps3D, ABagLetsGoOfTheChildAskedForAndKeepsTheOthersInOrder) {
+  auto bag = ZORMake<ZOR3DBagRep>();
+  std::vector<ZORVar<ZOR3DPointRep>> markers;
+  for (int i = 0; i < 3; ++i) {
+    markers.push_back(ZORMake<ZOR3DPointRep>(ZORMathPoint(i, 0, 0), 1));
+    ASSERT_EQ(bag->AddChild(markers.back().get()), S_OK);
+  }
+  const std::string before = bag->Describe();
+  bag->SetMatrix(ZOR4x4Matrix());
+  EXPECT_EQ(bag->Describe(), before);
+  ASSERT_EQ(bag->RemoveChild(markers[1].get()), S_OK);
+  ASSERT_EQ(bag->GetChildCount(), 2);
+  EXPECT_EQ(bag->GetChildren()[0].get(), markers[0].get());
+  EXPECT_EQ(bag->GetChildren()[1].get(), markers[2].get());
+  EXPECT_TRUE(markers[1]->GetFatherReps().empty());
+  EXPECT_EQ(bag->RemoveChild(markers[1].get()), S_FALSE);
+}
+
 }  // namespace
