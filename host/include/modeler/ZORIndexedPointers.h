@@ -15,13 +15,14 @@ class ZORIndexedPointers {
  public:
   //! Adds `item` at the end; an item already there stays where it is.
   void Add(T* item) {
-    if (!item || Contains(item)) return;
-    items_.push_back(item);
+    if (!item) return;
     if (index_) {
-      (*index_)[item] = items_.size() - 1;
-    } else if (items_.size() > kSearchedUpTo) {
-      BuildIndex();
+      if (index_->try_emplace(item, items_.size()).second) items_.push_back(item);
+      return;
     }
+    if (Contains(item)) return;
+    items_.push_back(item);
+    if (items_.size() > kSearchedUpTo) BuildIndex();
   }
   //! Takes `item` out; answers whether it was there.
   bool Remove(const T* item) {
