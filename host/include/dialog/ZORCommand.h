@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ZORBaseUnknown.h"
@@ -109,13 +110,27 @@ class ZORCommand : public virtual ZORBaseUnknown {
   void DetachChild(ZORCommand* child);
 
  private:
+  // What this command hears and who hears it; defined beside the command's code.
+  struct Links;
+  Links& GetLinks();
   // Fires this command's subscriptions matching (sender, notification); answers how many.
   int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);
+  // Calls subscription `id` of `listener` when both are still there; answers whether it fired.
+  static bool FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sender,
+                      ZORNotification* notification);
+  // Counts one subscription more or less of `listener` naming `sender` (null: any sender).
+  static void CountListener(ZORCommand* sender, ZORCommand* listener, int delta);
+  // Forgets this command's subscriptions that `drop` selects.
+  template <class Drop>
+  void ForgetSubscriptions(Drop drop);
 
   ZORCommand* father_ = nullptr;
   ZORString name_;
   // Not owned: the tree links only. Indexed, so that detaching n children of one father stays
   // linear.
   ZORIndexedPointers<ZORCommand> children_;
+  // Held by the command, not in a table of all commands: making and destroying one touches only
+  // its own memory. Null for a command that never subscribed nor was subscribed to.
+  std::unique_ptr<Links> links_;
   bool destructionRequested_ = false;
 };

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <span>
-#include <unordered_map>
 
 #include "ZORInlineVector.h"
+#include "ZORPointerMap.h"
 
 template <class Held, class Holder>
 class ZORBackLinks {
@@ -19,22 +19,22 @@ class ZORBackLinks {
   }
   //! Forgets one tie of `holder` to `held`; nothing when there is none.
   void Unlink(const Held* held, const Holder* holder) {
-    auto it = links_.find(held);
-    if (it == links_.end()) return;
-    Holders& holders = it->second;
-    auto tie = std::find(holders.begin(), holders.end(), holder);
-    if (tie == holders.end()) return;
-    holders.erase(static_cast<std::size_t>(tie - holders.begin()));
-    if (holders.empty()) links_.erase(it);
+    Holders* holders = links_.Find(held);
+    if (!holders) return;
+    auto tie = std::find(holders->begin(), holders->end(), holder);
+    if (tie == holders->end()) return;
+    holders->erase(static_cast<std::size_t>(tie - holders->begin()));
+    if (holders->empty()) links_.Erase(held);
   }
-  //! The holders of `held`, in the order they took it (empty when none).
+  //! The holders of `held`, in the order they took it (empty when none); valid until the next
+  //! link or unlink.
   std::span<Holder* const> HoldersOf(const Held* held) const {
-    auto it = links_.find(held);
-    return it == links_.end() ? std::span<Holder* const>() : it->second.Span();
+    const Holders* holders = links_.Find(held);
+    return holders ? holders->Span() : std::span<Holder* const>();
   }
 
  private:
   // Most objects have one holder: it stays in place, without an allocation of its own.
   using Holders = ZORInlineVector<Holder*, 2>;
-  std::unordered_map<const Held*, Holders> links_;
+  ZORPointerMap<Held, Holders> links_;
 };

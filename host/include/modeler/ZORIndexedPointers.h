@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
-#include <unordered_map>
 #include <vector>
+
+#include "ZORPointerMap.h"
 
 template <class T>
 class ZORIndexedPointers {
@@ -17,7 +18,7 @@ class ZORIndexedPointers {
   void Add(T* item) {
     if (!item) return;
     if (index_) {
-      if (index_->try_emplace(item, items_.size()).second) items_.push_back(item);
+      if (index_->TryEmplace(item, items_.size()).second) items_.push_back(item);
       return;
     }
     if (Contains(item)) return;
@@ -32,18 +33,18 @@ class ZORIndexedPointers {
       items_.erase(it);
       return true;
     }
-    auto it = index_->find(item);
-    if (it == index_->end()) return false;
-    items_[it->second] = nullptr;
-    index_->erase(it);
-    if (++holes_ > index_->size()) Compact();
+    const std::size_t* at = index_->Find(item);
+    if (!at) return false;
+    items_[*at] = nullptr;
+    index_->Erase(item);
+    if (++holes_ > index_->Size()) Compact();
     return true;
   }
   bool Contains(const T* item) const {
-    if (index_) return index_->count(item) != 0;
+    if (index_) return index_->Contains(item);
     return std::find(items_.begin(), items_.end(), item) != items_.end();
   }
-  std::size_t Size() const { return index_ ? index_->size() : items_.size(); }
+  std::size_t Size() const { return index_ ? index_->Size() : items_.size(); }
   //! The pointers in order, without holes.
   const std::vector<T*>& Items() const {
     Compact();
@@ -59,14 +60,13 @@ class ZORIndexedPointers {
   }
 
  private:
-  using Index = std::unordered_map<const T*, std::size_t>;
+  using Index = ZORPointerMap<T, std::size_t>;
   // Most lists are short (a command's children, a dialog's widgets): they are searched, and
   // only a longer one pays for an index and its nodes.
   static constexpr std::size_t kSearchedUpTo = 16;
 
   void BuildIndex() {
     index_ = std::make_unique<Index>();
-    index_->reserve(items_.size());
     for (std::size_t i = 0; i < items_.size(); ++i) (*index_)[items_[i]] = i;
   }
   // Only an indexed list has holes.

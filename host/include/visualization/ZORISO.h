@@ -7,9 +7,9 @@
 
 #include <cstddef>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "ZORPointerMap.h"
 #include "ZORVar.h"
 
 class ZORISO : public virtual ZORBaseUnknown {
@@ -24,7 +24,7 @@ class ZORISO : public virtual ZORBaseUnknown {
   HRESULT UpdateElement(ZORBaseUnknown* object);
   int IsMember(ZORBaseUnknown* object) const;
   void Empty();
-  int GetSize() const { return static_cast<int>(index_.size()); }
+  int GetSize() const { return static_cast<int>(index_.Size()); }
   // The members in the order they were added.
   const std::vector<ZORBaseUnknown_var>& GetElements() const;
   // How many redraws UpdateElement asked for.
@@ -40,7 +40,7 @@ class ZORISO : public virtual ZORBaseUnknown {
 
   // Removed members leave a null hole until the next ordered access.
   mutable std::vector<ZORBaseUnknown_var> objects_;
-  mutable std::unordered_map<const ZORBaseUnknown*, std::size_t> index_;
+  mutable ZORPointerMap<ZORBaseUnknown, std::size_t> index_;
   mutable std::size_t holes_ = 0;
   int updates_ = 0;
 };

@@ -1,12 +1,11 @@
 #include "ZORCommand.h"
 
 #include <algorithm>
-#include <memory_resource>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "ZORMsgCatalog.h"
+#include "ZORPointerMap.h"
 #include "ZORTransaction.h"
 #include "ZORVar.h"
 
@@ -27,61 +26,74 @@ struct Subscription {
   }
 };
 
-// Every subscription, by listening command. Beside it, for each sender (null: any sender), the
-// listeners with subscriptions naming it and how many: a broadcast and a command going away
-// visit only those, however many commands listen to others. Subscriptions come and go with
-// every handle and panel, so their nodes and arrays come from one pool, not a heap block each.
-struct Registry {
-  std::pmr::unsynchronized_pool_resource pool;
-  ZORCallback nextId = 1;
-  std::pmr::unordered_map<ZORCommand*, std::pmr::vector<Subscription>> byListener{&pool};
-  std::pmr::unordered_map<ZORCommand*, std::pmr::unordered_map<ZORCommand*, int>> listenersOf{
-      &pool};
+// Listeners, each with how many of its subscriptions name one sender.
+using ListenerCounts = ZORPointerMap<ZORCommand, int>;
 
-  void Count(ZORCommand* sender, ZORCommand* listener, int delta) {
-    auto& listeners = listenersOf[sender];
-    if ((listeners[listener] += delta) <= 0) listeners.erase(listener);
-    if (listeners.empty()) listenersOf.erase(sender);
-  }
-  // The listeners that may hear `sender`, each once.
-  std::vector<ZORCommand*> ListenersOf(ZORCommand* sender) const {
-    std::vector<ZORCommand*> listeners;
-    for (ZORCommand* key : {sender, static_cast<ZORCommand*>(nullptr)}) {
-      const auto it = listenersOf.find(key);
-      if (it == listenersOf.end()) continue;
-      for (const auto& entry : it->second) listeners.push_back(entry.first);
-    }
-    std::sort(listeners.begin(), listeners.end());
-    listeners.erase(std::unique(listeners.begin(), listeners.end()), listeners.end());
-    return listeners;
-  }
+// What no single command holds: the ids, the listeners to any sender, and the commands that
+// went away while notifications were being delivered, whose addresses a delivery in progress
+// may still hold and must not follow.
+struct Dispatch {
+  ZORCallback nextId = 1;
+  ListenerCounts listenersOfAny;
+  int depth = 0;
+  ZORPointerMap<ZORCommand, char> gone;
 };
 
-Registry& Subscriptions() {
-  static Registry registry;
-  return registry;
+Dispatch& Dispatcher() {
+  static Dispatch dispatch;
+  return dispatch;
 }
+
+// Marks a delivery in progress; the last to end forgets who went away meanwhile.
+class Delivering {
+ public:
+  Delivering() { ++Dispatcher().depth; }
+  ~Delivering() {
+    Dispatch& d = Dispatcher();
+    if (--d.depth == 0) d.gone.Clear();
+  }
+  Delivering(const Delivering&) = delete;
+  Delivering& operator=(const Delivering&) = delete;
+};
 
 constexpr int kMaxResourceLevels = 64;
 
 }  // namespace
 
+// The subscriptions this command made, and, for those naming it as sender, the listeners.
+struct ZORCommand::Links {
+  std::vector<Subscription> heard;
+  ListenerCounts listeners;
+};
+
+ZORCommand::Links& ZORCommand::GetLinks() {
+  if (!links_) links_ = std::make_unique<Links>();
+  return *links_;
+}
+
+void ZORCommand::CountListener(ZORCommand* sender, ZORCommand* listener, int delta) {
+  ListenerCounts& listeners = sender ? sender->GetLinks().listeners : Dispatcher().listenersOfAny;
+  int& count = listeners[listener];
+  if ((count += delta) <= 0) listeners.Erase(listener);
+}
+
 ZORCommand::ZORCommand(ZORCommand* father, const ZORString& name) : name_(name) {
+  // A command born where one went away during a delivery is not the one gone.
+  if (Dispatch& d = Dispatcher(); d.depth > 0) d.gone.Erase(this);
   SetFather(father);
 }
 
 ZORCommand::~ZORCommand() {
   RemoveAnalyseNotificationCBs(nullptr);
-  Registry& r = Subscriptions();
-  if (const auto named = r.listenersOf.find(this); named != r.listenersOf.end()) {
-    for (const auto& entry : named->second) {
-      const auto subs = r.byListener.find(entry.first);
-      if (subs == r.byListener.end()) continue;
-      std::erase_if(subs->second, [this](const Subscription& s) { return s.sender == this; });
-      if (subs->second.empty()) r.byListener.erase(subs);
-    }
-    r.listenersOf.erase(named);
+  if (links_) {
+    // Listeners still naming this command forget it; each is alive, or it would have
+    // forgotten its subscriptions when it went.
+    links_->listeners.ForEach([this](const ZORCommand* listener, int) {
+      std::erase_if(listener->links_->heard,
+                    [this](const Subscription& s) { return s.sender == this; });
+    });
   }
+  if (Dispatch& d = Dispatcher(); d.depth > 0) d.gone.TryEmplace(this, 0);
   for (ZORCommand* child : children_.TakeAll()) child->father_ = nullptr;
   if (father_) father_->DetachChild(this);
 }
@@ -134,35 +146,29 @@ bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) {
   return false;
 }
 
-namespace {
-
-// Calls subscription `id` of `listener` when it is still there; answers whether it fired.
-// Callbacks may subscribe or unsubscribe, so callers collect ids first and come back here.
-bool FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sender,
-             ZORNotification* notification) {
-  Registry& r = Subscriptions();
-  auto found = r.byListener.find(listener);
-  if (found == r.byListener.end()) return false;
-  auto& subs = found->second;
-  auto sub =
-      std::find_if(subs.begin(), subs.end(), [id](const Subscription& s) { return s.id == id; });
-  if (sub == subs.end()) return false;
+// Callbacks may subscribe, unsubscribe or destroy commands, so callers collect ids first and
+// come back here for each.
+bool ZORCommand::FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sender,
+                         ZORNotification* notification) {
+  if (Dispatcher().gone.Contains(listener) || !listener->links_) return false;
+  const auto& heard = listener->links_->heard;
+  const auto sub =
+      std::find_if(heard.begin(), heard.end(), [id](const Subscription& s) { return s.id == id; });
+  if (sub == heard.end()) return false;
   ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
   const ZORCallbackData data = sub->data;
   method(sender, notification, data);
   return true;
 }
 
-}  // namespace
-
 int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notification) {
-  Registry& r = Subscriptions();
-  auto it = r.byListener.find(this);
-  if (it == r.byListener.end()) return 0;
+  if (!links_) return 0;
   std::vector<ZORCallback> matching;
-  for (const Subscription& s : it->second) {
+  for (const Subscription& s : links_->heard) {
     if (s.Matches(sender, notification)) matching.push_back(s.id);
   }
+  if (matching.empty()) return 0;
+  const Delivering delivering;
   int fired = 0;
   for (ZORCallback id : matching) fired += FireOne(this, id, sender, notification) ? 1 : 0;
   return fired;
@@ -172,17 +178,24 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
   if (!notification) return 0;
   ZORVar<ZORNotification> keep(notification);
   ZORVar<ZORCommand> self(this);
-  const Registry& r = Subscriptions();
+  // The listeners that may hear this command, each once.
+  std::vector<ZORCommand*> listeners;
+  const auto collect = [&listeners](const ZORCommand* listener, int) {
+    listeners.push_back(const_cast<ZORCommand*>(listener));
+  };
+  if (links_) links_->listeners.ForEach(collect);
+  Dispatcher().listenersOfAny.ForEach(collect);
+  std::sort(listeners.begin(), listeners.end());
+  listeners.erase(std::unique(listeners.begin(), listeners.end()), listeners.end());
   std::vector<std::pair<ZORCallback, ZORCommand*>> matching;
-  for (ZORCommand* listener : r.ListenersOf(this)) {
-    const auto subs = r.byListener.find(listener);
-    if (subs == r.byListener.end()) continue;
-    for (const Subscription& s : subs->second) {
+  for (ZORCommand* listener : listeners) {
+    for (const Subscription& s : listener->links_->heard) {
       if (s.Matches(this, notification)) matching.emplace_back(s.id, listener);
     }
   }
   // Ids grow with time: subscribers hear in the order they subscribed.
   std::sort(matching.begin(), matching.end());
+  const Delivering delivering;
   int fired = 0;
   for (const auto& [id, listener] : matching) {
     fired += FireOne(listener, id, this, notification) ? 1 : 0;
@@ -193,45 +206,38 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, ZORNotification* notification,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
   if (!notification || !method) return 0;
-  Registry& r = Subscriptions();
-  const ZORCallback id = r.nextId++;
-  r.byListener[this].push_back({id, sender, notification, std::string(), std::move(method), data});
-  r.Count(sender, this, 1);
+  const ZORCallback id = Dispatcher().nextId++;
+  GetLinks().heard.push_back({id, sender, notification, std::string(), std::move(method), data});
+  CountListener(sender, this, 1);
   return id;
 }
 
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
   if (!notificationClass || !*notificationClass || !method) return 0;
-  Registry& r = Subscriptions();
-  const ZORCallback id = r.nextId++;
-  r.byListener[this].push_back({id, sender, nullptr, notificationClass, std::move(method), data});
-  r.Count(sender, this, 1);
+  const ZORCallback id = Dispatcher().nextId++;
+  GetLinks().heard.push_back({id, sender, nullptr, notificationClass, std::move(method), data});
+  CountListener(sender, this, 1);
   return id;
 }
 
-void ZORCommand::RemoveAnalyseNotificationCB(ZORCallback callback) {
-  Registry& r = Subscriptions();
-  auto it = r.byListener.find(this);
-  if (it == r.byListener.end()) return;
-  std::erase_if(it->second, [&](const Subscription& s) {
-    if (s.id != callback) return false;
-    r.Count(s.sender, this, -1);
+template <class Drop>
+void ZORCommand::ForgetSubscriptions(Drop drop) {
+  if (!links_) return;
+  std::erase_if(links_->heard, [&](const Subscription& s) {
+    if (!drop(s)) return false;
+    // A sender named by a subscription is alive: it takes its listeners' subscriptions with it.
+    CountListener(s.sender, this, -1);
     return true;
   });
-  if (it->second.empty()) r.byListener.erase(it);
+}
+
+void ZORCommand::RemoveAnalyseNotificationCB(ZORCallback callback) {
+  ForgetSubscriptions([callback](const Subscription& s) { return s.id == callback; });
 }
 
 void ZORCommand::RemoveAnalyseNotificationCBs(ZORCommand* sender) {
-  Registry& r = Subscriptions();
-  auto it = r.byListener.find(this);
-  if (it == r.byListener.end()) return;
-  std::erase_if(it->second, [&](const Subscription& s) {
-    if (sender && s.sender != sender) return false;
-    r.Count(s.sender, this, -1);
-    return true;
-  });
-  if (it->second.empty()) r.byListener.erase(it);
+  ForgetSubscriptions([sender](const Subscription& s) { return !sender || s.sender == sender; });
 }
 
 void ZORCommand::RequestDelayedDestruction() {

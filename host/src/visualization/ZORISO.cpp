@@ -7,21 +7,22 @@ HRESULT ZORISO::AddElement(ZORBaseUnknown* object) {
   if (!object) return E_INVALIDARG;
   if (IsMember(object)) return S_FALSE;
   if (!ZORFaultGate::Pass("ZORISO::AddElement")) return E_FAIL;
-  index_.emplace(Key(object), objects_.size());
+  index_.TryEmplace(Key(object), objects_.size());
   objects_.emplace_back(object);
   return S_OK;
 }
 
 HRESULT ZORISO::RemoveElement(ZORBaseUnknown* object) {
   if (!object) return S_FALSE;
-  auto it = index_.find(Key(object));
-  if (it == index_.end()) return S_FALSE;
-  ZORBaseUnknown_var removed = std::move(objects_[it->second]);
-  index_.erase(it);
+  const ZORBaseUnknown* key = Key(object);
+  const std::size_t* at = index_.Find(key);
+  if (!at) return S_FALSE;
+  ZORBaseUnknown_var removed = std::move(objects_[*at]);
+  index_.Erase(key);
   ++holes_;
   // A remove and an add on every mouse move must not grow the set: drop the holes once they
   // outnumber the members, which keeps removal amortised constant.
-  if (holes_ > index_.size()) Compact();
+  if (holes_ > index_.Size()) Compact();
   return S_OK;  // `removed` lets go last: the member may die here
 }
 
@@ -32,13 +33,13 @@ HRESULT ZORISO::UpdateElement(ZORBaseUnknown* object) {
 }
 
 int ZORISO::IsMember(ZORBaseUnknown* object) const {
-  return object && index_.count(Key(object)) != 0;
+  return object && index_.Contains(Key(object));
 }
 
 void ZORISO::Empty() {
   std::vector<ZORBaseUnknown_var> members;
   members.swap(objects_);
-  index_.clear();
+  index_.Clear();
   holes_ = 0;
 }
 

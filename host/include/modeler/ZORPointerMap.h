@@ -1,0 +1,138 @@
+#pragma once
+// A map keyed by object address, held in one flat array: a look-up reads one slot, or a few
+// neighbours, instead of a bucket and then a node of its own. The host keeps such maps for
+// every live handle, shown element and subscription, so at tens of thousands of objects the
+// nodes and their scattered reads were what creating and destroying an object cost most.
+//
+// Open addressing with linear probing; a removal shifts the following entries back, so there
+// are no tombstones and a map that is filled and emptied again and again does not degrade.
+// A value's address holds only until the next insertion or removal.
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+
+template <class Key, class Value>
+class ZORPointerMap {
+ public:
+  ZORPointerMap() = default;
+  ZORPointerMap(const ZORPointerMap&) = delete;
+  ZORPointerMap& operator=(const ZORPointerMap&) = delete;
+  ZORPointerMap(ZORPointerMap&& other) noexcept
+      : slots_(std::move(other.slots_)),
+        capacity_(std::exchange(other.capacity_, 0)),
+        size_(std::exchange(other.size_, 0)) {}
+  ZORPointerMap& operator=(ZORPointerMap&& other) noexcept {
+    slots_ = std::move(other.slots_);
+    capacity_ = std::exchange(other.capacity_, 0);
+    size_ = std::exchange(other.size_, 0);
+    return *this;
+  }
+
+  std::size_t Size() const { return size_; }
+  bool Empty() const { return size_ == 0; }
+
+  //! The value of `key`; null when there is none.
+  Value* Find(const Key* key) {
+    const std::size_t at = SlotOf(key);
+    return at == kNone ? nullptr : &*slots_[at].value;
+  }
+  const Value* Find(const Key* key) const { return const_cast<ZORPointerMap*>(this)->Find(key); }
+  bool Contains(const Key* key) const { return SlotOf(key) != kNone; }
+
+  //! The value of `key`, made from `args` when there was none; and whether it was made.
+  //! A null key is not stored.
+  template <class... Args>
+  std::pair<Value*, bool> TryEmplace(const Key* key, Args&&... args) {
+    if (!key) return {nullptr, false};
+    if (const std::size_t at = SlotOf(key); at != kNone) return {&*slots_[at].value, false};
+    // At most three quarters full: probes stay short.
+    if ((size_ + 1) * 4 > capacity_ * 3) Grow();
+    std::size_t at = Home(key);
+    while (slots_[at].key) at = Next(at);
+    slots_[at].key = key;
+    slots_[at].value.emplace(std::forward<Args>(args)...);
+    ++size_;
+    return {&*slots_[at].value, true};
+  }
+  Value& operator[](const Key* key) { return *TryEmplace(key).first; }
+
+  //! Forgets `key`; answers whether it was there.
+  bool Erase(const Key* key) {
+    std::size_t hole = SlotOf(key);
+    if (hole == kNone) return false;
+    slots_[hole].key = nullptr;
+    slots_[hole].value.reset();
+    --size_;
+    // Move back each following entry that the hole now keeps from its home.
+    for (std::size_t at = Next(hole); slots_[at].key; at = Next(at)) {
+      const std::size_t home = Home(slots_[at].key);
+      // Entries whose home lies cyclically in (hole, at] stay where they are.
+      if (((at - home) & Mask()) < ((at - hole) & Mask())) continue;
+      slots_[hole].key = std::exchange(slots_[at].key, nullptr);
+      slots_[hole].value.emplace(std::move(*slots_[at].value));
+      slots_[at].value.reset();
+      hole = at;
+    }
+    return true;
+  }
+
+  void Clear() {
+    slots_.reset();
+    capacity_ = 0;
+    size_ = 0;
+  }
+
+  //! Calls `visit(key, value)` for every entry, in no particular order; the map may not change
+  //! meanwhile.
+  template <class Visit>
+  void ForEach(Visit&& visit) const {
+    for (std::size_t i = 0; i < capacity_; ++i) {
+      if (slots_[i].key) visit(slots_[i].key, *slots_[i].value);
+    }
+  }
+
+ private:
+  struct Slot {
+    const Key* key = nullptr;  // null: the slot is free
+    std::optional<Value> value;
+  };
+  static constexpr std::size_t kNone = ~std::size_t{0};
+  static constexpr std::size_t kFirstCapacity = 8;
+
+  std::size_t Mask() const { return capacity_ - 1; }
+  std::size_t Next(std::size_t at) const { return (at + 1) & Mask(); }
+  // Addresses are aligned and close together: a multiplicative hash spreads their middle bits
+  // over the top ones, which pick the slot.
+  std::size_t Home(const Key* key) const {
+    const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
+    const int shift = 64 - std::countr_zero(capacity_);
+    return static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> shift);
+  }
+  std::size_t SlotOf(const Key* key) const {
+    if (!key || size_ == 0) return kNone;
+    for (std::size_t at = Home(key);; at = Next(at)) {
+      if (slots_[at].key == key) return at;
+      if (!slots_[at].key) return kNone;
+    }
+  }
+  void Grow() {
+    const std::size_t capacity = capacity_ == 0 ? kFirstCapacity : capacity_ * 2;
+    std::unique_ptr<Slot[]> old = std::exchange(slots_, std::make_unique<Slot[]>(capacity));
+    const std::size_t oldCapacity = std::exchange(capacity_, capacity);
+    for (std::size_t i = 0; i < oldCapacity; ++i) {
+      if (!old[i].key) continue;
+      std::size_t at = Home(old[i].key);
+      while (slots_[at].key) at = Next(at);
+      slots_[at].key = old[i].key;
+      slots_[at].value.emplace(std::move(*old[i].value));
+    }
+  }
+
+  std::unique_ptr<Slot[]> slots_;
+  std::size_t capacity_ = 0;  // a power of two, or 0 before the first entry
+  std::size_t size_ = 0;
+};
