@@ -62,6 +62,10 @@ class ZORVisuHandle : public ZORCommand {
   void Send(ZORNotification* notification);
 
   unsigned long creationRank_;
+  // The live handles are chained in creation order through the handles themselves: making or
+  // destroying one touches no table of all handles.
+  ZORVisuHandle* olderLive_ = nullptr;
+  ZORVisuHandle* newerLive_ = nullptr;
   // Made when first asked for: most handles are never hovered, clicked or asked for a menu.
   mutable ZORVar<ZORNotification> preactivate_;
   mutable ZORVar<ZORNotification> endPreactivate_;

@@ -3,11 +3,13 @@
 // temporary drawing. A representation may be held by several bags (a cell's drawing in its
 // body's bag and in a temporary bag); each links to it without a reference. It stands for its
 // model without holding it either, and the model's visualization forgets it when the model goes.
+// What carries it into the interactive set links to it too, holding a reference.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ZORInlineVector.h"
 #include "ZORMathPointf.h"
 #include "ZORRep.h"
 
@@ -18,6 +20,7 @@ struct ZOR3DBoundingSphere {
 };
 
 class ZOR3DBagRep;
+class ZORSt3DISO;
 
 class ZOR3DRep : public ZORRep {
   ZOR_DECLARE_CLASS(ZOR3DRep, ZORRep, ZORMetaObject::Implementation, "Visualization")
@@ -55,9 +58,12 @@ class ZOR3DRep : public ZORRep {
 
  private:
   friend class ZOR3DBagRep;
+  friend class ZORSt3DISO;
 
   ZORBaseUnknown* model_ = nullptr;
   std::vector<ZOR3DBagRep*> fathers_;
+  // Kept here, not in a table of all representations: carrying one touches only what is carried.
+  ZORInlineVector<ZORSt3DISO*, 1> carriers_;
   int color_ = -1;
   int inheritance_ = 0;
   bool noPick_ = false;

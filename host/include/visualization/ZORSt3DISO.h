@@ -27,6 +27,9 @@ class ZORSt3DISO : public virtual ZORBaseUnknown {
   std::string Describe() const;
 
  private:
+  void LinkTo(ZOR3DRep* rep);
+  void UnlinkFrom(ZOR3DRep* rep);
+
   ZOR3DRep_var rep_;
 };
 

@@ -26,9 +26,17 @@ unsigned long NextCreationRank() {
   return ++made;
 }
 
-// Made in creation order, so that the pointer walks handles by rank without sorting them.
-ZORIndexedPointers<ZORVisuHandle>& Live() {
-  static ZORIndexedPointers<ZORVisuHandle> live;
+// The ends of the chain of live handles, oldest first, so that the pointer walks handles by
+// rank without sorting them; and the chain as a list, made again when first read after a change.
+struct LiveHandles {
+  ZORVisuHandle* oldest = nullptr;
+  ZORVisuHandle* newest = nullptr;
+  std::vector<ZORVisuHandle*> listed;
+  bool changed = false;
+};
+
+LiveHandles& Live() {
+  static LiveHandles live;
   return live;
 }
 
@@ -42,7 +50,11 @@ ZORIndexedPointers<ZORVisuHandle>& Preactivated() {
 
 ZORVisuHandle::ZORVisuHandle(ZORCommand* father, const ZORString& name)
     : ZORCommand(father, name), creationRank_(NextCreationRank()) {
-  Live().Add(this);
+  LiveHandles& live = Live();
+  olderLive_ = live.newest;
+  (olderLive_ ? olderLive_->newerLive_ : live.oldest) = this;
+  live.newest = this;
+  live.changed = true;
 }
 
 namespace {
@@ -76,12 +88,22 @@ ZORNotification* ZORVisuHandle::GetEndContextNotification() const {
 }
 
 ZORVisuHandle::~ZORVisuHandle() {
-  Live().Remove(this);
-  Preactivated().Remove(this);
+  LiveHandles& live = Live();
+  (olderLive_ ? olderLive_->newerLive_ : live.oldest) = newerLive_;
+  (newerLive_ ? newerLive_->olderLive_ : live.newest) = olderLive_;
+  live.changed = true;
+  if (preactivated_) Preactivated().Remove(this);
 }
 
 const std::vector<ZORVisuHandle*>& ZORVisuHandle::GetLiveHandles() {
-  return Live().Items();
+  LiveHandles& live = Live();
+  if (!live.changed) return live.listed;
+  live.listed.clear();
+  for (ZORVisuHandle* handle = live.oldest; handle; handle = handle->newerLive_) {
+    live.listed.push_back(handle);
+  }
+  live.changed = false;
+  return live.listed;
 }
 
 const std::vector<ZORVisuHandle*>& ZORVisuHandle::GetPreactivatedHandles() {
