@@ -4,7 +4,9 @@
 // (sender, notification), or whose AnalyseNotification takes it. Widgets, dialogs, agents and
 // state commands are all commands.
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -65,19 +67,17 @@ class ZORCommand : public virtual ZORBaseUnknown {
                                        ZORCallbackMethod method, ZORCallbackData data);
   ZORCallback AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
                                        ZORCallbackMethod method, ZORCallbackData data);
-  // The same for a member function of a class derived from ZORCommand.
+  // The same for a member function of a class derived from ZORCommand, called on this command.
   template <class C, class N>
   ZORCallback AddAnalyseNotificationCB(ZORCommand* sender, N notification,
                                        void (C::*method)(ZORCommand*, ZORNotification*,
                                                          ZORCallbackData),
                                        ZORCallbackData data) {
-    C* self = static_cast<C*>(this);
-    return AddAnalyseNotificationCB(
-        sender, notification,
-        [self, method](ZORCommand* s, ZORNotification* n, ZORCallbackData d) {
-          (self->*method)(s, n, d);
-        },
-        data);
+    static_assert(sizeof(method) == sizeof(MemberBytes));
+    static_cast<void>(static_cast<C*>(this));  // C must derive from ZORCommand
+    MemberBytes bytes{};
+    std::memcpy(bytes.data(), &method, sizeof(method));
+    return Subscribe(sender, notification, MemberCall{&CallMember<C>, bytes}, data);
   }
   void RemoveAnalyseNotificationCB(ZORCallback callback);
   // Fires every subscription of every command to `notification` from this command (named as
@@ -110,8 +110,31 @@ class ZORCommand : public virtual ZORBaseUnknown {
   void DetachChild(ZORCommand* child);
 
  private:
+  // A member function kept as its bytes with what calls it back on the listener: unlike a
+  // capturing function object, it needs no heap block of its own.
+  using MemberBytes = std::array<unsigned char, sizeof(void (ZORCommand::*)())>;
+  struct MemberCall {
+    void (*call)(ZORCommand* listener, const MemberBytes& method, ZORCommand* sender,
+                 ZORNotification* notification, ZORCallbackData data);
+    MemberBytes method;
+  };
+  template <class C>
+  static void CallMember(ZORCommand* listener, const MemberBytes& bytes, ZORCommand* sender,
+                         ZORNotification* notification, ZORCallbackData data) {
+    void (C::*method)(ZORCommand*, ZORNotification*, ZORCallbackData) = nullptr;
+    std::memcpy(&method, bytes.data(), sizeof(method));
+    (static_cast<C*>(listener)->*method)(sender, notification, data);
+  }
+  ZORCallback Subscribe(ZORCommand* sender, ZORNotification* notification, MemberCall call,
+                        ZORCallbackData data);
+  ZORCallback Subscribe(ZORCommand* sender, const char* notificationClass, MemberCall call,
+                        ZORCallbackData data);
+
   // What this command hears and who hears it; defined beside the command's code.
+  struct Subscription;
   struct Links;
+  // Gives `subscription` its id and keeps it; answers the id.
+  ZORCallback Keep(Subscription subscription);
   Links& GetLinks();
   // Fires this command's subscriptions matching (sender, notification); answers how many.
   int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);

@@ -9,14 +9,13 @@
 #include "ZORTransaction.h"
 #include "ZORVar.h"
 
-namespace {
-
-struct Subscription {
+struct ZORCommand::Subscription {
   ZORCallback id;
   ZORCommand* sender;             // null: any sender
   ZORNotification* instance;      // compared, never used: null for a class subscription
   std::string notificationClass;  // empty for an instance subscription
-  ZORCallbackMethod method;
+  ZORCallbackMethod method;       // empty for a member function
+  MemberCall member;              // its call is null for a function object
   ZORCallbackData data;
 
   bool Matches(ZORCommand* from, ZORNotification* notification) const {
@@ -25,6 +24,8 @@ struct Subscription {
     return notification->IsAKindOf(notificationClass.c_str());
   }
 };
+
+namespace {
 
 // Listeners, each with how many of its subscriptions name one sender.
 using ListenerCounts = ZORPointerMap<ZORCommand, int>;
@@ -67,7 +68,10 @@ struct ZORCommand::Links {
 };
 
 ZORCommand::Links& ZORCommand::GetLinks() {
-  if (!links_) links_ = std::make_unique<Links>();
+  if (links_) return *links_;
+  links_ = std::make_unique<Links>();
+  // A handle's owner hears it activated and asked for a menu: room for both at once.
+  links_->heard.reserve(2);
   return *links_;
 }
 
@@ -155,8 +159,14 @@ bool ZORCommand::FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sende
   const auto sub =
       std::find_if(heard.begin(), heard.end(), [id](const Subscription& s) { return s.id == id; });
   if (sub == heard.end()) return false;
-  ZORCallbackMethod method = sub->method;  // the subscription may go while it runs
+  // The subscription may go while it runs.
+  const MemberCall member = sub->member;
   const ZORCallbackData data = sub->data;
+  if (member.call) {
+    member.call(listener, member.method, sender, notification, data);
+    return true;
+  }
+  ZORCallbackMethod method = sub->method;
   method(sender, notification, data);
   return true;
 }
@@ -206,18 +216,31 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, ZORNotification* notification,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
   if (!notification || !method) return 0;
-  const ZORCallback id = Dispatcher().nextId++;
-  GetLinks().heard.push_back({id, sender, notification, std::string(), std::move(method), data});
-  CountListener(sender, this, 1);
-  return id;
+  return Keep({0, sender, notification, std::string(), std::move(method), MemberCall{}, data});
 }
 
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
   if (!notificationClass || !*notificationClass || !method) return 0;
-  const ZORCallback id = Dispatcher().nextId++;
-  GetLinks().heard.push_back({id, sender, nullptr, notificationClass, std::move(method), data});
-  CountListener(sender, this, 1);
+  return Keep({0, sender, nullptr, notificationClass, std::move(method), MemberCall{}, data});
+}
+
+ZORCallback ZORCommand::Subscribe(ZORCommand* sender, ZORNotification* notification,
+                                  MemberCall call, ZORCallbackData data) {
+  if (!notification || !call.call) return 0;
+  return Keep({0, sender, notification, std::string(), ZORCallbackMethod(), call, data});
+}
+
+ZORCallback ZORCommand::Subscribe(ZORCommand* sender, const char* notificationClass,
+                                  MemberCall call, ZORCallbackData data) {
+  if (!notificationClass || !*notificationClass || !call.call) return 0;
+  return Keep({0, sender, nullptr, notificationClass, ZORCallbackMethod(), call, data});
+}
+
+ZORCallback ZORCommand::Keep(Subscription subscription) {
+  const ZORCallback id = subscription.id = Dispatcher().nextId++;
+  CountListener(subscription.sender, this, 1);
+  GetLinks().heard.push_back(std::move(subscription));
   return id;
 }
 
