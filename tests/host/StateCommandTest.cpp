@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "ZORCleaner.h"
 #include "ZORDialogAgent.h"
 #include "ZORGuiCommandStack.h"
@@ -380,6 +384,73 @@ TEST(Notifications, ABroadcastReachesEachMatchingSubscriptionOnceInSubscriptionO
   EXPECT_EQ(heard, (std::vector<std::string>{"other:Other"}));
   EXPECT_EQ(speaker->BroadcastNotification(n), 1);
   EXPECT_EQ(heard.back(), "named:Speaker");
+}
+
+// A listener whose member function records what it hears; it may let go of another listener
+// or make a new one while it hears.
+class Ear : public ZORCommand {
+  ZOR_DECLARE_CLASS(Ear, ZORCommand, ZORMetaObject::Implementation, "Test")
+  Ear(const char* name, std::vector<std::string>& heard)
+      : ZORCommand(nullptr, name), heard_(heard) {}
+  void Hear(ZORCommand* sender, ZORNotification*, ZORCallbackData data) {
+    heard_.push_back(GetName().str() + ":" + sender->GetName().str() + ":" +
+                     std::to_string(ZORDataInt(data)));
+    // A copy: the action may destroy this listener, and its own copy with it.
+    if (const std::function<void()> act = onHear) act();
+  }
+  std::function<void()> onHear;
+
+ private:
+  std::vector<std::string>& heard_;
+};
+
+// Callbacks that destroy listeners still due to hear the same broadcast, or make new ones: the
+// gone are skipped (the sanitizers watch for a call through a freed listener), the new hear
+// from the next broadcast on, even when born where a gone one lived.
+TEST(Notifications, ListenersGoneOrMadeDuringABroadcastAreSkippedUntilTheNext) {
+  auto speaker = ZORMake<TestButton>(nullptr, "Speaker");
+  ZORNotification* n = speaker->GetNotification();
+  std::vector<std::string> heard;
+  auto first = ZORMake<Ear>("First", heard);
+  auto second = ZORMake<Ear>("Second", heard);
+  auto third = ZORMake<Ear>("Third", heard);
+  first->AddAnalyseNotificationCB(speaker.get(), n, &Ear::Hear, ZORIntData(1));
+  second->AddAnalyseNotificationCB(speaker.get(), n, &Ear::Hear, ZORIntData(2));
+  third->AddAnalyseNotificationCB(nullptr, "ZORNotification", &Ear::Hear, ZORIntData(3));
+  ZORVar<Ear> reborn;
+  first->onHear = [&] {
+    first->onHear = nullptr;
+    second = nullptr;
+    third = nullptr;
+    // Usually where one of them lived; a sending made now reaches it.
+    reborn = ZORMake<Ear>("Reborn", heard);
+    reborn->AddAnalyseNotificationCB(speaker.get(), n, &Ear::Hear, ZORIntData(4));
+    speaker->BroadcastNotification(n);
+  };
+  EXPECT_EQ(speaker->BroadcastNotification(n), 1);
+  EXPECT_EQ(heard,
+            (std::vector<std::string>{"First:Speaker:1", "First:Speaker:1", "Reborn:Speaker:4"}));
+
+  heard.clear();
+  EXPECT_EQ(speaker->BroadcastNotification(n), 2);
+  EXPECT_EQ(heard, (std::vector<std::string>{"First:Speaker:1", "Reborn:Speaker:4"}));
+
+  // A listener letting go of itself while it hears is not called again for the same sending.
+  reborn->AddAnalyseNotificationCB(speaker.get(), "ZORNotification", &Ear::Hear, ZORIntData(5));
+  reborn->onHear = [&] { reborn = nullptr; };
+  heard.clear();
+  EXPECT_EQ(speaker->BroadcastNotification(n), 2);
+  EXPECT_EQ(heard, (std::vector<std::string>{"First:Speaker:1", "Reborn:Speaker:4"}));
+  heard.clear();
+  EXPECT_EQ(speaker->BroadcastNotification(n), 1);
+  EXPECT_EQ(heard, std::vector<std::string>{"First:Speaker:1"});
+
+  // The speaker going first takes the subscriptions naming it: the listener going after must
+  // not reach back to it (the sanitizers watch for a touch of the freed speaker).
+  speaker = nullptr;
+  first = nullptr;
+  auto other = ZORMake<TestButton>(nullptr, "Other");
+  EXPECT_EQ(other->BroadcastNotification(other->GetNotification()), 0);
 }
 
 TEST(Notifications, FatherLoopsAreRefused) {
