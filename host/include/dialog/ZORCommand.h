@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "ZORBaseUnknown.h"
@@ -77,7 +78,12 @@ class ZORCommand : public virtual ZORBaseUnknown {
     static_cast<void>(static_cast<C*>(this));  // C must derive from ZORCommand
     MemberBytes bytes{};
     std::memcpy(bytes.data(), &method, sizeof(method));
-    return Subscribe(sender, notification, MemberCall{&CallMember<C>, bytes}, data);
+    const MemberCall call{&CallMember<C>, bytes};
+    if constexpr (std::is_convertible_v<N, ZORNotification*>) {
+      return Subscribe(sender, notification, nullptr, ZORCallbackMethod(), call, data);
+    } else {
+      return Subscribe(sender, nullptr, notification, ZORCallbackMethod(), call, data);
+    }
   }
   void RemoveAnalyseNotificationCB(ZORCallback callback);
   // Fires every subscription of every command to `notification` from this command (named as
@@ -125,16 +131,15 @@ class ZORCommand : public virtual ZORBaseUnknown {
     std::memcpy(&method, bytes.data(), sizeof(method));
     (static_cast<C*>(listener)->*method)(sender, notification, data);
   }
-  ZORCallback Subscribe(ZORCommand* sender, ZORNotification* notification, MemberCall call,
-                        ZORCallbackData data);
-  ZORCallback Subscribe(ZORCommand* sender, const char* notificationClass, MemberCall call,
+  // Keeps a subscription to one notification instance or to a class (the other null), called
+  // through `method` or `member`; answers its id, 0 when it names nothing or calls nothing.
+  ZORCallback Subscribe(ZORCommand* sender, ZORNotification* instance,
+                        const char* notificationClass, ZORCallbackMethod method, MemberCall member,
                         ZORCallbackData data);
 
   // What this command hears and who hears it; defined beside the command's code.
   struct Subscription;
   struct Links;
-  // Gives `subscription` its id and keeps it; answers the id.
-  ZORCallback Keep(Subscription subscription);
   Links& GetLinks();
   // Fires this command's subscriptions matching (sender, notification); answers how many.
   int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);

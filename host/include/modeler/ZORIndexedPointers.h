@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ZORPointerMap.h"
@@ -33,10 +34,9 @@ class ZORIndexedPointers {
       items_.erase(it);
       return true;
     }
-    const std::size_t* at = index_->Find(item);
+    const std::optional<std::size_t> at = index_->Take(item);
     if (!at) return false;
     items_[*at] = nullptr;
-    index_->Erase(item);
     if (++holes_ > index_->Size()) Compact();
     return true;
   }

@@ -62,22 +62,18 @@ class ZORPointerMap {
 
   //! Forgets `key`; answers whether it was there.
   bool Erase(const Key* key) {
-    std::size_t hole = SlotOf(key);
-    if (hole == kNone) return false;
-    slots_[hole].key = nullptr;
-    slots_[hole].value.reset();
-    --size_;
-    // Move back each following entry that the hole now keeps from its home.
-    for (std::size_t at = Next(hole); slots_[at].key; at = Next(at)) {
-      const std::size_t home = Home(slots_[at].key);
-      // Entries whose home lies cyclically in (hole, at] stay where they are.
-      if (((at - home) & Mask()) < ((at - hole) & Mask())) continue;
-      slots_[hole].key = std::exchange(slots_[at].key, nullptr);
-      slots_[hole].value.emplace(std::move(*slots_[at].value));
-      slots_[at].value.reset();
-      hole = at;
-    }
+    const std::size_t at = SlotOf(key);
+    if (at == kNone) return false;
+    EraseSlot(at);
     return true;
+  }
+  //! Forgets `key` and hands its value over; none when it was not there.
+  std::optional<Value> Take(const Key* key) {
+    const std::size_t at = SlotOf(key);
+    if (at == kNone) return std::nullopt;
+    std::optional<Value> taken(std::in_place, std::move(*slots_[at].value));
+    EraseSlot(at);
+    return taken;
   }
 
   void Clear() {
@@ -111,6 +107,21 @@ class ZORPointerMap {
     const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
     const int shift = 64 - std::countr_zero(capacity_);
     return static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> shift);
+  }
+  void EraseSlot(std::size_t hole) {
+    slots_[hole].key = nullptr;
+    slots_[hole].value.reset();
+    --size_;
+    // Move back each following entry that the hole now keeps from its home.
+    for (std::size_t at = Next(hole); slots_[at].key; at = Next(at)) {
+      const std::size_t home = Home(slots_[at].key);
+      // Entries whose home lies cyclically in (hole, at] stay where they are.
+      if (((at - home) & Mask()) < ((at - hole) & Mask())) continue;
+      slots_[hole].key = std::exchange(slots_[at].key, nullptr);
+      slots_[hole].value.emplace(std::move(*slots_[at].value));
+      slots_[at].value.reset();
+      hole = at;
+    }
   }
   std::size_t SlotOf(const Key* key) const {
     if (!key || size_ == 0) return kNone;

@@ -215,32 +215,24 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
 
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, ZORNotification* notification,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
-  if (!notification || !method) return 0;
-  return Keep({0, sender, notification, std::string(), std::move(method), MemberCall{}, data});
+  return Subscribe(sender, notification, nullptr, std::move(method), MemberCall{}, data);
 }
 
 ZORCallback ZORCommand::AddAnalyseNotificationCB(ZORCommand* sender, const char* notificationClass,
                                                  ZORCallbackMethod method, ZORCallbackData data) {
-  if (!notificationClass || !*notificationClass || !method) return 0;
-  return Keep({0, sender, nullptr, notificationClass, std::move(method), MemberCall{}, data});
+  return Subscribe(sender, nullptr, notificationClass, std::move(method), MemberCall{}, data);
 }
 
-ZORCallback ZORCommand::Subscribe(ZORCommand* sender, ZORNotification* notification,
-                                  MemberCall call, ZORCallbackData data) {
-  if (!notification || !call.call) return 0;
-  return Keep({0, sender, notification, std::string(), ZORCallbackMethod(), call, data});
-}
-
-ZORCallback ZORCommand::Subscribe(ZORCommand* sender, const char* notificationClass,
-                                  MemberCall call, ZORCallbackData data) {
-  if (!notificationClass || !*notificationClass || !call.call) return 0;
-  return Keep({0, sender, nullptr, notificationClass, ZORCallbackMethod(), call, data});
-}
-
-ZORCallback ZORCommand::Keep(Subscription subscription) {
-  const ZORCallback id = subscription.id = Dispatcher().nextId++;
-  CountListener(subscription.sender, this, 1);
-  GetLinks().heard.push_back(std::move(subscription));
+ZORCallback ZORCommand::Subscribe(ZORCommand* sender, ZORNotification* instance,
+                                  const char* notificationClass, ZORCallbackMethod method,
+                                  MemberCall member, ZORCallbackData data) {
+  const bool names = instance || (notificationClass && *notificationClass);
+  if (!names || (!method && !member.call)) return 0;
+  const ZORCallback id = Dispatcher().nextId++;
+  CountListener(sender, this, 1);
+  GetLinks().heard.push_back({id, sender, instance,
+                              instance ? std::string() : std::string(notificationClass),
+                              std::move(method), member, data});
   return id;
 }
 

@@ -1,5 +1,7 @@
 #include "ZORISO.h"
 
+#include <optional>
+
 #include "ZORFaultGate.h"
 #include "ZORSt3DISO.h"
 
@@ -14,11 +16,9 @@ HRESULT ZORISO::AddElement(ZORBaseUnknown* object) {
 
 HRESULT ZORISO::RemoveElement(ZORBaseUnknown* object) {
   if (!object) return S_FALSE;
-  const ZORBaseUnknown* key = Key(object);
-  const std::size_t* at = index_.Find(key);
+  const std::optional<std::size_t> at = index_.Take(Key(object));
   if (!at) return S_FALSE;
   ZORBaseUnknown_var removed = std::move(objects_[*at]);
-  index_.Erase(key);
   ++holes_;
   // A remove and an add on every mouse move must not grow the set: drop the holes once they
   // outnumber the members, which keeps removal amortised constant.
