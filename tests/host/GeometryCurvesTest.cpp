@@ -167,6 +167,14 @@ TEST(GeometryCurves, AWireIsOneChainOrNone) {
   EXPECT_FALSE(ZORWire::FromBody(*ZORBody::MakePoint({0, 0, 0})));
 }
 
+TEST(GeometryCurves, AWireOutlivesTheHandleOfItsBody) {
+  ZORWire_var wire = ZORWire::FromBody(*Polyline({{0, 0, 0}, {3, 0, 0}, {3, 4, 0}}));
+  ASSERT_TRUE(wire);
+  // The body's only handle is gone: the wire still reads its edges' curves.
+  EXPECT_NEAR(7.0, wire->GetLength(), 1e-12);
+  ExpectPoint({3, 4, 0}, wire->EndOf(1));
+}
+
 TEST(GeometryCurves, TheMiddleOfAWireIsHalfWayAlongItsLength) {
   ZORMathPoint middle;
   ZORMathVector direction;

@@ -6,9 +6,9 @@
 // (ZORI3DGeoVisu) draws it with that state.
 
 #include <string>
-#include <vector>
 
 #include "ZORCurve.h"
+#include "ZORInlineVector.h"
 #include "ZORPoint.h"
 #include "ZORSurface.h"
 
@@ -30,9 +30,9 @@ class ZORCell : public virtual ZORBaseUnknown {
   ZORCurve* GetCurve() const { return curve_; }
   ZORSurface* GetSurface() const { return surface_; }
   //! An edge's start and end vertices, a face's edges; none for a vertex.
-  const std::vector<ZORVar<ZORCell>>& GetBoundary() const { return boundary_; }
+  const ZORInlineVector<ZORVar<ZORCell>, 2>& GetBoundary() const { return boundary_; }
   //! Adds a boundary cell (while the body is built).
-  void AddBoundary(ZORCell& cell) { boundary_.emplace_back(&cell); }
+  void AddBoundary(ZORCell& cell) { boundary_.push_back(&cell); }
 
   //! Whether viewers may not pick the cell.
   bool IsNoPick() const { return noPick_; }
@@ -53,7 +53,8 @@ class ZORCell : public virtual ZORBaseUnknown {
   ZORPoint* point_ = nullptr;
   ZORCurve* curve_ = nullptr;
   ZORSurface* surface_ = nullptr;
-  std::vector<ZORVar<ZORCell>> boundary_;
+  // An edge's two vertices sit in the cell: walks along long wires read no other block.
+  ZORInlineVector<ZORVar<ZORCell>, 2> boundary_;
   bool noPick_ = false;
 };
 

@@ -9,9 +9,10 @@
 class ZORWire : public virtual ZORBaseUnknown {
   ZOR_DECLARE_CLASS(ZORWire, ZORBaseUnknown, ZORMetaObject::Implementation, "Geometry")
 
-  //! One edge of the chain: its curve, and whether the chain runs against it.
+  //! One edge of the chain: its curve (held by the body's edge), and whether the chain runs
+  //! against it.
   struct Piece {
-    ZORCurve_var curve;
+    ZORCurve* curve = nullptr;
     bool reversed = false;
   };
 
@@ -38,6 +39,9 @@ class ZORWire : public virtual ZORBaseUnknown {
   double LengthTo(const ZORMathPoint& point) const;
 
  private:
+  // Keeps the edges, hence their curves, alive: one reference for the whole chain, so reading a
+  // long wire does not write to every curve.
+  ZORBody_var body_;
   std::vector<Piece> pieces_;
   bool closed_ = false;
 };

@@ -45,6 +45,8 @@ class ZORInlineVector {
   const T* begin() const { return data(); }
   const T* end() const { return data() + size(); }
   const T& operator[](std::size_t i) const { return data()[i]; }
+  const T& front() const { return data()[0]; }
+  const T& back() const { return data()[size() - 1]; }
   std::span<const T> Span() const { return {data(), size()}; }
 
   //! Appends `item`, moving every element to the heap when the place runs out.

@@ -15,14 +15,19 @@ Index Position(const ZORCell& cell) {
 
 constexpr Index kNone = static_cast<Index>(-1);
 
-// The edges at one vertex of a chain, by position: at most two, kept inline so that chaining a
-// long wire allocates once, not once per vertex.
-struct EdgesAt {
-  std::array<Index, 2> edges{kNone, kNone};
+// How many cells ahead of the one read the chaining pass asks memory for.
+constexpr Index kAhead = 16;
+
+// What chaining needs of one cell, by position. A vertex: the edges at it, at most two. An edge:
+// its start and end vertices and its curve, so that the walk reads no cell. One table for both
+// keeps a long wire's chaining to one allocation and one pass over the cells.
+struct Slot {
+  std::array<Index, 2> links{kNone, kNone};
   Index count = 0;
+  ZORCurve* curve = nullptr;
   Index Other(Index edge) const {
     for (Index i = 0; i < count; ++i) {
-      if (edges[i] != edge) return edges[i];
+      if (links[i] != edge) return links[i];
     }
     return kNone;
   }
@@ -33,44 +38,46 @@ struct EdgesAt {
 ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
   const auto& cells = body.GetCells();
   if (cells.size() >= kNone) return nullptr;
-  // The edges at each vertex, and the vertices of each edge, by position: the walk below then
-  // reads no cell but the edges it chains. A vertex with three edges is a branch.
-  std::vector<EdgesAt> edgesAt(cells.size());
-  std::vector<std::array<Index, 2>> ends(cells.size());
+  std::vector<Slot> slots(cells.size());
   std::size_t edgeCount = 0;
   Index first = kNone;
   for (Index e = 0; e < cells.size(); ++e) {
+    // Cells lie apart in memory: asking for one well ahead hides most of the wait on long wires.
+    if (e + kAhead < cells.size()) __builtin_prefetch(cells[e + kAhead].get());
     const ZORCell& cell = *cells[e];
-    if (cell.GetDimension() != 1 || cell.GetBoundary().empty()) continue;
+    const auto& boundary = cell.GetBoundary();
+    if (cell.GetDimension() != 1 || boundary.empty()) continue;
     ++edgeCount;
     if (first == kNone) first = e;
-    const auto& boundary = cell.GetBoundary();
-    ends[e] = {Position(*boundary.front()), Position(*boundary.back())};
+    slots[e].links = {Position(*boundary.front()), Position(*boundary.back())};
+    slots[e].curve = cell.GetCurve();
     for (const ZORCell_var& vertex : boundary) {
-      EdgesAt& at = edgesAt[Position(*vertex)];
-      if (at.count == 2) return nullptr;
-      at.edges[at.count++] = e;
+      Slot& at = slots[Position(*vertex)];
+      if (at.count == 2) return nullptr;  // a branch
+      at.links[at.count++] = e;
     }
   }
   if (edgeCount == 0) return nullptr;
   // An open chain starts at a vertex with one edge; a closed one anywhere.
-  Index start = ends[first][0];
-  for (Index v = 0; v < edgesAt.size(); ++v) {
-    if (edgesAt[v].count == 1) {
+  Index start = slots[first].links[0];
+  for (Index v = 0; v < slots.size(); ++v) {
+    if (slots[v].count == 1) {
       start = v;
-      first = edgesAt[v].edges[0];
+      first = slots[v].links[0];
       break;
     }
   }
   auto wire = ZORMake<ZORWire>();
+  wire->body_ = const_cast<ZORBody*>(&body);  // a reference held, nothing of it changed
   wire->pieces_.reserve(edgeCount);
   Index vertex = start;
   Index edge = first;
   while (edge != kNone && wire->pieces_.size() < edgeCount) {
-    const bool reversed = ends[edge][0] != vertex;
-    wire->pieces_.push_back({cells[edge]->GetCurve(), reversed});
-    vertex = ends[edge][reversed ? 0 : 1];
-    edge = edgesAt[vertex].Other(edge);
+    const Slot& slot = slots[edge];
+    const bool reversed = slot.links[0] != vertex;
+    wire->pieces_.push_back({slot.curve, reversed});
+    vertex = slot.links[reversed ? 0 : 1];
+    edge = slots[vertex].Other(edge);
   }
   if (wire->pieces_.size() != edgeCount) return nullptr;  // pieces apart
   wire->closed_ = vertex == start;

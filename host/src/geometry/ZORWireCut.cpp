@@ -44,7 +44,7 @@ bool Before(const ZORWireCut::Place& a, const ZORWireCut::Place& b) {
 
 ZORWireCut::ZORWireCut(const ZORWire& wire) : closed_(wire.IsClosed()) {
   for (const ZORWire::Piece& piece : wire.GetPieces()) {
-    curves_.push_back(piece.reversed ? piece.curve->Reversed() : piece.curve);
+    curves_.push_back(piece.reversed ? piece.curve->Reversed() : ZORCurve_var(piece.curve));
   }
 }
 

@@ -34,7 +34,7 @@ void AppendCurves(const ZORWire& wire, bool backwards, std::vector<ZORCurve_var>
   for (std::size_t k = 0; k < pieces.size(); ++k) {
     const ZORWire::Piece& piece = pieces[backwards ? pieces.size() - 1 - k : k];
     const bool reversed = piece.reversed != backwards;
-    curves.push_back(reversed ? piece.curve->Reversed() : piece.curve);
+    curves.push_back(reversed ? piece.curve->Reversed() : ZORCurve_var(piece.curve));
   }
 }
 
