@@ -13,11 +13,9 @@ class ZORWENUIListHighlight {
   //! The path a list highlights `feature` by; E_FAIL without current editor, for a feature
   //! without build-path interface or without path under the UI-active object.
   static HRESULT PathOf(const ZORBaseUnknown_var& feature, ZORPathElement& path);
-  //! Adds `feature`'s path to `hso` (kept for the end of a batch when `batch`); E_FAIL as PathOf
-  //! or without set.
+  //! Adds `feature`'s path to `hso` (kept for the end of a batch when `batch`) unless it is there
+  //! already; E_FAIL as PathOf or without set.
   static HRESULT Add(ZORHSO* hso, const ZORBaseUnknown_var& feature, bool batch);
   //! Takes `feature`'s path out of `hso`, the same way; a path not in the set is no failure.
   static HRESULT Remove(ZORHSO* hso, const ZORBaseUnknown_var& feature, bool batch);
-  //! Whether `feature`'s path is in `hso`; false when it has none.
-  static bool IsMember(const ZORHSO* hso, const ZORBaseUnknown_var& feature);
 };

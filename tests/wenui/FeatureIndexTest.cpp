@@ -88,9 +88,16 @@ TEST_F(FeatureIndex, HighlightingNeedsASetAnEditorAndAFeatureWithAPath) {
   EXPECT_EQ(ZORWENUIListHighlight::Add(hso, U(1), true), S_OK);
   hso->EndAddElements();
   EXPECT_EQ(hso->GetSize(), 2);
-  EXPECT_TRUE(ZORWENUIListHighlight::IsMember(hso, U(1)));
-  EXPECT_FALSE(ZORWENUIListHighlight::IsMember(hso, U(2)));
+  // Added again: still one member, and nothing published.
+  const int publications = hso->GetPublicationCount();
+  EXPECT_EQ(ZORWENUIListHighlight::Add(hso, U(1), false), S_OK);
+  EXPECT_EQ(hso->GetSize(), 2);
+  EXPECT_EQ(hso->GetPublicationCount(), publications);
   EXPECT_EQ(ZORWENUIListHighlight::Remove(hso, U(0), false), S_OK);
-  EXPECT_FALSE(ZORWENUIListHighlight::IsMember(hso, U(0)));
+  ZORPathElement path;
+  ASSERT_EQ(ZORWENUIListHighlight::PathOf(U(1), path), S_OK);
+  EXPECT_TRUE(hso->IsMember(path));
+  ASSERT_EQ(ZORWENUIListHighlight::PathOf(U(0), path), S_OK);
+  EXPECT_FALSE(hso->IsMember(path));
   EXPECT_EQ(hso->GetSize(), 1);
 }

@@ -13,6 +13,7 @@ HRESULT ZORWENUIListHighlight::PathOf(const ZORBaseUnknown_var& feature, ZORPath
 HRESULT ZORWENUIListHighlight::Add(ZORHSO* hso, const ZORBaseUnknown_var& feature, bool batch) {
   ZORPathElement path;
   if (!hso || FAILED(PathOf(feature, path))) return E_FAIL;
+  if (hso->IsMember(path)) return S_OK;  // highlighted already: nothing to publish
   const HRESULT hr = batch ? hso->AddElements(path) : hso->AddElement(path);
   return FAILED(hr) ? E_FAIL : S_OK;
 }
@@ -22,9 +23,4 @@ HRESULT ZORWENUIListHighlight::Remove(ZORHSO* hso, const ZORBaseUnknown_var& fea
   if (!hso || FAILED(PathOf(feature, path))) return E_FAIL;
   const HRESULT hr = batch ? hso->RemoveElements(path) : hso->RemoveElement(path);
   return FAILED(hr) ? E_FAIL : S_OK;
-}
-
-bool ZORWENUIListHighlight::IsMember(const ZORHSO* hso, const ZORBaseUnknown_var& feature) {
-  ZORPathElement path;
-  return hso && SUCCEEDED(PathOf(feature, path)) && hso->IsMember(path);
 }

@@ -371,9 +371,7 @@ HRESULT ZORWENUIModesSelectorList::SelectAll() {
   if (features_.IsEmpty()) return Status(__LINE__, true);
   HRESULT hr = S_OK;
   for (const ZORISpecObject_var& feature : features_) {
-    const ZORBaseUnknown_var object(feature);
-    if (ZORWENUIListHighlight::IsMember(hso_.get(), object)) continue;
-    if (FAILED(ZORWENUIListHighlight::Add(hso_.get(), object, true))) {
+    if (FAILED(ZORWENUIListHighlight::Add(hso_.get(), ZORBaseUnknown_var(feature), true))) {
       hr = E_FAIL;
       break;
     }

@@ -27,6 +27,7 @@ class ZORXSO : public virtual ZORBaseUnknown {
  protected:
   // Answers false when the path is unset or already a member.
   bool Insert(const ZORPathElement& path);
+  bool Insert(ZORPathElement&& path);
   // Answers false when the path is not a member.
   bool Erase(const ZORPathElement& path);
   void Clear();
@@ -37,6 +38,10 @@ class ZORXSO : public virtual ZORBaseUnknown {
   static constexpr std::uint32_t kEmpty = 0;
   static constexpr std::uint32_t kRemoved = UINT32_MAX;
 
+  // Whether `path` may join (set, not a member), with its hash.
+  bool Admits(const ZORPathElement& path, std::size_t& hash) const;
+  // Indexes the entry just appended.
+  void Indexed(std::size_t hash);
   // Drops the holes left by removals, so that positions are positions again.
   void Compact() const;
   // The slot holding `path`, or kNone.

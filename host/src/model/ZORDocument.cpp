@@ -5,6 +5,7 @@
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
 #include "ZORGmoDatumServices.h"
+#include "ZORInlineVector.h"
 #include "ZORUpdateEngine.h"
 
 namespace {
@@ -179,16 +180,14 @@ ZORPathElement ZORDocument::GivePathElementFrom(const ZORBaseUnknown_var& object
   if (!ZORFaultGate::Pass("ZORDocument::GivePathElementFrom")) return ZORPathElement();
   ZORFeature* feature = ZORFeature::From(object.get());
   if (!feature || feature->document_ != this || !feature->IsInDocument()) return ZORPathElement();
-  std::vector<ZORBaseUnknown_var> objects;
-  ZORFeature* top = feature;
-  for (ZORFeature* f = feature; f; f = f->state_.father) {
-    objects.emplace_back(f);
-    top = f;
-  }
+  // Features sit a few levels down: their chain is gathered without allocating.
+  ZORInlineVector<ZORFeature*, 8> chain;
+  for (ZORFeature* f = feature; f; f = f->state_.father) chain.push_back(f);
   // A feature out of the tree has no path, however deep its own subtree.
-  if (top != part_.get()) return ZORPathElement();
-  std::reverse(objects.begin(), objects.end());
-  return ZORPathElement(std::move(objects));
+  if (chain.back() != part_.get()) return ZORPathElement();
+  ZORPathElement path;
+  for (std::size_t i = chain.size(); i-- > 0;) path.AddChildElement(ZORBaseUnknown_var(chain[i]));
+  return path;
 }
 
 int ZORDocument::UpdateAll() {

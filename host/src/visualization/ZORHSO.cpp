@@ -1,5 +1,7 @@
 #include "ZORHSO.h"
 
+#include <utility>
+
 #include "ZORFaultGate.h"
 
 ZORHSO::~ZORHSO() = default;
@@ -63,9 +65,9 @@ HRESULT ZORHSO::Remove(const ZORPathElement& path, bool publish) {
 void ZORHSO::Publish() {
   // Replayed in order, the changes leave the shown set equal to the members, in their order.
   ShownSet& shown = Shown();
-  for (const Change& change : changes_) {
+  for (Change& change : changes_) {
     if (change.added) {
-      shown.Insert(change.path);
+      shown.Insert(std::move(change.path));  // cleared below: taken, not copied
     } else {
       shown.Erase(change.path);
     }

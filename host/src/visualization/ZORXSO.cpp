@@ -47,11 +47,29 @@ std::vector<ZORPathElement> ZORXSO::GetElements() const {
   return elements;
 }
 
-bool ZORXSO::Insert(const ZORPathElement& path) {
+bool ZORXSO::Admits(const ZORPathElement& path, std::size_t& hash) const {
   if (!path.IsSet()) return false;
-  const std::size_t hash = path.Hash();
-  if (Find(path, hash) != kNone) return false;
+  hash = path.Hash();
+  return Find(path, hash) == kNone;
+}
+
+bool ZORXSO::Insert(const ZORPathElement& path) {
+  std::size_t hash = 0;
+  if (!Admits(path, hash)) return false;
   entries_.emplace_back(path);
+  Indexed(hash);
+  return true;
+}
+
+bool ZORXSO::Insert(ZORPathElement&& path) {
+  std::size_t hash = 0;
+  if (!Admits(path, hash)) return false;
+  entries_.emplace_back(std::move(path));
+  Indexed(hash);
+  return true;
+}
+
+void ZORXSO::Indexed(std::size_t hash) {
   hashes_.push_back(hash);
   ++count_;
   if (2 * (used_ + 1) > slots_.size()) {
@@ -59,7 +77,6 @@ bool ZORXSO::Insert(const ZORPathElement& path) {
   } else {
     Place(entries_.size() - 1);
   }
-  return true;
 }
 
 bool ZORXSO::Erase(const ZORPathElement& path) {
