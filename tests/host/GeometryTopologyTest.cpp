@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 #include "CreateLengthFromBodyOnShell.h"
 #include "ZORBodyBuilder.h"
@@ -62,6 +63,36 @@ TEST(GeometryTopology, ThreeDisjointSegmentsAreThreeDomainsNumberedFromOne) {
                     ZORMake<ZORLine>(ZORMathPoint(1, 0, 0), ZORMathPoint(1, 1, 0))},
                    false);
   EXPECT_EQ(builder.Finish()->GetNumberOfDomains(), 1);
+}
+
+// Two pieces built interleaved, a lone vertex, then (in a second body) an edge joining them.
+TEST(GeometryTopology, DomainsFollowTheJoinsMadeWhileBuilding) {
+  const auto build = [](bool joined) {
+    ZORBodyBuilder builder;
+    const ZORMathPoint at[] = {{0, 0, 0}, {5, 0, 0}, {1, 0, 0}, {9, 0, 0}};
+    ZORCell* v[4];
+    for (int i = 0; i < 4; ++i) v[i] = builder.AddVertex(at[i]);
+    builder.AddEdge(ZORMake<ZORLine>(at[0], at[2]), v[0], v[2]);
+    builder.AddEdge(ZORMake<ZORLine>(at[1], at[3]), v[1], v[3]);
+    builder.AddVertex({20, 0, 0});
+    if (joined) builder.AddEdge(ZORMake<ZORLine>(at[2], at[1]), v[2], v[1]);
+    return builder.Finish();
+  };
+  const auto numbers = [](const ZORDomain* domain) {
+    std::vector<int> found;
+    for (const ZORCell_var& cell : domain->GetCells()) found.push_back(cell->GetNumber());
+    return found;
+  };
+  ZORBody_var apart = build(false);
+  ASSERT_EQ(apart->GetNumberOfDomains(), 3);
+  EXPECT_EQ(numbers(apart->GetDomain(1)), (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(numbers(apart->GetDomain(2)), (std::vector<int>{2, 4, 6}));
+  EXPECT_EQ(numbers(apart->GetDomain(3)), (std::vector<int>{7}));
+  EXPECT_EQ(apart->DescribeCells().back(), apart->GetDomain(3)->Describe());
+  ZORBody_var joined = build(true);
+  ASSERT_EQ(joined->GetNumberOfDomains(), 2);
+  EXPECT_EQ(numbers(joined->GetDomain(1)), (std::vector<int>{1, 2, 3, 4, 5, 6, 8}));
+  EXPECT_EQ(numbers(joined->GetDomain(2)), (std::vector<int>{7}));
 }
 
 TEST(GeometryTopology, ASegmentAnswersAlikeBeforeAndAfterItsCellsAreBuilt) {

@@ -6,6 +6,8 @@
 // cells and domain only when first asked for them: most results of a large document are such
 // bodies, and most are never looked at cell by cell.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -76,12 +78,18 @@ class ZORBody : public virtual ZORBaseUnknown {
   // A point or segment body awaiting its cells: they are built from vertices_ on first use.
   enum class Pending { kNone, kPoint, kSegment };
   const std::vector<ZORCell_var>& BuiltCells() const;
+  // The domains, made on first request.
+  const std::vector<ZORDomain_var>& Domains() const;
 
   ZORGeoFactory* factory_ = nullptr;
 
   int dimension_ = -1;
   mutable Pending pending_ = Pending::kNone;
   mutable std::vector<ZORCell_var> cells_;
+  // Each cell's domain (from 0), known once the body is built; the ZORDomain objects are made
+  // from it when first asked for: most bodies are only asked how many pieces they have.
+  mutable std::vector<std::uint32_t> domainOf_;
+  mutable std::size_t domainCount_ = 0;
   mutable std::vector<ZORDomain_var> domains_;
   std::vector<ZORMathPoint> vertices_;
 };

@@ -1,10 +1,12 @@
 #pragma once
-// Builds a body cell by cell, then finishes it: the domains are found (union-find over shared
-// vertices and edges, near-linear in the number of cells) and the body is handed out. Geometry
+// Builds a body cell by cell, then finishes it: the domains are numbered (the cells sharing
+// vertices and edges were joined as they were added, near-linear in the number of cells) and the
+// body is handed out. Geometry
 // that is not finite is refused, and a builder that refused a cell finishes with no body, so
 // that a body never holds a NaN.
 
 #include "ZORBody.h"
+#include "ZORCellPartition.h"
 #include "ZORCurve.h"
 #include "ZORSurface.h"
 
@@ -38,8 +40,10 @@ class ZORBodyBuilder {
  private:
   ZORCell* Add(int dimension, ZORBaseUnknown_var geometry);
   ZORCell* VertexAt(const ZORMathPoint& point, const std::vector<ZORCell*>& near, double tolerance);
-  void FindDomains();
+  // Gives `cell` its boundary cell `boundary`: both in one piece from then on.
+  void Bound(ZORCell& cell, ZORCell& boundary);
 
   ZORBody_var body_;
+  ZORCellPartition partition_;
   bool failed_ = false;
 };

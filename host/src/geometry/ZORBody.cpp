@@ -45,13 +45,26 @@ const std::vector<ZORCell_var>& ZORBody::BuiltCells() const {
   // The builder checked nothing new: these ends passed the same checks when the body was made.
   ZORBody_var built = builder.Finish();
   cells_ = std::move(built->cells_);
-  domains_ = std::move(built->domains_);
+  domainOf_ = std::move(built->domainOf_);
+  domainCount_ = built->domainCount_;
   return cells_;
+}
+
+const std::vector<ZORDomain_var>& ZORBody::Domains() const {
+  const auto& cells = BuiltCells();
+  if (domains_.size() == domainCount_) return domains_;
+  std::vector<std::vector<ZORCell_var>> pieces(domainCount_);
+  for (std::size_t i = 0; i < cells.size(); ++i) pieces[domainOf_[i]].push_back(cells[i]);
+  domains_.reserve(domainCount_);
+  for (std::size_t d = 0; d < domainCount_; ++d) {
+    domains_.push_back(ZORMake<ZORDomain>(static_cast<int>(d) + 1, std::move(pieces[d])));
+  }
+  return domains_;
 }
 
 int ZORBody::GetNumberOfDomains() const {
   BuiltCells();
-  return static_cast<int>(domains_.size());
+  return static_cast<int>(domainCount_);
 }
 
 ZORVar<ZORBody> ZORBody::MakePlane(const ZORMathPlane& plane) {
@@ -111,7 +124,7 @@ int ZORBody::GetCellCount(int dimension) const {
 
 ZORDomain* ZORBody::GetDomain(int index) const {
   if (index < 1 || index > GetNumberOfDomains()) return nullptr;
-  return domains_[static_cast<std::size_t>(index) - 1].get();
+  return Domains()[static_cast<std::size_t>(index) - 1].get();
 }
 
 bool ZORBody::GetBoundingBox(ZORMathPoint& centre, double& diagonal) const {
@@ -181,8 +194,9 @@ std::string ZORBody::Describe() const {
 std::vector<std::string> ZORBody::DescribeCells() const {
   std::vector<std::string> lines;
   const auto& cells = BuiltCells();
-  lines.reserve(cells.size() + domains_.size());
+  const auto& domains = Domains();
+  lines.reserve(cells.size() + domains.size());
   for (const ZORCell_var& cell : cells) lines.push_back(cell->Describe());
-  for (const ZORDomain_var& domain : domains_) lines.push_back(domain->Describe());
+  for (const ZORDomain_var& domain : domains) lines.push_back(domain->Describe());
   return lines;
 }

@@ -2,35 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
-#include <unordered_map>
-
-namespace {
-
-// Union-find over cell positions, with path halving and union by size.
-class Partition {
- public:
-  explicit Partition(std::size_t size) : parent_(size), size_(size, 1) {
-    std::iota(parent_.begin(), parent_.end(), std::size_t{0});
-  }
-  std::size_t Find(std::size_t i) {
-    while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
-    return i;
-  }
-  void Join(std::size_t a, std::size_t b) {
-    a = Find(a), b = Find(b);
-    if (a == b) return;
-    if (size_[a] < size_[b]) std::swap(a, b);
-    parent_[b] = a;
-    size_[a] += size_[b];
-  }
-
- private:
-  std::vector<std::size_t> parent_;
-  std::vector<std::size_t> size_;
-};
-
-}  // namespace
 
 ZORBodyBuilder::ZORBodyBuilder(ZORBody_var body) : body_(std::move(body)) {}
 
@@ -41,7 +12,15 @@ bool ZORBodyBuilder::IsFinite(const ZORMathPoint& p) {
 ZORCell* ZORBodyBuilder::Add(int dimension, ZORBaseUnknown_var geometry) {
   const int number = static_cast<int>(body_->cells_.size()) + 1;
   body_->cells_.push_back(ZORMake<ZORCell>(dimension, std::move(geometry), number));
+  body_->dimension_ = std::max(body_->dimension_, dimension);
+  partition_.Add();
   return body_->cells_.back().get();
+}
+
+void ZORBodyBuilder::Bound(ZORCell& cell, ZORCell& boundary) {
+  cell.AddBoundary(boundary);
+  partition_.Join(static_cast<std::uint32_t>(cell.GetNumber() - 1),
+                  static_cast<std::uint32_t>(boundary.GetNumber() - 1));
 }
 
 ZORCell* ZORBodyBuilder::AddVertex(const ZORMathPoint& point) {
@@ -61,8 +40,8 @@ ZORCell* ZORBodyBuilder::AddEdge(const ZORCurve_var& curve, ZORCell* start, ZORC
     return nullptr;
   }
   ZORCell* edge = Add(1, curve);
-  edge->AddBoundary(*start);
-  edge->AddBoundary(*end);
+  Bound(*edge, *start);
+  Bound(*edge, *end);
   return edge;
 }
 
@@ -109,7 +88,7 @@ ZORCell* ZORBodyBuilder::AddFace(const ZORSurface_var& surface, double tolerance
   }
   if (failed_) return nullptr;
   ZORCell* face = Add(2, surface);
-  for (ZORCell* edge : edges) face->AddBoundary(*edge);
+  for (ZORCell* edge : edges) Bound(*face, *edge);
   return face;
 }
 
@@ -123,33 +102,8 @@ ZORCell* ZORBodyBuilder::AddCopyOf(const ZORCell& cell) {
   return AddChain({curve}, closed);
 }
 
-void ZORBodyBuilder::FindDomains() {
-  auto& cells = body_->cells_;
-  Partition partition(cells.size());
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    for (const ZORCell_var& bound : cells[i]->GetBoundary()) {
-      partition.Join(i, static_cast<std::size_t>(bound->GetNumber()) - 1);
-    }
-  }
-  // Numbered in the order of their first cell.
-  std::unordered_map<std::size_t, std::size_t> domainOfRoot;
-  std::vector<std::vector<ZORCell_var>> pieces;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const auto [it, fresh] = domainOfRoot.try_emplace(partition.Find(i), pieces.size());
-    if (fresh) pieces.emplace_back();
-    pieces[it->second].push_back(cells[i]);
-  }
-  for (std::size_t d = 0; d < pieces.size(); ++d) {
-    body_->domains_.push_back(ZORMake<ZORDomain>(static_cast<int>(d) + 1, std::move(pieces[d])));
-  }
-}
-
 ZORBody_var ZORBodyBuilder::Finish() {
   if (failed_ || !body_) return nullptr;
-  body_->dimension_ = -1;
-  for (const ZORCell_var& cell : body_->cells_) {
-    body_->dimension_ = std::max(body_->dimension_, cell->GetDimension());
-  }
-  FindDomains();
+  body_->domainOf_ = partition_.Number(body_->domainCount_);
   return std::move(body_);
 }
