@@ -41,7 +41,7 @@ class ZORBaseUnknown {
 
   // The late type names this component in the interface dictionary; by default its class name.
   std::string GetLateType() const;
-  void SetLateType(const std::string& lateType) { lateType_ = lateType; }
+  void SetLateType(const std::string& lateType);
 
  protected:
   // Answers `iid` with one of the listed interfaces of `self`, adding a reference.
@@ -57,10 +57,11 @@ class ZORBaseUnknown {
   HRESULT QueryExtension(const IID& iid, void** out);
 
   ULONG refs_ = 1;
-  std::string lateType_;
-  // Extensions created for this component, owned; allocated on the first one.
-  struct ExtensionTable;
-  ExtensionTable* extensions_ = nullptr;
+  // What few components have, a late type and extensions (owned), kept apart and allocated on
+  // first need: every object of a large document stays small.
+  struct Rare;
+  Rare* rare_ = nullptr;
+  Rare& GetRare();
 };
 
 // Components give their own interfaces first and let the base answer the rest.

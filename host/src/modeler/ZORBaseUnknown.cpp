@@ -7,11 +7,12 @@
 #include "ZORBaseExtension.h"
 #include "ZORInterfaceDictionary.h"
 
-struct ZORBaseUnknown::ExtensionTable {
+struct ZORBaseUnknown::Rare {
   struct Extension {
     const ZORDictionaryEntry* entry;
     std::unique_ptr<ZORBaseExtension> object;
   };
+  std::string lateType;
   std::vector<Extension> extensions;
 };
 
@@ -37,7 +38,17 @@ const ZORMetaObject* ZORBaseUnknown::GetMetaObject() const {
 }
 
 ZORBaseUnknown::~ZORBaseUnknown() {
-  delete extensions_;
+  delete rare_;
+}
+
+ZORBaseUnknown::Rare& ZORBaseUnknown::GetRare() {
+  if (!rare_) rare_ = new Rare();
+  return *rare_;
+}
+
+void ZORBaseUnknown::SetLateType(const std::string& lateType) {
+  if (lateType.empty() && !rare_) return;
+  GetRare().lateType = lateType;
 }
 
 ULONG ZORBaseUnknown::AddRef() {
@@ -62,14 +73,14 @@ HRESULT ZORBaseUnknown::QueryInterface(const IID& iid, void** out) {
 }
 
 std::string ZORBaseUnknown::GetLateType() const {
-  return lateType_.empty() ? std::string(IsA()) : lateType_;
+  return rare_ && !rare_->lateType.empty() ? rare_->lateType : std::string(IsA());
 }
 
 HRESULT ZORBaseUnknown::QueryExtension(const IID& iid, void** out) {
   // The late type first, then the class names along the inheritance chain.
   // Without a late type the object's own class name stands for it: asked once, not twice.
   const ZORDictionaryEntry* entry =
-      lateType_.empty() ? nullptr : ZORLookupDictionary(lateType_, iid);
+      rare_ && !rare_->lateType.empty() ? ZORLookupDictionary(rare_->lateType, iid) : nullptr;
   for (const ZORMetaObject* m = GetMetaObject(); !entry && m; m = m->GetBase()) {
     entry = ZORLookupDictionary(m->ClassName(), iid);
   }
@@ -80,8 +91,7 @@ HRESULT ZORBaseUnknown::QueryExtension(const IID& iid, void** out) {
     return E_NOINTERFACE;
   }
 
-  if (!extensions_) extensions_ = new ExtensionTable();
-  auto& table = extensions_->extensions;
+  auto& table = GetRare().extensions;
   auto it =
       std::find_if(table.begin(), table.end(), [&](const auto& e) { return e.entry == entry; });
   if (it == table.end()) {
