@@ -134,6 +134,19 @@ TEST_F(ObjectModeler, ExtensionsFollowTheInheritanceChainAndTheLateType) {
   EXPECT_EQ(painted->GetLateType(), "Painted");
   // The entry's extension lacks the interface it was registered for: null, not a loop.
   EXPECT_FALSE(ZORVar<ZORITestMissing>(painted));
+
+  // A late type set after an extension was made, then cleared: the class name again, and the
+  // same extension throughout.
+  auto square = ZORMake<TestSquare>();
+  EXPECT_EQ(square->GetLateType(), "TestSquare");
+  ASSERT_TRUE(ZORVar<ZORITestColour>(square));
+  square->SetLateType("Painted");
+  EXPECT_EQ(square->GetLateType(), "Painted");
+  EXPECT_TRUE(ZORVar<ZORITestColour>(square));
+  square->SetLateType("");
+  EXPECT_EQ(square->GetLateType(), "TestSquare");
+  EXPECT_TRUE(ZORVar<ZORITestColour>(square));
+  EXPECT_EQ(extensionsCreated, 2);  // the tile's and the square's
 }
 
 TEST_F(ObjectModeler, RemovedDictionaryEntriesNoLongerExtend) {
