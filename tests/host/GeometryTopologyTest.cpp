@@ -19,6 +19,7 @@
 #include "ZORPlane.h"
 #include "ZORProtectedSection.h"
 #include "ZORVertexOperator.h"
+#include "ZORWire.h"
 
 namespace {
 
@@ -40,6 +41,20 @@ ZORBody_var Segments(const std::vector<std::pair<ZORMathPoint, ZORMathPoint>>& p
   ZORBodyBuilder builder;
   for (const auto& [a, b] : pieces) builder.AddChain({ZORMake<ZORLine>(a, b)}, false);
   return builder.Finish();
+}
+
+// A face's boundary edges and a segment whose cells are made on first use chain like edges
+// added one by one.
+TEST(GeometryTopology, BoundariesAndLazySegmentsChainIntoWires) {
+  ZORWire_var boundary = ZORWire::FromBody(*FaceBody(Cylinder(0, kPi / 2)));
+  ASSERT_TRUE(boundary);
+  EXPECT_TRUE(boundary->IsClosed());
+  EXPECT_EQ(boundary->GetPieces().size(), 4u);
+  EXPECT_NEAR(boundary->GetLength(), 20.0 + 2.0 * kPi, 1e-9);
+  ZORWire_var segment = ZORWire::FromBody(*ZORBody::MakeSegment({0, 0, 0}, {0, 3, 4}));
+  ASSERT_TRUE(segment);
+  EXPECT_FALSE(segment->IsClosed());
+  EXPECT_NEAR(segment->GetLength(), 5.0, 1e-12);
 }
 
 TEST(GeometryTopology, ThreeDisjointSegmentsAreThreeDomainsNumberedFromOne) {

@@ -16,6 +16,7 @@
 #include "ZORMathPlane.h"
 #include "ZORVar.h"
 
+class ZORCurve;
 class ZORGeoFactory;
 
 class ZORBody : public virtual ZORBaseUnknown {
@@ -71,6 +72,19 @@ class ZORBody : public virtual ZORBaseUnknown {
   //! The geometric factory that holds it; null when none does.
   ZORGeoFactory* GetFactory() const { return factory_; }
 
+  //! An edge's vertices, by their positions among the cells (from 0), and its curve.
+  struct EdgeEnds {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    ZORCurve* curve = nullptr;  // null: the cell at this position is no edge
+  };
+  //! One entry per cell, in the order of the cells: what chaining edges into wires reads
+  //! instead of the cells themselves.
+  const std::vector<EdgeEnds>& GetEdgeEnds() const {
+    BuiltCells();
+    return edgeEnds_;
+  }
+
  private:
   friend class ZORBodyBuilder;
   friend class ZORGeoFactory;
@@ -86,6 +100,7 @@ class ZORBody : public virtual ZORBaseUnknown {
   int dimension_ = -1;
   mutable Pending pending_ = Pending::kNone;
   mutable std::vector<ZORCell_var> cells_;
+  mutable std::vector<EdgeEnds> edgeEnds_;
   // Each cell's domain (from 0), known once the body is built; the ZORDomain objects are made
   // from it when first asked for: most bodies are only asked how many pieces they have.
   mutable std::vector<std::uint32_t> domainOf_;

@@ -45,6 +45,7 @@ const std::vector<ZORCell_var>& ZORBody::BuiltCells() const {
   // The builder checked nothing new: these ends passed the same checks when the body was made.
   ZORBody_var built = builder.Finish();
   cells_ = std::move(built->cells_);
+  edgeEnds_ = std::move(built->edgeEnds_);
   domainOf_ = std::move(built->domainOf_);
   domainCount_ = built->domainCount_;
   return cells_;

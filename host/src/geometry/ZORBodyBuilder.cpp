@@ -12,6 +12,7 @@ bool ZORBodyBuilder::IsFinite(const ZORMathPoint& p) {
 ZORCell* ZORBodyBuilder::Add(int dimension, ZORBaseUnknown_var geometry) {
   const int number = static_cast<int>(body_->cells_.size()) + 1;
   body_->cells_.push_back(ZORMake<ZORCell>(dimension, std::move(geometry), number));
+  body_->edgeEnds_.emplace_back();
   body_->dimension_ = std::max(body_->dimension_, dimension);
   partition_.Add();
   return body_->cells_.back().get();
@@ -42,6 +43,8 @@ ZORCell* ZORBodyBuilder::AddEdge(const ZORCurve_var& curve, ZORCell* start, ZORC
   ZORCell* edge = Add(1, curve);
   Bound(*edge, *start);
   Bound(*edge, *end);
+  body_->edgeEnds_.back() = {static_cast<std::uint32_t>(start->GetNumber() - 1),
+                             static_cast<std::uint32_t>(end->GetNumber() - 1), curve.get()};
   return edge;
 }
 

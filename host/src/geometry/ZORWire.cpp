@@ -9,18 +9,11 @@ namespace {
 // Positions of cells in their body, 32 bits wide: the tables below stay small for long wires.
 using Index = std::uint32_t;
 
-Index Position(const ZORCell& cell) {
-  return static_cast<Index>(cell.GetNumber() - 1);
-}
-
 constexpr Index kNone = static_cast<Index>(-1);
 
-// How many cells ahead of the one read the chaining pass asks memory for.
-constexpr Index kAhead = 16;
-
 // What chaining needs of one cell, by position. A vertex: the edges at it, at most two. An edge:
-// its start and end vertices and its curve, so that the walk reads no cell. One table for both
-// keeps a long wire's chaining to one allocation and one pass over the cells.
+// its start and end vertices and its curve. One table for both keeps a long wire's chaining to
+// one allocation and one pass.
 struct Slot {
   std::array<Index, 2> links{kNone, kNone};
   Index count = 0;
@@ -36,23 +29,22 @@ struct Slot {
 }  // namespace
 
 ZORVar<ZORWire> ZORWire::FromBody(const ZORBody& body) {
-  const auto& cells = body.GetCells();
-  if (cells.size() >= kNone) return nullptr;
-  std::vector<Slot> slots(cells.size());
+  // The body's table of edge ends: chaining reads no cell, which on long wires is most of the
+  // memory a walk would touch.
+  const auto& edges = body.GetEdgeEnds();
+  if (edges.size() >= kNone) return nullptr;
+  std::vector<Slot> slots(edges.size());
   std::size_t edgeCount = 0;
   Index first = kNone;
-  for (Index e = 0; e < cells.size(); ++e) {
-    // Cells lie apart in memory: asking for one well ahead hides most of the wait on long wires.
-    if (e + kAhead < cells.size()) __builtin_prefetch(cells[e + kAhead].get());
-    const ZORCell& cell = *cells[e];
-    const auto& boundary = cell.GetBoundary();
-    if (cell.GetDimension() != 1 || boundary.empty()) continue;
+  for (Index e = 0; e < edges.size(); ++e) {
+    const ZORBody::EdgeEnds& edge = edges[e];
+    if (!edge.curve) continue;
     ++edgeCount;
     if (first == kNone) first = e;
-    slots[e].links = {Position(*boundary.front()), Position(*boundary.back())};
-    slots[e].curve = cell.GetCurve();
-    for (const ZORCell_var& vertex : boundary) {
-      Slot& at = slots[Position(*vertex)];
+    slots[e].links = {edge.start, edge.end};
+    slots[e].curve = edge.curve;
+    for (const Index vertex : {edge.start, edge.end}) {
+      Slot& at = slots[vertex];
       if (at.count == 2) return nullptr;  // a branch
       at.links[at.count++] = e;
     }
