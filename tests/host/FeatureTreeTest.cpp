@@ -159,6 +159,29 @@ TEST_F(FeatureTree, ATypeChainThatLoopsStillAnswers) {
   }
   EXPECT_TRUE(types.IsSubTypeOf("TestLoopA", "TestLoopB"));
   EXPECT_FALSE(types.IsSubTypeOf("TestLoopA", "WENPoint"));
+  EXPECT_TRUE(types.IsSubTypeOf(*types.Find("TestLoopA"), "TestLoopB"));
+  EXPECT_FALSE(types.IsSubTypeOf(*types.Find("TestLoopA"), "WENPoint"));
+}
+
+// A type whose base is registered after it: named, the base already counts; registered, the
+// base's own chain counts too, although the type was asked about before.
+TEST_F(FeatureTree, ABaseTypeRegisteredLaterJoinsTheChain) {
+  ZORFeatureTypeRegistry& types = ZORFeatureTypeRegistry::Get();
+  const auto describe = [](const char* name, const char* base) {
+    ZORFeatureType::Description type;
+    type.name = name;
+    type.displayBase = name;
+    type.baseType = base;
+    return type;
+  };
+  ASSERT_TRUE(types.Register(describe("TestLateChild", "TestLateBase")));
+  const ZORFeatureType& child = *types.Find("TestLateChild");
+  EXPECT_TRUE(types.IsSubTypeOf(child, "TestLateBase"));
+  EXPECT_FALSE(types.IsSubTypeOf(child, "GeometricalElement3D"));
+  ASSERT_TRUE(types.Register(describe("TestLateBase", "GeometricalElement3D")));
+  EXPECT_TRUE(types.IsSubTypeOf(child, "GeometricalElement3D"));
+  EXPECT_TRUE(types.IsSubTypeOf(child, "TestLateChild"));
+  EXPECT_FALSE(types.IsSubTypeOf(child, "WENPoint"));
 }
 
 TEST_F(FeatureTree, LateTypeIsTheFeatureTypeSoExtensionsAttachByKind) {

@@ -189,6 +189,12 @@ TEST(GeometryCurves, TheMiddleOfAWireIsHalfWayAlongItsLength) {
       S_OK);
   ExpectPoint({2, 1, 0}, middle);
   ExpectPoint({0, 1, 0}, ZORMathPoint() + direction);
+  // Equal legs: the middle is the corner, read at the end of the first leg.
+  ASSERT_EQ(
+      ZORGmoUtilitiesGetMilieu(Polyline({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}}), middle, direction),
+      S_OK);
+  ExpectPoint({2, 0, 0}, middle);
+  ExpectPoint({1, 0, 0}, ZORMathPoint() + direction);
   EXPECT_EQ(ZORGmoUtilitiesGetMilieu(nullptr, middle, direction), E_FAIL);
   EXPECT_EQ(ZORGmoUtilitiesGetMilieu(ZORBody::MakePoint({0, 0, 0}), middle, direction), E_FAIL);
 }

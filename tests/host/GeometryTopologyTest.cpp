@@ -250,6 +250,10 @@ TEST(GeometryTopology, TheGeodesicOnACylinderIsTheUnrolledDistance) {
       CreateLengthFromBodyOnShell(&factory, &data, plane.get(), {0, 0, 0}, onPlane.get(), length),
       S_OK);
   ExpectNear(5.0, length);
+  ZORBody_var abovePlane = ZORCreateTopPointXYZ(&factory, &data, 3, 4, 2);
+  EXPECT_EQ(CreateLengthFromBodyOnShell(&factory, &data, plane.get(), {0, 0, 0}, abovePlane.get(),
+                                        length),
+            E_FAIL);
 }
 
 TEST(GeometryTopology, TheEyeLineFirstHitsTheNearerSideOfACylinder) {

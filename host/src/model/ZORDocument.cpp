@@ -267,7 +267,8 @@ HRESULT ZORDocument::GoToMark(int mark) {
   }
   features_.clear();
   for (const auto& [f, state] : snapshot.features) {
-    f->state_ = *state;
+    // Most features did not change since the mark: comparing costs no allocation, copying does.
+    if (f->state_ != *state) f->state_ = *state;
     f->marked_ = state;
     f->ChildrenChanged();
     features_.push_back(f);

@@ -184,7 +184,7 @@ ZORISpecObject_var ZORFeature::GetFather() {
 }
 
 int ZORFeature::IsSubTypeOf(const char* typeName) {
-  return typeName && ZORFeatureTypeRegistry::Get().IsSubTypeOf(type_->GetName(), typeName);
+  return typeName && ZORFeatureTypeRegistry::Get().IsSubTypeOf(*type_, typeName);
 }
 
 HRESULT ZORFeature::Update() {

@@ -6,7 +6,7 @@
 namespace {
 
 bool IsSubTypeOf(const ZORFeature& feature, const char* base) {
-  return ZORFeatureTypeRegistry::Get().IsSubTypeOf(feature.GetFeatureType().GetName(), base);
+  return ZORFeatureTypeRegistry::Get().IsSubTypeOf(feature.GetFeatureType(), base);
 }
 
 }  // namespace

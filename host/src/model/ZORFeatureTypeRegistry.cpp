@@ -35,6 +35,28 @@ bool ZORFeatureTypeRegistry::IsSubTypeOf(const std::string& type, const std::str
   return false;
 }
 
+bool ZORFeatureTypeRegistry::IsSubTypeOf(const ZORFeatureType& type, std::string_view base) const {
+  // Bounded by the number of types, so a base chain that loops cannot hang.
+  const ZORFeatureType* current = &type;
+  for (std::size_t steps = 0; steps <= types_.size(); ++steps) {
+    if (current->GetName() == base) return true;
+    const std::string& next = current->GetBaseType();
+    if (next.empty()) return false;
+    const ZORFeatureType* found = BaseOf(*current);
+    if (!found) return next == base;
+    current = found;
+  }
+  return false;
+}
+
+const ZORFeatureType* ZORFeatureTypeRegistry::BaseOf(const ZORFeatureType& type) const {
+  if (const ZORFeatureType* const* known = bases_.Find(&type)) return *known;
+  const ZORFeatureType* base = Find(type.GetBaseType());
+  // A base not registered yet is looked for again next time.
+  if (base) bases_.TryEmplace(&type, base);
+  return base;
+}
+
 void ZORFeatureTypeRegistry::ClearAllFailures() {
   for (auto& [name, type] : types_) type->ClearFailures();
 }

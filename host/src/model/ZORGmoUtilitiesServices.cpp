@@ -56,7 +56,7 @@ HRESULT ZORGmoUtilitiesServices::Replace(const ZORBaseUnknown_var& replaced,
 int ZORGmoUtilitiesServices::IsFeatureInShapeBody(const ZORBaseUnknown_var& feature) {
   ZORFeature* f = ZORFeature::From(feature.get());
   for (ZORFeature* up = f ? f->GetFatherFeature() : nullptr; up; up = up->GetFatherFeature()) {
-    if (ZORFeatureTypeRegistry::Get().IsSubTypeOf(up->GetFeatureType().GetName(), "ShapeBody")) {
+    if (ZORFeatureTypeRegistry::Get().IsSubTypeOf(up->GetFeatureType(), "ShapeBody")) {
       return 1;
     }
   }
