@@ -250,6 +250,12 @@ TEST(GeometryTopology, TheGeodesicOnACylinderIsTheUnrolledDistance) {
       CreateLengthFromBodyOnShell(&factory, &data, plane.get(), {0, 0, 0}, onPlane.get(), length),
       S_OK);
   ExpectNear(5.0, length);
+  // A patch measures only between points on it.
+  auto patch = ZORMake<ZORPlane>(ZORMathPlane({0, 0, 0}, {1, 0, 0}, {0, 1, 0}), 0, 10, 0, 10);
+  ASSERT_EQ(patch->LengthOnSurface({1, 1, 0}, {4, 5, 0}, 1e-9, length), S_OK);
+  ExpectNear(5.0, length);
+  EXPECT_EQ(patch->LengthOnSurface({1, 1, 0}, {4, 5, 1}, 1e-9, length), E_FAIL);
+  EXPECT_EQ(patch->LengthOnSurface({-1, 1, 0}, {4, 5, 0}, 1e-9, length), E_FAIL);
   ZORBody_var abovePlane = ZORCreateTopPointXYZ(&factory, &data, 3, 4, 2);
   EXPECT_EQ(CreateLengthFromBodyOnShell(&factory, &data, plane.get(), {0, 0, 0}, abovePlane.get(),
                                         length),
