@@ -1,5 +1,6 @@
 #include "ZORConsistencyCheck.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "ZORFeatureExtension.h"
@@ -80,6 +81,30 @@ std::vector<std::string> ZORConsistencyCheck::Unattached(ZORDocument& document) 
 
 namespace {
 
+// The users index against the inputs: each feature in the document is a user of what it uses,
+// and of nothing else.
+void CheckUsers(ZORDocument& document, std::vector<std::string>& problems) {
+  for (ZORFeature* feature : document.GetFeatures()) {
+    for (ZORFeature* user : feature->GetUsers()) {
+      const auto inputs = user->GetInputs();
+      const bool uses = std::any_of(inputs.begin(), inputs.end(),
+                                    [&](const auto& input) { return input.second == feature; });
+      if (!uses || !user->IsInDocument()) {
+        problems.push_back(NameOf(user) + " is listed as a user of " + NameOf(feature) +
+                           " but does not use it");
+      }
+    }
+    if (!feature->IsInDocument()) continue;
+    for (const auto& [role, input] : feature->GetInputs()) {
+      const auto users = input->GetUsers();
+      if (std::find(users.begin(), users.end(), feature) == users.end()) {
+        problems.push_back(NameOf(feature) + " uses " + NameOf(input) + " as " + role +
+                           " but is not listed among its users");
+      }
+    }
+  }
+}
+
 void CheckEvents(ZORDocument& document, std::vector<std::string>& problems) {
   for (const ZORModelEvent_var& event : document.GetEventLog().Events()) {
     ZORFeature* feature = ZORFeature::From(event->GetObject().get());
@@ -95,6 +120,7 @@ std::vector<std::string> ZORConsistencyCheck::Problems(ZORDocument& document) {
   std::vector<std::string> problems;
   CheckTree(document, problems);
   CheckFathers(document, problems);
+  CheckUsers(document, problems);
   CheckEvents(document, problems);
   return problems;
 }

@@ -6,6 +6,7 @@
 // - every feature in the document that has a father is among that father's children, and no
 //   removed feature is reachable from the part;
 // - the real features of a multi-selection are its children;
+// - a feature in the document is listed among the users of each of its inputs, and only of them;
 // - the event log names only features of this document (in it, or removed from it).
 
 #include <string>

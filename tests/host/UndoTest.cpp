@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ZORConsistencyCheck.h"
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -153,6 +154,27 @@ TEST_F(Undo, MarksGoBackAndForthBetweenStatesThatChangedAtDifferentTimes) {
   b->SetValue("X", 8);
   ASSERT_EQ(doc.GoToMark(fourth), S_OK);
   EXPECT_EQ(values(), (std::vector<double>{1, 3}));
+}
+
+// Back to the state before a relink, then forward to the state after it: each time the users
+// are those of the state reached, and a change reaches the user of that state.
+TEST_F(Undo, GoingBackAndForthKeepsTheUsersOfEachState) {
+  const int before = doc.SetMark();
+  auto c = doc.CreatePoint(1, 1, 0, body);
+  ASSERT_EQ(line->SetInput("End", ZORBaseUnknown_var(c)), S_OK);
+  const int after = doc.SetMark();
+  ASSERT_EQ(doc.GoToMark(before), S_OK);
+  EXPECT_EQ(b->GetUsers(), std::vector<ZORFeature*>{line.get()});
+  EXPECT_EQ(c->GetUsers(), std::vector<ZORFeature*>{});
+  EXPECT_TRUE(ZORConsistencyCheck::Problems(doc).empty());
+  ASSERT_EQ(doc.GoToMark(after), S_OK);
+  EXPECT_EQ(b->GetUsers(), std::vector<ZORFeature*>{});
+  EXPECT_EQ(c->GetUsers(), std::vector<ZORFeature*>{line.get()});
+  EXPECT_EQ(a->GetUsers(), std::vector<ZORFeature*>{line.get()});
+  ASSERT_EQ(doc.UpdateAll(), 0);
+  c->SetValue("X", 5);
+  EXPECT_FALSE(line->IsUpToDate());
+  EXPECT_TRUE(ZORConsistencyCheck::Problems(doc).empty());
 }
 
 TEST_F(Undo, AFeatureCreatedAfterTheMarkAndUsingOthersLetsGoOfThem) {

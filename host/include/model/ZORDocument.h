@@ -105,7 +105,9 @@ class ZORDocument {
   void Forget(ZORFeature* feature) { live_.erase(feature); }
   // Lets go of `removed`, features that left the document.
   void DropRemoved(const std::vector<ZORFeature*>& removed);
-  void RebuildUsers();
+  // Adds (or takes away) what `feature` holds in the users and link-owner indexes: its inputs
+  // and links, while it is in the document.
+  static void CountLinks(ZORFeature& feature, bool add);
   // Lets go of the references between features that can make cycles (owners, links).
   static void DropCrossLinks(ZORFeatureState& state);
   void DumpTree(const ZORFeature& feature, int depth, std::string& out) const;

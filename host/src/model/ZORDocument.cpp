@@ -201,15 +201,13 @@ void ZORDocument::DropRemoved(const std::vector<ZORFeature*>& removed) {
   for (ZORFeature* f : removed) features_.Remove(f);
 }
 
-void ZORDocument::RebuildUsers() {
-  for (ZORFeature* f : live_) {
-    f->users_.clear();
-    f->linkOwners_.clear();
+void ZORDocument::CountLinks(ZORFeature& feature, bool add) {
+  if (!feature.state_.inDocument) return;
+  for (auto& input : feature.state_.inputs) {
+    add ? input.target->LinkUser(feature) : input.target->UnlinkUser(feature);
   }
-  for (const auto& f : features_) {
-    if (!f->state_.inDocument) continue;
-    for (auto& input : f->state_.inputs) input.target->LinkUser(*f);
-    for (auto& link : f->state_.links) link.target->LinkOwner(*f);
+  for (auto& link : feature.state_.links) {
+    add ? link.target->LinkOwner(feature) : link.target->UnlinkOwner(feature);
   }
 }
 
@@ -258,6 +256,7 @@ HRESULT ZORDocument::GoToMark(int mark) {
     if (!kept.count(f.get())) leaving.push_back(f);
   }
   for (auto& f : leaving) {
+    CountLinks(*f, false);
     f->state_.father = nullptr;
     f->state_.children.clear();
     f->state_.inputs.clear();
@@ -267,14 +266,18 @@ HRESULT ZORDocument::GoToMark(int mark) {
   }
   features_.clear();
   for (const auto& [f, state] : snapshot.features) {
-    // Most features did not change since the mark: comparing costs no allocation, copying does.
-    if (f->state_ != *state) f->state_ = *state;
+    // Most features did not change since the mark: comparing costs no allocation, copying does,
+    // and the indexes change only for what changed.
+    if (f->state_ != *state) {
+      CountLinks(*f, false);
+      f->state_ = *state;
+      CountLinks(*f, true);
+    }
     f->marked_ = state;
     f->ChildrenChanged();
     features_.push_back(f);
   }
   nameCounters_ = snapshot.nameCounters;
-  RebuildUsers();
   return S_OK;
 }
 
