@@ -335,11 +335,10 @@ HRESULT ZORFeature::remove(int) {
   std::vector<ZORFeature*> subtree;
   CollectSubtree(subtree);
   for (ZORFeature* f : subtree) {
+    ZORDocument::CountLinks(*f, false);
     f->state_.inDocument = false;
     // Users keep their link and learn that their input is gone at their next update.
     f->MarkOutOfDate();
-    for (auto& input : f->state_.inputs) input.target->UnlinkUser(*f);
-    for (auto& link : f->state_.links) link.target->UnlinkOwner(*f);
   }
   document_->DropRemoved(subtree);
   return S_OK;

@@ -24,15 +24,8 @@ ZORFeatureType* ZORFeatureTypeRegistry::Find(const std::string& name) const {
 }
 
 bool ZORFeatureTypeRegistry::IsSubTypeOf(const std::string& type, const std::string& base) const {
-  // Bounded by the number of types, so a base chain that loops cannot hang.
-  const std::string* current = &type;
-  for (std::size_t steps = 0; steps <= types_.size() && !current->empty(); ++steps) {
-    if (*current == base) return true;
-    const ZORFeatureType* t = Find(*current);
-    if (!t) return false;
-    current = &t->GetBaseType();
-  }
-  return false;
+  const ZORFeatureType* registered = Find(type);
+  return registered ? IsSubTypeOf(*registered, base) : !type.empty() && type == base;
 }
 
 bool ZORFeatureTypeRegistry::IsSubTypeOf(const ZORFeatureType& type, std::string_view base) const {
