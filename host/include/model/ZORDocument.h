@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "ZORCopyOnWrite.h"
 #include "ZOREventLog.h"
 #include "ZORFeature.h"
 #include "ZORFeatureList.h"
@@ -92,15 +93,18 @@ class ZORDocument {
 
  private:
   friend class ZORFeature;
+  // A feature as a mark holds it; states are shared between marks while it does not change.
+  struct MarkedFeature {
+    ZORFeature_var feature;
+    ZORCopyOnWrite<ZORFeatureState> state;
+    ZORVisPropertiesValues vis;
+  };
   struct Snapshot {
-    // States shared between marks while a feature does not change.
-    std::vector<std::pair<ZORFeature_var, std::shared_ptr<ZORFeatureState>>> features;
+    std::vector<MarkedFeature> features;
     std::map<std::string, int> nameCounters;
   };
 
   ZORFeature_var NewFeature(const ZORFeatureType& type);
-  // The state a new mark holds for `feature`: the latest mark's when it has not changed since.
-  static std::shared_ptr<ZORFeatureState> MarkedState(ZORFeature& feature);
   // A feature going away tells its document.
   void Forget(ZORFeature* feature) { live_.erase(feature); }
   // Lets go of `removed`, features that left the document.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "LifeCycleObject.h"
+#include "ZORCopyOnWrite.h"
 #include "ZORFeatureState.h"
 #include "ZORFeatureType.h"
 #include "ZORIBasicTool.h"
@@ -55,6 +56,7 @@
 #include "ZORIWENTool.h"
 #include "ZORIWENTranslate.h"
 #include "ZORMultiSelModel.h"
+#include "ZORVisPropertiesValues.h"
 
 class ZORDocument;
 
@@ -118,16 +120,16 @@ class ZORFeature : public virtual ZORBaseUnknown,
   unsigned long GetSerial() const { return serial_; }
   // Null once the document is gone.
   ZORDocument* GetDocument() const { return document_; }
-  bool IsInDocument() const { return document_ && state_.inDocument; }
-  const std::string& GetDisplayNameText() const { return state_.name.str(); }
-  ZORFeature* GetFatherFeature() const { return state_.father; }
-  const ZORFeatureList& GetChildren() const { return state_.children; }
+  bool IsInDocument() const { return document_ && state_->inDocument; }
+  const std::string& GetDisplayNameText() const { return state_->name.str(); }
+  ZORFeature* GetFatherFeature() const { return state_->father; }
+  const ZORFeatureList& GetChildren() const { return state_->children; }
 
   // Values the compute function reads ("X", "Y", "Z" of a point). A change makes the feature
   // and its users out of date.
   void SetValue(const std::string& name, double value);
   double GetValue(const std::string& name, double fallback = 0.0) const;
-  const std::map<std::string, double>& GetValues() const { return state_.values; }
+  const std::map<std::string, double>& GetValues() const { return state_->values; }
   // Links the input of `role` to `target` (null unlinks). E_INVALIDARG for a role the type does
   // not have; E_FAIL for a target of another document, one not in it, or one that uses this
   // feature already (a cycle). A change makes the feature and its users out of date.
@@ -143,32 +145,32 @@ class ZORFeature : public virtual ZORBaseUnknown,
   std::vector<ZORFeature*> GetLinkedFeatures(const std::string& role) const;
   // The features holding this one by a link, in creation order.
   std::vector<ZORFeature*> GetLinkOwners() const;
-  bool IsGroupInput() const { return state_.groupInput; }
-  void SetGroupInput() { state_.groupInput = true; }
+  bool IsGroupInput() const { return state_->groupInput; }
+  void SetGroupInput() { state_.Edit().groupInput = true; }
   // Internal features are made by the host for their father's own use; their father's internal
   // mechanical children (ZORGmoMecModServices::GetInternalMechanicalChildren).
-  bool IsInternal() const { return state_.internal; }
-  void SetInternal(bool internal) { state_.internal = internal; }
+  bool IsInternal() const { return state_->internal; }
+  void SetInternal(bool internal) { state_.Edit().internal = internal; }
   // The workbench's classification (ZORIWENFeatureType), part of the state.
-  int GetWENFeatureType() const { return state_.wenFeatureType; }
-  void SetWENFeatureType(int type) { state_.wenFeatureType = type; }
+  int GetWENFeatureType() const { return state_->wenFeatureType; }
+  void SetWENFeatureType(int type) { state_.Edit().wenFeatureType = type; }
   int GetRedrawCount() const { return redraws_; }
   // How many times ZORIMechanicalProperties::Refresh was called.
   int GetMechanicalRefreshCount() const { return mechanicalRefreshes_; }
 
-  ZORBody_var GetResultBody() const { return state_.body; }
-  bool IsInError() const { return static_cast<bool>(state_.error); }
+  ZORBody_var GetResultBody() const { return state_->body; }
+  bool IsInError() const { return static_cast<bool>(state_->error); }
   // Whether a shape body becomes the current feature itself rather than its last feature.
-  bool IsCurrentItself() const { return state_.currentItself; }
-  void SetCurrentItself(bool itself) { state_.currentItself = itself; }
+  bool IsCurrentItself() const { return state_->currentItself; }
+  void SetCurrentItself(bool itself) { state_.Edit().currentItself = itself; }
   // The warnings of the last computation; none after a failure.
-  const std::vector<std::string>& GetWarnings() const { return state_.warnings; }
+  const std::vector<std::string>& GetWarnings() const { return state_->warnings; }
   // Marks the feature and every feature that uses it, directly or not, out of date.
   void MarkOutOfDate();
 
   // --- ZORISpecObject ---
   ZORISpecObject_var GetFather() override;
-  ZORUnicodeString GetDisplayName() override { return state_.name; }
+  ZORUnicodeString GetDisplayName() override { return state_->name; }
   ZORString GetType() override { return ZORString(type_->GetName()); }
   int IsSubTypeOf(const char* typeName) override;
   HRESULT Update() override;
@@ -177,7 +179,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORBaseUnknown_var GetImplementation() override { return this; }
 
   // --- ZORIDescendants ---
-  int GetNumberOfChildren() override { return static_cast<int>(state_.children.size()); }
+  int GetNumberOfChildren() override { return static_cast<int>(state_->children.size()); }
   ZORISpecObject_var GetChildAtPosition(int position) override;
   int GetPosition(const ZORISpecObject_var& child) override;
   void GetDirectChildren(ZORListValZORISpecObject_var& children) override;
@@ -197,7 +199,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   HRESULT remove(int option = 0) override;
 
   // --- ZORIUpdateError ---
-  ZORVar<ZORMfErrUpdate> GetUpdateError() override { return state_.error; }
+  ZORVar<ZORMfErrUpdate> GetUpdateError() override { return state_->error; }
   HRESULT SetUpdateError(ZORMfErrUpdate* error) override;
 
   // --- ZORIVisProperties, ZORIGraphicProperties and the colour interfaces: one state ---
@@ -206,8 +208,8 @@ class ZORFeature : public virtual ZORBaseUnknown,
   HRESULT SetPropertiesAtt(const ZORVisPropertiesValues& values, ZORVisPropertyType type,
                            int geometryType = 0) override;
   HRESULT ResetPropertiesAtt(ZORVisPropertyType type, int a = 1, int b = 0, int c = 0) override;
-  int IsPickable() override { return state_.vis.GetPick() != 0; }
-  int IsShown() override { return state_.vis.GetShow() == ZORShowAttr; }
+  int IsPickable() override { return vis_.GetPick() != 0; }
+  int IsShown() override { return vis_.GetShow() == ZORShowAttr; }
   HRESULT SetColor(int red, int green, int blue) override;
   HRESULT GetColor(int& red, int& green, int& blue) override;
   HRESULT SetThickness(int thickness) override;
@@ -273,9 +275,9 @@ class ZORFeature : public virtual ZORBaseUnknown,
 
   // --- ZORIWENTool ---
   HRESULT SetPrivate(int isPrivate) override;
-  int IsPrivate() override { return state_.privateTool; }
+  int IsPrivate() override { return state_->privateTool; }
   HRESULT SetShapeBodyTool(int inShapeBody) override;
-  int IsShapeBodyTool() override { return state_.shapeBodyTool; }
+  int IsShapeBodyTool() override { return state_->shapeBodyTool; }
 
   // --- ZORISpecAttrAccess, ZORISpecScan ---
   ZORSpecAttrKey_var GetAttrKey(const char* name) override;
@@ -295,31 +297,33 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ZORISpecObject_var GetOrigin() override { return InputSpec("Origin"); }
   ZORISpecObject_var GetDesignatedFeature() override { return InputSpec("Support"); }
   int IsRelatedTo(const ZORBaseUnknown_var& other) override;
-  int GetBRepDimension() override { return state_.body ? state_.body->GetHighestDimension() : -1; }
+  int GetBRepDimension() override {
+    return state_->body ? state_->body->GetHighestDimension() : -1;
+  }
 
   // --- ZORICkeParm ---
-  ZORUnicodeString GetParmName() override { return state_.name; }
+  ZORUnicodeString GetParmName() override { return state_->name; }
   HRESULT Rename(const ZORUnicodeString& name) override;
-  int GetAccess() override { return state_.access; }
+  int GetAccess() override { return state_->access; }
   HRESULT SetAccess(int access) override;
-  ZORString GetMagnitude() override { return ZORString(state_.magnitude); }
+  ZORString GetMagnitude() override { return ZORString(state_->magnitude); }
   double GetStoredValue() override { return GetValue("Value"); }
   HRESULT Valuate(double value) override;
   HRESULT SetActivated(ZORCke::Boolean activated) override;
-  ZORCke::Boolean IsActivated() override { return state_.inactive ? ZORCke::False : ZORCke::True; }
+  ZORCke::Boolean IsActivated() override { return state_->inactive ? ZORCke::False : ZORCke::True; }
 
   // --- ZORIMechanicalFeature, ZORIMechanicalProperties ---
   HRESULT SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owner) override;
   ZORISpecObject_var GetMechanicalOwner() override;
   HRESULT Deactivate() override;
   HRESULT Activate() override;
-  int IsInactive() override { return state_.inactive; }
+  int IsInactive() override { return state_->inactive; }
   HRESULT Refresh() override;
 
   // --- ZORINavigateObject, ZORIMmiContextualManager, ZORIRedrawEvent, ZORIPrtManagement ---
   HRESULT GetChildren(ZORListValZORISpecObject_var& children) override;
   HRESULT SetContextual(int contextual) override;
-  int IsContextual() override { return state_.contextual; }
+  int IsContextual() override { return state_->contextual; }
   ZORISpecObject_var GetContext() override;
   HRESULT Redraw() override;
   HRESULT SetInWorkObject(const ZORISpecObject_var& feature) override;
@@ -365,10 +369,11 @@ class ZORFeature : public virtual ZORBaseUnknown,
   const ZORFeatureType* type_;
   ZORDocument* document_;
   unsigned long serial_;
-  ZORFeatureState state_;
-  // The copy of state_ the latest mark holds, while a mark holds it: the next mark shares it
-  // when nothing changed since.
-  std::weak_ptr<ZORFeatureState> marked_;
+  // Shared with the marks taken since it last changed: a mark copies no state.
+  ZORCopyOnWrite<ZORFeatureState> state_;
+  // Apart from the state: commands change it on whole documents (what can be picked), and a
+  // mark holds a copy of its few bytes.
+  ZORVisPropertiesValues vis_;
   // The features whose inputs name this one, with how many of their inputs do.
   std::unordered_map<ZORFeature*, int> users_;
   // The features holding this one by a link, with how many links each.

@@ -1,7 +1,8 @@
 #pragma once
 // Everything about a feature that a command may change and undo gives back: its place in the
-// tree, its name, inputs, values, visual properties, result and update state. Derived indexes
-// (users, child positions) are not part of it; they are rebuilt from it.
+// tree, its name, inputs, values, result and update state. The visual properties, undone too,
+// are kept beside it. Derived indexes (users, child positions) are not part of it; they are
+// rebuilt from it.
 
 #include <map>
 #include <string>
@@ -14,7 +15,6 @@
 #include "ZORSpecAttrKey.h"
 #include "ZORUnicodeString.h"
 #include "ZORVar.h"
-#include "ZORVisPropertiesValues.h"
 
 class ZORFeature;
 
@@ -36,7 +36,6 @@ struct ZORFeatureState {
   ZORUnicodeString name;
   std::vector<Input> inputs;  // in the order of the type's roles
   std::map<std::string, double> values;
-  ZORVisPropertiesValues vis;
   bool upToDate = false;
   ZORVar<ZORMfErrUpdate> error;
   ZORBody_var body;

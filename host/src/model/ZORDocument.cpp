@@ -43,10 +43,10 @@ ZORDocument::~ZORDocument() {
   std::vector<ZORFeature_var> held(live_.begin(), live_.end());
   for (ZORFeature* f : live_) f->document_ = nullptr;
   live_.clear();
-  for (auto& f : held) DropCrossLinks(f->state_);
-  for (auto& [mark, snapshot] : marks_) {
-    for (auto& [f, state] : snapshot.features) DropCrossLinks(*state);
-  }
+  // A state the marks alone hold goes with them, and what it holds with it; the features' own
+  // are then theirs alone and lose their links without being copied.
+  marks_.clear();
+  for (auto& f : held) DropCrossLinks(f->state_.Edit());
 }
 
 void ZORDocument::DropCrossLinks(ZORFeatureState& state) {
@@ -59,9 +59,10 @@ void ZORDocument::DropCrossLinks(ZORFeatureState& state) {
 ZORFeature_var ZORDocument::NewFeature(const ZORFeatureType& type) {
   auto feature = ZORMake<ZORFeature>(type, *this, NextSerial());
   const std::string& base = type.GetDisplayBase();
-  feature->state_.name = ZORUnicodeString(base + "." + std::to_string(++nameCounters_[base]));
+  ZORFeatureState& state = feature->state_.Edit();
+  state.name = ZORUnicodeString(base + "." + std::to_string(++nameCounters_[base]));
   // Nothing to compute means nothing out of date.
-  feature->state_.upToDate = !type.HasCompute();
+  state.upToDate = !type.HasCompute();
   live_.insert(feature.get());
   return feature;
 }
@@ -78,7 +79,7 @@ ZORFeature_var ZORDocument::CreateFeature(const std::string& typeName, ZORFeatur
   }
   ZORFeature_var feature = NewFeature(*type);
   features_.push_back(feature);
-  if (father) father->Attach(*feature, father->state_.children.size());
+  if (father) father->Attach(*feature, father->state_->children.size());
   return feature;
 }
 
@@ -86,10 +87,11 @@ ZORFeature_var ZORDocument::CreateBRep(ZORFeature* support) {
   if (!support || support->document_ != this || !support->IsInDocument()) return nullptr;
   ZORFeature_var brep = CreateFeature("BRepFeature");
   if (!brep) return nullptr;
-  brep->state_.inputs.push_back({"Support", ZORFeature_var(support)});
+  ZORFeatureState& state = brep->state_.Edit();
+  state.inputs.push_back({"Support", ZORFeature_var(support)});
   support->LinkUser(*brep);
-  brep->state_.body = support->state_.body;
-  brep->state_.upToDate = support->state_.upToDate && support->state_.body;
+  state.body = support->state_->body;
+  state.upToDate = support->state_->upToDate && support->state_->body;
   return brep;
 }
 
@@ -98,9 +100,10 @@ ZORFeature_var ZORDocument::CreateParameter(const std::string& name, const std::
   if (name.empty()) return nullptr;
   ZORFeature_var parameter = CreateFeature("CkeParm");
   if (!parameter) return nullptr;
-  parameter->state_.name = ZORUnicodeString(name);
-  parameter->state_.magnitude = magnitude;
-  parameter->state_.values["Value"] = value;
+  ZORFeatureState& state = parameter->state_.Edit();
+  state.name = ZORUnicodeString(name);
+  state.magnitude = magnitude;
+  state.values["Value"] = value;
   return parameter;
 }
 
@@ -112,10 +115,10 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
   }
   ZORFeature_var copy = CreateFeature(source.type_->GetName());
   if (!copy) return nullptr;
-  const ZORFeatureState& from = source.state_;
-  ZORFeatureState& to = copy->state_;
+  const ZORFeatureState& from = *source.state_;
+  ZORFeatureState& to = copy->state_.Edit();
   to.values = from.values;
-  to.vis = from.vis;
+  copy->vis_ = source.vis_;
   to.attributes = from.attributes;
   to.inactive = from.inactive;
   to.contextual = from.contextual;
@@ -136,12 +139,13 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
 }
 
 ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
-  const ZORFeatureState& from = source.state_;
+  const ZORFeatureState& from = *source.state_;
   if (source.document_ != this || !from.upToDate || from.error || !from.body) return nullptr;
   ZORFeature_var datum = Duplicate(source, false);
   if (!datum) return nullptr;
-  datum->state_.body = from.body;
-  datum->state_.upToDate = true;
+  ZORFeatureState& to = datum->state_.Edit();
+  to.body = from.body;
+  to.upToDate = true;
   if (FAILED(ZORGmoDatumServices::SetDatum(static_cast<ZORBaseUnknown*>(datum.get()), 1))) {
     datum->remove();
     return nullptr;
@@ -152,7 +156,7 @@ ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
 ZORFeature_var ZORDocument::CreatePoint(double x, double y, double z, ZORFeature* father) {
   ZORFeature_var point = CreateFeature("WENPoint", father);
   if (!point) return nullptr;
-  point->state_.values = {{"X", x}, {"Y", y}, {"Z", z}};
+  point->state_.Edit().values = {{"X", x}, {"Y", y}, {"Z", z}};
   return point;
 }
 
@@ -165,7 +169,7 @@ std::vector<ZORFeature*> ZORDocument::GetFeatures() const {
 
 std::vector<ZORFeature*> ZORDocument::GetTools() const {
   std::vector<ZORFeature*> tools;
-  for (const auto& child : part_->state_.children) tools.push_back(child.get());
+  for (const auto& child : part_->state_->children) tools.push_back(child.get());
   return tools;
 }
 
@@ -182,7 +186,7 @@ ZORPathElement ZORDocument::GivePathElementFrom(const ZORBaseUnknown_var& object
   if (!feature || feature->document_ != this || !feature->IsInDocument()) return ZORPathElement();
   // Features sit a few levels down: their chain is gathered without allocating.
   ZORInlineVector<ZORFeature*, 8> chain;
-  for (ZORFeature* f = feature; f; f = f->state_.father) chain.push_back(f);
+  for (ZORFeature* f = feature; f; f = f->state_->father) chain.push_back(f);
   // A feature out of the tree has no path, however deep its own subtree.
   if (chain.back() != part_.get()) return ZORPathElement();
   ZORPathElement path;
@@ -202,11 +206,11 @@ void ZORDocument::DropRemoved(const std::vector<ZORFeature*>& removed) {
 }
 
 void ZORDocument::CountLinks(ZORFeature& feature, bool add) {
-  if (!feature.state_.inDocument) return;
-  for (auto& input : feature.state_.inputs) {
+  if (!feature.state_->inDocument) return;
+  for (auto& input : feature.state_->inputs) {
     add ? input.target->LinkUser(feature) : input.target->UnlinkUser(feature);
   }
-  for (auto& link : feature.state_.links) {
+  for (auto& link : feature.state_->links) {
     add ? link.target->LinkOwner(feature) : link.target->UnlinkOwner(feature);
   }
 }
@@ -217,19 +221,11 @@ int ZORDocument::SetMark() {
   Snapshot snapshot;
   snapshot.nameCounters = nameCounters_;
   snapshot.features.reserve(features_.size());
-  for (const auto& f : features_) snapshot.features.emplace_back(f, MarkedState(*f));
+  // Marks never change the states they hold: each shares the feature's own.
+  for (const auto& f : features_) snapshot.features.push_back({f, f->state_, f->vis_});
   const int mark = nextMark_++;
   marks_.emplace(mark, std::move(snapshot));
   return mark;
-}
-
-std::shared_ptr<ZORFeatureState> ZORDocument::MarkedState(ZORFeature& feature) {
-  // Marks never change the states they hold, so one copy serves every mark it equals.
-  std::shared_ptr<ZORFeatureState> last = feature.marked_.lock();
-  if (last && *last == feature.state_) return last;
-  auto state = std::make_shared<ZORFeatureState>(feature.state_);
-  feature.marked_ = state;
-  return state;
 }
 
 HRESULT ZORDocument::UndoToMark(int mark) {
@@ -249,7 +245,7 @@ HRESULT ZORDocument::GoToMark(int mark) {
   events_.Freeze();  // the states put back may carry other names
 
   std::unordered_set<const ZORFeature*> kept;
-  for (const auto& [f, state] : snapshot.features) kept.insert(f.get());
+  for (const MarkedFeature& marked : snapshot.features) kept.insert(marked.feature.get());
   // Features created since leave the document with nothing attached.
   std::vector<ZORFeature_var> leaving;
   for (const auto& f : features_) {
@@ -257,23 +253,24 @@ HRESULT ZORDocument::GoToMark(int mark) {
   }
   for (auto& f : leaving) {
     CountLinks(*f, false);
-    f->state_.father = nullptr;
-    f->state_.children.clear();
-    f->state_.inputs.clear();
-    DropCrossLinks(f->state_);
-    f->state_.inDocument = false;
+    ZORFeatureState& state = f->state_.Edit();
+    state.father = nullptr;
+    state.children.clear();
+    state.inputs.clear();
+    DropCrossLinks(state);
+    state.inDocument = false;
     f->ChildrenChanged();
   }
   features_.clear();
-  for (const auto& [f, state] : snapshot.features) {
-    // Most features did not change since the mark: comparing costs no allocation, copying does,
-    // and the indexes change only for what changed.
-    if (f->state_ != *state) {
+  for (const auto& [f, state, vis] : snapshot.features) {
+    // Most features did not change since the mark and still share its state; the indexes change
+    // only for what changed.
+    if (!f->state_.Shares(state) && *f->state_ != *state) {
       CountLinks(*f, false);
-      f->state_ = *state;
+      f->state_ = state;
       CountLinks(*f, true);
     }
-    f->marked_ = state;
+    f->vis_ = vis;
     f->ChildrenChanged();
     features_.push_back(f);
   }
@@ -288,7 +285,7 @@ void ZORDocument::ForgetMark(int mark) {
 // ---------------------------------------------------------------- dump
 
 std::string ZORDocument::DumpLine(const ZORFeature& f) {
-  const ZORFeatureState& s = f.state_;
+  const ZORFeatureState& s = *f.state_;
   std::string line = f.GetDisplayNameText() + " [" + f.type_->GetName() + "]";
   for (const auto& input : s.inputs)
     line.append(" ").append(input.role).append("=").append(input.target->GetDisplayNameText());
@@ -297,10 +294,10 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
   if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
   for (const auto& warning : s.warnings) line += " warning(\"" + OneLine(warning) + "\")";
-  if (s.vis.GetShow() != ZORShowAttr) line += " hidden";
-  if (!s.vis.GetPick()) line += " unpickable";
-  if (s.vis.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
-    line += " opacity=" + std::to_string(s.vis.GetOpacity());
+  if (f.vis_.GetShow() != ZORShowAttr) line += " hidden";
+  if (!f.vis_.GetPick()) line += " unpickable";
+  if (f.vis_.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
+    line += " opacity=" + std::to_string(f.vis_.GetOpacity());
   }
   if (s.inactive) line += " inactive";
   if (s.contextual) line += " contextual";
@@ -321,7 +318,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
 
 void ZORDocument::DumpTree(const ZORFeature& feature, int depth, std::string& out) const {
   out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + DumpLine(feature) + "\n";
-  for (const auto& child : feature.state_.children) DumpTree(*child, depth + 1, out);
+  for (const auto& child : feature.state_->children) DumpTree(*child, depth + 1, out);
 }
 
 std::string ZORDocument::Dump() const {
@@ -329,7 +326,7 @@ std::string ZORDocument::Dump() const {
   DumpTree(*part_, 0, out);
   std::string unattached;
   for (const auto& f : features_) {
-    if (f != part_ && !f->state_.father) DumpTree(*f, 1, unattached);
+    if (f != part_ && !f->state_->father) DumpTree(*f, 1, unattached);
   }
   if (!unattached.empty()) out += "Unattached\n" + unattached;
   return out;

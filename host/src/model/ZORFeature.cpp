@@ -27,13 +27,13 @@ ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsign
 
 ZORFeature::~ZORFeature() {
   // Children held elsewhere must not point at a father that is gone.
-  for (auto& child : state_.children) {
-    if (child->state_.father == this) child->state_.father = nullptr;
+  for (auto& child : state_->children) {
+    if (child->state_->father == this) child->state_.Edit().father = nullptr;
   }
-  for (auto& input : state_.inputs) {
+  for (auto& input : state_->inputs) {
     if (input.target) input.target->UnlinkUser(*this);
   }
-  for (auto& link : state_.links) {
+  for (auto& link : state_->links) {
     if (link.target) link.target->UnlinkOwner(*this);
   }
   if (document_) document_->Forget(this);
@@ -77,13 +77,13 @@ ZORFeature* ZORFeature::From(ZORBaseUnknown* object) {
 // ---------------------------------------------------------------- values, inputs, users
 
 void ZORFeature::SetValue(const std::string& name, double value) {
-  state_.values[name] = value;
+  state_.Edit().values[name] = value;
   MarkOutOfDate();
 }
 
 double ZORFeature::GetValue(const std::string& name, double fallback) const {
-  auto it = state_.values.find(name);
-  return it == state_.values.end() ? fallback : it->second;
+  auto it = state_->values.find(name);
+  return it == state_->values.end() ? fallback : it->second;
 }
 
 HRESULT ZORFeature::SetInput(const std::string& role, const ZORBaseUnknown_var& target) {
@@ -95,7 +95,7 @@ HRESULT ZORFeature::SetInput(const std::string& role, const ZORBaseUnknown_var& 
                         IsUsedBy(*targetFeature))) {
     return E_FAIL;
   }
-  auto& inputs = state_.inputs;
+  auto& inputs = state_.Edit().inputs;
   auto it =
       std::find_if(inputs.begin(), inputs.end(), [&](const auto& i) { return i.role == role; });
   if (it != inputs.end()) {
@@ -119,7 +119,7 @@ HRESULT ZORFeature::SetInput(const std::string& role, const ZORBaseUnknown_var& 
 }
 
 ZORFeature* ZORFeature::GetInput(const std::string& role) const {
-  for (const auto& input : state_.inputs) {
+  for (const auto& input : state_->inputs) {
     if (input.role == role) return input.target.get();
   }
   return nullptr;
@@ -127,7 +127,7 @@ ZORFeature* ZORFeature::GetInput(const std::string& role) const {
 
 std::vector<std::pair<std::string, ZORFeature*>> ZORFeature::GetInputs() const {
   std::vector<std::pair<std::string, ZORFeature*>> inputs;
-  for (const auto& input : state_.inputs) inputs.emplace_back(input.role, input.target.get());
+  for (const auto& input : state_->inputs) inputs.emplace_back(input.role, input.target.get());
   return inputs;
 }
 
@@ -147,7 +147,7 @@ bool ZORFeature::IsUsedBy(const ZORFeature& other) const {
     const ZORFeature* f = pending.back();
     pending.pop_back();
     if (f == this) return true;
-    for (const auto& input : f->state_.inputs) {
+    for (const auto& input : f->state_->inputs) {
       if (seen.insert(input.target.get()).second) pending.push_back(input.target.get());
     }
   }
@@ -161,7 +161,7 @@ void ZORFeature::MarkOutOfDate() {
     ZORFeature* f = pending.back();
     pending.pop_back();
     // An inactive feature has nothing to recompute; its users still do.
-    if (!f->state_.inactive) f->state_.upToDate = false;
+    if (!f->state_->inactive) f->state_.Edit().upToDate = false;
     for (const auto& [user, count] : f->users_) {
       if (seen.insert(user).second) pending.push_back(user);
     }
@@ -180,7 +180,7 @@ void ZORFeature::UnlinkUser(ZORFeature& user) {
 // ---------------------------------------------------------------- ZORISpecObject
 
 ZORISpecObject_var ZORFeature::GetFather() {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(state_.father));
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(state_->father));
 }
 
 int ZORFeature::IsSubTypeOf(const char* typeName) {
@@ -192,15 +192,15 @@ HRESULT ZORFeature::Update() {
   ZORFeature_var self(this);
   if (ZORUpdateEngine::Update(*this)) return S_OK;
   ZORFeature* failed = ZORUpdateEngine::FirstFailure(*this);
-  if (failed && failed->state_.error && ZORFaultGate::ProtectionDepth() > 0) {
-    ZORRaise(failed->state_.error->CloneSelf());
+  if (failed && failed->state_->error && ZORFaultGate::ProtectionDepth() > 0) {
+    ZORRaise(failed->state_->error->CloneSelf());
   }
   return E_FAIL;
 }
 
 int ZORFeature::IsUpToDate() {
-  if (!state_.upToDate) return 0;
-  for (const auto& child : state_.children) {
+  if (!state_->upToDate) return 0;
+  for (const auto& child : state_->children) {
     if (!child->IsUpToDate()) return 0;
   }
   return 1;
@@ -217,8 +217,8 @@ ZORIPrtPart_var ZORFeature::GetPart() {
 // ---------------------------------------------------------------- tree
 
 void ZORFeature::Attach(ZORFeature& child, std::size_t index) {
-  child.state_.father = this;
-  state_.children.Insert(index, ZORFeature_var(&child));
+  child.state_.Edit().father = this;
+  state_.Edit().children.Insert(index, ZORFeature_var(&child));
   ChildrenChanged();
 }
 
@@ -230,13 +230,13 @@ void ZORFeature::ChildrenChanged() {
 }
 
 void ZORFeature::InputsChanged() {
-  if (state_.father && state_.father->multiSel_) state_.father->multiSel_->EntriesChanged();
+  if (state_->father && state_->father->multiSel_) state_->father->multiSel_->EntriesChanged();
 }
 
 void ZORFeature::Detach(ZORFeature& child) {
   ZORFeature_var keep(&child);  // the children list may hold the last reference
-  if (!state_.children.Remove(&child)) return;
-  child.state_.father = nullptr;
+  if (!state_.Edit().children.Remove(&child)) return;
+  child.state_.Edit().father = nullptr;
   ChildrenChanged();
 }
 
@@ -244,7 +244,7 @@ HRESULT ZORFeature::CheckNewChild(ZORFeature* child) const {
   if (!child || child == this || !IsInDocument()) return E_FAIL;
   if (child->document_ != document_ || !child->IsInDocument()) return E_FAIL;
   if (child->Offers(ZORIPrtPart::ClassIID())) return E_FAIL;
-  for (const ZORFeature* f = state_.father; f; f = f->state_.father) {
+  for (const ZORFeature* f = state_->father; f; f = f->state_->father) {
     if (f == child) return E_FAIL;
   }
   return S_OK;
@@ -252,7 +252,7 @@ HRESULT ZORFeature::CheckNewChild(ZORFeature* child) const {
 
 ZORISpecObject_var ZORFeature::GetChildAtPosition(int position) {
   if (position < 1 || position > GetNumberOfChildren()) return nullptr;
-  ZORFeature* child = state_.children[static_cast<std::size_t>(position - 1)].get();
+  ZORFeature* child = state_->children[static_cast<std::size_t>(position - 1)].get();
   return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(child));
 }
 
@@ -261,13 +261,13 @@ int ZORFeature::GetPosition(const ZORISpecObject_var& child) {
 }
 
 int ZORFeature::PositionOf(const ZORFeature* f) const {
-  if (!f || f->state_.father != this) return 0;
-  const std::size_t position = state_.children.PositionOf(f);
+  if (!f || f->state_->father != this) return 0;
+  const std::size_t position = state_->children.PositionOf(f);
   return position == ZORFeatureList::npos ? 0 : static_cast<int>(position) + 1;
 }
 
 void ZORFeature::GetDirectChildren(ZORListValZORISpecObject_var& children) {
-  for (const auto& child : state_.children) children.Append(ZORSpecObjectOf(child.get()));
+  for (const auto& child : state_->children) children.Append(ZORSpecObjectOf(child.get()));
 }
 
 HRESULT ZORFeature::AddChild(const ZORISpecObject_var& child, int position) {
@@ -275,17 +275,17 @@ HRESULT ZORFeature::AddChild(const ZORISpecObject_var& child, int position) {
   ZORFeature* f = From(child.get());
   if (FAILED(CheckNewChild(f))) return E_FAIL;
   ZORFeature_var keep(f);
-  const int count = GetNumberOfChildren() - (f->state_.father == this ? 1 : 0);
+  const int count = GetNumberOfChildren() - (f->state_->father == this ? 1 : 0);
   if (position < 0 || position > count + 1) return E_INVALIDARG;
-  if (f->state_.father) f->state_.father->Detach(*f);
-  Attach(*f, position == 0 ? state_.children.size() : static_cast<std::size_t>(position - 1));
+  if (f->state_->father) f->state_->father->Detach(*f);
+  Attach(*f, position == 0 ? state_->children.size() : static_cast<std::size_t>(position - 1));
   return S_OK;
 }
 
 HRESULT ZORFeature::RemoveChild(const ZORISpecObject_var& child) {
   if (!ZORFaultGate::Pass("ZORFeature::RemoveChild")) return E_FAIL;
   ZORFeature* f = From(child.get());
-  if (!f || f->state_.father != this) return E_FAIL;
+  if (!f || f->state_->father != this) return E_FAIL;
   Detach(*f);
   return S_OK;
 }
@@ -293,7 +293,7 @@ HRESULT ZORFeature::RemoveChild(const ZORISpecObject_var& child) {
 HRESULT ZORFeature::RemoveChildAtPosition(int position) {
   if (!ZORFaultGate::Pass("ZORFeature::RemoveChildAtPosition")) return E_FAIL;
   if (position < 1 || position > GetNumberOfChildren()) return E_INVALIDARG;
-  Detach(*state_.children[static_cast<std::size_t>(position - 1)]);
+  Detach(*state_->children[static_cast<std::size_t>(position - 1)]);
   return S_OK;
 }
 
@@ -302,10 +302,10 @@ HRESULT ZORFeature::ReplaceChild(const ZORISpecObject_var& oldChild,
   if (!ZORFaultGate::Pass("ZORFeature::ReplaceChild")) return E_FAIL;
   ZORFeature* oldF = From(oldChild.get());
   ZORFeature* newF = From(newChild.get());
-  if (!oldF || oldF->state_.father != this || oldF == newF) return E_FAIL;
+  if (!oldF || oldF->state_->father != this || oldF == newF) return E_FAIL;
   if (FAILED(CheckNewChild(newF))) return E_FAIL;
   ZORFeature_var keepNew(newF);
-  if (newF->state_.father) newF->state_.father->Detach(*newF);
+  if (newF->state_->father) newF->state_->father->Detach(*newF);
   const int position = PositionOf(oldF);
   Detach(*oldF);
   Attach(*newF, static_cast<std::size_t>(position - 1));
@@ -314,7 +314,7 @@ HRESULT ZORFeature::ReplaceChild(const ZORISpecObject_var& oldChild,
 
 int ZORFeature::IsDescendant(const ZORBaseUnknown_var& object) {
   const ZORFeature* f = From(object.get());
-  for (const ZORFeature* up = f ? f->state_.father : nullptr; up; up = up->state_.father) {
+  for (const ZORFeature* up = f ? f->state_->father : nullptr; up; up = up->state_->father) {
     if (up == this) return 1;
   }
   return 0;
@@ -322,7 +322,7 @@ int ZORFeature::IsDescendant(const ZORBaseUnknown_var& object) {
 
 void ZORFeature::CollectSubtree(std::vector<ZORFeature*>& subtree) {
   subtree.push_back(this);
-  for (auto& child : state_.children) child->CollectSubtree(subtree);
+  for (auto& child : state_->children) child->CollectSubtree(subtree);
 }
 
 // ---------------------------------------------------------------- removal
@@ -331,12 +331,12 @@ HRESULT ZORFeature::remove(int) {
   if (!ZORFaultGate::Pass("LifeCycleObject::remove")) return E_FAIL;
   if (!IsInDocument() || this == document_->GetPart()) return E_FAIL;
   ZORFeature_var self(this);
-  if (state_.father) state_.father->Detach(*this);
+  if (state_->father) state_->father->Detach(*this);
   std::vector<ZORFeature*> subtree;
   CollectSubtree(subtree);
   for (ZORFeature* f : subtree) {
     ZORDocument::CountLinks(*f, false);
-    f->state_.inDocument = false;
+    f->state_.Edit().inDocument = false;
     // Users keep their link and learn that their input is gone at their next update.
     f->MarkOutOfDate();
   }
@@ -348,7 +348,7 @@ HRESULT ZORFeature::remove(int) {
 
 HRESULT ZORFeature::SetUpdateError(ZORMfErrUpdate* error) {
   if (!ZORFaultGate::Pass("ZORFeature::SetUpdateError")) return E_FAIL;
-  state_.error = error;
+  state_.Edit().error = error;
   return S_OK;
 }
 
@@ -356,7 +356,7 @@ HRESULT ZORFeature::SetUpdateError(ZORMfErrUpdate* error) {
 
 HRESULT ZORFeature::GetPropertiesAtt(ZORVisPropertiesValues& values, ZORVisPropertyType type, int) {
   if (!ZORFaultGate::Pass("ZORFeature::GetPropertiesAtt")) return E_FAIL;
-  const ZORVisPropertiesValues& vis = state_.vis;
+  const ZORVisPropertiesValues& vis = vis_;
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
@@ -387,7 +387,7 @@ bool IsComponent(int value) {
 HRESULT ZORFeature::SetPropertiesAtt(const ZORVisPropertiesValues& values, ZORVisPropertyType type,
                                      int) {
   if (!ZORFaultGate::Pass("ZORFeature::SetPropertiesAtt")) return E_FAIL;
-  ZORVisPropertiesValues& vis = state_.vis;
+  ZORVisPropertiesValues& vis = vis_;
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
@@ -416,17 +416,17 @@ HRESULT ZORFeature::ResetPropertiesAtt(ZORVisPropertyType type, int, int, int) {
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
-      state_.vis.SetOpacity(defaults.GetOpacity());
+      vis_.SetOpacity(defaults.GetOpacity());
       return S_OK;
     case ZORVPShow:
-      state_.vis.SetShow(defaults.GetShow());
+      vis_.SetShow(defaults.GetShow());
       return S_OK;
     case ZORVPPick:
-      state_.vis.SetPick(defaults.GetPick());
+      vis_.SetPick(defaults.GetPick());
       return S_OK;
     case ZORVPColor:
       defaults.GetColor(r, g, b);
-      state_.vis.SetColor(r, g, b);
+      vis_.SetColor(r, g, b);
       return S_OK;
   }
   return E_INVALIDARG;
@@ -439,29 +439,29 @@ HRESULT ZORFeature::SetColor(int red, int green, int blue) {
 }
 
 HRESULT ZORFeature::GetColor(int& red, int& green, int& blue) {
-  state_.vis.GetColor(red, green, blue);
+  vis_.GetColor(red, green, blue);
   return S_OK;
 }
 
 HRESULT ZORFeature::SetThickness(int thickness) {
   if (thickness < 1) return E_INVALIDARG;
-  state_.vis.SetThickness(thickness);
+  vis_.SetThickness(thickness);
   return S_OK;
 }
 
 HRESULT ZORFeature::GetThickness(int& thickness) {
-  thickness = state_.vis.GetThickness();
+  thickness = vis_.GetThickness();
   return S_OK;
 }
 
 HRESULT ZORFeature::SetLineType(int lineType) {
   if (lineType < 1) return E_INVALIDARG;
-  state_.vis.SetLineType(lineType);
+  vis_.SetLineType(lineType);
   return S_OK;
 }
 
 HRESULT ZORFeature::GetLineType(int& lineType) {
-  lineType = state_.vis.GetLineType();
+  lineType = vis_.GetLineType();
   return S_OK;
 }
 
@@ -631,7 +631,7 @@ HRESULT ZORFeature::SetMultiSelInput(int index, const ZORISpecObject_var& input)
 
 HRESULT ZORFeature::GetMultiSelInputs(ZORListValZORISpecObject_var& inputs) {
   if (!ZORFaultGate::Pass("ZORIWENMultiSelAccess::GetMultiSelInputs")) return E_FAIL;
-  for (const auto& input : state_.inputs) inputs.Append(ZORSpecObjectOf(input.target.get()));
+  for (const auto& input : state_->inputs) inputs.Append(ZORSpecObjectOf(input.target.get()));
   return S_OK;
 }
 
@@ -708,13 +708,13 @@ ZORIWENPositionTransfo_var ZORFeature::CreatePositionTransfo() {
 
 HRESULT ZORFeature::SetPrivate(int isPrivate) {
   if (!ZORFaultGate::Pass("ZORIWENTool::SetPrivate")) return E_FAIL;
-  state_.privateTool = isPrivate != 0;
+  state_.Edit().privateTool = isPrivate != 0;
   return S_OK;
 }
 
 HRESULT ZORFeature::SetShapeBodyTool(int inShapeBody) {
   if (!ZORFaultGate::Pass("ZORIWENTool::SetShapeBodyTool")) return E_FAIL;
-  state_.shapeBodyTool = inShapeBody != 0;
+  state_.Edit().shapeBodyTool = inShapeBody != 0;
   return S_OK;
 }
 
@@ -722,7 +722,7 @@ HRESULT ZORFeature::SetShapeBodyTool(int inShapeBody) {
 
 ZORSpecAttrKey_var ZORFeature::GetAttrKey(const char* name) {
   if (!name) return nullptr;
-  for (const auto& key : state_.attributes) {
+  for (const auto& key : state_->attributes) {
     if (key->GetName() == name) return key;
   }
   return nullptr;
@@ -732,13 +732,13 @@ HRESULT ZORFeature::AddAttribute(const char* name, int kind, int quality) {
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::AddAttribute")) return E_FAIL;
   if (!name || !*name) return E_INVALIDARG;
   if (GetAttrKey(name)) return S_FALSE;
-  state_.attributes.push_back(ZORMake<ZORSpecAttrKey>(name, kind, quality));
+  state_.Edit().attributes.push_back(ZORMake<ZORSpecAttrKey>(name, kind, quality));
   return S_OK;
 }
 
 HRESULT ZORFeature::RemoveAttribute(const char* name) {
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::RemoveAttribute")) return E_FAIL;
-  const auto removed = std::erase_if(state_.attributes, [&](const ZORSpecAttrKey_var& key) {
+  const auto removed = std::erase_if(state_.Edit().attributes, [&](const ZORSpecAttrKey_var& key) {
     return name && key->GetName() == name;
   });
   return removed ? S_OK : E_FAIL;
@@ -748,19 +748,19 @@ HRESULT ZORFeature::LinkTo(const char* role, const ZORISpecObject_var& owner, co
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::LinkTo")) return E_FAIL;
   ZORFeature* holder = From(owner.get());
   if (!role || !*role || holder == this || !IsInDocument() || !IsPeer(holder)) return E_FAIL;
-  auto& links = holder->state_.links;
+  const auto& links = holder->state_->links;
   const bool linked = std::any_of(links.begin(), links.end(), [&](const auto& link) {
     return link.role == role && link.target.get() == this;
   });
   if (linked) return S_OK;
-  links.push_back({role, ZORFeature_var(this)});
+  holder->state_.Edit().links.push_back({role, ZORFeature_var(this)});
   LinkOwner(*holder);
   return S_OK;
 }
 
 std::vector<ZORFeature*> ZORFeature::GetLinkedFeatures(const std::string& role) const {
   std::vector<ZORFeature*> linked;
-  for (const auto& link : state_.links) {
+  for (const auto& link : state_->links) {
     if (link.role == role) linked.push_back(link.target.get());
   }
   return linked;
@@ -797,14 +797,14 @@ void ZORFeature::UnlinkOwner(ZORFeature& owner) {
 
 HRESULT ZORFeature::ListUsers(ZORListValZORISpecObject_var& users) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListUsers")) return E_FAIL;
-  if (state_.father) users.Append(ZORSpecObjectOf(state_.father));
+  if (state_->father) users.Append(ZORSpecObjectOf(state_->father));
   AppendAll(users, GetUsers());
   return S_OK;
 }
 
 HRESULT ZORFeature::ListAncestors(ZORListValZORISpecObject_var& ancestors) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListAncestors")) return E_FAIL;
-  for (ZORFeature* f = this; f; f = f->state_.father) ancestors.Append(ZORSpecObjectOf(f));
+  for (ZORFeature* f = this; f; f = f->state_->father) ancestors.Append(ZORSpecObjectOf(f));
   return S_OK;
 }
 
@@ -817,28 +817,28 @@ int ZORFeature::IsRelatedTo(const ZORBaseUnknown_var& other) {
   if (f == this) return 1;
   if (!GetInput("Support") || f->GetInput("Support") != GetInput("Support")) return 0;
   // Two picks of one support designate the same result, or results that read the same.
-  if (state_.body == f->state_.body) return 1;
-  return state_.body && f->state_.body && state_.body->Describe() == f->state_.body->Describe();
+  if (state_->body == f->state_->body) return 1;
+  return state_->body && f->state_->body && state_->body->Describe() == f->state_->body->Describe();
 }
 
 // ---------------------------------------------------------------- knowledge parameters
 
 HRESULT ZORFeature::Rename(const ZORUnicodeString& name) {
   if (!ZORFaultGate::Pass("ZORICkeParm::Rename")) return E_FAIL;
-  if (name.str().empty() || state_.access == 1) return E_FAIL;
+  if (name.str().empty() || state_->access == 1) return E_FAIL;
   if (document_) document_->GetEventLog().Freeze();  // lines already sent keep the old name
-  state_.name = name;
+  state_.Edit().name = name;
   return S_OK;
 }
 
 HRESULT ZORFeature::SetAccess(int access) {
-  state_.access = access;
+  state_.Edit().access = access;
   return S_OK;
 }
 
 HRESULT ZORFeature::Valuate(double value) {
   if (!ZORFaultGate::Pass("ZORICkeParm::Valuate")) return E_FAIL;
-  if (state_.access == 1 || !std::isfinite(value)) return E_FAIL;
+  if (state_->access == 1 || !std::isfinite(value)) return E_FAIL;
   if (GetValue("Value") == value) return S_OK;  // no change, nothing to tell
   SetValue("Value", value);
   ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
@@ -847,7 +847,7 @@ HRESULT ZORFeature::Valuate(double value) {
 
 HRESULT ZORFeature::SetActivated(ZORCke::Boolean activated) {
   // A parameter's activation is the mechanical one, so that undo brings it back too.
-  state_.inactive = activated == ZORCke::False;
+  state_.Edit().inactive = activated == ZORCke::False;
   ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
   return S_OK;
 }
@@ -858,30 +858,31 @@ HRESULT ZORFeature::SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owne
   if (!ZORFaultGate::Pass("ZORIMechanicalFeature::SetMechanicalOwner")) return E_FAIL;
   ZORFeature* f = From(owner.get());
   if (owner && (f == this || !IsPeer(f))) return E_FAIL;
-  state_.mechanicalOwner = f;
+  state_.Edit().mechanicalOwner = f;
   return S_OK;
 }
 
 ZORISpecObject_var ZORFeature::GetMechanicalOwner() {
-  return ZORSpecObjectOf(state_.mechanicalOwner.get());
+  return ZORSpecObjectOf(state_->mechanicalOwner.get());
 }
 
 HRESULT ZORFeature::Deactivate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Deactivate")) return E_FAIL;
-  if (state_.inactive) return S_OK;
+  if (state_->inactive) return S_OK;
   MarkOutOfDate();  // the users first, while this one still counts as active
-  state_.inactive = true;
-  state_.body = nullptr;
-  state_.error = nullptr;
-  state_.warnings.clear();
-  state_.upToDate = true;
+  ZORFeatureState& state = state_.Edit();
+  state.inactive = true;
+  state.body = nullptr;
+  state.error = nullptr;
+  state.warnings.clear();
+  state.upToDate = true;
   return S_OK;
 }
 
 HRESULT ZORFeature::Activate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Activate")) return E_FAIL;
-  if (!state_.inactive) return S_OK;
-  state_.inactive = false;
+  if (!state_->inactive) return S_OK;
+  state_.Edit().inactive = false;
   MarkOutOfDate();
   return S_OK;
 }
@@ -900,12 +901,12 @@ HRESULT ZORFeature::GetChildren(ZORListValZORISpecObject_var& children) {
 }
 
 HRESULT ZORFeature::SetContextual(int contextual) {
-  state_.contextual = contextual != 0;
+  state_.Edit().contextual = contextual != 0;
   return S_OK;
 }
 
 ZORISpecObject_var ZORFeature::GetContext() {
-  return state_.contextual ? ZORSpecObjectOf(state_.father) : nullptr;
+  return state_->contextual ? ZORSpecObjectOf(state_->father) : nullptr;
 }
 
 HRESULT ZORFeature::Redraw() {
@@ -918,10 +919,10 @@ HRESULT ZORFeature::SetInWorkObject(const ZORISpecObject_var& feature) {
   if (!ZORFaultGate::Pass("ZORIPrtManagement::SetInWorkObject")) return E_FAIL;
   ZORFeature* f = From(feature.get());
   if (feature && !IsPeer(f)) return E_FAIL;
-  state_.inWorkObject = f;
+  state_.Edit().inWorkObject = f;
   return S_OK;
 }
 
 ZORISpecObject_var ZORFeature::GetInWorkObject() {
-  return ZORSpecObjectOf(state_.inWorkObject.get());
+  return ZORSpecObjectOf(state_->inWorkObject.get());
 }

@@ -25,7 +25,7 @@ void Reset(ZORListValZORISpecObject_var& list) {
 }  // namespace
 
 ZORMultiSelState& ZORMultiSelModel::State() {
-  return owner_.state_.multiSel;
+  return owner_.state_.Edit().multiSel;
 }
 
 ZORMultiSelState& ZORMultiSelModel::Ready() {
@@ -47,7 +47,7 @@ void ZORMultiSelModel::Bind() {
   std::vector<Entry> next;
   next.reserve(s.entries.size() + 1);
   std::size_t candidate = static_cast<std::size_t>(s.realCount);
-  for (const auto& child : owner_.state_.children) {
+  for (const auto& child : owner_.state_->children) {
     if (!child->Offers(ZORIWENMultiSelAccess::ClassIID())) continue;
     auto it = realAt.find(child.get());
     if (it != realAt.end()) {

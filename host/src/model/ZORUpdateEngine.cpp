@@ -18,8 +18,8 @@ bool ZORUpdateEngine::Update(const std::vector<ZORFeature*>& features,
 }
 
 ZORFeature* ZORUpdateEngine::FirstFailure(ZORFeature& feature) {
-  if (feature.IsInError() && !feature.state_.upToDate) return &feature;
-  for (auto& child : feature.state_.children) {
+  if (feature.IsInError() && !feature.state_->upToDate) return &feature;
+  for (auto& child : feature.state_->children) {
     if (ZORFeature* failed = FirstFailure(*child)) return failed;
   }
   return nullptr;
@@ -28,15 +28,15 @@ ZORFeature* ZORUpdateEngine::FirstFailure(ZORFeature& feature) {
 bool ZORUpdateEngine::UpdateTree(ZORFeature& feature) {
   bool ok = UpdateOne(feature);
   // Every child gets its update, even after a failure, as the user expects of an update all.
-  for (auto& child : feature.state_.children) ok = UpdateTree(*child) && ok;
+  for (auto& child : feature.state_->children) ok = UpdateTree(*child) && ok;
   return ok;
 }
 
 bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
-  if (feature.state_.upToDate) return true;
+  if (feature.state_->upToDate) return true;
   if (failed_.count(&feature)) return false;
-  if (feature.state_.body && ZORGmoDatumServices::IsDatum(feature)) {
-    Succeed(feature, feature.state_.body);
+  if (feature.state_->body && ZORGmoDatumServices::IsDatum(feature)) {
+    Succeed(feature, feature.state_->body);
     return true;
   }
   std::string diagnostic = CheckInputs(feature);
@@ -47,7 +47,7 @@ bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
   ZORBody_var body;
   if (feature.type_->Run(feature, body, diagnostic)) {
     Succeed(feature, body);
-    feature.state_.warnings = feature.type_->WarningsFor(feature);
+    feature.state_.Edit().warnings = feature.type_->WarningsFor(feature);
     return true;
   }
   Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic, 0);
@@ -56,7 +56,7 @@ bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
 
 std::string ZORUpdateEngine::CheckInputs(ZORFeature& feature) {
   if (!feature.IsInDocument()) return "The feature is not in the document";
-  for (auto& input : feature.state_.inputs) {
+  for (auto& input : feature.state_->inputs) {
     ZORFeature& target = *input.target;
     // The name is spelled only for a diagnostic: most updates need none.
     auto name = [&] { return input.role + " (" + target.GetDisplayNameText() + ")"; };
@@ -75,16 +75,18 @@ ZORBody_var ZORUpdateEngine::Result(const ZORFeature& feature, ZORBody_var body)
 }
 
 void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
-  feature.state_.body = Result(feature, std::move(body));
-  feature.state_.error = nullptr;
-  feature.state_.upToDate = true;
+  ZORFeatureState& state = feature.state_.Edit();
+  state.body = Result(feature, std::move(body));
+  state.error = nullptr;
+  state.upToDate = true;
 }
 
 void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic, int type) {
-  feature.state_.body = Result(feature, nullptr);
-  feature.state_.warnings.clear();
-  feature.state_.upToDate = false;
-  feature.state_.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
-  feature.state_.error->SetType(type);
+  ZORFeatureState& state = feature.state_.Edit();
+  state.body = Result(feature, nullptr);
+  state.warnings.clear();
+  state.upToDate = false;
+  state.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
+  state.error->SetType(type);
   if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
 }
