@@ -128,6 +128,32 @@ TEST_F(MultiSel, TwoListsPairUpAndAMissingInputIsKept) {
   EXPECT_EQ(Names(first), (std::vector<std::string>{"-"}));
 }
 
+// One input named by several entries of a list: each removal or replacement takes the first
+// entry still naming it, also after a declaration gave it back to an earlier entry.
+TEST_F(MultiSel, AnInputSharedByEntriesLeavesThemFirstToLast) {
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(ms->Declare(P(i), 1), S_OK);
+  const ZORISpecObject_var shared = AsSpecObject(end.get());
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(ms->Declare(shared, 2), S_OK);
+  ZORListValZORISpecObject_var first, second;
+  auto seconds = [&] {
+    EXPECT_EQ(ms->GetVirtualInputs(first, second), S_OK);
+    return Names(second);
+  };
+  ASSERT_EQ(seconds(), (std::vector<std::string>{"Point.5", "Point.5", "Point.5"}));
+
+  ASSERT_EQ(ms->RemoveInput(shared, 2), S_OK);
+  EXPECT_EQ(seconds(), (std::vector<std::string>{"-", "Point.5", "Point.5"}));
+  ASSERT_EQ(ms->Declare(shared, 2), S_OK);  // back into the first entry
+  ASSERT_EQ(ms->RemoveInput(shared, 2), S_OK);
+  EXPECT_EQ(seconds(), (std::vector<std::string>{"-", "Point.5", "Point.5"}));
+  ASSERT_EQ(ms->RemoveInput(shared, 2), S_OK);
+  EXPECT_EQ(seconds(), (std::vector<std::string>{"-", "-", "Point.5"}));
+  ASSERT_EQ(ms->ReplaceInput(shared, P(3), 2), S_OK);
+  EXPECT_EQ(seconds(), (std::vector<std::string>{"-", "-", "Point.4"}));
+  EXPECT_EQ(ms->RemoveInput(shared, 2), E_FAIL);
+  EXPECT_EQ(ms->ReplaceInput(shared, P(3), 2), E_FAIL);
+}
+
 TEST_F(MultiSel, ConversionMakesRealFeaturesAndFinishingKeepsOnlyThem) {
   for (int i = 0; i < 3; ++i) ASSERT_EQ(ms->Declare(P(i), 1), S_OK);
   ASSERT_EQ(ms->RemoveInput(P(2), 1), S_OK);

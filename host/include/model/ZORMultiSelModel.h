@@ -7,11 +7,11 @@
 
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 #include "ZORListValZORISpecObject_var.h"
 #include "ZORMultiSelState.h"
+#include "ZORPointerMap.h"
 #include "ZORRawColl.h"
 
 class ZORFeature;
@@ -85,12 +85,27 @@ class ZORMultiSelModel {
   template <class Keep>
   void KeepEntries(Keep keep);
 
+  // The positions of the live entries naming one input, ascending. Most inputs are named by one
+  // entry: that one is held without a node of its own.
+  class Positions {
+   public:
+    void Insert(std::size_t position);
+    void Erase(std::size_t position);
+    std::size_t First() const { return first_; }
+    bool Empty() const { return first_ == kNone; }
+
+   private:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t first_ = kNone;
+    std::unique_ptr<std::set<std::size_t>> rest_;  // the positions after the first
+  };
+
   ZORFeature& owner_;
   bool bound_ = false;
   bool indexed_ = false;
   // Per list (0, 1): positions of live entries by input, ascending (an input shared by every
   // entry must not cost a pass on each withdrawal); positions of live entries lacking that
   // list's input while holding the other's.
-  std::unordered_map<const ZORFeature*, std::set<std::size_t>> byInput_[2];
+  ZORPointerMap<ZORFeature, Positions> byInput_[2];
   std::set<std::size_t> open_[2];
 };

@@ -78,7 +78,7 @@ void ZORMultiSelModel::Bind() {
 void ZORMultiSelModel::Index() {
   if (indexed_) return;
   for (int list = 0; list < 2; ++list) {
-    byInput_[list].clear();
+    byInput_[list].Clear();
     open_[list].clear();
   }
   for (std::size_t position = 0; position < State().entries.size(); ++position) {
@@ -93,8 +93,7 @@ void ZORMultiSelModel::IndexEntry(std::size_t position) {
   for (int list = 0; list < 2; ++list) {
     ZORFeature* input = InputOf(entry, list);
     if (!input) continue;
-    auto& positions = byInput_[list][input];
-    positions.insert(positions.end(), position);  // positions mostly come in ascending order
+    byInput_[list][input].Insert(position);
   }
   if (entry.real) return;
   for (int list = 0; list < 2; ++list) {
@@ -102,13 +101,36 @@ void ZORMultiSelModel::IndexEntry(std::size_t position) {
   }
 }
 
+void ZORMultiSelModel::Positions::Insert(std::size_t position) {
+  if (Empty() || position == first_) {
+    first_ = position;
+    return;
+  }
+  if (!rest_) rest_ = std::make_unique<std::set<std::size_t>>();
+  rest_->insert(std::max(position, first_));
+  first_ = std::min(position, first_);
+}
+
+void ZORMultiSelModel::Positions::Erase(std::size_t position) {
+  if (position != first_) {
+    if (rest_) rest_->erase(position);
+    return;
+  }
+  if (!rest_ || rest_->empty()) {
+    first_ = kNone;
+    return;
+  }
+  first_ = *rest_->begin();
+  rest_->erase(rest_->begin());
+}
+
 void ZORMultiSelModel::UnindexInput(std::size_t position, int list) {
   ZORFeature* input = InputOf(State().entries[position], list);
   if (!input) return;
-  auto it = byInput_[list].find(input);
-  if (it == byInput_[list].end()) return;
-  it->second.erase(position);
-  if (it->second.empty()) byInput_[list].erase(it);
+  Positions* positions = byInput_[list].Find(input);
+  if (!positions) return;
+  positions->Erase(position);
+  if (positions->Empty()) byInput_[list].Erase(input);
 }
 
 ZORFeature* ZORMultiSelModel::InputOf(const Entry& entry, int list) const {
@@ -130,8 +152,8 @@ bool ZORMultiSelModel::SetInputOf(Entry& entry, int list, ZORFeature* input) {
 }
 
 long ZORMultiSelModel::Find(const ZORFeature* input, int list) const {
-  auto it = byInput_[list].find(input);
-  return it == byInput_[list].end() ? -1 : static_cast<long>(*it->second.begin());
+  const Positions* positions = byInput_[list].Find(input);
+  return positions ? static_cast<long>(positions->First()) : -1;
 }
 
 void ZORMultiSelModel::Withdraw(std::size_t position, int list) {
@@ -205,7 +227,7 @@ HRESULT ZORMultiSelModel::Declare(const ZORISpecObject_var& input, int index) {
     Entry& entry = s.entries[position];
     entry.input[list] = feature;
     entry.previewState = kExpected;
-    byInput_[list][feature].insert(position);
+    byInput_[list][feature].Insert(position);
     return S_OK;
   }
   Entry entry;
@@ -256,7 +278,7 @@ HRESULT ZORMultiSelModel::ReplaceInput(const ZORISpecObject_var& oldInput,
     return E_FAIL;
   }
   s.entries[position].previewState = kExpected;
-  byInput_[list][replacement].insert(position);
+  byInput_[list][replacement].Insert(position);
   return S_OK;
 }
 
