@@ -356,20 +356,19 @@ HRESULT ZORFeature::SetUpdateError(ZORMfErrUpdate* error) {
 
 HRESULT ZORFeature::GetPropertiesAtt(ZORVisPropertiesValues& values, ZORVisPropertyType type, int) {
   if (!ZORFaultGate::Pass("ZORFeature::GetPropertiesAtt")) return E_FAIL;
-  const ZORVisPropertiesValues& vis = vis_;
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
-      values.SetOpacity(vis.GetOpacity());
+      values.SetOpacity(vis_.GetOpacity());
       return S_OK;
     case ZORVPShow:
-      values.SetShow(vis.GetShow());
+      values.SetShow(vis_.GetShow());
       return S_OK;
     case ZORVPPick:
-      values.SetPick(vis.GetPick());
+      values.SetPick(vis_.GetPick());
       return S_OK;
     case ZORVPColor:
-      vis.GetColor(r, g, b);
+      vis_.GetColor(r, g, b);
       values.SetColor(r, g, b);
       return S_OK;
   }
@@ -387,24 +386,23 @@ bool IsComponent(int value) {
 HRESULT ZORFeature::SetPropertiesAtt(const ZORVisPropertiesValues& values, ZORVisPropertyType type,
                                      int) {
   if (!ZORFaultGate::Pass("ZORFeature::SetPropertiesAtt")) return E_FAIL;
-  ZORVisPropertiesValues& vis = vis_;
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
       if (!IsComponent(values.GetOpacity())) return E_INVALIDARG;
-      vis.SetOpacity(values.GetOpacity());
+      vis_.SetOpacity(values.GetOpacity());
       return S_OK;
     case ZORVPShow:
       if (values.GetShow() != ZORShowAttr && values.GetShow() != ZORNoShowAttr) return E_INVALIDARG;
-      vis.SetShow(values.GetShow());
+      vis_.SetShow(values.GetShow());
       return S_OK;
     case ZORVPPick:
-      vis.SetPick(values.GetPick() ? 1 : 0);
+      vis_.SetPick(values.GetPick() ? 1 : 0);
       return S_OK;
     case ZORVPColor:
       values.GetColor(r, g, b);
       if (!IsComponent(r) || !IsComponent(g) || !IsComponent(b)) return E_INVALIDARG;
-      vis.SetColor(r, g, b);
+      vis_.SetColor(r, g, b);
       return S_OK;
   }
   return E_INVALIDARG;
