@@ -61,6 +61,6 @@ struct ZORFeatureState {
   std::string magnitude;       // of a knowledge parameter ("Longueur")
   ZORMultiSelState multiSel;
 
-  // Same father, same children, same everything: a mark need not copy it again.
+  // Same father, same children, same everything: going back to a mark leaves such a state alone.
   bool operator==(const ZORFeatureState&) const = default;
 };
