@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <random>
@@ -13,9 +14,10 @@ namespace {
 // Insertions and removals at random, read back against std::map, while the map grows through
 // several capacities and empties again: removal shifting entries back must keep every key
 // reachable, whatever chain of neighbours it breaks.
-TEST(PointerMap, AgreesWithAnOrderedMapThroughGrowthAndRemovals) {
+template <std::size_t FirstCapacity>
+void AgreesWithAnOrderedMap() {
   std::vector<int> cells(3000);
-  ZORPointerMap<int, int> map;
+  ZORPointerMap<int, int, FirstCapacity> map;
   std::map<const int*, int> expected;
   std::mt19937 random(7);
   for (int round = 0; round < 40000; ++round) {
@@ -43,6 +45,26 @@ TEST(PointerMap, AgreesWithAnOrderedMapThroughGrowthAndRemovals) {
   std::map<const int*, int> visited;
   map.ForEach([&](const int* key, int value) { visited.emplace(key, value); });
   EXPECT_EQ(visited, expected);
+}
+
+TEST(PointerMap, AgreesWithAnOrderedMapThroughGrowthAndRemovals) {
+  AgreesWithAnOrderedMap<8>();
+}
+
+// A map that starts at two slots, full with one entry, grows from there the same way.
+TEST(PointerMap, ASmallFirstArrayGrowsLikeTheDefault) {
+  AgreesWithAnOrderedMap<2>();
+  ZORPointerMap<int, int, 2> pair;
+  int a = 0;
+  int b = 0;
+  int c = 0;
+  pair[&a] = 1;
+  pair[&b] = 2;
+  pair[&c] = 3;
+  ASSERT_TRUE(pair.Erase(&b));
+  EXPECT_EQ(*pair.Find(&a), 1);
+  EXPECT_EQ(pair.Find(&b), nullptr);
+  EXPECT_EQ(*pair.Find(&c), 3);
 }
 
 // Keys that crowd one run of slots: neighbouring addresses, removed from the front, the middle

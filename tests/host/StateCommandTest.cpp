@@ -355,6 +355,29 @@ TEST(Notifications, TravelUpTheChainToTheFirstCommandThatAnalysesThem) {
   EXPECT_EQ(calls.size(), 3u);
 }
 
+// The caller's string may change or go once the subscription is made; two subscriptions to
+// one class name stay apart.
+TEST(Notifications, AClassSubscriptionKeepsTheNameItWasGiven) {
+  auto speaker = ZORMake<TestButton>(nullptr, "Speaker");
+  auto ear = ZORMake<ZORCommand>(nullptr, "Ear");
+  int heard = 0;
+  const auto count = [&heard](ZORCommand*, ZORNotification*, ZORCallbackData) { ++heard; };
+  {
+    std::string name = "OtherNotification";
+    ear->AddAnalyseNotificationCB(speaker.get(), name.c_str(), count, nullptr);
+    name = "ZORNotification";
+  }
+  const ZORCallback second = ear->AddAnalyseNotificationCB(
+      speaker.get(), std::string("OtherNotification").c_str(), count, nullptr);
+  EXPECT_FALSE(speaker->SendNotification(ear.get(), speaker->GetNotification()));
+  auto other = ZORMake<OtherNotification>();
+  EXPECT_TRUE(speaker->SendNotification(ear.get(), other.get()));
+  EXPECT_EQ(heard, 2);
+  ear->RemoveAnalyseNotificationCB(second);
+  EXPECT_TRUE(speaker->SendNotification(ear.get(), other.get()));
+  EXPECT_EQ(heard, 3);
+}
+
 TEST(Notifications, ABroadcastReachesEachMatchingSubscriptionOnceInSubscriptionOrder) {
   auto root = ZORMake<ZORCommand>(nullptr, "Root");
   auto speaker = ZORMake<TestButton>(root.get(), "Speaker");

@@ -15,8 +15,12 @@
 #include <optional>
 #include <utility>
 
-template <class Key, class Value>
+// `FirstCapacity` (a power of two) sizes the first array: a map that mostly holds one or two
+// entries, one per object, is worth keeping to a cache line.
+template <class Key, class Value, std::size_t FirstCapacity = 8>
 class ZORPointerMap {
+  static_assert(std::has_single_bit(FirstCapacity));
+
  public:
   ZORPointerMap() = default;
   ZORPointerMap(const ZORPointerMap&) = delete;
@@ -97,7 +101,6 @@ class ZORPointerMap {
     std::optional<Value> value;
   };
   static constexpr std::size_t kNone = ~std::size_t{0};
-  static constexpr std::size_t kFirstCapacity = 8;
 
   std::size_t Mask() const { return capacity_ - 1; }
   std::size_t Next(std::size_t at) const { return (at + 1) & Mask(); }
@@ -131,7 +134,7 @@ class ZORPointerMap {
     }
   }
   void Grow() {
-    const std::size_t capacity = capacity_ == 0 ? kFirstCapacity : capacity_ * 2;
+    const std::size_t capacity = capacity_ == 0 ? FirstCapacity : capacity_ * 2;
     std::unique_ptr<Slot[]> old = std::exchange(slots_, std::make_unique<Slot[]>(capacity));
     const std::size_t oldCapacity = std::exchange(capacity_, capacity);
     for (std::size_t i = 0; i < oldCapacity; ++i) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <variant>
 #include <vector>
 
 #include "ZORMsgCatalog.h"
@@ -13,22 +16,41 @@ struct ZORCommand::Subscription {
   ZORCallback id;
   ZORCommand* sender;             // null: any sender
   ZORNotification* instance;      // compared, never used: null for a class subscription
-  std::string notificationClass;  // empty for an instance subscription
-  ZORCallbackMethod method;       // empty for a member function
-  MemberCall member;              // its call is null for a function object
+  const char* notificationClass;  // interned; null for an instance subscription
+  std::variant<MemberCall, ZORCallbackMethod> call;  // a member function, else a function object
   ZORCallbackData data;
 
   bool Matches(ZORCommand* from, ZORNotification* notification) const {
     if (sender && sender != from) return false;
     if (instance) return instance == notification;
-    return notification->IsAKindOf(notificationClass.c_str());
+    return notification->IsAKindOf(notificationClass);
   }
 };
 
 namespace {
 
-// Listeners, each with how many of its subscriptions name one sender.
-using ListenerCounts = ZORPointerMap<ZORCommand, int>;
+// Listeners, each with how many of its subscriptions name one sender. Most senders are heard by
+// one or two listeners.
+using ListenerCounts = ZORPointerMap<ZORCommand, int, 2>;
+
+// Notification class names, each kept once for the life of the process: a subscription holds a
+// pointer, not a copy.
+class ClassNames {
+ public:
+  const char* Intern(std::string_view name) {
+    if (const auto it = names_.find(name); it != names_.end()) return it->c_str();
+    return names_.emplace(name).first->c_str();
+  }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>{}(name);
+    }
+  };
+  std::unordered_set<std::string, Hash, std::equal_to<>> names_;
+};
 
 // What no single command holds: the ids, the listeners to any sender, and the commands that
 // went away while notifications were being delivered, whose addresses a delivery in progress
@@ -38,6 +60,7 @@ struct Dispatch {
   ListenerCounts listenersOfAny;
   int depth = 0;
   ZORPointerMap<ZORCommand, char> gone;
+  ClassNames classNames;
 };
 
 Dispatch& Dispatcher() {
@@ -160,13 +183,13 @@ bool ZORCommand::FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sende
       std::find_if(heard.begin(), heard.end(), [id](const Subscription& s) { return s.id == id; });
   if (sub == heard.end()) return false;
   // The subscription may go while it runs.
-  const MemberCall member = sub->member;
   const ZORCallbackData data = sub->data;
-  if (member.call) {
-    member.call(listener, member.method, sender, notification, data);
+  if (const MemberCall* member = std::get_if<MemberCall>(&sub->call)) {
+    const MemberCall call = *member;
+    call.call(listener, call.method, sender, notification, data);
     return true;
   }
-  ZORCallbackMethod method = sub->method;
+  ZORCallbackMethod method = std::get<ZORCallbackMethod>(sub->call);
   method(sender, notification, data);
   return true;
 }
@@ -230,9 +253,10 @@ ZORCallback ZORCommand::Subscribe(ZORCommand* sender, ZORNotification* instance,
   if (!names || (!method && !member.call)) return 0;
   const ZORCallback id = Dispatcher().nextId++;
   CountListener(sender, this, 1);
-  GetLinks().heard.push_back({id, sender, instance,
-                              instance ? std::string() : std::string(notificationClass),
-                              std::move(method), member, data});
+  const char* className = instance ? nullptr : Dispatcher().classNames.Intern(notificationClass);
+  Subscription added{id, sender, instance, className, member, data};
+  if (!member.call) added.call = std::move(method);
+  GetLinks().heard.push_back(std::move(added));
   return id;
 }
 
