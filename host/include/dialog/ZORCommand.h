@@ -15,6 +15,7 @@
 #include "ZORBaseUnknown.h"
 #include "ZORIndexedPointers.h"
 #include "ZORNotification.h"
+#include "ZORPointerMap.h"
 #include "ZORString.h"
 #include "ZORUnicodeString.h"
 
@@ -139,8 +140,6 @@ class ZORCommand : public virtual ZORBaseUnknown {
 
   // What this command hears and who hears it; defined beside the command's code.
   struct Subscription;
-  struct Links;
-  Links& GetLinks();
   // Fires this command's subscriptions matching (sender, notification); answers how many.
   int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);
   // Calls subscription `id` of `listener` when both are still there; answers whether it fired.
@@ -157,8 +156,10 @@ class ZORCommand : public virtual ZORBaseUnknown {
   // Not owned: the tree links only. Indexed, so that detaching n children of one father stays
   // linear.
   ZORIndexedPointers<ZORCommand> children_;
-  // Held by the command, not in a table of all commands: making and destroying one touches only
-  // its own memory. Null for a command that never subscribed nor was subscribed to.
-  std::unique_ptr<Links> links_;
+  // Held by the command, not in a table of all commands nor in a block of their own: making
+  // and destroying one touches only its own memory. The subscriptions this command made, and,
+  // for those naming it as sender, the listeners with their counts.
+  std::vector<Subscription> heard_;
+  ZORPointerMap<ZORCommand, int, 2> listeners_;
   bool destructionRequested_ = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_set>
 #include <variant>
 #include <vector>
@@ -84,22 +85,9 @@ constexpr int kMaxResourceLevels = 64;
 
 }  // namespace
 
-// The subscriptions this command made, and, for those naming it as sender, the listeners.
-struct ZORCommand::Links {
-  std::vector<Subscription> heard;
-  ListenerCounts listeners;
-};
-
-ZORCommand::Links& ZORCommand::GetLinks() {
-  if (links_) return *links_;
-  links_ = std::make_unique<Links>();
-  // A handle's owner hears it activated and asked for a menu: room for both at once.
-  links_->heard.reserve(2);
-  return *links_;
-}
-
 void ZORCommand::CountListener(ZORCommand* sender, ZORCommand* listener, int delta) {
-  ListenerCounts& listeners = sender ? sender->GetLinks().listeners : Dispatcher().listenersOfAny;
+  static_assert(std::is_same_v<decltype(listeners_), ListenerCounts>);
+  ListenerCounts& listeners = sender ? sender->listeners_ : Dispatcher().listenersOfAny;
   int& count = listeners[listener];
   if ((count += delta) <= 0) listeners.Erase(listener);
 }
@@ -112,14 +100,12 @@ ZORCommand::ZORCommand(ZORCommand* father, const ZORString& name) : name_(name) 
 
 ZORCommand::~ZORCommand() {
   RemoveAnalyseNotificationCBs(nullptr);
-  if (links_) {
-    // Listeners still naming this command forget it; each is alive, or it would have
-    // forgotten its subscriptions when it went.
-    links_->listeners.ForEach([this](const ZORCommand* listener, int) {
-      std::erase_if(listener->links_->heard,
-                    [this](const Subscription& s) { return s.sender == this; });
-    });
-  }
+  // Listeners still naming this command forget it; each is alive, or it would have forgotten
+  // its subscriptions when it went.
+  listeners_.ForEach([this](const ZORCommand* listener, int) {
+    std::erase_if(const_cast<ZORCommand*>(listener)->heard_,
+                  [this](const Subscription& s) { return s.sender == this; });
+  });
   if (Dispatch& d = Dispatcher(); d.depth > 0) d.gone.TryEmplace(this, 0);
   for (ZORCommand* child : children_.TakeAll()) child->father_ = nullptr;
   if (father_) father_->DetachChild(this);
@@ -177,8 +163,8 @@ bool ZORCommand::AnalyseNotification(ZORCommand*, ZORNotification*) {
 // come back here for each.
 bool ZORCommand::FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sender,
                          ZORNotification* notification) {
-  if (Dispatcher().gone.Contains(listener) || !listener->links_) return false;
-  const auto& heard = listener->links_->heard;
+  if (Dispatcher().gone.Contains(listener)) return false;
+  const auto& heard = listener->heard_;
   const auto sub =
       std::find_if(heard.begin(), heard.end(), [id](const Subscription& s) { return s.id == id; });
   if (sub == heard.end()) return false;
@@ -195,9 +181,8 @@ bool ZORCommand::FireOne(ZORCommand* listener, ZORCallback id, ZORCommand* sende
 }
 
 int ZORCommand::FireSubscriptions(ZORCommand* sender, ZORNotification* notification) {
-  if (!links_) return 0;
   std::vector<ZORCallback> matching;
-  for (const Subscription& s : links_->heard) {
+  for (const Subscription& s : heard_) {
     if (s.Matches(sender, notification)) matching.push_back(s.id);
   }
   if (matching.empty()) return 0;
@@ -216,13 +201,13 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
   const auto collect = [&listeners](const ZORCommand* listener, int) {
     listeners.push_back(const_cast<ZORCommand*>(listener));
   };
-  if (links_) links_->listeners.ForEach(collect);
+  listeners_.ForEach(collect);
   Dispatcher().listenersOfAny.ForEach(collect);
   std::sort(listeners.begin(), listeners.end());
   listeners.erase(std::unique(listeners.begin(), listeners.end()), listeners.end());
   std::vector<std::pair<ZORCallback, ZORCommand*>> matching;
   for (ZORCommand* listener : listeners) {
-    for (const Subscription& s : listener->links_->heard) {
+    for (const Subscription& s : listener->heard_) {
       if (s.Matches(this, notification)) matching.emplace_back(s.id, listener);
     }
   }
@@ -256,14 +241,15 @@ ZORCallback ZORCommand::Subscribe(ZORCommand* sender, ZORNotification* instance,
   const char* className = instance ? nullptr : Dispatcher().classNames.Intern(notificationClass);
   Subscription added{id, sender, instance, className, member, data};
   if (!member.call) added.call = std::move(method);
-  GetLinks().heard.push_back(std::move(added));
+  // A handle's owner hears it activated and asked for a menu: room for both at once.
+  if (heard_.capacity() == 0) heard_.reserve(2);
+  heard_.push_back(std::move(added));
   return id;
 }
 
 template <class Drop>
 void ZORCommand::ForgetSubscriptions(Drop drop) {
-  if (!links_) return;
-  std::erase_if(links_->heard, [&](const Subscription& s) {
+  std::erase_if(heard_, [&](const Subscription& s) {
     if (!drop(s)) return false;
     // A sender named by a subscription is alive: it takes its listeners' subscriptions with it.
     CountListener(s.sender, this, -1);
