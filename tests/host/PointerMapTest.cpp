@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ZORPointerMap.h"
@@ -65,6 +66,35 @@ TEST(PointerMap, ASmallFirstArrayGrowsLikeTheDefault) {
   EXPECT_EQ(*pair.Find(&a), 1);
   EXPECT_EQ(pair.Find(&b), nullptr);
   EXPECT_EQ(*pair.Find(&c), 3);
+}
+
+// Keys spaced like objects of one size made in a row, with a spacing that folds onto a few runs
+// of slots under a multiplicative hash: the map changes how it places keys on the way, and every
+// key stays reachable with its value, also in a map moved elsewhere.
+TEST(PointerMap, EvenlySpacedKeysStayReachableThroughAChangeOfPlacement) {
+  constexpr std::size_t kSpacing = 1104;
+  constexpr std::size_t kCount = 10000;
+  std::vector<char> arena(kSpacing * kCount);
+  ZORPointerMap<char, std::size_t> map;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    const auto [value, made] = map.TryEmplace(&arena[i * kSpacing], i);
+    ASSERT_TRUE(made);
+    ASSERT_EQ(*value, i);
+  }
+  for (std::size_t i = 0; i < kCount; i += 3) ASSERT_TRUE(map.Erase(&arena[i * kSpacing]));
+  ZORPointerMap<char, std::size_t> moved(std::move(map));
+  EXPECT_TRUE(map.Empty());
+  for (std::size_t i = 0; i < kCount; ++i) {
+    const std::size_t* value = moved.Find(&arena[i * kSpacing]);
+    ASSERT_EQ(value == nullptr, i % 3 == 0) << i;
+    if (value) {
+      ASSERT_EQ(*value, i);
+    }
+  }
+  ZORPointerMap<char, std::size_t> assigned;
+  assigned = std::move(moved);
+  EXPECT_EQ(assigned.Size(), kCount - (kCount + 2) / 3);
+  EXPECT_EQ(*assigned.Find(&arena[kSpacing]), 1u);
 }
 
 // Keys that crowd one run of slots: neighbouring addresses, removed from the front, the middle

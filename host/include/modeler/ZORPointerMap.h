@@ -28,11 +28,13 @@ class ZORPointerMap {
   ZORPointerMap(ZORPointerMap&& other) noexcept
       : slots_(std::move(other.slots_)),
         capacity_(std::exchange(other.capacity_, 0)),
-        size_(std::exchange(other.size_, 0)) {}
+        size_(std::exchange(other.size_, 0)),
+        mixed_(std::exchange(other.mixed_, false)) {}
   ZORPointerMap& operator=(ZORPointerMap&& other) noexcept {
     slots_ = std::move(other.slots_);
     capacity_ = std::exchange(other.capacity_, 0);
     size_ = std::exchange(other.size_, 0);
+    mixed_ = std::exchange(other.mixed_, false);
     return *this;
   }
 
@@ -56,10 +58,17 @@ class ZORPointerMap {
     // At most three quarters full: probes stay short.
     if ((size_ + 1) * 4 > capacity_ * 3) Grow();
     std::size_t at = Home(key);
-    while (slots_[at].key) at = Next(at);
+    std::size_t probes = 0;
+    for (; slots_[at].key; at = Next(at)) ++probes;
     slots_[at].key = key;
     slots_[at].value.emplace(std::forward<Args>(args)...);
     ++size_;
+    if (probes > kLongProbe && !mixed_) {
+      // The keys' spacing suits the multiplicative hash badly: mix them from now on.
+      mixed_ = true;
+      Rehash(capacity_);
+      at = SlotOf(key);
+    }
     return {&*slots_[at].value, true};
   }
   Value& operator[](const Key* key) { return *TryEmplace(key).first; }
@@ -101,19 +110,27 @@ class ZORPointerMap {
     std::optional<Value> value;
   };
   static constexpr std::size_t kNone = ~std::size_t{0};
+  // Far beyond what evenly spread keys probe at three quarters full.
+  static constexpr std::size_t kLongProbe = 24;
 
   std::size_t Mask() const { return capacity_ - 1; }
   std::size_t Next(std::size_t at) const { return (at + 1) & Mask(); }
   // Addresses are aligned and often evenly spaced: objects of one size made one after another.
-  // A multiplicative hash alone folds some spacings onto a few runs of slots, where every
-  // look-up walks a long probe; the 64-bit finaliser of MurmurHash3 spreads every bit first.
+  // A multiplicative hash spreads most spacings evenly over the slots, so that a look-up seldom
+  // probes twice, but folds a few onto a few runs of slots, where every look-up walks a long
+  // probe. A map that meets such a run mixes every bit of the address first (the 64-bit
+  // finaliser of MurmurHash3): a probe or two on average, whatever the spacing.
   std::size_t Home(const Key* key) const {
     auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
-    bits ^= bits >> 33;
-    bits *= 0xFF51AFD7ED558CCDULL;
-    bits ^= bits >> 33;
-    bits *= 0xC4CEB9FE1A85EC53ULL;
-    bits ^= bits >> 33;
+    if (mixed_) {
+      bits ^= bits >> 33;
+      bits *= 0xFF51AFD7ED558CCDULL;
+      bits ^= bits >> 33;
+      bits *= 0xC4CEB9FE1A85EC53ULL;
+      bits ^= bits >> 33;
+    } else {
+      bits *= 0x9E3779B97F4A7C15ULL;
+    }
     const int shift = 64 - std::countr_zero(capacity_);
     return static_cast<std::size_t>(bits >> shift);
   }
@@ -139,8 +156,8 @@ class ZORPointerMap {
       if (!slots_[at].key) return kNone;
     }
   }
-  void Grow() {
-    const std::size_t capacity = capacity_ == 0 ? FirstCapacity : capacity_ * 2;
+  void Grow() { Rehash(capacity_ == 0 ? FirstCapacity : capacity_ * 2); }
+  void Rehash(std::size_t capacity) {
     std::unique_ptr<Slot[]> old = std::exchange(slots_, std::make_unique<Slot[]>(capacity));
     const std::size_t oldCapacity = std::exchange(capacity_, capacity);
     for (std::size_t i = 0; i < oldCapacity; ++i) {
@@ -155,4 +172,5 @@ class ZORPointerMap {
   std::unique_ptr<Slot[]> slots_;
   std::size_t capacity_ = 0;  // a power of two, or 0 before the first entry
   std::size_t size_ = 0;
+  bool mixed_ = false;  // the keys are mixed before they pick a slot
 };
