@@ -111,8 +111,6 @@ void DestroyDialogChildren(benchmark::State& state) {
       });
 }
 
-}  // namespace
-
 // The host's address maps over keys spaced like objects of one size made one after another:
 // filled, read back and emptied. Some spacings (this one among them) once folded onto a few runs
 // of slots, and each look-up walked a long probe.
@@ -129,6 +127,8 @@ void PointerMapEvenlySpaced(benchmark::State& state) {
     benchmark::DoNotOptimize(sum);
   }
 }
+
+}  // namespace
 
 BENCHMARK(HighlightOne)->Name("HostKit/HighlightOne")->Arg(1000)->Arg(10000);
 BENCHMARK(MouseMoveISO)->Name("HostKit/MouseMoveISO")->Arg(1000)->Arg(10000);

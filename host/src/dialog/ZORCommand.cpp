@@ -1,10 +1,10 @@
 #include "ZORCommand.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -39,18 +39,13 @@ using ListenerCounts = ZORPointerMap<ZORCommand, int, 2>;
 class ClassNames {
  public:
   const char* Intern(std::string_view name) {
-    if (const auto it = names_.find(name); it != names_.end()) return it->c_str();
-    return names_.emplace(name).first->c_str();
+    auto it = names_.find(name);
+    if (it == names_.end()) it = names_.emplace(name).first;
+    return it->c_str();
   }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-      return std::hash<std::string_view>{}(name);
-    }
-  };
-  std::unordered_set<std::string, Hash, std::equal_to<>> names_;
+  std::set<std::string, std::less<>> names_;
 };
 
 // What no single command holds: the ids, the listeners to any sender, and the commands that
