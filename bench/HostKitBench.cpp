@@ -119,7 +119,7 @@ void PointerMapEvenlySpaced(benchmark::State& state) {
   const auto n = static_cast<std::size_t>(state.range(0));
   std::vector<char> arena(n * kSpacing);
   for (auto _ : state) {
-    ZORPointerMap<char, std::size_t> map;
+    ZORPointerMap<const char, std::size_t> map;
     for (std::size_t i = 0; i < n; ++i) map.TryEmplace(&arena[i * kSpacing], i);
     std::size_t sum = 0;
     for (std::size_t i = 0; i < n; ++i) sum += *map.Find(&arena[i * kSpacing]);

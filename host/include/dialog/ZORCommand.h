@@ -138,7 +138,7 @@ class ZORCommand : public virtual ZORBaseUnknown {
                         const char* notificationClass, ZORCallbackMethod method, MemberCall member,
                         ZORCallbackData data);
 
-  // What this command hears and who hears it; defined beside the command's code.
+  // One thing this command hears (a sender, a notification, a call); defined beside its code.
   struct Subscription;
   // Fires this command's subscriptions matching (sender, notification); answers how many.
   int FireSubscriptions(ZORCommand* sender, ZORNotification* notification);

@@ -9,7 +9,6 @@
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -56,6 +55,7 @@
 #include "ZORIWENTool.h"
 #include "ZORIWENTranslate.h"
 #include "ZORMultiSelModel.h"
+#include "ZORPointerMap.h"
 #include "ZORVisPropertiesValues.h"
 
 class ZORDocument;
@@ -374,10 +374,11 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // Apart from the state: commands change it on whole documents (what can be picked), and a
   // mark holds a copy of its few bytes.
   ZORVisPropertiesValues vis_;
-  // The features whose inputs name this one, with how many of their inputs do.
-  std::unordered_map<ZORFeature*, int> users_;
+  // The features whose inputs name this one, with how many of their inputs do. Most features
+  // have one user or none: two slots in one small block to start with.
+  ZORPointerMap<ZORFeature, int, 2> users_;
   // The features holding this one by a link, with how many links each.
-  std::unordered_map<ZORFeature*, int> linkOwners_;
+  ZORPointerMap<ZORFeature, int, 2> linkOwners_;
   // The multi-selection model, for multi-selection features only.
   std::unique_ptr<ZORMultiSelModel> multiSel_;
   int redraws_ = 0;

@@ -31,5 +31,5 @@ class ZORFeatureTypeRegistry {
 
   std::map<std::string, std::unique_ptr<ZORFeatureType>, std::less<>> types_;
   // Each type's base, found once: a registered type is never replaced nor removed.
-  mutable ZORPointerMap<ZORFeatureType, const ZORFeatureType*> bases_;
+  mutable ZORPointerMap<const ZORFeatureType, const ZORFeatureType*> bases_;
 };

@@ -36,5 +36,5 @@ class ZORBackLinks {
  private:
   // Most objects have one holder: it stays in place, without an allocation of its own.
   using Holders = ZORInlineVector<Holder*, 2>;
-  ZORPointerMap<Held, Holders> links_;
+  ZORPointerMap<const Held, Holders> links_;
 };

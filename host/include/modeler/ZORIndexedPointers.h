@@ -67,6 +67,7 @@ class ZORIndexedPointers {
 
   void BuildIndex() {
     index_ = std::make_unique<Index>();
+    index_->Reserve(items_.size());
     for (std::size_t i = 0; i < items_.size(); ++i) (*index_)[items_[i]] = i;
   }
   // Only an indexed list has holes.

@@ -6,8 +6,10 @@
 //
 // Open addressing with linear probing; a removal shifts the following entries back, so there
 // are no tombstones and a map that is filled and emptied again and again does not degrade.
-// A value's address holds only until the next insertion or removal.
+// A value's address holds only until the next insertion or removal. The map hands back the keys
+// it was given, as they were given (a map of `const T` keys gives back const pointers).
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +54,7 @@ class ZORPointerMap {
   //! The value of `key`, made from `args` when there was none; and whether it was made.
   //! A null key is not stored.
   template <class... Args>
-  std::pair<Value*, bool> TryEmplace(const Key* key, Args&&... args) {
+  std::pair<Value*, bool> TryEmplace(Key* key, Args&&... args) {
     if (!key) return {nullptr, false};
     if (const std::size_t at = SlotOf(key); at != kNone) return {&*slots_[at].value, false};
     // At most three quarters full: probes stay short.
@@ -71,7 +73,7 @@ class ZORPointerMap {
     }
     return {&*slots_[at].value, true};
   }
-  Value& operator[](const Key* key) { return *TryEmplace(key).first; }
+  Value& operator[](Key* key) { return *TryEmplace(key).first; }
 
   //! Forgets `key`; answers whether it was there.
   bool Erase(const Key* key) {
@@ -87,6 +89,14 @@ class ZORPointerMap {
     std::optional<Value> taken(std::in_place, std::move(*slots_[at].value));
     EraseSlot(at);
     return taken;
+  }
+
+  //! Makes room for `count` entries in all, so that filling the map up to them moves nothing.
+  void Reserve(std::size_t count) {
+    if (count * 4 <= capacity_ * 3) return;
+    std::size_t capacity = std::max(capacity_, FirstCapacity);
+    while (count * 4 > capacity * 3) capacity *= 2;
+    Rehash(capacity);
   }
 
   void Clear() {
@@ -106,7 +116,7 @@ class ZORPointerMap {
 
  private:
   struct Slot {
-    const Key* key = nullptr;  // null: the slot is free
+    Key* key = nullptr;  // null: the slot is free
     std::optional<Value> value;
   };
   static constexpr std::size_t kNone = ~std::size_t{0};

@@ -40,7 +40,7 @@ class ZORISO : public virtual ZORBaseUnknown {
 
   // Removed members leave a null hole until the next ordered access.
   mutable std::vector<ZORBaseUnknown_var> objects_;
-  mutable ZORPointerMap<ZORBaseUnknown, std::size_t> index_;
+  mutable ZORPointerMap<const ZORBaseUnknown, std::size_t> index_;
   mutable std::size_t holes_ = 0;
   int updates_ = 0;
 };

@@ -97,9 +97,8 @@ ZORCommand::~ZORCommand() {
   RemoveAnalyseNotificationCBs(nullptr);
   // Listeners still naming this command forget it; each is alive, or it would have forgotten
   // its subscriptions when it went.
-  listeners_.ForEach([this](const ZORCommand* listener, int) {
-    std::erase_if(const_cast<ZORCommand*>(listener)->heard_,
-                  [this](const Subscription& s) { return s.sender == this; });
+  listeners_.ForEach([this](ZORCommand* listener, int) {
+    std::erase_if(listener->heard_, [this](const Subscription& s) { return s.sender == this; });
   });
   if (Dispatch& d = Dispatcher(); d.depth > 0) d.gone.TryEmplace(this, 0);
   for (ZORCommand* child : children_.TakeAll()) child->father_ = nullptr;
@@ -193,9 +192,7 @@ int ZORCommand::BroadcastNotification(ZORNotification* notification) {
   ZORVar<ZORCommand> self(this);
   // The listeners that may hear this command, each once.
   std::vector<ZORCommand*> listeners;
-  const auto collect = [&listeners](const ZORCommand* listener, int) {
-    listeners.push_back(const_cast<ZORCommand*>(listener));
-  };
+  const auto collect = [&listeners](ZORCommand* listener, int) { listeners.push_back(listener); };
   listeners_.ForEach(collect);
   Dispatcher().listenersOfAny.ForEach(collect);
   std::sort(listeners.begin(), listeners.end());

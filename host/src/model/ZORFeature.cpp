@@ -131,13 +131,24 @@ std::vector<std::pair<std::string, ZORFeature*>> ZORFeature::GetInputs() const {
   return inputs;
 }
 
+namespace {
+
+// The features a count map names, in creation order.
+template <class Counts>
+std::vector<ZORFeature*> BySerial(const Counts& counted) {
+  std::vector<ZORFeature*> features;
+  features.reserve(counted.Size());
+  counted.ForEach([&](ZORFeature* feature, int) { features.push_back(feature); });
+  std::sort(features.begin(), features.end(), [](const ZORFeature* a, const ZORFeature* b) {
+    return a->GetSerial() < b->GetSerial();
+  });
+  return features;
+}
+
+}  // namespace
+
 std::vector<ZORFeature*> ZORFeature::GetUsers() const {
-  std::vector<ZORFeature*> users;
-  users.reserve(users_.size());
-  for (const auto& [user, count] : users_) users.push_back(user);
-  std::sort(users.begin(), users.end(),
-            [](const ZORFeature* a, const ZORFeature* b) { return a->serial_ < b->serial_; });
-  return users;
+  return BySerial(users_);
 }
 
 bool ZORFeature::IsUsedBy(const ZORFeature& other) const {
@@ -162,9 +173,9 @@ void ZORFeature::MarkOutOfDate() {
     pending.pop_back();
     // An inactive feature has nothing to recompute; its users still do.
     if (!f->state_->inactive) f->state_.Edit().upToDate = false;
-    for (const auto& [user, count] : f->users_) {
+    f->users_.ForEach([&](ZORFeature* user, int) {
       if (seen.insert(user).second) pending.push_back(user);
-    }
+    });
   }
 }
 
@@ -173,8 +184,7 @@ void ZORFeature::LinkUser(ZORFeature& user) {
 }
 
 void ZORFeature::UnlinkUser(ZORFeature& user) {
-  auto it = users_.find(&user);
-  if (it != users_.end() && --it->second == 0) users_.erase(it);
+  if (int* count = users_.Find(&user); count && --*count == 0) users_.Erase(&user);
 }
 
 // ---------------------------------------------------------------- ZORISpecObject
@@ -494,16 +504,6 @@ void AppendAll(ZORListValZORISpecObject_var& list, const std::vector<ZORFeature*
   for (ZORFeature* f : features) list.Append(ZORSpecObjectOf(f));
 }
 
-std::vector<ZORFeature*> BySerial(const std::unordered_map<ZORFeature*, int>& counted) {
-  std::vector<ZORFeature*> features;
-  features.reserve(counted.size());
-  for (const auto& [feature, count] : counted) features.push_back(feature);
-  std::sort(features.begin(), features.end(), [](const ZORFeature* a, const ZORFeature* b) {
-    return a->GetSerial() < b->GetSerial();
-  });
-  return features;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- ZORIWENMultiSel
@@ -776,8 +776,10 @@ HRESULT ZORFeature::GetLinked(const char* role, ZORListValZORISpecObject_var& li
 
 HRESULT ZORFeature::ListPointingObjects(ZORListValZORISpecObject_var& pointing) {
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::ListPointingObjects")) return E_FAIL;
-  std::unordered_map<ZORFeature*, int> all = users_;
-  for (const auto& [owner, count] : linkOwners_) all[owner] += count;
+  ZORPointerMap<ZORFeature, int> all;
+  const auto count = [&all](ZORFeature* feature, int n) { all[feature] += n; };
+  users_.ForEach(count);
+  linkOwners_.ForEach(count);
   AppendAll(pointing, BySerial(all));
   return S_OK;
 }
@@ -787,8 +789,7 @@ void ZORFeature::LinkOwner(ZORFeature& owner) {
 }
 
 void ZORFeature::UnlinkOwner(ZORFeature& owner) {
-  auto it = linkOwners_.find(&owner);
-  if (it != linkOwners_.end() && --it->second == 0) linkOwners_.erase(it);
+  if (int* count = linkOwners_.Find(&owner); count && --*count == 0) linkOwners_.Erase(&owner);
 }
 
 // ---------------------------------------------------------------- scans
