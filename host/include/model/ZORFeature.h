@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "LifeCycleObject.h"
-#include "ZORCopyOnWrite.h"
+#include "ZORFeatureCore.h"
 #include "ZORFeatureState.h"
 #include "ZORFeatureType.h"
 #include "ZORIBasicTool.h"
@@ -62,14 +62,20 @@ class ZORDocument;
 
 // The interfaces are private bases: a handle taken on a ZORFeature pointer then cannot convert
 // statically and always asks QueryInterface, which filters by the feature type.
+//
+// The primary interface, the core members and the interfaces called on many features in a row
+// (multi-selection inputs, removal, children, update errors) come first: they share the first
+// cache lines of the object, which a walk over many features then reads and little else.
 class ZORFeature : public virtual ZORBaseUnknown,
                    private ZORISpecObject,
+                   private ZORFeatureCore,
+                   private ZORIWENMultiSelAccess,
+                   private LifeCycleObject,
                    private ZORIDescendants,
+                   private ZORIUpdateError,
                    private ZORIPrtPart,
                    private ZORIPrtContainer,
                    private ZORIBasicTool,
-                   private LifeCycleObject,
-                   private ZORIUpdateError,
                    private ZORIVisProperties,
                    private ZORIGraphicProperties,
                    private ZORIPointGraphicProperties,
@@ -81,7 +87,6 @@ class ZORFeature : public virtual ZORBaseUnknown,
                    private ZORIMfLine,
                    private ZORIMfPlane,
                    private ZORIWENMultiSel,
-                   private ZORIWENMultiSelAccess,
                    private ZORIWENMultiSelFactory,
                    private ZORIWENFactory,
                    private ZORIWENTool,
@@ -366,11 +371,6 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // Every feature in the subtree of this one, this one first.
   void CollectSubtree(std::vector<ZORFeature*>& subtree);
 
-  const ZORFeatureType* type_;
-  ZORDocument* document_;
-  unsigned long serial_;
-  // Shared with the marks taken since it last changed: a mark copies no state.
-  ZORCopyOnWrite<ZORFeatureState> state_;
   // Apart from the state: commands change it on whole documents (what can be picked), and a
   // mark holds a copy of its few bytes.
   ZORVisPropertiesValues vis_;

@@ -31,24 +31,25 @@ struct ZORFeatureState {
     bool operator==(const Link&) const = default;
   };
 
+  // What walks over many features read comes first, in the block's first cache line.
   ZORFeature* father = nullptr;  // not owned: fathers own their children
+  std::vector<Input> inputs;     // in the order of the type's roles
+  bool upToDate = false;
+  bool inDocument = true;
+  bool inactive = false;
   ZORFeatureList children;
   ZORUnicodeString name;
-  std::vector<Input> inputs;  // in the order of the type's roles
   std::map<std::string, double> values;
-  bool upToDate = false;
   ZORVar<ZORMfErrUpdate> error;
   ZORBody_var body;
   // What the last computation warned of (a result made, but not quite as asked).
   std::vector<std::string> warnings;
-  bool inDocument = true;
 
   std::vector<ZORSpecAttrKey_var> attributes;
   std::vector<Link> links;
   // Counted references: a document breaks what cycles these make when it goes.
   ZORVar<ZORFeature> mechanicalOwner;
   ZORVar<ZORFeature> inWorkObject;  // of a part
-  bool inactive = false;
   bool contextual = false;
   bool groupInput = false;
   // Made by the host for its father's own use (a sketch inside a feature, say), not by the user.

@@ -18,7 +18,7 @@
 #include "ZORWENPositionTransfoExt.h"
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
-    : type_(&type), document_(&document), serial_(serial) {
+    : ZORFeatureCore(type, document, serial) {
   SetLateType(type.GetName());
   if (type.Offers(ZORIWENMultiSel::ClassIID())) {
     multiSel_ = std::make_unique<ZORMultiSelModel>(*this);
