@@ -145,6 +145,12 @@ std::vector<ZORFeature*> BySerial(const Counts& counted) {
   return features;
 }
 
+// One tie of `holder` fewer in a count map; the entry goes with its last tie.
+template <class Counts>
+void Untie(Counts& counted, ZORFeature& holder) {
+  if (int* count = counted.Find(&holder); count && --*count == 0) counted.Erase(&holder);
+}
+
 }  // namespace
 
 std::vector<ZORFeature*> ZORFeature::GetUsers() const {
@@ -184,7 +190,7 @@ void ZORFeature::LinkUser(ZORFeature& user) {
 }
 
 void ZORFeature::UnlinkUser(ZORFeature& user) {
-  if (int* count = users_.Find(&user); count && --*count == 0) users_.Erase(&user);
+  Untie(users_, user);
 }
 
 // ---------------------------------------------------------------- ZORISpecObject
@@ -789,7 +795,7 @@ void ZORFeature::LinkOwner(ZORFeature& owner) {
 }
 
 void ZORFeature::UnlinkOwner(ZORFeature& owner) {
-  if (int* count = linkOwners_.Find(&owner); count && --*count == 0) linkOwners_.Erase(&owner);
+  Untie(linkOwners_, owner);
 }
 
 // ---------------------------------------------------------------- scans
