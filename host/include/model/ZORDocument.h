@@ -97,6 +97,7 @@ class ZORDocument {
   struct MarkedFeature {
     ZORFeature_var feature;
     ZORCopyOnWrite<ZORFeatureState> state;
+    ZORFeaturePlace place;
     ZORVisPropertiesValues vis;
   };
   struct Snapshot {

@@ -125,9 +125,9 @@ class ZORFeature : public virtual ZORBaseUnknown,
   unsigned long GetSerial() const { return serial_; }
   // Null once the document is gone.
   ZORDocument* GetDocument() const { return document_; }
-  bool IsInDocument() const { return document_ && state_->inDocument; }
+  bool IsInDocument() const { return document_ && place_.inDocument; }
   const std::string& GetDisplayNameText() const { return state_->name.str(); }
-  ZORFeature* GetFatherFeature() const { return state_->father; }
+  ZORFeature* GetFatherFeature() const { return place_.father; }
   const ZORFeatureList& GetChildren() const { return state_->children; }
 
   // Values the compute function reads ("X", "Y", "Z" of a point). A change makes the feature
@@ -315,14 +315,14 @@ class ZORFeature : public virtual ZORBaseUnknown,
   double GetStoredValue() override { return GetValue("Value"); }
   HRESULT Valuate(double value) override;
   HRESULT SetActivated(ZORCke::Boolean activated) override;
-  ZORCke::Boolean IsActivated() override { return state_->inactive ? ZORCke::False : ZORCke::True; }
+  ZORCke::Boolean IsActivated() override { return place_.inactive ? ZORCke::False : ZORCke::True; }
 
   // --- ZORIMechanicalFeature, ZORIMechanicalProperties ---
   HRESULT SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owner) override;
   ZORISpecObject_var GetMechanicalOwner() override;
   HRESULT Deactivate() override;
   HRESULT Activate() override;
-  int IsInactive() override { return state_->inactive; }
+  int IsInactive() override { return place_.inactive; }
   HRESULT Refresh() override;
 
   // --- ZORINavigateObject, ZORIMmiContextualManager, ZORIRedrawEvent, ZORIPrtManagement ---

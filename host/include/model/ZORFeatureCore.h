@@ -1,10 +1,11 @@
 #pragma once
 // What a feature reads on nearly every call: its type (which interfaces it answers), document,
-// serial and state. ZORFeature takes it as a base right after its primary interface, so that it
-// shares the object's first cache line with that interface's table pointer instead of lying
-// past forty of them.
+// serial, state and place. ZORFeature takes it as a base right after its primary interface, so that
+// it shares the object's first cache line with that interface's table pointer instead of lying past
+// forty of them.
 
 #include "ZORCopyOnWrite.h"
+#include "ZORFeaturePlace.h"
 #include "ZORFeatureState.h"
 
 class ZORDocument;
@@ -20,4 +21,5 @@ class ZORFeatureCore {
   unsigned long serial_;
   // Shared with the marks taken since it last changed: a mark copies no state.
   ZORCopyOnWrite<ZORFeatureState> state_;
+  ZORFeaturePlace place_;
 };

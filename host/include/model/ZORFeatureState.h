@@ -1,8 +1,8 @@
 #pragma once
-// Everything about a feature that a command may change and undo gives back: its place in the
-// tree, its name, inputs, values, result and update state. The visual properties, undone too,
-// are kept beside it. Derived indexes (users, child positions) are not part of it; they are
-// rebuilt from it.
+// What a feature holds that a command may change and undo gives back: its children, name,
+// inputs, values and result. Its place (father, membership, update and activity flags) and its
+// visual properties, undone too, are kept beside it. Derived indexes (users, child positions)
+// are not part of it; they are rebuilt from it.
 
 #include <map>
 #include <string>
@@ -32,11 +32,7 @@ struct ZORFeatureState {
   };
 
   // What walks over many features read comes first, in the block's first cache line.
-  ZORFeature* father = nullptr;  // not owned: fathers own their children
-  std::vector<Input> inputs;     // in the order of the type's roles
-  bool upToDate = false;
-  bool inDocument = true;
-  bool inactive = false;
+  std::vector<Input> inputs;  // in the order of the type's roles
   ZORFeatureList children;
   ZORUnicodeString name;
   std::map<std::string, double> values;
@@ -62,6 +58,6 @@ struct ZORFeatureState {
   std::string magnitude;       // of a knowledge parameter ("Longueur")
   ZORMultiSelState multiSel;
 
-  // Same father, same children, same everything: going back to a mark leaves such a state alone.
+  // Same children, inputs, everything: going back to a mark leaves such a state alone.
   bool operator==(const ZORFeatureState&) const = default;
 };

@@ -62,7 +62,7 @@ ZORFeature_var ZORDocument::NewFeature(const ZORFeatureType& type) {
   ZORFeatureState& state = feature->state_.Edit();
   state.name = ZORUnicodeString(base + "." + std::to_string(++nameCounters_[base]));
   // Nothing to compute means nothing out of date.
-  state.upToDate = !type.HasCompute();
+  feature->place_.upToDate = !type.HasCompute();
   live_.insert(feature.get());
   return feature;
 }
@@ -91,7 +91,7 @@ ZORFeature_var ZORDocument::CreateBRep(ZORFeature* support) {
   state.inputs.push_back({"Support", ZORFeature_var(support)});
   support->LinkUser(*brep);
   state.body = support->state_->body;
-  state.upToDate = support->state_->upToDate && support->state_->body;
+  brep->place_.upToDate = support->place_.upToDate && support->state_->body;
   return brep;
 }
 
@@ -120,7 +120,7 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
   to.values = from.values;
   copy->vis_ = source.vis_;
   to.attributes = from.attributes;
-  to.inactive = from.inactive;
+  copy->place_.inactive = source.place_.inactive;
   to.contextual = from.contextual;
   to.access = from.access;
   to.magnitude = from.magnitude;
@@ -131,21 +131,22 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
     input.target->LinkUser(*copy);
   }
   // Same type, values and inputs: same result, as long as the source's is current.
-  if (from.upToDate && !from.error && to.inputs.size() == from.inputs.size()) {
+  if (source.place_.upToDate && !from.error && to.inputs.size() == from.inputs.size()) {
     to.body = from.body;
-    to.upToDate = true;
+    copy->place_.upToDate = true;
   }
   return copy;
 }
 
 ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
   const ZORFeatureState& from = *source.state_;
-  if (source.document_ != this || !from.upToDate || from.error || !from.body) return nullptr;
+  if (source.document_ != this || !source.place_.upToDate || from.error || !from.body)
+    return nullptr;
   ZORFeature_var datum = Duplicate(source, false);
   if (!datum) return nullptr;
   ZORFeatureState& to = datum->state_.Edit();
   to.body = from.body;
-  to.upToDate = true;
+  datum->place_.upToDate = true;
   if (FAILED(ZORGmoDatumServices::SetDatum(static_cast<ZORBaseUnknown*>(datum.get()), 1))) {
     datum->remove();
     return nullptr;
@@ -186,7 +187,7 @@ ZORPathElement ZORDocument::GivePathElementFrom(const ZORBaseUnknown_var& object
   if (!feature || feature->document_ != this || !feature->IsInDocument()) return ZORPathElement();
   // Features sit a few levels down: their chain is gathered without allocating.
   ZORInlineVector<ZORFeature*, 8> chain;
-  for (ZORFeature* f = feature; f; f = f->state_->father) chain.push_back(f);
+  for (ZORFeature* f = feature; f; f = f->place_.father) chain.push_back(f);
   // A feature out of the tree has no path, however deep its own subtree.
   if (chain.back() != part_.get()) return ZORPathElement();
   ZORPathElement path;
@@ -206,7 +207,7 @@ void ZORDocument::DropRemoved(const std::vector<ZORFeature*>& removed) {
 }
 
 void ZORDocument::CountLinks(ZORFeature& feature, bool add) {
-  if (!feature.state_->inDocument) return;
+  if (!feature.place_.inDocument) return;
   for (auto& input : feature.state_->inputs) {
     add ? input.target->LinkUser(feature) : input.target->UnlinkUser(feature);
   }
@@ -222,7 +223,7 @@ int ZORDocument::SetMark() {
   snapshot.nameCounters = nameCounters_;
   snapshot.features.reserve(features_.size());
   // Marks never change the states they hold: each shares the feature's own.
-  for (const auto& f : features_) snapshot.features.push_back({f, f->state_, f->vis_});
+  for (const auto& f : features_) snapshot.features.push_back({f, f->state_, f->place_, f->vis_});
   const int mark = nextMark_++;
   marks_.emplace(mark, std::move(snapshot));
   return mark;
@@ -254,20 +255,22 @@ HRESULT ZORDocument::GoToMark(int mark) {
   for (auto& f : leaving) {
     CountLinks(*f, false);
     ZORFeatureState& state = f->state_.Edit();
-    state.father = nullptr;
     state.children.clear();
     state.inputs.clear();
     DropCrossLinks(state);
-    state.inDocument = false;
+    f->place_.father = nullptr;
+    f->place_.inDocument = false;
     f->ChildrenChanged();
   }
   features_.clear();
-  for (const auto& [f, state, vis] : snapshot.features) {
+  for (const auto& [f, state, place, vis] : snapshot.features) {
     // Most features did not change since the mark and still share its state; the indexes change
     // only for what changed.
-    if (!f->state_.Shares(state) && *f->state_ != *state) {
+    const bool stateChanged = !f->state_.Shares(state) && *f->state_ != *state;
+    if (stateChanged || f->place_ != place) {
       CountLinks(*f, false);
       f->state_ = state;
+      f->place_ = place;
       CountLinks(*f, true);
     }
     f->vis_ = vis;
@@ -291,7 +294,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
     line.append(" ").append(input.role).append("=").append(input.target->GetDisplayNameText());
   for (const auto& [name, value] : s.values)
     line.append(" ").append(name).append("=").append(ZORString::Format("%g", value).str());
-  if (f.type_->HasCompute() && !s.upToDate) line += " out-of-date";
+  if (f.type_->HasCompute() && !f.place_.upToDate) line += " out-of-date";
   if (s.error) line += " in-error(\"" + OneLine(s.error->GetDiagnostic().str()) + "\")";
   for (const auto& warning : s.warnings) line += " warning(\"" + OneLine(warning) + "\")";
   if (f.vis_.GetShow() != ZORShowAttr) line += " hidden";
@@ -299,7 +302,7 @@ std::string ZORDocument::DumpLine(const ZORFeature& f) {
   if (f.vis_.GetOpacity() != ZORVisPropertiesValues::kDefaultOpacity) {
     line += " opacity=" + std::to_string(f.vis_.GetOpacity());
   }
-  if (s.inactive) line += " inactive";
+  if (f.place_.inactive) line += " inactive";
   if (s.contextual) line += " contextual";
   if (s.privateTool) line += " private";
   if (s.shapeBodyTool) line += " shape-tool";
@@ -326,7 +329,7 @@ std::string ZORDocument::Dump() const {
   DumpTree(*part_, 0, out);
   std::string unattached;
   for (const auto& f : features_) {
-    if (f != part_ && !f->state_->father) DumpTree(*f, 1, unattached);
+    if (f != part_ && !f->place_.father) DumpTree(*f, 1, unattached);
   }
   if (!unattached.empty()) out += "Unattached\n" + unattached;
   return out;

@@ -28,7 +28,7 @@ ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsign
 ZORFeature::~ZORFeature() {
   // Children held elsewhere must not point at a father that is gone.
   for (auto& child : state_->children) {
-    if (child->state_->father == this) child->state_.Edit().father = nullptr;
+    if (child->place_.father == this) child->place_.father = nullptr;
   }
   for (auto& input : state_->inputs) {
     if (input.target) input.target->UnlinkUser(*this);
@@ -178,7 +178,7 @@ void ZORFeature::MarkOutOfDate() {
     ZORFeature* f = pending.back();
     pending.pop_back();
     // An inactive feature has nothing to recompute; its users still do.
-    if (!f->state_->inactive) f->state_.Edit().upToDate = false;
+    if (!f->place_.inactive) f->place_.upToDate = false;
     f->users_.ForEach([&](ZORFeature* user, int) {
       if (seen.insert(user).second) pending.push_back(user);
     });
@@ -196,7 +196,7 @@ void ZORFeature::UnlinkUser(ZORFeature& user) {
 // ---------------------------------------------------------------- ZORISpecObject
 
 ZORISpecObject_var ZORFeature::GetFather() {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(state_->father));
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(place_.father));
 }
 
 int ZORFeature::IsSubTypeOf(const char* typeName) {
@@ -215,7 +215,7 @@ HRESULT ZORFeature::Update() {
 }
 
 int ZORFeature::IsUpToDate() {
-  if (!state_->upToDate) return 0;
+  if (!place_.upToDate) return 0;
   for (const auto& child : state_->children) {
     if (!child->IsUpToDate()) return 0;
   }
@@ -233,7 +233,7 @@ ZORIPrtPart_var ZORFeature::GetPart() {
 // ---------------------------------------------------------------- tree
 
 void ZORFeature::Attach(ZORFeature& child, std::size_t index) {
-  child.state_.Edit().father = this;
+  child.place_.father = this;
   state_.Edit().children.Insert(index, ZORFeature_var(&child));
   ChildrenChanged();
 }
@@ -246,13 +246,13 @@ void ZORFeature::ChildrenChanged() {
 }
 
 void ZORFeature::InputsChanged() {
-  if (state_->father && state_->father->multiSel_) state_->father->multiSel_->EntriesChanged();
+  if (place_.father && place_.father->multiSel_) place_.father->multiSel_->EntriesChanged();
 }
 
 void ZORFeature::Detach(ZORFeature& child) {
   ZORFeature_var keep(&child);  // the children list may hold the last reference
   if (!state_.Edit().children.Remove(&child)) return;
-  child.state_.Edit().father = nullptr;
+  child.place_.father = nullptr;
   ChildrenChanged();
 }
 
@@ -260,7 +260,7 @@ HRESULT ZORFeature::CheckNewChild(ZORFeature* child) const {
   if (!child || child == this || !IsInDocument()) return E_FAIL;
   if (child->document_ != document_ || !child->IsInDocument()) return E_FAIL;
   if (child->Offers(ZORIPrtPart::ClassIID())) return E_FAIL;
-  for (const ZORFeature* f = state_->father; f; f = f->state_->father) {
+  for (const ZORFeature* f = place_.father; f; f = f->place_.father) {
     if (f == child) return E_FAIL;
   }
   return S_OK;
@@ -277,7 +277,7 @@ int ZORFeature::GetPosition(const ZORISpecObject_var& child) {
 }
 
 int ZORFeature::PositionOf(const ZORFeature* f) const {
-  if (!f || f->state_->father != this) return 0;
+  if (!f || f->place_.father != this) return 0;
   const std::size_t position = state_->children.PositionOf(f);
   return position == ZORFeatureList::npos ? 0 : static_cast<int>(position) + 1;
 }
@@ -291,9 +291,9 @@ HRESULT ZORFeature::AddChild(const ZORISpecObject_var& child, int position) {
   ZORFeature* f = From(child.get());
   if (FAILED(CheckNewChild(f))) return E_FAIL;
   ZORFeature_var keep(f);
-  const int count = GetNumberOfChildren() - (f->state_->father == this ? 1 : 0);
+  const int count = GetNumberOfChildren() - (f->place_.father == this ? 1 : 0);
   if (position < 0 || position > count + 1) return E_INVALIDARG;
-  if (f->state_->father) f->state_->father->Detach(*f);
+  if (f->place_.father) f->place_.father->Detach(*f);
   Attach(*f, position == 0 ? state_->children.size() : static_cast<std::size_t>(position - 1));
   return S_OK;
 }
@@ -301,7 +301,7 @@ HRESULT ZORFeature::AddChild(const ZORISpecObject_var& child, int position) {
 HRESULT ZORFeature::RemoveChild(const ZORISpecObject_var& child) {
   if (!ZORFaultGate::Pass("ZORFeature::RemoveChild")) return E_FAIL;
   ZORFeature* f = From(child.get());
-  if (!f || f->state_->father != this) return E_FAIL;
+  if (!f || f->place_.father != this) return E_FAIL;
   Detach(*f);
   return S_OK;
 }
@@ -318,10 +318,10 @@ HRESULT ZORFeature::ReplaceChild(const ZORISpecObject_var& oldChild,
   if (!ZORFaultGate::Pass("ZORFeature::ReplaceChild")) return E_FAIL;
   ZORFeature* oldF = From(oldChild.get());
   ZORFeature* newF = From(newChild.get());
-  if (!oldF || oldF->state_->father != this || oldF == newF) return E_FAIL;
+  if (!oldF || oldF->place_.father != this || oldF == newF) return E_FAIL;
   if (FAILED(CheckNewChild(newF))) return E_FAIL;
   ZORFeature_var keepNew(newF);
-  if (newF->state_->father) newF->state_->father->Detach(*newF);
+  if (newF->place_.father) newF->place_.father->Detach(*newF);
   const int position = PositionOf(oldF);
   Detach(*oldF);
   Attach(*newF, static_cast<std::size_t>(position - 1));
@@ -330,7 +330,7 @@ HRESULT ZORFeature::ReplaceChild(const ZORISpecObject_var& oldChild,
 
 int ZORFeature::IsDescendant(const ZORBaseUnknown_var& object) {
   const ZORFeature* f = From(object.get());
-  for (const ZORFeature* up = f ? f->state_->father : nullptr; up; up = up->state_->father) {
+  for (const ZORFeature* up = f ? f->place_.father : nullptr; up; up = up->place_.father) {
     if (up == this) return 1;
   }
   return 0;
@@ -347,12 +347,12 @@ HRESULT ZORFeature::remove(int) {
   if (!ZORFaultGate::Pass("LifeCycleObject::remove")) return E_FAIL;
   if (!IsInDocument() || this == document_->GetPart()) return E_FAIL;
   ZORFeature_var self(this);
-  if (state_->father) state_->father->Detach(*this);
+  if (place_.father) place_.father->Detach(*this);
   std::vector<ZORFeature*> subtree;
   CollectSubtree(subtree);
   for (ZORFeature* f : subtree) {
     ZORDocument::CountLinks(*f, false);
-    f->state_.Edit().inDocument = false;
+    f->place_.inDocument = false;
     // Users keep their link and learn that their input is gone at their next update.
     f->MarkOutOfDate();
   }
@@ -802,14 +802,14 @@ void ZORFeature::UnlinkOwner(ZORFeature& owner) {
 
 HRESULT ZORFeature::ListUsers(ZORListValZORISpecObject_var& users) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListUsers")) return E_FAIL;
-  if (state_->father) users.Append(ZORSpecObjectOf(state_->father));
+  if (place_.father) users.Append(ZORSpecObjectOf(place_.father));
   AppendAll(users, GetUsers());
   return S_OK;
 }
 
 HRESULT ZORFeature::ListAncestors(ZORListValZORISpecObject_var& ancestors) {
   if (!ZORFaultGate::Pass("ZORISpecScan::ListAncestors")) return E_FAIL;
-  for (ZORFeature* f = this; f; f = f->state_->father) ancestors.Append(ZORSpecObjectOf(f));
+  for (ZORFeature* f = this; f; f = f->place_.father) ancestors.Append(ZORSpecObjectOf(f));
   return S_OK;
 }
 
@@ -852,7 +852,7 @@ HRESULT ZORFeature::Valuate(double value) {
 
 HRESULT ZORFeature::SetActivated(ZORCke::Boolean activated) {
   // A parameter's activation is the mechanical one, so that undo brings it back too.
-  state_.Edit().inactive = activated == ZORCke::False;
+  place_.inactive = activated == ZORCke::False;
   ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
   return S_OK;
 }
@@ -873,21 +873,21 @@ ZORISpecObject_var ZORFeature::GetMechanicalOwner() {
 
 HRESULT ZORFeature::Deactivate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Deactivate")) return E_FAIL;
-  if (state_->inactive) return S_OK;
+  if (place_.inactive) return S_OK;
   MarkOutOfDate();  // the users first, while this one still counts as active
+  place_.inactive = true;
+  place_.upToDate = true;
   ZORFeatureState& state = state_.Edit();
-  state.inactive = true;
   state.body = nullptr;
   state.error = nullptr;
   state.warnings.clear();
-  state.upToDate = true;
   return S_OK;
 }
 
 HRESULT ZORFeature::Activate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Activate")) return E_FAIL;
-  if (!state_->inactive) return S_OK;
-  state_.Edit().inactive = false;
+  if (!place_.inactive) return S_OK;
+  place_.inactive = false;
   MarkOutOfDate();
   return S_OK;
 }
@@ -911,7 +911,7 @@ HRESULT ZORFeature::SetContextual(int contextual) {
 }
 
 ZORISpecObject_var ZORFeature::GetContext() {
-  return state_->contextual ? ZORSpecObjectOf(state_->father) : nullptr;
+  return state_->contextual ? ZORSpecObjectOf(place_.father) : nullptr;
 }
 
 HRESULT ZORFeature::Redraw() {

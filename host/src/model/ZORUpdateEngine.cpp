@@ -18,7 +18,7 @@ bool ZORUpdateEngine::Update(const std::vector<ZORFeature*>& features,
 }
 
 ZORFeature* ZORUpdateEngine::FirstFailure(ZORFeature& feature) {
-  if (feature.IsInError() && !feature.state_->upToDate) return &feature;
+  if (feature.IsInError() && !feature.place_.upToDate) return &feature;
   for (auto& child : feature.state_->children) {
     if (ZORFeature* failed = FirstFailure(*child)) return failed;
   }
@@ -33,7 +33,7 @@ bool ZORUpdateEngine::UpdateTree(ZORFeature& feature) {
 }
 
 bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
-  if (feature.state_->upToDate) return true;
+  if (feature.place_.upToDate) return true;
   if (failed_.count(&feature)) return false;
   if (feature.state_->body && ZORGmoDatumServices::IsDatum(feature)) {
     Succeed(feature, feature.state_->body);
@@ -78,14 +78,14 @@ void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
   ZORFeatureState& state = feature.state_.Edit();
   state.body = Result(feature, std::move(body));
   state.error = nullptr;
-  state.upToDate = true;
+  feature.place_.upToDate = true;
 }
 
 void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic, int type) {
   ZORFeatureState& state = feature.state_.Edit();
   state.body = Result(feature, nullptr);
   state.warnings.clear();
-  state.upToDate = false;
+  feature.place_.upToDate = false;
   state.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
   state.error->SetType(type);
   if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
