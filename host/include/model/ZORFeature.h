@@ -114,6 +114,10 @@ class ZORFeature : public virtual ZORBaseUnknown,
   ~ZORFeature() override;
   ZORFeature(const ZORFeature&) = delete;
   ZORFeature& operator=(const ZORFeature&) = delete;
+  // Features are made and dropped by the ten thousand and walked in the order they were made:
+  // they come from a pool that keeps them in that order.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* block, std::size_t size);
 
   HRESULT QueryInterface(const IID& iid, void** out) override;
 

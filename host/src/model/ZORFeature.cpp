@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "ZORBlockPool.h"
 #include "ZORCkeParmExt.h"
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
@@ -16,6 +17,28 @@
 #include "ZORWENPointOnPlaneExt.h"
 #include "ZORWENPointOnSurfaceExt.h"
 #include "ZORWENPositionTransfoExt.h"
+
+namespace {
+
+ZORBlockPool& FeaturePool() {
+  // Never destroyed: a feature may still be let go of while the program ends.
+  static auto* pool = new ZORBlockPool(sizeof(ZORFeature));
+  return *pool;
+}
+
+}  // namespace
+
+void* ZORFeature::operator new(std::size_t size) {
+  return size == sizeof(ZORFeature) ? FeaturePool().Allocate() : ::operator new(size);
+}
+
+void ZORFeature::operator delete(void* block, std::size_t size) {
+  if (size == sizeof(ZORFeature)) {
+    FeaturePool().Free(block);
+  } else {
+    ::operator delete(block, size);
+  }
+}
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
     : ZORFeatureCore(type, document, serial) {
