@@ -96,7 +96,7 @@ class ZORDocument {
   // A feature as a mark holds it; states are shared between marks while it does not change.
   struct MarkedFeature {
     ZORFeature_var feature;
-    ZORCopyOnWrite<ZORFeatureState> state;
+    ZORSharedFeatureState state;
     ZORFeaturePlace place;
     ZORVisPropertiesValues vis;
   };

@@ -4,9 +4,8 @@
 // it shares the object's first cache line with that interface's table pointer instead of lying past
 // forty of them.
 
-#include "ZORCopyOnWrite.h"
 #include "ZORFeaturePlace.h"
-#include "ZORFeatureState.h"
+#include "ZORFeatureStateAllocator.h"
 
 class ZORDocument;
 class ZORFeatureType;
@@ -20,6 +19,6 @@ class ZORFeatureCore {
   ZORDocument* document_;
   unsigned long serial_;
   // Shared with the marks taken since it last changed: a mark copies no state.
-  ZORCopyOnWrite<ZORFeatureState> state_;
+  ZORSharedFeatureState state_;
   ZORFeaturePlace place_;
 };

@@ -4,10 +4,11 @@
 
 #include <memory>
 
-template <class T>
+// `Allocator` gives the block that holds a value with its counts.
+template <class T, class Allocator = std::allocator<T>>
 class ZORCopyOnWrite {
  public:
-  ZORCopyOnWrite() : value_(std::make_shared<T>()) {}
+  ZORCopyOnWrite() : value_(std::allocate_shared<T>(Allocator())) {}
 
   const T& operator*() const { return *value_; }
   const T* operator->() const { return value_.get(); }
@@ -15,7 +16,7 @@ class ZORCopyOnWrite {
   // The value to change, made this copy's own first. A reference kept from here must not be
   // written through once this copy has been copied again: the write would reach the other too.
   T& Edit() {
-    if (value_.use_count() > 1) value_ = std::make_shared<T>(*value_);
+    if (value_.use_count() > 1) value_ = std::allocate_shared<T>(Allocator(), *value_);
     return *value_;
   }
 

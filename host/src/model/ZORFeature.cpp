@@ -36,7 +36,7 @@ void ZORFeature::operator delete(void* block, std::size_t size) {
   if (size == sizeof(ZORFeature)) {
     FeaturePool().Free(block);
   } else {
-    ::operator delete(block, size);
+    ::operator delete(block);
   }
 }
 
