@@ -35,6 +35,24 @@ TEST(BlockPool, HandsOutAlignedBlocksInARowAndRoundsTheirSize) {
   for (void* block : blocks) pool.Free(block);
 }
 
+// A count that fits takes a block of the pool; a larger one (an object derived from the class
+// the blocks were sized for) comes whole from the heap, and each goes back where it came from.
+TEST(BlockPool, ACountLargerThanABlockComesFromTheHeap) {
+  ZORBlockPool pool(64);
+  void* first = pool.Allocate(40);
+  const std::size_t bigBytes = 4 * pool.BlockSize();
+  void* big = pool.Allocate(bigBytes);
+  std::memset(big, 0xCD, bigBytes);  // the whole count is the caller's
+  void* second = pool.Allocate(pool.BlockSize());
+  // The large count took no block: the pool's blocks still follow one another.
+  EXPECT_EQ(Address(second), Address(first) + pool.BlockSize());
+  pool.Free(big, bigBytes);
+  pool.Free(first, 40);
+  EXPECT_EQ(pool.Allocate(), first);  // back in the pool, and the first free block again
+  pool.Free(first);
+  pool.Free(second, pool.BlockSize());
+}
+
 // Whatever order blocks are given back in, the next ones come in the order the blocks were
 // first handed out (chunk by chunk, in a row within each), and a block is never handed out
 // twice while it is out.

@@ -25,6 +25,10 @@ class ZORBlockPool {
   void* Allocate();
   //! Gives back a block that Allocate() handed out.
   void Free(void* block);
+  //! `bytes` from a block when they fit in one, else from the heap (an object larger than the
+  //! blocks, derived from the class they were sized for); given back with the same count.
+  void* Allocate(std::size_t bytes);
+  void Free(void* block, std::size_t bytes);
 
  private:
   struct Header;

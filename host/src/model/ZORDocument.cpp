@@ -140,8 +140,9 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
 
 ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
   const ZORFeatureState& from = *source.state_;
-  if (source.document_ != this || !source.place_.upToDate || from.error || !from.body)
+  if (source.document_ != this || !source.place_.upToDate || from.error || !from.body) {
     return nullptr;
+  }
   ZORFeature_var datum = Duplicate(source, false);
   if (!datum) return nullptr;
   ZORFeatureState& to = datum->state_.Edit();

@@ -29,15 +29,11 @@ ZORBlockPool& FeaturePool() {
 }  // namespace
 
 void* ZORFeature::operator new(std::size_t size) {
-  return size == sizeof(ZORFeature) ? FeaturePool().Allocate() : ::operator new(size);
+  return FeaturePool().Allocate(size);
 }
 
 void ZORFeature::operator delete(void* block, std::size_t size) {
-  if (size == sizeof(ZORFeature)) {
-    FeaturePool().Free(block);
-  } else {
-    ::operator delete(block);
-  }
+  FeaturePool().Free(block, size);
 }
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)

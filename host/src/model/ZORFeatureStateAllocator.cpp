@@ -1,7 +1,5 @@
 #include "ZORFeatureStateAllocator.h"
 
-#include <new>
-
 #include "ZORBlockPool.h"
 #include "ZORFeature.h"  // the state holds features by value
 
@@ -19,13 +17,9 @@ ZORBlockPool& Pool() {
 }  // namespace
 
 void* ZORFeatureStateBlocks::Allocate(std::size_t bytes) {
-  return bytes <= kBlockBytes ? Pool().Allocate() : ::operator new(bytes);
+  return Pool().Allocate(bytes);
 }
 
 void ZORFeatureStateBlocks::Free(void* block, std::size_t bytes) {
-  if (bytes <= kBlockBytes) {
-    Pool().Free(block);
-  } else {
-    ::operator delete(block);
-  }
+  Pool().Free(block, bytes);
 }

@@ -62,6 +62,18 @@ void ZORBlockPool::Free(void* block) {
   ASAN_POISON_MEMORY_REGION(block, blockSize_);
 }
 
+void* ZORBlockPool::Allocate(std::size_t bytes) {
+  return bytes <= blockSize_ ? Allocate() : ::operator new(bytes);
+}
+
+void ZORBlockPool::Free(void* block, std::size_t bytes) {
+  if (bytes <= blockSize_) {
+    Free(block);
+  } else {
+    ::operator delete(block);
+  }
+}
+
 std::byte* ZORBlockPool::NewChunk() {
   auto* chunk = static_cast<std::byte*>(std::aligned_alloc(chunkBytes_, chunkBytes_));
   if (!chunk) throw std::bad_alloc();
