@@ -4,15 +4,15 @@
 // list's length wherever it stands, so that taking features out one by one stays near-linear.
 //
 // The features are kept in a ZORRankedList (holes counted by a Fenwick tree, compacted once they
-// outnumber the features); an index beside it gives each feature's entry, and follows the entries
-// when they are renumbered (a compaction, an insertion inside the list, which costs a pass as in a
-// vector). A removed feature is let go of at once. A feature appears at most once. Size,
-// indexing, iteration and copies see the features only, never the holes; a copy builds its index
-// when it is first asked.
+// outnumber the features); a flat index beside it (one array, no node per feature) gives each
+// feature's entry, and follows the entries when they are renumbered (a compaction, an insertion
+// inside the list, which costs a pass as in a vector). A removed feature is let go of at once. A
+// feature appears at most once. Size, indexing, iteration and copies see the features only, never
+// the holes; a copy builds its index when it is first asked.
 
 #include <cstddef>
-#include <unordered_map>
 
+#include "ZORPointerMap.h"
 #include "ZORRankedList.h"
 #include "ZORVar.h"
 
@@ -70,6 +70,6 @@ class ZORFeatureList {
   void Renumber();
 
   Items items_;
-  mutable std::unordered_map<const ZORFeature*, Items::Entry> entryOf_;
+  mutable ZORPointerMap<const ZORFeature, Items::Entry, 2> entryOf_;
   mutable bool indexed_ = false;
 };

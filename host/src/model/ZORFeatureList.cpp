@@ -1,6 +1,7 @@
 #include "ZORFeatureList.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,7 +22,7 @@ ZORFeatureList& ZORFeatureList::operator=(const ZORFeatureList& other) {
 
 void ZORFeatureList::clear() {
   Items leaving = std::exchange(items_, Items());
-  entryOf_.clear();
+  entryOf_.Clear();
   indexed_ = false;
 }
 
@@ -31,8 +32,8 @@ bool ZORFeatureList::operator==(const ZORFeatureList& other) const {
 
 std::size_t ZORFeatureList::PositionOf(const ZORFeature* feature) const {
   EnsureIndex();
-  auto it = entryOf_.find(feature);
-  return it == entryOf_.end() ? npos : static_cast<std::size_t>(items_.PositionOf(it->second));
+  const Items::Entry* entry = entryOf_.Find(feature);
+  return entry ? static_cast<std::size_t>(items_.PositionOf(*entry)) : npos;
 }
 
 void ZORFeatureList::Insert(std::size_t position, ZORVar<ZORFeature> feature) {
@@ -47,17 +48,15 @@ void ZORFeatureList::Insert(std::size_t position, ZORVar<ZORFeature> feature) {
 
 bool ZORFeatureList::Remove(const ZORFeature* feature) {
   EnsureIndex();
-  auto it = entryOf_.find(feature);
-  if (it == entryOf_.end()) return false;
-  const Items::Entry entry = it->second;
-  entryOf_.erase(it);
-  if (items_.RemoveEntry(entry)) Renumber();
+  const std::optional<Items::Entry> entry = entryOf_.Take(feature);
+  if (!entry) return false;
+  if (items_.RemoveEntry(*entry)) Renumber();
   return true;
 }
 
 void ZORFeatureList::Renumber() {
   if (!indexed_) return;
-  // The index keeps its nodes: only their entries change, so nothing is allocated again.
+  // Only the entries change: the index keeps its slots and allocates nothing.
   items_.ForEachEntry([this](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
     entryOf_[feature.get()] = entry;
   });
@@ -65,10 +64,10 @@ void ZORFeatureList::Renumber() {
 
 void ZORFeatureList::EnsureIndex() const {
   if (indexed_) return;
-  entryOf_.clear();
-  entryOf_.reserve(size());
+  entryOf_.Clear();
+  entryOf_.Reserve(size());
   items_.ForEachEntry([this](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
-    entryOf_.emplace(feature.get(), entry);
+    entryOf_.TryEmplace(feature.get(), entry);
   });
   indexed_ = true;
 }
