@@ -110,7 +110,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
                    private ZORIPrtManagement {
   ZOR_DECLARE_CLASS(ZORFeature, ZORBaseUnknown, ZORMetaObject::Implementation, "System")
 
-  ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial);
+  ZORFeature(const ZORFeatureType& type, ZORDocument& document, std::uint32_t serial);
   ~ZORFeature() override;
   ZORFeature(const ZORFeature&) = delete;
   ZORFeature& operator=(const ZORFeature&) = delete;
@@ -120,6 +120,9 @@ class ZORFeature : public virtual ZORBaseUnknown,
   static void operator delete(void* block, std::size_t size);
 
   HRESULT QueryInterface(const IID& iid, void** out) override;
+  ULONG AddRef() override;
+  ULONG Release() override;
+  ULONG GetRefCount() const override { return featureRefs_; }
 
   // --- host side ---
   // The feature behind any of its interfaces or extensions; null for another object.

@@ -1,8 +1,10 @@
 #pragma once
 // What a feature reads on nearly every call: its type (which interfaces it answers), document,
-// serial, state and place. ZORFeature takes it as a base right after its primary interface, so that
-// it shares the object's first cache line with that interface's table pointer instead of lying past
-// forty of them.
+// serial, reference count, state and place. ZORFeature takes it as a base right after its primary
+// interface, so that it shares the object's first cache line with that interface's table pointer
+// instead of lying past forty of them.
+
+#include <cstdint>
 
 #include "ZORFeaturePlace.h"
 #include "ZORFeatureStateAllocator.h"
@@ -12,12 +14,15 @@ class ZORFeatureType;
 
 class ZORFeatureCore {
  protected:
-  ZORFeatureCore(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
+  ZORFeatureCore(const ZORFeatureType& type, ZORDocument& document, std::uint32_t serial)
       : type_(&type), document_(&document), serial_(serial) {}
 
   const ZORFeatureType* type_;
   ZORDocument* document_;
-  unsigned long serial_;
+  std::uint32_t serial_;
+  // The count of the whole feature, kept here rather than in the base component at the far end
+  // of the object: taking and dropping references then touches the line every call reads anyway.
+  std::uint32_t featureRefs_ = 1;
   // Shared with the marks taken since it last changed: a mark copies no state.
   ZORSharedFeatureState state_;
   ZORFeaturePlace place_;

@@ -28,7 +28,7 @@ class ZORBaseUnknown {
 
   virtual ULONG AddRef();
   virtual ULONG Release();
-  ULONG GetRefCount() const { return refs_; }
+  virtual ULONG GetRefCount() const { return refs_; }
 
   // On success *out holds a new reference on the interface; otherwise it is null.
   virtual HRESULT QueryInterface(const IID& iid, void** out);

@@ -1,6 +1,7 @@
 #include "ZORDocument.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -10,8 +11,9 @@
 
 namespace {
 
-unsigned long NextSerial() {
-  static unsigned long serial = 0;
+// Thirty-two bits keep a feature's serial, count and state in its first cache line.
+std::uint32_t NextSerial() {
+  static std::uint32_t serial = 0;
   return ++serial;
 }
 

@@ -36,7 +36,17 @@ void ZORFeature::operator delete(void* block, std::size_t size) {
   FeaturePool().Free(block, size);
 }
 
-ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, unsigned long serial)
+ULONG ZORFeature::AddRef() {
+  return ++featureRefs_;
+}
+
+ULONG ZORFeature::Release() {
+  const ULONG left = --featureRefs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, std::uint32_t serial)
     : ZORFeatureCore(type, document, serial) {
   SetLateType(type.GetName());
   if (type.Offers(ZORIWENMultiSel::ClassIID())) {
