@@ -39,9 +39,10 @@ ZORMultiSelState& ZORMultiSelModel::Ready() {
 void ZORMultiSelModel::Bind() {
   if (bound_) return;
   auto& s = State();
-  std::unordered_map<const ZORFeature*, std::size_t> realAt;
+  ZORPointerMap<const ZORFeature, std::size_t> realAt;
+  realAt.Reserve(static_cast<std::size_t>(s.realCount));
   for (std::size_t i = 0; i < static_cast<std::size_t>(s.realCount); ++i) {
-    realAt.emplace(s.entries[i].real.get(), i);
+    realAt.TryEmplace(s.entries[i].real.get(), i);
   }
   std::vector<bool> used(s.entries.size(), false);
   std::vector<Entry> next;
@@ -49,10 +50,9 @@ void ZORMultiSelModel::Bind() {
   std::size_t candidate = static_cast<std::size_t>(s.realCount);
   for (const auto& child : owner_.state_->children) {
     if (!child->Offers(ZORIWENMultiSelAccess::ClassIID())) continue;
-    auto it = realAt.find(child.get());
-    if (it != realAt.end()) {
-      used[it->second] = true;
-      next.push_back(std::move(s.entries[it->second]));
+    if (const std::size_t* at = realAt.Find(child.get())) {
+      used[*at] = true;
+      next.push_back(std::move(s.entries[*at]));
       continue;
     }
     while (candidate < s.entries.size() && !IsLive(s.entries[candidate])) ++candidate;
