@@ -1,7 +1,8 @@
 #include "ZORGuiUtilitiesServices.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstdio>
-#include <unordered_map>
 #include <vector>
 
 #include "LifeCycleObject.h"
@@ -65,11 +66,45 @@ std::vector<ZORISpecObject_var> SharedTransformationInputs(const ZORISpecObject_
 
 using InputPair = std::pair<const void*, const void*>;
 
-struct InputPairHash {
-  std::size_t operator()(const InputPair& p) const {
-    const std::hash<const void*> h;
-    return h(p.first) * 31u ^ h(p.second);
+// The first child with given inputs of lists 1 and 2, in one flat array probed linearly: at tens
+// of thousands of results, a node per child and the scattered reads to reach it cost more than
+// the whole comparison.
+class FirstWithInputs {
+ public:
+  explicit FirstWithInputs(std::size_t count) : slots_(std::bit_ceil(count * 4 / 3 + 2)) {}
+
+  // The first child recorded with `inputs`; `child` (1-based) when it is the first.
+  int FirstOr(const InputPair& inputs, int child) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = Home(inputs) & mask;; at = (at + 1) & mask) {
+      Slot& slot = slots_[at];
+      if (slot.child == 0) {
+        slot = {inputs, child};
+        return child;
+      }
+      if (slot.inputs == inputs) return slot.child;
+    }
   }
+
+ private:
+  struct Slot {
+    InputPair inputs;
+    int child = 0;  // 0: free
+  };
+  // Every bit of both addresses reaches the low bits the mask keeps (MurmurHash3's finaliser).
+  static std::size_t Home(const InputPair& inputs) {
+    auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(inputs.first));
+    bits ^=
+        std::rotl(static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(inputs.second)), 29);
+    bits ^= bits >> 33;
+    bits *= 0xFF51AFD7ED558CCDULL;
+    bits ^= bits >> 33;
+    bits *= 0xC4CEB9FE1A85EC53ULL;
+    bits ^= bits >> 33;
+    return static_cast<std::size_t>(bits);
+  }
+
+  std::vector<Slot> slots_;  // a power of two, at most three quarters full
 };
 
 }  // namespace
@@ -271,9 +306,8 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   std::vector<ZORISpecObject_var> children(static_cast<std::size_t>(count) + 1);
   std::vector<bool> removed(children.size(), false);
   // The first child, not itself a duplicate, with given inputs of lists 1 and 2.
-  std::unordered_map<InputPair, int, InputPairHash> firstWith;
-  firstWith.reserve(static_cast<std::size_t>(count));  // no rehash walking every node again
-  std::vector<std::pair<int, int>> pairs;              // (kept, duplicate)
+  FirstWithInputs firstWith(static_cast<std::size_t>(count));
+  std::vector<std::pair<int, int>> pairs;  // (kept, duplicate)
   int markedCount = 0;
   for (int i = 1; i <= count; ++i) {
     ZORISpecObject_var child = descendants->GetChildAtPosition(i);
@@ -290,10 +324,8 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
       // A duplicate pairs with the first earlier child with the same inputs that is not a
       // duplicate itself, so that each duplicate is replaced and removed once. Without an input
       // of list 2, an intersection repeats nothing.
-      const auto [first, isFirst] = firstWith.try_emplace({ZORIdentityOf(a), ZORIdentityOf(b)}, i);
-      if (!isFirst && (b || !intersection)) {
-        pairs.emplace_back(first->second, i);
-      }
+      const int first = firstWith.FirstOr({ZORIdentityOf(a), ZORIdentityOf(b)}, i);
+      if (first != i && (b || !intersection)) pairs.emplace_back(first, i);
     }
     if (!missing) continue;
     if (count == markedCount + 1) {
