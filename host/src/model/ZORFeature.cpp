@@ -201,15 +201,20 @@ bool ZORFeature::IsUsedBy(const ZORFeature& other) const {
 }
 
 void ZORFeature::MarkOutOfDate() {
+  // An inactive feature has nothing to recompute; its users still do.
+  if (!place_.inactive) place_.upToDate = false;
+  // Most features removed or changed by the thousand have no user: nothing to walk or allocate.
+  if (users_.Empty()) return;
   std::vector<ZORFeature*> pending{this};
-  std::unordered_set<ZORFeature*> seen{this};
+  ZORPointerMap<ZORFeature, bool> seen;
+  seen.TryEmplace(this, true);
   while (!pending.empty()) {
     ZORFeature* f = pending.back();
     pending.pop_back();
-    // An inactive feature has nothing to recompute; its users still do.
-    if (!f->place_.inactive) f->place_.upToDate = false;
     f->users_.ForEach([&](ZORFeature* user, int) {
-      if (seen.insert(user).second) pending.push_back(user);
+      if (!seen.TryEmplace(user, true).second) return;
+      if (!user->place_.inactive) user->place_.upToDate = false;
+      pending.push_back(user);
     });
   }
 }
