@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -187,6 +190,72 @@ TEST_F(Undo, AFeatureCreatedAfterTheMarkAndUsingOthersLetsGoOfThem) {
   EXPECT_EQ(extra->GetInput("Start"), nullptr);
   a->SetValue("X", 1);
   EXPECT_FALSE(line->IsUpToDate());
+}
+
+// Commands at random between marks set, gone back to, forgotten and undone to in any order:
+// going to a mark gives back the very document it saw, with the users of that document.
+TEST_F(Undo, AnyWalkThroughMarksGivesBackTheDocumentOfEachMark) {
+  std::mt19937 random(11);
+  std::vector<ZORFeature_var> points{a, b};
+  std::map<int, std::string> dumps;  // the marks alive, with the document each saw
+  const auto any = [&](auto& items) -> auto& {
+    return items[random() % items.size()];
+  };
+  const auto anyMark = [&] { return std::next(dumps.begin(), random() % dumps.size()); };
+  const auto expectMarkState = [&](const std::string& dump) {
+    EXPECT_EQ(doc.Dump(), dump);
+    EXPECT_TRUE(ZORConsistencyCheck::Problems(doc).empty());
+  };
+  for (int step = 0; step < 800 && !HasFailure(); ++step) {
+    ZORFeature_var& point = any(points);
+    switch (random() % 10) {
+      case 0:
+        points.push_back(doc.CreatePoint(step, 1, 2, random() % 2 ? set : body));
+        break;
+      case 1:
+        point->SetValue("X", step);
+        break;
+      case 2:
+        ZORGmoUtilitiesServices::Remove(ZORBaseUnknown_var(point));
+        break;
+      case 3:
+        line->SetInput(random() % 2 ? "Start" : "End", ZORBaseUnknown_var(point));
+        break;
+      case 4: {
+        ZORVisPropertiesValues values;
+        values.SetShow(random() % 2 ? ZORNoShowAttr : ZORShowAttr);
+        ZORIVisProperties_var(point)->SetPropertiesAtt(values, ZORVPShow);
+        break;
+      }
+      case 5:
+        ZORIDescendants_var(random() % 2 ? body : set)->AddChild(ZORISpecObject_var(point));
+        break;
+      case 6:
+        doc.UpdateAll();
+        break;
+      case 7:
+        dumps[doc.SetMark()] = doc.Dump();
+        break;
+      case 8:
+        if (dumps.empty()) break;
+        if (auto mark = anyMark(); true) {
+          ASSERT_EQ(doc.GoToMark(mark->first), S_OK);
+          expectMarkState(mark->second);
+        }
+        break;
+      default:
+        if (dumps.empty()) break;
+        if (auto mark = anyMark(); random() % 2) {
+          doc.ForgetMark(mark->first);
+          dumps.erase(mark);
+        } else {
+          ASSERT_EQ(doc.UndoToMark(mark->first), S_OK);
+          expectMarkState(mark->second);
+          dumps.erase(std::next(mark), dumps.end());
+        }
+    }
+  }
+  for (const auto& [mark, dump] : dumps) EXPECT_TRUE(doc.HasMark(mark));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // The document keeps its features alive, records the model events dispatched on them, keeps
 // undo marks, and writes a stable text dump of itself.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -73,6 +74,8 @@ class ZORDocument {
   // order, names, inputs, values, visual properties, results, up-to-date and error state.
   // Features created since leave the document; features removed since come back. The mark
   // stays (the document can go back to it again); marks set after it are forgotten.
+  // A mark costs what changes after it: setting one copies nothing, and the document keeps, for
+  // each feature at its first change after the newest mark, what it was.
   int SetMark();
   HRESULT UndoToMark(int mark);
   void ForgetMark(int mark);
@@ -93,18 +96,34 @@ class ZORDocument {
 
  private:
   friend class ZORFeature;
-  // A feature as a mark holds it; states are shared between marks while it does not change.
+  // A feature as it was; states are shared with the feature while it does not change.
   struct MarkedFeature {
     ZORFeature_var feature;
     ZORSharedFeatureState state;
     ZORFeaturePlace place;
     ZORVisPropertiesValues vis;
   };
-  struct Snapshot {
-    std::vector<MarkedFeature> features;
+  struct Mark {
+    // What each feature made before the mark was at its first change after it, up to the next
+    // mark: the state at a mark is, for each feature, its first image in this mark's journal or
+    // a later one, else what it is now.
+    std::vector<MarkedFeature> journal;
     std::map<std::string, int> nameCounters;
+    std::uint32_t firstSerialAfter = 0;  // features made since the mark have this serial or more
   };
 
+  // Keeps what `feature` is now in the newest mark's journal; called before its first change
+  // after that mark.
+  void Journal(ZORFeature& feature);
+  // The newest mark changed: a new stamp, given to the features its journal holds already.
+  void RestampNewest();
+  // Puts `returning` back in the list of features, in creation order.
+  void ListAgain(std::vector<ZORFeature*> returning);
+  // `feature` and its father forget what they derived from their children.
+  static void ChildrenChangedAround(ZORFeature& feature);
+  bool IsListed(const ZORFeature& feature) const {
+    return feature.place_.inDocument && &feature != container_.get();
+  }
   ZORFeature_var NewFeature(const ZORFeatureType& type);
   // A feature going away tells its document.
   void Forget(ZORFeature* feature) { live_.erase(feature); }
@@ -124,6 +143,9 @@ class ZORDocument {
   ZORFeature_var part_;
   ZORFeatureList features_;  // in creation order
   ZOREventLog events_;
-  std::map<int, Snapshot> marks_;
+  std::map<int, Mark> marks_;
   int nextMark_ = 1;
+  // Features stamped with it are in the newest mark's journal; 0 while there is no mark.
+  std::uint32_t journalStamp_ = 0;
+  std::uint32_t lastStamp_ = 0;
 };

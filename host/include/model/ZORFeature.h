@@ -158,14 +158,14 @@ class ZORFeature : public virtual ZORBaseUnknown,
   // The features holding this one by a link, in creation order.
   std::vector<ZORFeature*> GetLinkOwners() const;
   bool IsGroupInput() const { return state_->groupInput; }
-  void SetGroupInput() { state_.Edit().groupInput = true; }
+  void SetGroupInput() { EditState().groupInput = true; }
   // Internal features are made by the host for their father's own use; their father's internal
   // mechanical children (ZORGmoMecModServices::GetInternalMechanicalChildren).
   bool IsInternal() const { return state_->internal; }
-  void SetInternal(bool internal) { state_.Edit().internal = internal; }
+  void SetInternal(bool internal) { EditState().internal = internal; }
   // The workbench's classification (ZORIWENFeatureType), part of the state.
   int GetWENFeatureType() const { return state_->wenFeatureType; }
-  void SetWENFeatureType(int type) { state_.Edit().wenFeatureType = type; }
+  void SetWENFeatureType(int type) { EditState().wenFeatureType = type; }
   int GetRedrawCount() const { return redraws_; }
   // How many times ZORIMechanicalProperties::Refresh was called.
   int GetMechanicalRefreshCount() const { return mechanicalRefreshes_; }
@@ -174,7 +174,7 @@ class ZORFeature : public virtual ZORBaseUnknown,
   bool IsInError() const { return static_cast<bool>(state_->error); }
   // Whether a shape body becomes the current feature itself rather than its last feature.
   bool IsCurrentItself() const { return state_->currentItself; }
-  void SetCurrentItself(bool itself) { state_.Edit().currentItself = itself; }
+  void SetCurrentItself(bool itself) { EditState().currentItself = itself; }
   // The warnings of the last computation; none after a failure.
   const std::vector<std::string>& GetWarnings() const { return state_->warnings; }
   // Marks the feature and every feature that uses it, directly or not, out of date.
@@ -377,6 +377,21 @@ class ZORFeature : public virtual ZORBaseUnknown,
   bool AnswerFor(const IID& iid, void** out);
   // Every feature in the subtree of this one, this one first.
   void CollectSubtree(std::vector<ZORFeature*>& subtree);
+  // Every change to the state, the place or the visual properties goes through these, so that
+  // the document first keeps what the feature was at its newest undo mark.
+  ZORFeatureState& EditState() {
+    Journal();
+    return state_.Edit();
+  }
+  ZORFeaturePlace& EditPlace() {
+    Journal();
+    return place_;
+  }
+  ZORVisPropertiesValues& EditVis() {
+    Journal();
+    return vis_;
+  }
+  void Journal();
 
   // Apart from the state: commands change it on whole documents (what can be picked), and a
   // mark holds a copy of its few bytes.
@@ -390,6 +405,9 @@ class ZORFeature : public virtual ZORBaseUnknown,
   std::unique_ptr<ZORMultiSelModel> multiSel_;
   int redraws_ = 0;
   int mechanicalRefreshes_ = 0;
+  // The document's journal stamp when it last kept this feature as it was: equal, the feature
+  // is kept already for the newest mark.
+  std::uint32_t journalStamp_ = 0;
 };
 
 using ZORFeature_var = ZORVar<ZORFeature>;

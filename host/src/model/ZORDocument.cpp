@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "ZORFaultGate.h"
 #include "ZORFeatureTypeRegistry.h"
@@ -12,9 +13,15 @@
 namespace {
 
 // Thirty-two bits keep a feature's serial, count and state in its first cache line.
+std::uint32_t lastSerial = 0;
+
 std::uint32_t NextSerial() {
-  static std::uint32_t serial = 0;
-  return ++serial;
+  return ++lastSerial;
+}
+
+// The serial the next feature made will have.
+std::uint32_t NextSerialPeek() {
+  return lastSerial + 1;
 }
 
 const ZORFeatureType& BuiltinType(const char* name) {
@@ -48,7 +55,7 @@ ZORDocument::~ZORDocument() {
   // A state the marks alone hold goes with them, and what it holds with it; the features' own
   // are then theirs alone and lose their links without being copied.
   marks_.clear();
-  for (auto& f : held) DropCrossLinks(f->state_.Edit());
+  for (auto& f : held) DropCrossLinks(f->EditState());
 }
 
 void ZORDocument::DropCrossLinks(ZORFeatureState& state) {
@@ -61,10 +68,10 @@ void ZORDocument::DropCrossLinks(ZORFeatureState& state) {
 ZORFeature_var ZORDocument::NewFeature(const ZORFeatureType& type) {
   auto feature = ZORMake<ZORFeature>(type, *this, NextSerial());
   const std::string& base = type.GetDisplayBase();
-  ZORFeatureState& state = feature->state_.Edit();
+  ZORFeatureState& state = feature->EditState();
   state.name = ZORUnicodeString(base + "." + std::to_string(++nameCounters_[base]));
   // Nothing to compute means nothing out of date.
-  feature->place_.upToDate = !type.HasCompute();
+  feature->EditPlace().upToDate = !type.HasCompute();
   live_.insert(feature.get());
   return feature;
 }
@@ -89,11 +96,11 @@ ZORFeature_var ZORDocument::CreateBRep(ZORFeature* support) {
   if (!support || support->document_ != this || !support->IsInDocument()) return nullptr;
   ZORFeature_var brep = CreateFeature("BRepFeature");
   if (!brep) return nullptr;
-  ZORFeatureState& state = brep->state_.Edit();
+  ZORFeatureState& state = brep->EditState();
   state.inputs.push_back({"Support", ZORFeature_var(support)});
   support->LinkUser(*brep);
   state.body = support->state_->body;
-  brep->place_.upToDate = support->place_.upToDate && support->state_->body;
+  brep->EditPlace().upToDate = support->place_.upToDate && support->state_->body;
   return brep;
 }
 
@@ -102,7 +109,7 @@ ZORFeature_var ZORDocument::CreateParameter(const std::string& name, const std::
   if (name.empty()) return nullptr;
   ZORFeature_var parameter = CreateFeature("CkeParm");
   if (!parameter) return nullptr;
-  ZORFeatureState& state = parameter->state_.Edit();
+  ZORFeatureState& state = parameter->EditState();
   state.name = ZORUnicodeString(name);
   state.magnitude = magnitude;
   state.values["Value"] = value;
@@ -118,11 +125,11 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
   ZORFeature_var copy = CreateFeature(source.type_->GetName());
   if (!copy) return nullptr;
   const ZORFeatureState& from = *source.state_;
-  ZORFeatureState& to = copy->state_.Edit();
+  ZORFeatureState& to = copy->EditState();
   to.values = from.values;
-  copy->vis_ = source.vis_;
+  copy->EditVis() = source.vis_;
   to.attributes = from.attributes;
-  copy->place_.inactive = source.place_.inactive;
+  copy->EditPlace().inactive = source.place_.inactive;
   to.contextual = from.contextual;
   to.access = from.access;
   to.magnitude = from.magnitude;
@@ -135,7 +142,7 @@ ZORFeature_var ZORDocument::Duplicate(const ZORFeature& source, bool withInputs)
   // Same type, values and inputs: same result, as long as the source's is current.
   if (source.place_.upToDate && !from.error && to.inputs.size() == from.inputs.size()) {
     to.body = from.body;
-    copy->place_.upToDate = true;
+    copy->EditPlace().upToDate = true;
   }
   return copy;
 }
@@ -147,9 +154,9 @@ ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
   }
   ZORFeature_var datum = Duplicate(source, false);
   if (!datum) return nullptr;
-  ZORFeatureState& to = datum->state_.Edit();
+  ZORFeatureState& to = datum->EditState();
   to.body = from.body;
-  datum->place_.upToDate = true;
+  datum->EditPlace().upToDate = true;
   if (FAILED(ZORGmoDatumServices::SetDatum(static_cast<ZORBaseUnknown*>(datum.get()), 1))) {
     datum->remove();
     return nullptr;
@@ -160,7 +167,7 @@ ZORFeature_var ZORDocument::DuplicateAsDatum(const ZORFeature& source) {
 ZORFeature_var ZORDocument::CreatePoint(double x, double y, double z, ZORFeature* father) {
   ZORFeature_var point = CreateFeature("WENPoint", father);
   if (!point) return nullptr;
-  point->state_.Edit().values = {{"X", x}, {"Y", y}, {"Z", z}};
+  point->EditState().values = {{"X", x}, {"Y", y}, {"Z", z}};
   return point;
 }
 
@@ -222,14 +229,34 @@ void ZORDocument::CountLinks(ZORFeature& feature, bool add) {
 // ---------------------------------------------------------------- undo
 
 int ZORDocument::SetMark() {
-  Snapshot snapshot;
-  snapshot.nameCounters = nameCounters_;
-  snapshot.features.reserve(features_.size());
-  // Marks never change the states they hold: each shares the feature's own.
-  for (const auto& f : features_) snapshot.features.push_back({f, f->state_, f->place_, f->vis_});
-  const int mark = nextMark_++;
-  marks_.emplace(mark, std::move(snapshot));
-  return mark;
+  Mark mark;
+  mark.nameCounters = nameCounters_;
+  mark.firstSerialAfter = NextSerialPeek();
+  const int id = nextMark_++;
+  marks_.emplace(id, std::move(mark));
+  RestampNewest();
+  return id;
+}
+
+void ZORDocument::Journal(ZORFeature& feature) {
+  feature.journalStamp_ = journalStamp_;
+  if (marks_.empty()) return;
+  Mark& newest = marks_.rbegin()->second;
+  // A feature made since the newest mark leaves the document at any undo to a mark.
+  if (feature.serial_ >= newest.firstSerialAfter) return;
+  newest.journal.push_back(
+      {ZORFeature_var(&feature), feature.state_, feature.place_, feature.vis_});
+}
+
+void ZORDocument::RestampNewest() {
+  if (marks_.empty()) {
+    journalStamp_ = 0;
+    return;
+  }
+  journalStamp_ = ++lastStamp_;
+  for (MarkedFeature& kept : marks_.rbegin()->second.journal) {
+    kept.feature->journalStamp_ = journalStamp_;
+  }
 }
 
 HRESULT ZORDocument::UndoToMark(int mark) {
@@ -237,26 +264,47 @@ HRESULT ZORDocument::UndoToMark(int mark) {
   auto it = marks_.find(mark);
   if (it == marks_.end()) return E_INVALIDARG;
   GoToMark(mark);
+  // The document is as at the mark: nothing changed since, and later marks are gone.
   marks_.erase(std::next(it), marks_.end());
+  it->second.journal.clear();
+  RestampNewest();
   return S_OK;
 }
 
 HRESULT ZORDocument::GoToMark(int mark) {
   // Only states the document keeps are copied back: nothing here can fail.
-  auto it = marks_.find(mark);
-  if (it == marks_.end()) return E_INVALIDARG;
-  const Snapshot& snapshot = it->second;
+  auto from = marks_.find(mark);
+  if (from == marks_.end()) return E_INVALIDARG;
   events_.Freeze();  // the states put back may carry other names
+  const std::uint32_t firstNew = from->second.firstSerialAfter;
 
-  std::unordered_set<const ZORFeature*> kept;
-  for (const MarkedFeature& marked : snapshot.features) kept.insert(marked.feature.get());
-  // Features created since leave the document with nothing attached.
+  // Features made since the mark are the tail of the list, which is in creation order.
   std::vector<ZORFeature_var> leaving;
-  for (const auto& f : features_) {
-    if (!kept.count(f.get())) leaving.push_back(f);
+  for (std::size_t i = features_.size(); i-- > 0 && features_[i]->serial_ >= firstNew;) {
+    leaving.push_back(features_[i]);
   }
+  // The features changed since the mark, each kept first as it is now, so that going forward
+  // again finds it; then, for each, its first image at or after the mark.
+  std::vector<ZORFeature*> changed;
+  ZORPointerMap<ZORFeature, bool> seen;
+  for (auto m = from; m != marks_.end(); ++m) {
+    for (const MarkedFeature& kept : m->second.journal) {
+      ZORFeature* f = kept.feature.get();
+      if (f->serial_ < firstNew && seen.TryEmplace(f, true).second) changed.push_back(f);
+    }
+  }
+  for (auto& f : leaving) f->Journal();
+  for (ZORFeature* f : changed) f->Journal();
+  ZORPointerMap<ZORFeature, const MarkedFeature*> imageOf;
+  for (auto m = from; m != marks_.end(); ++m) {
+    for (const MarkedFeature& kept : m->second.journal)
+      imageOf.TryEmplace(kept.feature.get(), &kept);
+  }
+
   for (auto& f : leaving) {
+    // Features made since the mark leave the document with nothing attached.
     CountLinks(*f, false);
+    ChildrenChangedAround(*f);
     ZORFeatureState& state = f->state_.Edit();
     state.children.clear();
     state.inputs.clear();
@@ -264,28 +312,74 @@ HRESULT ZORDocument::GoToMark(int mark) {
     f->place_.father = nullptr;
     f->place_.inDocument = false;
     f->ChildrenChanged();
+    features_.Remove(f.get());
   }
-  features_.clear();
-  for (const auto& [f, state, place, vis] : snapshot.features) {
-    // Most features did not change since the mark and still share its state; the indexes change
-    // only for what changed.
-    const bool stateChanged = !f->state_.Shares(state) && *f->state_ != *state;
-    if (stateChanged || f->place_ != place) {
+  std::vector<ZORFeature*> returning;
+  for (ZORFeature* f : changed) {
+    const MarkedFeature& image = **imageOf.Find(f);
+    const bool wasListed = IsListed(*f);
+    if ((!f->state_.Shares(image.state) && *f->state_ != *image.state) ||
+        f->place_ != image.place) {
+      ChildrenChangedAround(*f);
       CountLinks(*f, false);
-      f->state_ = state;
-      f->place_ = place;
+      f->state_ = image.state;
+      f->place_ = image.place;
       CountLinks(*f, true);
     }
-    f->vis_ = vis;
-    f->ChildrenChanged();
-    features_.push_back(f);
+    f->vis_ = image.vis;
+    ChildrenChangedAround(*f);
+    const bool listed = IsListed(*f);
+    if (wasListed && !listed) features_.Remove(f);
+    if (!wasListed && listed) returning.push_back(f);
   }
-  nameCounters_ = snapshot.nameCounters;
+  ListAgain(returning);
+  nameCounters_ = from->second.nameCounters;
   return S_OK;
 }
 
+void ZORDocument::ChildrenChangedAround(ZORFeature& feature) {
+  // A multi-selection reads its children: one whose child changed forgets what it derived.
+  feature.ChildrenChanged();
+  if (feature.place_.father) feature.place_.father->ChildrenChanged();
+}
+
+void ZORDocument::ListAgain(std::vector<ZORFeature*> returning) {
+  if (returning.empty()) return;
+  // The list stays in creation order: one merge by serial.
+  const auto bySerial = [](const ZORFeature* a, const ZORFeature* b) {
+    return a->serial_ < b->serial_;
+  };
+  std::sort(returning.begin(), returning.end(), bySerial);
+  const std::vector<ZORFeature*> listed = GetFeatures();
+  std::vector<ZORFeature*> merged;
+  merged.reserve(listed.size() + returning.size());
+  std::merge(listed.begin(), listed.end(), returning.begin(), returning.end(),
+             std::back_inserter(merged), bySerial);
+  ZORFeatureList relisted;
+  for (ZORFeature* f : merged) relisted.push_back(ZORFeature_var(f));
+  features_ = std::move(relisted);
+}
+
 void ZORDocument::ForgetMark(int mark) {
-  marks_.erase(mark);
+  auto it = marks_.find(mark);
+  if (it == marks_.end()) return;
+  const bool newest = std::next(it) == marks_.end();
+  if (it != marks_.begin()) {
+    // The mark before now answers for the changes after this one too: it takes the images of
+    // features it does not hold yet, which are what they were at both marks.
+    Mark& before = std::prev(it)->second;
+    ZORPointerMap<ZORFeature, bool> held;
+    held.Reserve(before.journal.size());
+    for (const MarkedFeature& kept : before.journal) held.TryEmplace(kept.feature.get(), true);
+    for (MarkedFeature& kept : it->second.journal) {
+      if (kept.feature->serial_ < before.firstSerialAfter &&
+          held.TryEmplace(kept.feature.get(), true).second) {
+        before.journal.push_back(std::move(kept));
+      }
+    }
+  }
+  marks_.erase(it);
+  if (newest) RestampNewest();
 }
 
 // ---------------------------------------------------------------- dump

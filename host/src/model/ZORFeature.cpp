@@ -57,7 +57,7 @@ ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, std::u
 ZORFeature::~ZORFeature() {
   // Children held elsewhere must not point at a father that is gone.
   for (auto& child : state_->children) {
-    if (child->place_.father == this) child->place_.father = nullptr;
+    if (child->place_.father == this) child->EditPlace().father = nullptr;
   }
   for (auto& input : state_->inputs) {
     if (input.target) input.target->UnlinkUser(*this);
@@ -106,7 +106,7 @@ ZORFeature* ZORFeature::From(ZORBaseUnknown* object) {
 // ---------------------------------------------------------------- values, inputs, users
 
 void ZORFeature::SetValue(const std::string& name, double value) {
-  state_.Edit().values[name] = value;
+  EditState().values[name] = value;
   MarkOutOfDate();
 }
 
@@ -124,7 +124,7 @@ HRESULT ZORFeature::SetInput(const std::string& role, const ZORBaseUnknown_var& 
                         IsUsedBy(*targetFeature))) {
     return E_FAIL;
   }
-  auto& inputs = state_.Edit().inputs;
+  auto& inputs = EditState().inputs;
   auto it =
       std::find_if(inputs.begin(), inputs.end(), [&](const auto& i) { return i.role == role; });
   if (it != inputs.end()) {
@@ -200,9 +200,13 @@ bool ZORFeature::IsUsedBy(const ZORFeature& other) const {
   return false;
 }
 
+void ZORFeature::Journal() {
+  if (document_ && journalStamp_ != document_->journalStamp_) document_->Journal(*this);
+}
+
 void ZORFeature::MarkOutOfDate() {
   // An inactive feature has nothing to recompute; its users still do.
-  if (!place_.inactive) place_.upToDate = false;
+  if (!place_.inactive) EditPlace().upToDate = false;
   // Most features removed or changed by the thousand have no user: nothing to walk or allocate.
   if (users_.Empty()) return;
   std::vector<ZORFeature*> pending{this};
@@ -213,7 +217,7 @@ void ZORFeature::MarkOutOfDate() {
     pending.pop_back();
     f->users_.ForEach([&](ZORFeature* user, int) {
       if (!seen.TryEmplace(user, true).second) return;
-      if (!user->place_.inactive) user->place_.upToDate = false;
+      if (!user->place_.inactive) user->EditPlace().upToDate = false;
       pending.push_back(user);
     });
   }
@@ -267,8 +271,8 @@ ZORIPrtPart_var ZORFeature::GetPart() {
 // ---------------------------------------------------------------- tree
 
 void ZORFeature::Attach(ZORFeature& child, std::size_t index) {
-  child.place_.father = this;
-  state_.Edit().children.Insert(index, ZORFeature_var(&child));
+  child.EditPlace().father = this;
+  EditState().children.Insert(index, ZORFeature_var(&child));
   ChildrenChanged();
 }
 
@@ -285,8 +289,8 @@ void ZORFeature::InputsChanged() {
 
 void ZORFeature::Detach(ZORFeature& child) {
   ZORFeature_var keep(&child);  // the children list may hold the last reference
-  if (!state_.Edit().children.Remove(&child)) return;
-  child.place_.father = nullptr;
+  if (!EditState().children.Remove(&child)) return;
+  child.EditPlace().father = nullptr;
   ChildrenChanged();
 }
 
@@ -386,7 +390,7 @@ HRESULT ZORFeature::remove(int) {
   CollectSubtree(subtree);
   for (ZORFeature* f : subtree) {
     ZORDocument::CountLinks(*f, false);
-    f->place_.inDocument = false;
+    f->EditPlace().inDocument = false;
     // Users keep their link and learn that their input is gone at their next update.
     f->MarkOutOfDate();
   }
@@ -398,7 +402,7 @@ HRESULT ZORFeature::remove(int) {
 
 HRESULT ZORFeature::SetUpdateError(ZORMfErrUpdate* error) {
   if (!ZORFaultGate::Pass("ZORFeature::SetUpdateError")) return E_FAIL;
-  state_.Edit().error = error;
+  EditState().error = error;
   return S_OK;
 }
 
@@ -440,19 +444,19 @@ HRESULT ZORFeature::SetPropertiesAtt(const ZORVisPropertiesValues& values, ZORVi
   switch (type) {
     case ZORVPOpacity:
       if (!IsComponent(values.GetOpacity())) return E_INVALIDARG;
-      vis_.SetOpacity(values.GetOpacity());
+      EditVis().SetOpacity(values.GetOpacity());
       return S_OK;
     case ZORVPShow:
       if (values.GetShow() != ZORShowAttr && values.GetShow() != ZORNoShowAttr) return E_INVALIDARG;
-      vis_.SetShow(values.GetShow());
+      EditVis().SetShow(values.GetShow());
       return S_OK;
     case ZORVPPick:
-      vis_.SetPick(values.GetPick() ? 1 : 0);
+      EditVis().SetPick(values.GetPick() ? 1 : 0);
       return S_OK;
     case ZORVPColor:
       values.GetColor(r, g, b);
       if (!IsComponent(r) || !IsComponent(g) || !IsComponent(b)) return E_INVALIDARG;
-      vis_.SetColor(r, g, b);
+      EditVis().SetColor(r, g, b);
       return S_OK;
   }
   return E_INVALIDARG;
@@ -464,17 +468,17 @@ HRESULT ZORFeature::ResetPropertiesAtt(ZORVisPropertyType type, int, int, int) {
   int r = 0, g = 0, b = 0;
   switch (type) {
     case ZORVPOpacity:
-      vis_.SetOpacity(defaults.GetOpacity());
+      EditVis().SetOpacity(defaults.GetOpacity());
       return S_OK;
     case ZORVPShow:
-      vis_.SetShow(defaults.GetShow());
+      EditVis().SetShow(defaults.GetShow());
       return S_OK;
     case ZORVPPick:
-      vis_.SetPick(defaults.GetPick());
+      EditVis().SetPick(defaults.GetPick());
       return S_OK;
     case ZORVPColor:
       defaults.GetColor(r, g, b);
-      vis_.SetColor(r, g, b);
+      EditVis().SetColor(r, g, b);
       return S_OK;
   }
   return E_INVALIDARG;
@@ -493,7 +497,7 @@ HRESULT ZORFeature::GetColor(int& red, int& green, int& blue) {
 
 HRESULT ZORFeature::SetThickness(int thickness) {
   if (thickness < 1) return E_INVALIDARG;
-  vis_.SetThickness(thickness);
+  EditVis().SetThickness(thickness);
   return S_OK;
 }
 
@@ -504,7 +508,7 @@ HRESULT ZORFeature::GetThickness(int& thickness) {
 
 HRESULT ZORFeature::SetLineType(int lineType) {
   if (lineType < 1) return E_INVALIDARG;
-  vis_.SetLineType(lineType);
+  EditVis().SetLineType(lineType);
   return S_OK;
 }
 
@@ -746,13 +750,13 @@ ZORIWENPositionTransfo_var ZORFeature::CreatePositionTransfo() {
 
 HRESULT ZORFeature::SetPrivate(int isPrivate) {
   if (!ZORFaultGate::Pass("ZORIWENTool::SetPrivate")) return E_FAIL;
-  state_.Edit().privateTool = isPrivate != 0;
+  EditState().privateTool = isPrivate != 0;
   return S_OK;
 }
 
 HRESULT ZORFeature::SetShapeBodyTool(int inShapeBody) {
   if (!ZORFaultGate::Pass("ZORIWENTool::SetShapeBodyTool")) return E_FAIL;
-  state_.Edit().shapeBodyTool = inShapeBody != 0;
+  EditState().shapeBodyTool = inShapeBody != 0;
   return S_OK;
 }
 
@@ -770,13 +774,13 @@ HRESULT ZORFeature::AddAttribute(const char* name, int kind, int quality) {
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::AddAttribute")) return E_FAIL;
   if (!name || !*name) return E_INVALIDARG;
   if (GetAttrKey(name)) return S_FALSE;
-  state_.Edit().attributes.push_back(ZORMake<ZORSpecAttrKey>(name, kind, quality));
+  EditState().attributes.push_back(ZORMake<ZORSpecAttrKey>(name, kind, quality));
   return S_OK;
 }
 
 HRESULT ZORFeature::RemoveAttribute(const char* name) {
   if (!ZORFaultGate::Pass("ZORISpecAttrAccess::RemoveAttribute")) return E_FAIL;
-  const auto removed = std::erase_if(state_.Edit().attributes, [&](const ZORSpecAttrKey_var& key) {
+  const auto removed = std::erase_if(EditState().attributes, [&](const ZORSpecAttrKey_var& key) {
     return name && key->GetName() == name;
   });
   return removed ? S_OK : E_FAIL;
@@ -791,7 +795,7 @@ HRESULT ZORFeature::LinkTo(const char* role, const ZORISpecObject_var& owner, co
     return link.role == role && link.target.get() == this;
   });
   if (linked) return S_OK;
-  holder->state_.Edit().links.push_back({role, ZORFeature_var(this)});
+  holder->EditState().links.push_back({role, ZORFeature_var(this)});
   LinkOwner(*holder);
   return S_OK;
 }
@@ -866,12 +870,12 @@ HRESULT ZORFeature::Rename(const ZORUnicodeString& name) {
   if (!ZORFaultGate::Pass("ZORICkeParm::Rename")) return E_FAIL;
   if (name.str().empty() || state_->access == 1) return E_FAIL;
   if (document_) document_->GetEventLog().Freeze();  // lines already sent keep the old name
-  state_.Edit().name = name;
+  EditState().name = name;
   return S_OK;
 }
 
 HRESULT ZORFeature::SetAccess(int access) {
-  state_.Edit().access = access;
+  EditState().access = access;
   return S_OK;
 }
 
@@ -886,7 +890,7 @@ HRESULT ZORFeature::Valuate(double value) {
 
 HRESULT ZORFeature::SetActivated(ZORCke::Boolean activated) {
   // A parameter's activation is the mechanical one, so that undo brings it back too.
-  place_.inactive = activated == ZORCke::False;
+  EditPlace().inactive = activated == ZORCke::False;
   ZORCkeParmExt::PublishChange(static_cast<ZORICkeParm*>(this));
   return S_OK;
 }
@@ -897,7 +901,7 @@ HRESULT ZORFeature::SetMechanicalOwner(const ZORVar<ZORIMechanicalFeature>& owne
   if (!ZORFaultGate::Pass("ZORIMechanicalFeature::SetMechanicalOwner")) return E_FAIL;
   ZORFeature* f = From(owner.get());
   if (owner && (f == this || !IsPeer(f))) return E_FAIL;
-  state_.Edit().mechanicalOwner = f;
+  EditState().mechanicalOwner = f;
   return S_OK;
 }
 
@@ -909,9 +913,9 @@ HRESULT ZORFeature::Deactivate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Deactivate")) return E_FAIL;
   if (place_.inactive) return S_OK;
   MarkOutOfDate();  // the users first, while this one still counts as active
-  place_.inactive = true;
-  place_.upToDate = true;
-  ZORFeatureState& state = state_.Edit();
+  EditPlace().inactive = true;
+  EditPlace().upToDate = true;
+  ZORFeatureState& state = EditState();
   state.body = nullptr;
   state.error = nullptr;
   state.warnings.clear();
@@ -921,7 +925,7 @@ HRESULT ZORFeature::Deactivate() {
 HRESULT ZORFeature::Activate() {
   if (!ZORFaultGate::Pass("ZORIMechanicalProperties::Activate")) return E_FAIL;
   if (!place_.inactive) return S_OK;
-  place_.inactive = false;
+  EditPlace().inactive = false;
   MarkOutOfDate();
   return S_OK;
 }
@@ -940,7 +944,7 @@ HRESULT ZORFeature::GetChildren(ZORListValZORISpecObject_var& children) {
 }
 
 HRESULT ZORFeature::SetContextual(int contextual) {
-  state_.Edit().contextual = contextual != 0;
+  EditState().contextual = contextual != 0;
   return S_OK;
 }
 
@@ -958,7 +962,7 @@ HRESULT ZORFeature::SetInWorkObject(const ZORISpecObject_var& feature) {
   if (!ZORFaultGate::Pass("ZORIPrtManagement::SetInWorkObject")) return E_FAIL;
   ZORFeature* f = From(feature.get());
   if (feature && !IsPeer(f)) return E_FAIL;
-  state_.Edit().inWorkObject = f;
+  EditState().inWorkObject = f;
   return S_OK;
 }
 

@@ -25,7 +25,7 @@ void Reset(ZORListValZORISpecObject_var& list) {
 }  // namespace
 
 ZORMultiSelState& ZORMultiSelModel::State() {
-  return owner_.state_.Edit().multiSel;
+  return owner_.EditState().multiSel;
 }
 
 ZORMultiSelState& ZORMultiSelModel::Ready() {

@@ -47,7 +47,7 @@ bool ZORUpdateEngine::UpdateOne(ZORFeature& feature) {
   ZORBody_var body;
   if (feature.type_->Run(feature, body, diagnostic)) {
     Succeed(feature, body);
-    feature.state_.Edit().warnings = feature.type_->WarningsFor(feature);
+    feature.EditState().warnings = feature.type_->WarningsFor(feature);
     return true;
   }
   Fail(feature, diagnostic.empty() ? "The feature cannot be computed" : diagnostic, 0);
@@ -75,17 +75,17 @@ ZORBody_var ZORUpdateEngine::Result(const ZORFeature& feature, ZORBody_var body)
 }
 
 void ZORUpdateEngine::Succeed(ZORFeature& feature, ZORBody_var body) {
-  ZORFeatureState& state = feature.state_.Edit();
+  ZORFeatureState& state = feature.EditState();
   state.body = Result(feature, std::move(body));
   state.error = nullptr;
-  feature.place_.upToDate = true;
+  feature.EditPlace().upToDate = true;
 }
 
 void ZORUpdateEngine::Fail(ZORFeature& feature, const std::string& diagnostic, int type) {
-  ZORFeatureState& state = feature.state_.Edit();
+  ZORFeatureState& state = feature.EditState();
   state.body = Result(feature, nullptr);
   state.warnings.clear();
-  feature.place_.upToDate = false;
+  feature.EditPlace().upToDate = false;
   state.error = ZORMake<ZORMfErrUpdate>(ZORUnicodeString(diagnostic));
   state.error->SetType(type);
   if (failed_.insert(&feature).second) failedOrder_.push_back(&feature);
