@@ -392,6 +392,8 @@ class ZORFeature : public virtual ZORBaseUnknown,
     return vis_;
   }
   void Journal();
+  // Out of date, unless inactive.
+  void Outdate();
 
   // Apart from the state: commands change it on whole documents (what can be picked), and a
   // mark holds a copy of its few bytes.

@@ -44,6 +44,10 @@ class ZORBaseUnknown {
   void SetLateType(const std::string& lateType);
 
  protected:
+  // Counts one reference less in `count` and deletes the component at the last; for a component
+  // that keeps its count elsewhere.
+  ULONG ReleaseCount(ULONG& count);
+
   // Answers `iid` with one of the listed interfaces of `self`, adding a reference.
   template <class... Interfaces, class Self>
   static bool AnswerWith(Self* self, const IID& iid, void** out) {

@@ -41,9 +41,7 @@ ULONG ZORFeature::AddRef() {
 }
 
 ULONG ZORFeature::Release() {
-  const ULONG left = --featureRefs_;
-  if (left == 0) delete this;
-  return left;
+  return ReleaseCount(featureRefs_);
 }
 
 ZORFeature::ZORFeature(const ZORFeatureType& type, ZORDocument& document, std::uint32_t serial)
@@ -204,9 +202,14 @@ void ZORFeature::Journal() {
   if (document_ && journalStamp_ != document_->journalStamp_) document_->Journal(*this);
 }
 
+void ZORFeature::Outdate() {
+  // An inactive feature has nothing to recompute; its users still do. One already out of date
+  // changes nothing, and undo need not keep it.
+  if (!place_.inactive && place_.upToDate) EditPlace().upToDate = false;
+}
+
 void ZORFeature::MarkOutOfDate() {
-  // An inactive feature has nothing to recompute; its users still do.
-  if (!place_.inactive) EditPlace().upToDate = false;
+  Outdate();
   // Most features removed or changed by the thousand have no user: nothing to walk or allocate.
   if (users_.Empty()) return;
   std::vector<ZORFeature*> pending{this};
@@ -217,7 +220,7 @@ void ZORFeature::MarkOutOfDate() {
     pending.pop_back();
     f->users_.ForEach([&](ZORFeature* user, int) {
       if (!seen.TryEmplace(user, true).second) return;
-      if (!user->place_.inactive) user->EditPlace().upToDate = false;
+      user->Outdate();
       pending.push_back(user);
     });
   }

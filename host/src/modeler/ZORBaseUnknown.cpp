@@ -56,7 +56,11 @@ ULONG ZORBaseUnknown::AddRef() {
 }
 
 ULONG ZORBaseUnknown::Release() {
-  const ULONG left = --refs_;
+  return ReleaseCount(refs_);
+}
+
+ULONG ZORBaseUnknown::ReleaseCount(ULONG& count) {
+  const ULONG left = --count;
   if (left == 0) delete this;
   return left;
 }
