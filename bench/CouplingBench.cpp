@@ -135,7 +135,8 @@ void LinesMadeAndDestroyed(benchmark::State& state) {
       Always);
 }
 
-#define COUPLING_BENCH(name) BENCHMARK(name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)
+#define COUPLING_BENCH(name) \
+  BENCHMARK(name)->Name("Coupling/" #name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)
 COUPLING_BENCH(FrameRows);
 COUPLING_BENCH(PanelFill);
 COUPLING_BENCH(LineThroughPoints);

@@ -9,10 +9,10 @@
 //! (RemoveLines) and emptying (Cleared); any other change of the list makes it stale (Invalidate),
 //! and the next Locate rebuilds it once.
 
-#include <unordered_map>
 #include <vector>
 
 #include "ZORListValZORISpecObject_var.h"
+#include "ZORPointerMap.h"
 
 class ZORWENUIFeatureIndex {
  public:
@@ -35,6 +35,10 @@ class ZORWENUIFeatureIndex {
   //! BRep feature on the same support; 0 when none or for null.
   int Locate(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
              int start) const;
+  //! Every 1-based position of `list` whose entry is `feature` or a related BRep feature on the
+  //! same support, ascending; none for null.
+  std::vector<int> LocateAll(const ZORListValZORISpecObject_var& list,
+                             const ZORBaseUnknown_var& feature) const;
 
  private:
   // A key's positions, ascending. Most keys have one, kept inline: a list of thousands then
@@ -43,15 +47,20 @@ class ZORWENUIFeatureIndex {
     int first = 0;          // 0 when empty
     std::vector<int> rest;  // the others, each after `first`
   };
-  using Map = std::unordered_map<const ZORBaseUnknown*, Positions>;
+  // Flat: renumbering after a removal reads the table in one sweep, not a node per entry.
+  using Map = ZORPointerMap<const ZORBaseUnknown, Positions>;
 
   void Add(const ZORISpecObject_var& feature, int position) const;
+  void Forget(const ZORBaseUnknown_var& feature, int position);
   static void Insert(Positions& positions, int position);
   static void Erase(Map& map, const ZORBaseUnknown* key, int position);
   static void Renumber(Map& map, const std::vector<int>& lines);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
   static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
+  // Locate, with the support of `feature` (not null) found once by the caller.
+  int LocateFrom(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
+                 const ZORBaseUnknown* support, int start) const;
 
   mutable Map identities_;
   mutable Map supports_;

@@ -34,6 +34,7 @@
 #include "ZORIWENRotate.h"
 #include "ZORIWENTranslate.h"
 #include "ZORIdentityOf.h"
+#include "ZORMixBits.h"
 #include "ZORModify.h"
 #include "ZORModifyShowAttribut.h"
 #include "ZORProtectedSection.h"
@@ -96,12 +97,7 @@ class FirstWithInputs {
     auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(inputs.first));
     bits ^=
         std::rotl(static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(inputs.second)), 29);
-    bits ^= bits >> 33;
-    bits *= 0xFF51AFD7ED558CCDULL;
-    bits ^= bits >> 33;
-    bits *= 0xC4CEB9FE1A85EC53ULL;
-    bits ^= bits >> 33;
-    return static_cast<std::size_t>(bits);
+    return static_cast<std::size_t>(ZORMixBits(bits));
   }
 
   std::vector<Slot> slots_;  // a power of two, at most three quarters full

@@ -1,7 +1,6 @@
 #include "ZORWENUIFeatureIndex.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "ZORIMfBRep.h"
 #include "ZORIdentityOf.h"
@@ -65,16 +64,15 @@ void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
 }
 
 void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int position) {
-  const auto it = map.find(key);
-  if (it == map.end()) return;
-  Positions& positions = it->second;
-  std::vector<int>& rest = positions.rest;
-  if (positions.first == position) {
+  Positions* positions = map.Find(key);
+  if (!positions) return;
+  std::vector<int>& rest = positions->rest;
+  if (positions->first == position) {
     if (rest.empty()) {
-      map.erase(it);
+      map.Erase(key);
       return;
     }
-    positions.first = rest.front();
+    positions->first = rest.front();
     rest.erase(rest.begin());
     return;
   }
@@ -82,10 +80,21 @@ void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int positi
   if (at != rest.end() && *at == position) rest.erase(at);
 }
 
+void ZORWENUIFeatureIndex::Forget(const ZORBaseUnknown_var& feature, int position) {
+  if (!feature) return;
+  Erase(identities_, ZORIdentityOf(feature), position);
+  if (const ZORBaseUnknown* support = SupportOf(feature)) Erase(supports_, support, position);
+}
+
 void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
                                        const std::vector<int>& lines) {
   if (lines.empty()) return;
   const int size = list.Size();
+  if (valid_ && indexed_ != size) valid_ = false;
+  // The removed entries leave the index first, so that renumbering moves every position left.
+  if (valid_) {
+    for (int line : lines) Forget(ZORBaseUnknown_var(list[line + 1]), line + 1);
+  }
   auto kept = list.begin();
   std::size_t next = 0;
   int line = 0;
@@ -98,10 +107,6 @@ void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
   }
   list.RemoveAfter(size - static_cast<int>(lines.size()));
   if (!valid_) return;
-  if (indexed_ != size) {
-    valid_ = false;
-    return;
-  }
   // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
   Renumber(identities_, lines);
   Renumber(supports_, lines);
@@ -109,26 +114,15 @@ void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
 }
 
 void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& lines) {
-  for (auto it = map.begin(); it != map.end();) {
-    Positions& positions = it->second;
-    std::vector<int>& rest = positions.rest;
-    auto kept = rest.begin();
-    for (int position : rest) {
-      if (const int moved = Moved(lines, position)) *kept++ = moved;
-    }
-    rest.erase(kept, rest.end());
+  map.ForEach([&lines](const ZORBaseUnknown*, Positions& positions) {
     positions.first = Moved(lines, positions.first);
-    if (positions.first == 0 && !rest.empty()) {
-      positions.first = rest.front();
-      rest.erase(rest.begin());
-    }
-    it = positions.first == 0 ? map.erase(it) : std::next(it);
-  }
+    for (int& position : positions.rest) position = Moved(lines, position);
+  });
 }
 
 void ZORWENUIFeatureIndex::Cleared() {
-  identities_.clear();
-  supports_.clear();
+  identities_.Clear();
+  supports_.Clear();
   indexed_ = 0;
   valid_ = true;
 }
@@ -136,16 +130,13 @@ void ZORWENUIFeatureIndex::Cleared() {
 void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,
                                     const ZORBaseUnknown_var& previous) {
   if (!valid_ || indexed_ != list.Size()) return;  // rebuilt whole at the next Locate
-  if (previous) {
-    Erase(identities_, ZORIdentityOf(previous), position);
-    if (const ZORBaseUnknown* support = SupportOf(previous)) Erase(supports_, support, position);
-  }
+  Forget(previous, position);
   Add(list[position], position);
 }
 
 void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) const {
-  identities_.clear();
-  supports_.clear();
+  identities_.Clear();
+  supports_.Clear();
   for (int p = 1; p <= list.Size(); ++p) Add(list[p], p);
   indexed_ = list.Size();
   valid_ = true;
@@ -158,21 +149,36 @@ int ZORWENUIFeatureIndex::After(const Positions& positions, int start) {
 }
 
 int ZORWENUIFeatureIndex::FirstAfter(const Map& map, const ZORBaseUnknown* key, int start) {
-  const auto it = map.find(key);
-  return it == map.end() ? 0 : After(it->second, start);
+  const Positions* positions = map.Find(key);
+  return positions ? After(*positions, start) : 0;
 }
 
 int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
                                  const ZORBaseUnknown_var& feature, int start) const {
-  if (!feature) return 0;
+  return feature ? LocateFrom(list, feature, SupportOf(feature), start) : 0;
+}
+
+std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_var& list,
+                                                 const ZORBaseUnknown_var& feature) const {
+  std::vector<int> positions;
+  if (!feature) return positions;
+  const ZORBaseUnknown* support = SupportOf(feature);
+  for (int p = LocateFrom(list, feature, support, 0); p != 0;
+       p = LocateFrom(list, feature, support, p)) {
+    positions.push_back(p);
+  }
+  return positions;
+}
+
+int ZORWENUIFeatureIndex::LocateFrom(const ZORListValZORISpecObject_var& list,
+                                     const ZORBaseUnknown_var& feature,
+                                     const ZORBaseUnknown* support, int start) const {
   if (!valid_ || indexed_ != list.Size()) Rebuild(list);
   const int same = FirstAfter(identities_, ZORIdentityOf(feature), start);
-  const ZORBaseUnknown* support = SupportOf(feature);
-  const auto group = support ? supports_.find(support) : supports_.end();
-  if (group == supports_.end()) return same;
+  const Positions* group = support ? supports_.Find(support) : nullptr;
+  if (!group) return same;
   // Positions ascend: the first related entry after `start` is the BRep match.
-  for (int p = After(group->second, start); p != 0 && (same == 0 || p < same);
-       p = After(group->second, p)) {
+  for (int p = After(*group, start); p != 0 && (same == 0 || p < same); p = After(*group, p)) {
     if (Related(ZORBaseUnknown_var(list[p]), feature)) return p;
   }
   return same;

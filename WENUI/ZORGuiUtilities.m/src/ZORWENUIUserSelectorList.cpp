@@ -157,8 +157,8 @@ void ZORWENUIUserSelectorList::ShowLine(const ZORISpecObject_var& feature, int l
 }
 
 std::vector<int> ZORWENUIUserSelectorList::LinesOf(const ZORBaseUnknown_var& feature) const {
-  std::vector<int> lines;
-  for (int p = Locate(feature, 0); p != 0; p = Locate(feature, p)) lines.push_back(p - 1);
+  std::vector<int> lines = index_.LocateAll(features_, feature);
+  for (int& line : lines) --line;
   return lines;
 }
 

@@ -26,6 +26,9 @@ void ZORFillDictionary(const ZORDictionaryEntry& entry);
 // Forgets every entry of an implementation (a plug-in being unloaded).
 void ZORRemoveFromDictionary(const std::string& implementation);
 
+// Whether some late type has an extension giving `iid`: when none has, a component need not
+// look its own late type up.
+bool ZORDictionaryExtends(const IID& iid);
 // The extension entry for (late type, interface), or null.
 const ZORDictionaryEntry* ZORLookupDictionary(std::string_view extendedType, const IID& iid);
 // Every entry, in registration order.

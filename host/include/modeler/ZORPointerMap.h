@@ -17,6 +17,8 @@
 #include <optional>
 #include <utility>
 
+#include "ZORMixBits.h"
+
 // `FirstCapacity` (a power of two) sizes the first array: a map that mostly holds one or two
 // entries, one per object, is worth keeping to a cache line.
 template <class Key, class Value, std::size_t FirstCapacity = 8>
@@ -110,6 +112,13 @@ class ZORPointerMap {
   template <class Visit>
   void ForEach(Visit&& visit) const {
     for (std::size_t i = 0; i < capacity_; ++i) {
+      if (slots_[i].key) visit(slots_[i].key, std::as_const(*slots_[i].value));
+    }
+  }
+  //! The same, with values that `visit` may change in place.
+  template <class Visit>
+  void ForEach(Visit&& visit) {
+    for (std::size_t i = 0; i < capacity_; ++i) {
       if (slots_[i].key) visit(slots_[i].key, *slots_[i].value);
     }
   }
@@ -132,15 +141,7 @@ class ZORPointerMap {
   // finaliser of MurmurHash3): a probe or two on average, whatever the spacing.
   std::size_t Home(const Key* key) const {
     auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
-    if (mixed_) {
-      bits ^= bits >> 33;
-      bits *= 0xFF51AFD7ED558CCDULL;
-      bits ^= bits >> 33;
-      bits *= 0xC4CEB9FE1A85EC53ULL;
-      bits ^= bits >> 33;
-    } else {
-      bits *= 0x9E3779B97F4A7C15ULL;
-    }
+    bits = mixed_ ? ZORMixBits(bits) : bits * 0x9E3779B97F4A7C15ULL;
     const int shift = 64 - std::countr_zero(capacity_);
     return static_cast<std::size_t>(bits >> shift);
   }

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "ZORISpecObject.h"
+#include "ZORMixBits.h"
 
 ZORBaseUnknown_var ZORPathElement::GetObject(int position) const {
   if (position < 1 || position > GetSize()) return nullptr;
@@ -48,7 +49,8 @@ std::size_t ZORPathElement::Hash() const {
   for (const auto& object : objects_) {
     h ^= std::hash<const void*>()(object->GetImpl()) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
   }
-  return h;
+  // Sets keep the low bits; the objects' addresses alone would leave them alike.
+  return static_cast<std::size_t>(ZORMixBits(h));
 }
 
 std::string ZORPathElement::Describe() const {

@@ -81,6 +81,8 @@ std::string ZORBaseUnknown::GetLateType() const {
 }
 
 HRESULT ZORBaseUnknown::QueryExtension(const IID& iid, void** out) {
+  // Most refusals end here, before the late type, which lies apart from the object.
+  if (!ZORDictionaryExtends(iid)) return E_NOINTERFACE;
   // The late type first, then the class names along the inheritance chain.
   // Without a late type the object's own class name stands for it: asked once, not twice.
   const ZORDictionaryEntry* entry =
