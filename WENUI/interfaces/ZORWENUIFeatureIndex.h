@@ -54,7 +54,8 @@ class ZORWENUIFeatureIndex {
   void Forget(const ZORBaseUnknown_var& feature, int position);
   static void Insert(Positions& positions, int position);
   static void Erase(Map& map, const ZORBaseUnknown* key, int position);
-  static void Renumber(Map& map, const std::vector<int>& lines);
+  // Gives every position its new one, `moved[old]`.
+  static void Renumber(Map& map, const std::vector<int>& moved);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
   static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);

@@ -17,12 +17,20 @@ bool Related(const ZORBaseUnknown_var& a, const ZORBaseUnknown_var& b) {
   return first && second && (first->IsRelatedTo(b) || second->IsRelatedTo(a));
 }
 
-// Where the entry at 1-based `position` went once the ascending 0-based `lines` were
-// removed; 0 when it was one of them.
-int Moved(const std::vector<int>& lines, int position) {
-  const auto at = std::lower_bound(lines.begin(), lines.end(), position - 1);
-  if (at != lines.end() && *at == position - 1) return 0;
-  return position - static_cast<int>(at - lines.begin());
+// Where each entry of a list of `size` went once the ascending 0-based `lines` were removed, by
+// 1-based position: 0 for the removed ones (and for position 0).
+std::vector<int> Moves(int size, const std::vector<int>& lines) {
+  std::vector<int> moved(static_cast<std::size_t>(size) + 1, 0);
+  std::size_t next = 0;
+  int kept = 0;
+  for (int position = 1; position <= size; ++position) {
+    if (next < lines.size() && lines[next] == position - 1) {
+      ++next;
+      continue;
+    }
+    moved[static_cast<std::size_t>(position)] = ++kept;
+  }
+  return moved;
 }
 
 }  // namespace
@@ -108,15 +116,16 @@ void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
   list.RemoveAfter(size - static_cast<int>(lines.size()));
   if (!valid_) return;
   // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
-  Renumber(identities_, lines);
-  Renumber(supports_, lines);
+  const std::vector<int> moved = Moves(size, lines);
+  Renumber(identities_, moved);
+  Renumber(supports_, moved);
   indexed_ = list.Size();
 }
 
-void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& lines) {
-  map.ForEach([&lines](const ZORBaseUnknown*, Positions& positions) {
-    positions.first = Moved(lines, positions.first);
-    for (int& position : positions.rest) position = Moved(lines, position);
+void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& moved) {
+  map.ForEach([&moved](const ZORBaseUnknown*, Positions& positions) {
+    positions.first = moved[static_cast<std::size_t>(positions.first)];
+    for (int& position : positions.rest) position = moved[static_cast<std::size_t>(position)];
   });
 }
 
