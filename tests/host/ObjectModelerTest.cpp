@@ -154,6 +154,15 @@ TEST_F(ObjectModeler, RemovedDictionaryEntriesNoLongerExtend) {
   auto square = ZORMake<TestSquare>();
   EXPECT_FALSE(ZORVar<ZORITestColour>(square));
   EXPECT_EQ(extensionsCreated, 0);
+
+  // Registered again later: the component refused once is extended now, for its own late type
+  // and for no other.
+  ZORFillDictionary({"TestColourExt", "ZORITestColour", ZORITestColour::ClassIID(), "Painted",
+                     &ZORExtensionCreator<TestColourExt>});
+  EXPECT_FALSE(ZORVar<ZORITestColour>(square));
+  square->SetLateType("Painted");
+  EXPECT_TRUE(ZORVar<ZORITestColour>(square));
+  EXPECT_EQ(extensionsCreated, 1);
 }
 
 TEST_F(ObjectModeler, MetaObjectsDescribeTheClassAndItsBases) {

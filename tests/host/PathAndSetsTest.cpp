@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "ZORDocument.h"
 #include "ZORFaultGate.h"
 #include "ZORHSO.h"
@@ -105,6 +107,22 @@ TEST_F(PathAndSets, ManyRemovalsKeepPositionsAndMembershipRight) {
   }
   EXPECT_FALSE(so->IsMember(PathOf(points[0])));
   EXPECT_TRUE(so->IsMember(PathOf(points[99])));
+}
+
+// Sets keep a path by the low bits of its hash: paths to features made in a row, whose
+// addresses share their low bits, must still spread over them, or sets of thousands of paths
+// probe long runs of slots.
+TEST_F(PathAndSets, PathsOfFeaturesMadeInARowSpreadOverTheLowBitsOfTheirHashes) {
+  constexpr std::size_t kCount = 1024;
+  std::vector<ZORFeature_var> points;
+  std::set<std::size_t> lowBits;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    points.push_back(doc.CreatePoint(static_cast<double>(i), 0, 0, set));
+    lowBits.insert(PathOf(points.back()).Hash() & (kCount - 1));
+  }
+  // Evenly spread hashes fill about 63% of the values; a hash that keeps the addresses' common
+  // low bits fills a sixteenth at most.
+  EXPECT_GT(lowBits.size(), kCount / 2);
 }
 
 TEST_F(PathAndSets, LongPathsKeepTheirOrderThroughGrowthAndRemoval) {
