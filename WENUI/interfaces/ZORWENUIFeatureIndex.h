@@ -9,6 +9,7 @@
 //! (RemoveLines) and emptying (Cleared); any other change of the list makes it stale (Invalidate),
 //! and the next Locate rebuilds it once.
 
+#include <memory>
 #include <vector>
 
 #include "ZORListValZORISpecObject_var.h"
@@ -44,8 +45,10 @@ class ZORWENUIFeatureIndex {
   // A key's positions, ascending. Most keys have one, kept inline: a list of thousands then
   // costs no allocation per entry.
   struct Positions {
-    int first = 0;          // 0 when empty
-    std::vector<int> rest;  // the others, each after `first`
+    int first = 0;  // 0 when empty
+    // The others, each after `first`; made for the first of them, so that a slot of the flat
+    // tables stays small.
+    std::unique_ptr<std::vector<int>> rest;
   };
   // Flat: renumbering after a removal reads the table in one sweep, not a node per entry.
   using Map = ZORPointerMap<const ZORBaseUnknown, Positions>;

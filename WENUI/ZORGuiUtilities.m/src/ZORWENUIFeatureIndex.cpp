@@ -62,7 +62,8 @@ void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
     return;
   }
   if (position < positions.first) std::swap(position, positions.first);
-  std::vector<int>& rest = positions.rest;
+  if (!positions.rest) positions.rest = std::make_unique<std::vector<int>>();
+  std::vector<int>& rest = *positions.rest;
   // Appends come in order; a replacement finds its place.
   if (rest.empty() || rest.back() < position) {
     rest.push_back(position);
@@ -74,18 +75,19 @@ void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
 void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int position) {
   Positions* positions = map.Find(key);
   if (!positions) return;
-  std::vector<int>& rest = positions->rest;
+  std::vector<int>* rest = positions->rest.get();
   if (positions->first == position) {
-    if (rest.empty()) {
+    if (!rest || rest->empty()) {
       map.Erase(key);
       return;
     }
-    positions->first = rest.front();
-    rest.erase(rest.begin());
+    positions->first = rest->front();
+    rest->erase(rest->begin());
     return;
   }
-  const auto at = std::lower_bound(rest.begin(), rest.end(), position);
-  if (at != rest.end() && *at == position) rest.erase(at);
+  if (!rest) return;
+  const auto at = std::lower_bound(rest->begin(), rest->end(), position);
+  if (at != rest->end() && *at == position) rest->erase(at);
 }
 
 void ZORWENUIFeatureIndex::Forget(const ZORBaseUnknown_var& feature, int position) {
@@ -125,7 +127,8 @@ void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
 void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& moved) {
   map.ForEach([&moved](const ZORBaseUnknown*, Positions& positions) {
     positions.first = moved[static_cast<std::size_t>(positions.first)];
-    for (int& position : positions.rest) position = moved[static_cast<std::size_t>(position)];
+    if (!positions.rest) return;
+    for (int& position : *positions.rest) position = moved[static_cast<std::size_t>(position)];
   });
 }
 
@@ -153,8 +156,10 @@ void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) con
 
 int ZORWENUIFeatureIndex::After(const Positions& positions, int start) {
   if (positions.first > start) return positions.first;
-  const auto after = std::upper_bound(positions.rest.begin(), positions.rest.end(), start);
-  return after == positions.rest.end() ? 0 : *after;
+  if (!positions.rest) return 0;
+  const std::vector<int>& rest = *positions.rest;
+  const auto after = std::upper_bound(rest.begin(), rest.end(), start);
+  return after == rest.end() ? 0 : *after;
 }
 
 int ZORWENUIFeatureIndex::FirstAfter(const Map& map, const ZORBaseUnknown* key, int start) {
