@@ -25,8 +25,9 @@ class ZORWENUIFeatureIndex {
   //! Entries were appended at the end of `list`.
   void Appended(const ZORListValZORISpecObject_var& list);
   //! Removes the entries at the ascending 0-based `lines` of `list`, the others moving up, and
-  //! follows.
-  void RemoveLines(ZORListValZORISpecObject_var& list, const std::vector<int>& lines);
+  //! follows. Answers where each entry went, by former 1-based position: its new position, or 0
+  //! for a removed one (and for position 0).
+  std::vector<int> RemoveLines(ZORListValZORISpecObject_var& list, const std::vector<int>& lines);
   //! The list was emptied.
   void Cleared();
   //! The entry at `position` of `list` was `previous` and is now another feature.

@@ -96,32 +96,27 @@ void ZORWENUIFeatureIndex::Forget(const ZORBaseUnknown_var& feature, int positio
   if (const ZORBaseUnknown* support = SupportOf(feature)) Erase(supports_, support, position);
 }
 
-void ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
-                                       const std::vector<int>& lines) {
-  if (lines.empty()) return;
+std::vector<int> ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
+                                                   const std::vector<int>& lines) {
   const int size = list.Size();
+  std::vector<int> moved = Moves(size, lines);
+  if (lines.empty()) return moved;
   if (valid_ && indexed_ != size) valid_ = false;
   // The removed entries leave the index first, so that renumbering moves every position left.
   if (valid_) {
     for (int line : lines) Forget(ZORBaseUnknown_var(list[line + 1]), line + 1);
   }
-  auto kept = list.begin();
-  std::size_t next = 0;
-  int line = 0;
-  for (auto it = list.begin(); it != list.end(); ++it, ++line) {
-    if (next < lines.size() && lines[next] == line) {
-      ++next;
-      continue;
-    }
-    *kept++ = std::move(*it);
+  for (int position = 1; position <= size; ++position) {
+    const int to = moved[static_cast<std::size_t>(position)];
+    if (to != 0 && to != position) list[to] = std::move(list[position]);
   }
   list.RemoveAfter(size - static_cast<int>(lines.size()));
-  if (!valid_) return;
+  if (!valid_) return moved;
   // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
-  const std::vector<int> moved = Moves(size, lines);
   Renumber(identities_, moved);
   Renumber(supports_, moved);
   indexed_ = list.Size();
+  return moved;
 }
 
 void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& moved) {

@@ -319,26 +319,20 @@ HRESULT ZORWENUIModesSelectorList::Remove(const ZORRawCollint& positions, int un
 
 void ZORWENUIModesSelectorList::RemoveLines(const std::vector<int>& lines) {
   const int size = features_.Size();
-  std::vector<int> removedBefore(static_cast<std::size_t>(size) + 1, 0);
-  std::vector<bool> removed(static_cast<std::size_t>(size), false);
-  for (int line : lines) removed[static_cast<std::size_t>(line)] = true;
-  for (int i = 0; i < size; ++i) {
-    removedBefore[i + 1] = removedBefore[i] + (removed[static_cast<std::size_t>(i)] ? 1 : 0);
-  }
   std::vector<int>& selection = Selection();
   // The list's selected lines move with them: when it shows the stored selection, it still
   // does once the lines are gone.
   const bool inStep = ShowsSelection();
   list_->ClearLine(lines.data(), static_cast<int>(lines.size()));
-  index_.RemoveLines(features_, lines);
+  const std::vector<int> moved = index_.RemoveLines(features_, lines);
   if (features_.IsEmpty()) list_->SetLine(placeholder_, 0, ZORDlgList::kAddLine);
   // Selected lines move up past the removed ones; the removed ones leave the selection.
-  std::vector<int> moved;
+  std::vector<int> kept;
   for (int selected : selection) {
-    if (selected < 0 || selected >= size || removed[static_cast<std::size_t>(selected)]) continue;
-    moved.push_back(selected - removedBefore[static_cast<std::size_t>(selected)]);
+    if (selected < 0 || selected >= size) continue;
+    if (const int to = moved[static_cast<std::size_t>(selected) + 1]) kept.push_back(to - 1);
   }
-  selection = std::move(moved);
+  selection = std::move(kept);
   if (inStep) return;
   list_->ClearSelect();
   ApplySelection(selection, 0);

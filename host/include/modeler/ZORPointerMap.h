@@ -111,9 +111,8 @@ class ZORPointerMap {
   //! meanwhile.
   template <class Visit>
   void ForEach(Visit&& visit) const {
-    for (std::size_t i = 0; i < capacity_; ++i) {
-      if (slots_[i].key) visit(slots_[i].key, std::as_const(*slots_[i].value));
-    }
+    const_cast<ZORPointerMap*>(this)->ForEach(
+        [&visit](Key* key, const Value& value) { visit(key, value); });
   }
   //! The same, with values that `visit` may change in place.
   template <class Visit>
