@@ -30,9 +30,8 @@ class ZORWENUIFeatureIndex {
   std::vector<int> RemoveLines(ZORListValZORISpecObject_var& list, const std::vector<int>& lines);
   //! The list was emptied.
   void Cleared();
-  //! The entry at `position` of `list` was `previous` and is now another feature.
-  void Replaced(const ZORListValZORISpecObject_var& list, int position,
-                const ZORBaseUnknown_var& previous);
+  //! The entry at `position` of `list` is now another feature.
+  void Replaced(const ZORListValZORISpecObject_var& list, int position);
   //! The first 1-based position after `start` of `list` whose entry is `feature` or a related
   //! BRep feature on the same support; 0 when none or for null.
   int Locate(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
@@ -53,9 +52,15 @@ class ZORWENUIFeatureIndex {
   };
   // Flat: renumbering after a removal reads the table in one sweep, not a node per entry.
   using Map = ZORPointerMap<const ZORBaseUnknown, Positions>;
+  // What an entry was indexed under: forgetting it then reads no feature, which at thousands of
+  // removals would each cost a read from memory.
+  struct Keys {
+    const ZORBaseUnknown* identity = nullptr;
+    const ZORBaseUnknown* support = nullptr;
+  };
 
   void Add(const ZORISpecObject_var& feature, int position) const;
-  void Forget(const ZORBaseUnknown_var& feature, int position);
+  void Forget(int position);
   static void Insert(Positions& positions, int position);
   static void Erase(Map& map, const ZORBaseUnknown* key, int position);
   // Gives every position its new one, `moved[old]`.
@@ -69,6 +74,7 @@ class ZORWENUIFeatureIndex {
 
   mutable Map identities_;
   mutable Map supports_;
-  mutable int indexed_ = 0;    // how many leading entries are indexed
-  mutable bool valid_ = true;  // an empty index is that of an empty list
+  mutable std::vector<Keys> keys_;  // by position - 1, for the indexed entries
+  mutable int indexed_ = 0;         // how many leading entries are indexed
+  mutable bool valid_ = true;       // an empty index is that of an empty list
 };

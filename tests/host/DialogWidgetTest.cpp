@@ -296,6 +296,54 @@ TEST(DialogWidget, SelectorListLinesInsertReplaceAndClear) {
   EXPECT_EQ(list->GetSelectCount(), 0);
 }
 
+// Hundreds of lines, removed in batches until the list renumbers its rows: the selection read
+// back, whole or in part, stays that of the lines left.
+TEST(DialogWidget, SelectorListSelectionFollowsBatchesOfRemovals) {
+  ShownDialog window;
+  auto* list = new ZORDlgSelectorList(window.frame, "Long", ZORDlgList::kMultipleSelection);
+  std::vector<bool> model;
+  for (int line = 0; line < 300; ++line) {
+    list->SetLine(std::to_string(line).c_str());
+    model.push_back(line % 7 == 3 || line == 64 || line == 299);
+    if (model.back()) list->SetSelect(line, 0);
+  }
+  auto expected = [&model] {
+    std::vector<int> lines;
+    for (std::size_t i = 0; i < model.size(); ++i) {
+      if (model[i]) lines.push_back(static_cast<int>(i));
+    }
+    return lines;
+  };
+  auto remove = [&](const std::vector<int>& lines) {
+    list->ClearLine(lines.data(), static_cast<int>(lines.size()));
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) model.erase(model.begin() + *it);
+  };
+  ASSERT_EQ(list->GetSelect(), expected());
+
+  remove({0, 3, 10, 63, 64, 65, 128});  // a few holes: no renumbering yet
+  EXPECT_EQ(list->GetSelect(), expected());
+  const int unselect[] = {2, 9, 400};
+  list->ClearSelect(unselect, 3);
+  model[2] = model[9] = false;
+  EXPECT_EQ(list->GetSelect(), expected());
+  EXPECT_EQ(list->GetSelectCount(), static_cast<int>(expected().size()));
+  int firstThree[3] = {};
+  ASSERT_EQ(list->GetSelect(firstThree, 3), 3);
+  const std::vector<int> all = expected();
+  EXPECT_EQ(std::vector<int>(firstThree, firstThree + 3),
+            std::vector<int>(all.begin(), all.begin() + 3));
+
+  std::vector<int> most;  // enough to outnumber what stays: the rows are renumbered
+  for (int line = 20; line < 220; ++line) most.push_back(line);
+  remove(most);
+  ASSERT_EQ(list->GetLineCount(), static_cast<int>(model.size()));
+  EXPECT_EQ(list->GetSelect(), expected());
+  EXPECT_EQ(list->GetLine(static_cast<int>(model.size()) - 1), "299");
+  list->SetSelect(static_cast<int>(model.size()) - 2, 0);
+  model[model.size() - 2] = true;
+  EXPECT_EQ(list->GetSelect(), expected());
+}
+
 TEST(DialogWidget, SelectorListSelectionAndUserActions) {
   ShownDialog window;
   auto* single = new ZORDlgSelectorList(window.frame, "Single", 0);

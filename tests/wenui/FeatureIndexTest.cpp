@@ -42,11 +42,11 @@ TEST_F(FeatureIndex, RepeatedEntriesAreFoundInOrderAndAReplacementForgetsItsPosi
 
   // The last and then the first of the three are replaced, as a list replaces an entry.
   list.ReplaceAt(3, P(1));
-  index.Replaced(list, 3, U(0));
+  index.Replaced(list, 3);
   EXPECT_EQ(index.Locate(list, U(0), 2), 0);
   EXPECT_EQ(index.Locate(list, U(1), 0), 3);
   list.ReplaceAt(1, P(2));
-  index.Replaced(list, 1, U(0));
+  index.Replaced(list, 1);
   EXPECT_EQ(index.Locate(list, U(0), 0), 2);
   EXPECT_EQ(index.Locate(list, U(2), 0), 1);
 

@@ -50,10 +50,16 @@ void ZORWENUIFeatureIndex::Appended(const ZORListValZORISpecObject_var& list) {
 }
 
 void ZORWENUIFeatureIndex::Add(const ZORISpecObject_var& feature, int position) const {
+  if (keys_.size() < static_cast<std::size_t>(position))
+    keys_.resize(static_cast<std::size_t>(position));
+  Keys& keys = keys_[static_cast<std::size_t>(position) - 1];
+  keys = Keys();
   const ZORBaseUnknown_var object(feature);
   if (!object) return;
-  Insert(identities_[ZORIdentityOf(object)], position);
-  if (const ZORBaseUnknown* support = SupportOf(object)) Insert(supports_[support], position);
+  keys.identity = ZORIdentityOf(object);
+  keys.support = SupportOf(object);
+  Insert(identities_[keys.identity], position);
+  if (keys.support) Insert(supports_[keys.support], position);
 }
 
 void ZORWENUIFeatureIndex::Insert(Positions& positions, int position) {
@@ -90,10 +96,10 @@ void ZORWENUIFeatureIndex::Erase(Map& map, const ZORBaseUnknown* key, int positi
   if (at != rest->end() && *at == position) rest->erase(at);
 }
 
-void ZORWENUIFeatureIndex::Forget(const ZORBaseUnknown_var& feature, int position) {
-  if (!feature) return;
-  Erase(identities_, ZORIdentityOf(feature), position);
-  if (const ZORBaseUnknown* support = SupportOf(feature)) Erase(supports_, support, position);
+void ZORWENUIFeatureIndex::Forget(int position) {
+  const Keys& keys = keys_[static_cast<std::size_t>(position) - 1];
+  if (keys.identity) Erase(identities_, keys.identity, position);
+  if (keys.support) Erase(supports_, keys.support, position);
 }
 
 std::vector<int> ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var& list,
@@ -104,14 +110,18 @@ std::vector<int> ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var&
   if (valid_ && indexed_ != size) valid_ = false;
   // The removed entries leave the index first, so that renumbering moves every position left.
   if (valid_) {
-    for (int line : lines) Forget(ZORBaseUnknown_var(list[line + 1]), line + 1);
+    for (int line : lines) Forget(line + 1);
   }
   for (int position = 1; position <= size; ++position) {
     const int to = moved[static_cast<std::size_t>(position)];
-    if (to != 0 && to != position) list[to] = std::move(list[position]);
+    if (to == 0 || to == position) continue;
+    list[to] = std::move(list[position]);
+    if (valid_)
+      keys_[static_cast<std::size_t>(to) - 1] = keys_[static_cast<std::size_t>(position) - 1];
   }
   list.RemoveAfter(size - static_cast<int>(lines.size()));
   if (!valid_) return moved;
+  keys_.resize(static_cast<std::size_t>(list.Size()));
   // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
   Renumber(identities_, moved);
   Renumber(supports_, moved);
@@ -130,20 +140,21 @@ void ZORWENUIFeatureIndex::Renumber(Map& map, const std::vector<int>& moved) {
 void ZORWENUIFeatureIndex::Cleared() {
   identities_.Clear();
   supports_.Clear();
+  keys_.clear();
   indexed_ = 0;
   valid_ = true;
 }
 
-void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position,
-                                    const ZORBaseUnknown_var& previous) {
+void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position) {
   if (!valid_ || indexed_ != list.Size()) return;  // rebuilt whole at the next Locate
-  Forget(previous, position);
+  Forget(position);
   Add(list[position], position);
 }
 
 void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) const {
   identities_.Clear();
   supports_.Clear();
+  keys_.clear();
   for (int p = 1; p <= list.Size(); ++p) Add(list[p], p);
   indexed_ = list.Size();
   valid_ = true;

@@ -200,9 +200,8 @@ HRESULT ZORWENUIUserSelectorList::Replace(const ZORISpecObject_var& feature, int
   const HRESULT hr = UnSelect(features_[position]);
   if (FAILED(hr)) return hr;
   ShowLine(feature, position - 1, ZORDlgList::kModifyLine);
-  const ZORBaseUnknown_var previous(features_[position]);
   features_.ReplaceAt(position, feature);
-  index_.Replaced(features_, position, previous);
+  index_.Replaced(features_, position);
   NotifyChange();
   return Select(feature);
 }

@@ -7,9 +7,9 @@
 // A click sends the list-select notification; a double click is a click followed by the
 // list-activate notification.
 
-#include <set>
 #include <vector>
 
+#include "ZORBitSet.h"
 #include "ZORDialog.h"
 #include "ZORRankedList.h"
 #include "ZORVar.h"
@@ -34,7 +34,7 @@ class ZORDlgList : public ZORDialog {
   void ClearLine(const int* indices, int count);
 
   bool IsMultipleSelection() const { return (GetStyle() & kMultipleSelection) != 0; }
-  int GetSelectCount() const { return static_cast<int>(selected_.size()); }
+  int GetSelectCount() const { return static_cast<int>(selected_.Size()); }
   bool IsSelected(int index) const;
   // The selected lines in ascending order: up to `size` of them written to `indices`; answers
   // how many were written.
@@ -100,10 +100,10 @@ class ZORDlgList : public ZORDialog {
   // Finds the selected rows again after the rows' entries were renumbered.
   void IndexSelection();
 
-  // Rows leave in logarithmic time and the selected ones are kept apart, so that clicking and
-  // removing one row never walks the list.
+  // Rows leave in logarithmic time and the selected ones are kept apart, by entry, so that
+  // clicking and removing one row never walks the rows.
   ZORRankedList<Row> rows_;
-  std::set<ZORRankedList<Row>::Entry> selected_;
+  ZORBitSet selected_;
   int visibleLines_ = 0;
   int contextualLine_ = -1;
   int firstVisibleLine_ = 0;

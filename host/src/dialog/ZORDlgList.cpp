@@ -12,7 +12,7 @@ ZORDlgList::~ZORDlgList() = default;
 
 void ZORDlgList::ClearLine() {
   rows_.Clear();
-  selected_.clear();
+  selected_.Clear();
 }
 
 void ZORDlgList::ClearLine(int index) {
@@ -23,15 +23,15 @@ void ZORDlgList::ClearLine(const int* indices, int count) {
   if (!indices || count <= 0) return;
   const std::vector<int> lines(indices, indices + count);
   for (int line : lines) {
-    if (HasRow(line)) selected_.erase(rows_.EntryOf(line));  // nothing when not selected
+    if (HasRow(line)) selected_.Erase(rows_.EntryOf(line));  // nothing when not selected
   }
   if (rows_.Remove(lines)) IndexSelection();
 }
 
 void ZORDlgList::IndexSelection() {
-  selected_.clear();
+  selected_.Clear();
   rows_.ForEachEntry([this](ZORRankedList<Row>::Entry entry, const Row& row) {
-    if (row.selected) selected_.insert(selected_.end(), entry);
+    if (row.selected) selected_.Insert(entry);
   });
 }
 
@@ -42,13 +42,16 @@ bool ZORDlgList::IsSelected(int index) const {
 int ZORDlgList::GetSelect(int* indices, int size) const {
   if (!indices) return 0;
   int written = 0;
-  for (auto it = selected_.begin(); it != selected_.end() && written < size; ++it)
-    indices[written++] = rows_.PositionOf(*it);
+  selected_.ForEachWhile([&](ZORRankedList<Row>::Entry entry) {
+    if (written >= size) return false;
+    indices[written++] = rows_.PositionOf(entry);
+    return true;
+  });
   return written;
 }
 
 std::vector<int> ZORDlgList::GetSelect() const {
-  std::vector<int> selected(selected_.size());
+  std::vector<int> selected(selected_.Size());
   GetSelect(selected.data(), GetSelectCount());
   return selected;
 }
@@ -58,9 +61,9 @@ void ZORDlgList::Select(int index, bool on) {
   if (row.selected == on) return;
   row.selected = on;
   if (on) {
-    selected_.insert(rows_.EntryOf(index));
+    selected_.Insert(rows_.EntryOf(index));
   } else {
-    selected_.erase(rows_.EntryOf(index));
+    selected_.Erase(rows_.EntryOf(index));
   }
 }
 
@@ -79,8 +82,9 @@ void ZORDlgList::SetSelect(const int* indices, int count, int notify) {
 }
 
 void ZORDlgList::ClearSelect() {
-  for (auto entry : selected_) rows_.AtEntry(entry).selected = false;
-  selected_.clear();
+  selected_.ForEach(
+      [this](ZORRankedList<Row>::Entry entry) { rows_.AtEntry(entry).selected = false; });
+  selected_.Clear();
 }
 
 void ZORDlgList::ClearSelect(const int* indices, int count) {
