@@ -194,6 +194,10 @@ TEST_F(UserSelectorList, SynchroniseMakesTheContentEqualInOnePass) {
   ASSERT_EQ(list->Synchronise(ZORListValZORISpecObject_var{P(4)}), S_OK);
   EXPECT_EQ(list->Size(), 2);
   EXPECT_EQ(list->Locate(ZORBaseUnknown_var(P(4)), 1), 2);
+  // Nothing of the content is wanted: it all goes, and a feature wanted twice comes once.
+  ASSERT_EQ(list->Synchronise(ZORListValZORISpecObject_var{P(1), P(2), P(1)}), S_OK);
+  EXPECT_EQ(Lines(), (Texts{"Point.2", "Point.3"}));
+  EXPECT_EQ(list->Locate(ZORBaseUnknown_var(P(1)), 1), 0);
   ASSERT_EQ(list->Synchronise(ZORListValZORISpecObject_var()), S_OK);
   EXPECT_EQ(Lines(), (Texts{"No selection"}));
   EXPECT_EQ(list->Size(), 0);

@@ -92,7 +92,9 @@ class ZORDlgList : public ZORDialog {
 
  private:
   struct Row {
-    std::vector<ZORUnicodeString> cells;
+    // The first column in place: a selector list's rows then cost no allocation of their own.
+    ZORUnicodeString first;
+    std::vector<ZORUnicodeString> more;  // columns 1 and on
     ZORBaseUnknown_var object;
     bool selected = false;
   };

@@ -8,6 +8,7 @@
 // are no tombstones and a map that is filled and emptied again and again does not degrade.
 // A value's address holds only until the next insertion or removal. The map hands back the keys
 // it was given, as they were given (a map of `const T` keys gives back const pointers).
+// Values are made by default and moved: a free slot holds one.
 
 #include <algorithm>
 #include <bit>
@@ -48,7 +49,7 @@ class ZORPointerMap {
   //! The value of `key`; null when there is none.
   Value* Find(const Key* key) {
     const std::size_t at = SlotOf(key);
-    return at == kNone ? nullptr : &*slots_[at].value;
+    return at == kNone ? nullptr : &slots_[at].value;
   }
   const Value* Find(const Key* key) const { return const_cast<ZORPointerMap*>(this)->Find(key); }
   bool Contains(const Key* key) const { return SlotOf(key) != kNone; }
@@ -58,14 +59,14 @@ class ZORPointerMap {
   template <class... Args>
   std::pair<Value*, bool> TryEmplace(Key* key, Args&&... args) {
     if (!key) return {nullptr, false};
-    if (const std::size_t at = SlotOf(key); at != kNone) return {&*slots_[at].value, false};
+    if (const std::size_t at = SlotOf(key); at != kNone) return {&slots_[at].value, false};
     // At most three quarters full: probes stay short.
     if ((size_ + 1) * 4 > capacity_ * 3) Grow();
     std::size_t at = Home(key);
     std::size_t probes = 0;
     for (; slots_[at].key; at = Next(at)) ++probes;
     slots_[at].key = key;
-    slots_[at].value.emplace(std::forward<Args>(args)...);
+    slots_[at].value = Value(std::forward<Args>(args)...);
     ++size_;
     if (probes > kLongProbe && !mixed_) {
       // The keys' spacing suits the multiplicative hash badly: mix them from now on.
@@ -73,7 +74,7 @@ class ZORPointerMap {
       Rehash(capacity_);
       at = SlotOf(key);
     }
-    return {&*slots_[at].value, true};
+    return {&slots_[at].value, true};
   }
   Value& operator[](Key* key) { return *TryEmplace(key).first; }
 
@@ -88,7 +89,7 @@ class ZORPointerMap {
   std::optional<Value> Take(const Key* key) {
     const std::size_t at = SlotOf(key);
     if (at == kNone) return std::nullopt;
-    std::optional<Value> taken(std::in_place, std::move(*slots_[at].value));
+    std::optional<Value> taken(std::in_place, std::move(slots_[at].value));
     EraseSlot(at);
     return taken;
   }
@@ -118,14 +119,16 @@ class ZORPointerMap {
   template <class Visit>
   void ForEach(Visit&& visit) {
     for (std::size_t i = 0; i < capacity_; ++i) {
-      if (slots_[i].key) visit(slots_[i].key, *slots_[i].value);
+      if (slots_[i].key) visit(slots_[i].key, slots_[i].value);
     }
   }
 
  private:
+  // A free slot holds a value made by default: no flag beside the key, so that a slot of a
+  // pointer and an int or a pointer takes 16 bytes, not 24.
   struct Slot {
     Key* key = nullptr;  // null: the slot is free
-    std::optional<Value> value;
+    Value value{};
   };
   static constexpr std::size_t kNone = ~std::size_t{0};
   // Far beyond what evenly spread keys probe at three quarters full.
@@ -146,7 +149,7 @@ class ZORPointerMap {
   }
   void EraseSlot(std::size_t hole) {
     slots_[hole].key = nullptr;
-    slots_[hole].value.reset();
+    slots_[hole].value = Value();
     --size_;
     // Move back each following entry that the hole now keeps from its home.
     for (std::size_t at = Next(hole); slots_[at].key; at = Next(at)) {
@@ -154,8 +157,7 @@ class ZORPointerMap {
       // Entries whose home lies cyclically in (hole, at] stay where they are.
       if (((at - home) & Mask()) < ((at - hole) & Mask())) continue;
       slots_[hole].key = std::exchange(slots_[at].key, nullptr);
-      slots_[hole].value.emplace(std::move(*slots_[at].value));
-      slots_[at].value.reset();
+      slots_[hole].value = std::exchange(slots_[at].value, Value());
       hole = at;
     }
   }
@@ -175,7 +177,7 @@ class ZORPointerMap {
       std::size_t at = Home(old[i].key);
       while (slots_[at].key) at = Next(at);
       slots_[at].key = old[i].key;
-      slots_[at].value.emplace(std::move(*old[i].value));
+      slots_[at].value = std::move(old[i].value);
     }
   }
 

@@ -134,17 +134,19 @@ int ZORDlgList::InsertRow(int index) {
 }
 
 ZORUnicodeString& ZORDlgList::Cell(int row, int column) {
-  auto& cells = rows_[row].cells;
-  if (cells.size() <= static_cast<std::size_t>(column))
-    cells.resize(static_cast<std::size_t>(column) + 1);
-  return cells[static_cast<std::size_t>(column)];
+  Row& cells = rows_[row];
+  if (column == 0) return cells.first;
+  const auto at = static_cast<std::size_t>(column) - 1;
+  if (cells.more.size() <= at) cells.more.resize(at + 1);
+  return cells.more[at];
 }
 
 ZORUnicodeString ZORDlgList::CellText(int row, int column) const {
   if (!HasRow(row) || column < 0) return ZORUnicodeString();
-  const auto& cells = rows_[row].cells;
-  if (static_cast<std::size_t>(column) >= cells.size()) return ZORUnicodeString();
-  return cells[static_cast<std::size_t>(column)];
+  const Row& cells = rows_[row];
+  if (column == 0) return cells.first;
+  const auto at = static_cast<std::size_t>(column) - 1;
+  return at < cells.more.size() ? cells.more[at] : ZORUnicodeString();
 }
 
 bool ZORDlgList::SetContextualLine(int line) {
