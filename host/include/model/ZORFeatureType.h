@@ -29,7 +29,7 @@ class ZORFeatureType {
     Compute compute;  // none: always succeeds without a body
   };
 
-  explicit ZORFeatureType(Description description) : d_(std::move(description)) {}
+  explicit ZORFeatureType(Description description);
 
   const std::string& GetName() const { return d_.name; }
   const std::string& GetDisplayBase() const { return d_.displayBase; }
@@ -39,6 +39,8 @@ class ZORFeatureType {
   // Types without a compute function (part, tools) have nothing to recompute.
   bool HasCompute() const { return static_cast<bool>(d_.compute); }
   bool Offers(const IID& iid) const;
+  // Whether its features answer ZORISpecObject themselves: every handle on a feature asks it.
+  bool OffersSpecObject() const { return offersSpecObject_; }
 
   // From now on, a feature of this type whose inputs include every one of `inputs` fails its
   // update with `diagnostic` (with no inputs given: every feature of the type fails).
@@ -68,6 +70,7 @@ class ZORFeatureType {
   static bool Matches(const Rule& rule, const ZORFeature& feature);
 
   Description d_;
+  bool offersSpecObject_ = false;
   std::vector<Rule> failures_;
   std::vector<Rule> warnings_;
 };

@@ -1,11 +1,11 @@
 #pragma once
-// A feature seen through its ZORISpecObject interface. ZORFeature keeps its interfaces private, so
-// a handle is taken through the common base, where the query filters by the feature's kind.
+// A feature seen through its ZORISpecObject interface, as the query through the common base
+// answers it (ZORFeature keeps its interfaces private).
 
 #include "ZORFeature.h"
 
 inline ZORISpecObject_var ZORSpecObjectOf(ZORFeature* feature) {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(feature));
+  return feature ? feature->AsSpecObject() : nullptr;
 }
 
 inline ZORISpecObject_var ZORSpecObjectOf(const ZORFeature_var& feature) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <typeinfo>
 #include <unordered_set>
 
 #include "ZORBlockPool.h"
@@ -98,7 +99,17 @@ bool ZORFeature::Offers(const IID& iid) const {
 }
 
 ZORFeature* ZORFeature::From(ZORBaseUnknown* object) {
-  return object ? dynamic_cast<ZORFeature*>(object->GetImpl()) : nullptr;
+  if (!object) return nullptr;
+  ZORBaseUnknown* impl = object->GetImpl();
+  // The class has no subclass: a feature is a whole object of exactly this type, found from its
+  // type and its address without searching its forty bases.
+  if (typeid(*impl) != typeid(ZORFeature)) return nullptr;
+  return static_cast<ZORFeature*>(dynamic_cast<void*>(impl));
+}
+
+ZORISpecObject_var ZORFeature::AsSpecObject() {
+  if (type_->OffersSpecObject()) return ZORISpecObject_var(static_cast<ZORISpecObject*>(this));
+  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(this));
 }
 
 // ---------------------------------------------------------------- values, inputs, users
@@ -309,8 +320,7 @@ HRESULT ZORFeature::CheckNewChild(ZORFeature* child) const {
 
 ZORISpecObject_var ZORFeature::GetChildAtPosition(int position) {
   if (position < 1 || position > GetNumberOfChildren()) return nullptr;
-  ZORFeature* child = state_->children[static_cast<std::size_t>(position - 1)].get();
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(child));
+  return state_->children[static_cast<std::size_t>(position - 1)]->AsSpecObject();
 }
 
 int ZORFeature::GetPosition(const ZORISpecObject_var& child) {
@@ -538,7 +548,8 @@ HRESULT ZORFeature::GetPathElement(ZORPathElement& path) {
 // ---------------------------------------------------------------- helpers of the later interfaces
 
 ZORISpecObject_var ZORFeature::InputSpec(const std::string& role) const {
-  return ZORISpecObject_var(static_cast<ZORBaseUnknown*>(GetInput(role)));
+  ZORFeature* input = GetInput(role);
+  return input ? input->AsSpecObject() : nullptr;
 }
 
 bool ZORFeature::IsPeer(const ZORFeature* other) const {

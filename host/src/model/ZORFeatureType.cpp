@@ -4,6 +4,9 @@
 
 #include "ZORFeature.h"
 
+ZORFeatureType::ZORFeatureType(Description description)
+    : d_(std::move(description)), offersSpecObject_(Offers(ZORISpecObject::ClassIID())) {}
+
 bool ZORFeatureType::HasInputRole(const std::string& role) const {
   return std::find(d_.inputRoles.begin(), d_.inputRoles.end(), role) != d_.inputRoles.end();
 }
