@@ -55,6 +55,24 @@ TEST_F(FeatureIndex, RepeatedEntriesAreFoundInOrderAndAReplacementForgetsItsPosi
   EXPECT_EQ(index.Locate(list, U(0), 2), 4);
 }
 
+// Removals forget each entry under what it was indexed when it came, replaced or moved up since:
+// a position left behind would hide a repeated feature's entry once it is appended again.
+TEST_F(FeatureIndex, RemovalsAfterReplacementsAndMovesForgetTheRightEntries) {
+  ZORListValZORISpecObject_var list{P(1), P(0), P(2), P(1)};
+  ZORWENUIFeatureIndex index;
+  ASSERT_EQ(index.Locate(list, U(1), 0), 1);
+  list.ReplaceAt(4, P(0));
+  index.Replaced(list, 4);
+  EXPECT_EQ(index.RemoveLines(list, {0}), (std::vector<int>{0, 0, 1, 2, 3}));
+  EXPECT_EQ(index.LocateAll(list, U(0)), (std::vector<int>{1, 3}));
+  EXPECT_EQ(index.Locate(list, U(1), 0), 0);
+  index.RemoveLines(list, {0});  // the first of the two, moved up before
+  list.Append(P(0));
+  index.Appended(list);
+  EXPECT_EQ(index.LocateAll(list, U(0)), (std::vector<int>{2, 3}));
+  EXPECT_EQ(index.Locate(list, U(2), 0), 1);
+}
+
 TEST_F(FeatureIndex, AnInvalidatedIndexIsRebuiltAtTheNextLookUp) {
   ZORListValZORISpecObject_var list{P(0), P(1)};
   ZORWENUIFeatureIndex index;
