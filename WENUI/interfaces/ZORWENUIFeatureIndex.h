@@ -72,9 +72,11 @@ class ZORWENUIFeatureIndex {
   int LocateFrom(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
                  const ZORBaseUnknown* support, int start) const;
 
+  // How many leading entries are indexed.
+  int Indexed() const { return static_cast<int>(keys_.size()); }
+
   mutable Map identities_;
   mutable Map supports_;
   mutable std::vector<Keys> keys_;  // by position - 1, for the indexed entries
-  mutable int indexed_ = 0;         // how many leading entries are indexed
   mutable bool valid_ = true;       // an empty index is that of an empty list
 };

@@ -45,8 +45,7 @@ bool ZORWENUIFeatureIndex::Matches(const ZORBaseUnknown_var& entry,
 
 void ZORWENUIFeatureIndex::Appended(const ZORListValZORISpecObject_var& list) {
   if (!valid_) return;  // rebuilt whole at the next Locate
-  for (int p = indexed_ + 1; p <= list.Size(); ++p) Add(list[p], p);
-  indexed_ = list.Size();
+  for (int p = Indexed() + 1; p <= list.Size(); ++p) Add(list[p], p);
 }
 
 void ZORWENUIFeatureIndex::Add(const ZORISpecObject_var& feature, int position) const {
@@ -107,7 +106,7 @@ std::vector<int> ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var&
   const int size = list.Size();
   std::vector<int> moved = Moves(size, lines);
   if (lines.empty()) return moved;
-  if (valid_ && indexed_ != size) valid_ = false;
+  if (valid_ && Indexed() != size) valid_ = false;
   // The removed entries leave the index first, so that renumbering moves every position left.
   if (valid_) {
     for (int line : lines) Forget(line + 1);
@@ -125,7 +124,6 @@ std::vector<int> ZORWENUIFeatureIndex::RemoveLines(ZORListValZORISpecObject_var&
   // Renumbering in place costs no allocation, where a rebuild would cost one per entry.
   Renumber(identities_, moved);
   Renumber(supports_, moved);
-  indexed_ = list.Size();
   return moved;
 }
 
@@ -141,12 +139,11 @@ void ZORWENUIFeatureIndex::Cleared() {
   identities_.Clear();
   supports_.Clear();
   keys_.clear();
-  indexed_ = 0;
   valid_ = true;
 }
 
 void ZORWENUIFeatureIndex::Replaced(const ZORListValZORISpecObject_var& list, int position) {
-  if (!valid_ || indexed_ != list.Size()) return;  // rebuilt whole at the next Locate
+  if (!valid_ || Indexed() != list.Size()) return;  // rebuilt whole at the next Locate
   Forget(position);
   Add(list[position], position);
 }
@@ -156,7 +153,6 @@ void ZORWENUIFeatureIndex::Rebuild(const ZORListValZORISpecObject_var& list) con
   supports_.Clear();
   keys_.clear();
   for (int p = 1; p <= list.Size(); ++p) Add(list[p], p);
-  indexed_ = list.Size();
   valid_ = true;
 }
 
@@ -193,7 +189,7 @@ std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_
 int ZORWENUIFeatureIndex::LocateFrom(const ZORListValZORISpecObject_var& list,
                                      const ZORBaseUnknown_var& feature,
                                      const ZORBaseUnknown* support, int start) const {
-  if (!valid_ || indexed_ != list.Size()) Rebuild(list);
+  if (!valid_ || Indexed() != list.Size()) Rebuild(list);
   const int same = FirstAfter(identities_, ZORIdentityOf(feature), start);
   const Positions* group = support ? supports_.Find(support) : nullptr;
   if (!group) return same;
