@@ -27,6 +27,14 @@ class FeatureList : public ::testing::Test {
     for (std::size_t i = 0; i < expected.size(); ++i) {
       ASSERT_EQ(list[i].get(), expected[i]) << step << " at " << i;
       ASSERT_EQ(list.PositionOf(expected[i]), i) << step << " of " << i;
+      // What a walk reads ahead: from this feature on, the others in order, holes aside.
+      std::vector<ZORFeature*> ahead;
+      for (const auto& f : list.From(i)) {
+        if (f) ahead.push_back(f.get());
+      }
+      ASSERT_EQ(ahead,
+                std::vector<ZORFeature*>(expected.begin() + static_cast<long>(i), expected.end()))
+          << step << " from " << i;
     }
   }
 

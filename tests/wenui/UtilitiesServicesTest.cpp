@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "ZORDriver.h"
 #include "ZORGmoUtilitiesCCP.h"
 #include "ZORGuiBasicUtilitiesServices.h"
@@ -7,10 +9,10 @@
 #include "ZORICkeParm.h"
 #include "ZORIDescendants.h"
 #include "ZORIGSOFactory.h"
+#include "ZORISpecAttrAccess.h"
 #include "ZORIWENMultiSel.h"
 #include "ZORIWENMultiSelAccess.h"
 #include "ZORIWENMultiSelFactory.h"
-#include "ZORISpecAttrAccess.h"
 #include "strWENCompo.h"
 
 namespace {
@@ -88,6 +90,46 @@ TEST_F(UtilitiesServices, ThreeIdenticalResultsKeepTheFirstAndReplaceEachOtherOn
   EXPECT_EQ(shown[0].name, "ReplacePanel");
   EXPECT_NE(shown[1].text.str().find(before[2]), std::string::npos);
   EXPECT_TRUE(driver.AbendLines().empty());
+}
+
+// Whether `text` names `name` itself, not a longer name it begins ("Line.1" in "Line.12").
+bool Names(const ZORUnicodeString& text, const std::string& name) {
+  const std::string s = text.str();
+  for (auto at = s.find(name); at != std::string::npos; at = s.find(name, at + 1)) {
+    const auto after = at + name.size();
+    if (after == s.size() || !std::isdigit(static_cast<unsigned char>(s[after]))) return true;
+  }
+  return false;
+}
+
+TEST_F(UtilitiesServices, RepeatsCloseAndFarApartEachGiveWayToTheFirstInTheirOrder) {
+  // More results than the check looks at in one go: a repeat next to its first, one a few
+  // results on, one of the same inputs much later, and one in last place.
+  for (int i = 4; i < 24; ++i) points.push_back(doc().CreatePoint(i, 0, 0, set.get()));
+  std::vector<int> starts;
+  for (int i = 0; i < 24; ++i) starts.push_back(i);
+  starts[1] = 0;
+  starts[6] = 2;
+  starts[15] = 2;
+  starts[23] = 3;
+  ZORISpecObject_var ms = MultiSelOf(starts);
+  const auto before = ResultNames(ms);
+  driver.DrainMessages();
+  ASSERT_EQ(ZORGuiUtilitiesServices::CheckMultioutput(nullptr, ms), S_OK);
+
+  std::vector<std::string> expected;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (i != 1 && i != 6 && i != 15 && i != 23) expected.push_back(before[i]);
+  }
+  EXPECT_EQ(ResultNames(ms), expected);
+  const auto shown = driver.DrainMessages();
+  const std::vector<std::pair<std::size_t, std::size_t>> pairs = {{0, 1}, {2, 6}, {2, 15}, {3, 23}};
+  ASSERT_EQ(shown.size(), pairs.size());
+  for (std::size_t k = 0; k < pairs.size(); ++k) {
+    EXPECT_EQ(shown[k].name, "ReplacePanel");
+    EXPECT_TRUE(Names(shown[k].text, before[pairs[k].first])) << k << ": " << shown[k].text.str();
+    EXPECT_TRUE(Names(shown[k].text, before[pairs[k].second])) << k << ": " << shown[k].text.str();
+  }
 }
 
 TEST_F(UtilitiesServices, MissingInputsAreRemovedOnlyWhenTheUserSaysSo) {

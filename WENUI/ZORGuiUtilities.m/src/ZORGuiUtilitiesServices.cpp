@@ -1,5 +1,7 @@
 #include "ZORGuiUtilitiesServices.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -67,31 +69,59 @@ std::vector<ZORISpecObject_var> SharedTransformationInputs(const ZORISpecObject_
 
 using InputPair = std::pair<const void*, const void*>;
 
-// The first child with given inputs of lists 1 and 2, in one flat array probed linearly: at tens
-// of thousands of results, a node per child and the scattered reads to reach it cost more than
-// the whole comparison.
-class FirstWithInputs {
+// Finds, for each child given in order, the first child with the same inputs of lists 1 and 2,
+// in one flat array probed linearly: at tens of thousands of results, a node per child and the
+// scattered reads to reach it cost more than the whole comparison. At a hundred thousand the
+// array outgrows the caches, so each look-up waits until a few more children are given, while
+// its slot is fetched.
+class DuplicateFinder {
  public:
-  explicit FirstWithInputs(std::size_t count) : slots_(std::bit_ceil(count * 4 / 3 + 2)) {}
+  explicit DuplicateFinder(std::size_t count) : slots_(std::bit_ceil(count * 4 / 3 + 2)) {}
 
-  // The first child recorded with `inputs`; `child` (1-based) when it is the first.
-  int FirstOr(const InputPair& inputs, int child) {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = Home(inputs) & mask;; at = (at + 1) & mask) {
-      Slot& slot = slots_[at];
-      if (slot.child == 0) {
-        slot = {inputs, child};
-        return child;
-      }
-      if (slot.inputs == inputs) return slot.child;
-    }
+  // Gives `child` (1-based, each after the one before) with its `inputs`; it repeats the first
+  // child with the same inputs only when `mayRepeat`.
+  void Add(const InputPair& inputs, int child, bool mayRepeat) {
+    const std::size_t home = Home(inputs) & (slots_.size() - 1);
+    __builtin_prefetch(&slots_[home]);
+    if (waiting_ == kAhead) LookUp(queue_[next_]);
+    queue_[next_] = {inputs, home, child, mayRepeat};
+    next_ = (next_ + 1) % kAhead;
+    waiting_ = std::min(waiting_ + 1, kAhead);
+  }
+
+  // The (first, repeating) pairs of the children given, in the order of the repeating ones.
+  std::vector<std::pair<int, int>> TakePairs() {
+    for (std::size_t i = kAhead - waiting_; i < kAhead; ++i) LookUp(queue_[(next_ + i) % kAhead]);
+    waiting_ = 0;
+    return std::move(pairs_);
   }
 
  private:
+  static constexpr std::size_t kAhead = 8;
   struct Slot {
     InputPair inputs;
     int child = 0;  // 0: free
   };
+  struct Waiting {
+    InputPair inputs;
+    std::size_t home = 0;
+    int child = 0;
+    bool mayRepeat = false;
+  };
+
+  void LookUp(const Waiting& waiting) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = waiting.home;; at = (at + 1) & mask) {
+      Slot& slot = slots_[at];
+      if (slot.child == 0) {
+        slot = {waiting.inputs, waiting.child};
+        return;
+      }
+      if (slot.inputs != waiting.inputs) continue;
+      if (waiting.mayRepeat) pairs_.emplace_back(slot.child, waiting.child);
+      return;
+    }
+  }
   // Every bit of both addresses reaches the low bits the mask keeps (MurmurHash3's finaliser).
   static std::size_t Home(const InputPair& inputs) {
     auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(inputs.first));
@@ -101,6 +131,10 @@ class FirstWithInputs {
   }
 
   std::vector<Slot> slots_;  // a power of two, at most three quarters full
+  std::array<Waiting, kAhead> queue_{};
+  std::size_t next_ = 0;     // where the next child waits; the oldest waiting one when full
+  std::size_t waiting_ = 0;  // how many wait
+  std::vector<std::pair<int, int>> pairs_;
 };
 
 }  // namespace
@@ -301,9 +335,7 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   // earlier children with the same input.
   std::vector<ZORISpecObject_var> children(static_cast<std::size_t>(count) + 1);
   std::vector<bool> removed(children.size(), false);
-  // The first child, not itself a duplicate, with given inputs of lists 1 and 2.
-  FirstWithInputs firstWith(static_cast<std::size_t>(count));
-  std::vector<std::pair<int, int>> pairs;  // (kept, duplicate)
+  DuplicateFinder duplicates(static_cast<std::size_t>(count));
   int markedCount = 0;
   for (int i = 1; i <= count; ++i) {
     ZORISpecObject_var child = descendants->GetChildAtPosition(i);
@@ -320,8 +352,7 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
       // A duplicate pairs with the first earlier child with the same inputs that is not a
       // duplicate itself, so that each duplicate is replaced and removed once. Without an input
       // of list 2, an intersection repeats nothing.
-      const int first = firstWith.FirstOr({ZORIdentityOf(a), ZORIdentityOf(b)}, i);
-      if (first != i && (b || !intersection)) pairs.emplace_back(first, i);
+      duplicates.Add({ZORIdentityOf(a), ZORIdentityOf(b)}, i, b || !intersection);
     }
     if (!missing) continue;
     if (count == markedCount + 1) {
@@ -362,7 +393,7 @@ HRESULT ZORGuiUtilitiesServices::CheckMultioutput(const ZORBaseUnknown_var&,
   }
 
   // Phase 3: each duplicate gives way to the result it repeats.
-  for (const auto& [kept, repeated] : pairs) {
+  for (const auto& [kept, repeated] : duplicates.TakePairs()) {
     if (removed[kept] || removed[repeated]) continue;
     auto* error = new ZORGmoInputError("WENMODELINPUT_ERR_9710");
     error->SetNLSParameters(

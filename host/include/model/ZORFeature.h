@@ -8,6 +8,7 @@
 // are for the host's services, the driver and tests.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -350,6 +351,14 @@ class ZORFeature final : public virtual ZORBaseUnknown,
   friend class ZORMultiSelModel;
 
   ZORISpecObject_var InputSpec(const std::string& role) const;
+  // A walk by position over many children reads each child's state, inputs and their targets
+  // next: FetchAhead asks memory for them some children ahead, so that the walk does
+  // not wait at each child once the document outgrows the caches. `ahead` starts at the child
+  // being read.
+  static void FetchAhead(std::span<const ZORVar<ZORFeature>> ahead);
+  static void FetchObject(const ZORFeature* f);
+  static void FetchLines(const void* start, std::size_t bytes);
+  static constexpr std::size_t kCacheLine = 64;
   // A new feature of `typeName` with `inputs` linked (null ones left unset); null, nothing left
   // behind, when a `required` role has no target or a link is refused.
   ZORISpecObject_var CreateLinked(

@@ -11,6 +11,7 @@
 // the holes; a copy builds its index when it is first asked.
 
 #include <cstddef>
+#include <span>
 
 #include "ZORPointerMap.h"
 #include "ZORRankedList.h"
@@ -44,6 +45,11 @@ class ZORFeatureList {
   //! The feature at 0-based `position`, which must be below size().
   const ZORVar<ZORFeature>& operator[](std::size_t position) const {
     return items_[static_cast<int>(position)];
+  }
+  //! The features from 0-based `position` (below size()) on, with a null one where a feature
+  //! left: for reading ahead of a walk by position, which needs no exact step.
+  std::span<const ZORVar<ZORFeature>> From(std::size_t position) const {
+    return items_.EntriesFrom(static_cast<int>(position));
   }
   //! The first feature of a list that is not empty.
   const ZORVar<ZORFeature>& front() const { return (*this)[0]; }

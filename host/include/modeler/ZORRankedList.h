@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstddef>
 #include <iterator>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -85,6 +86,10 @@ class ZORRankedList {
   }
 
   int PositionOf(Entry entry) const { return Prefix(entry); }
+  // The entries from the one of `position` (below Size()) to the last, holes included as T().
+  std::span<const T> EntriesFrom(int position) const {
+    return std::span<const T>(items_).subspan(EntryOf(position));
+  }
 
   const_iterator begin() const { return {this, 0}; }
   const_iterator end() const { return {this, items_.size()}; }

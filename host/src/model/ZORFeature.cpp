@@ -320,7 +320,41 @@ HRESULT ZORFeature::CheckNewChild(ZORFeature* child) const {
 
 ZORISpecObject_var ZORFeature::GetChildAtPosition(int position) {
   if (position < 1 || position > GetNumberOfChildren()) return nullptr;
-  return state_->children[static_cast<std::size_t>(position - 1)]->AsSpecObject();
+  const auto from = state_->children.From(static_cast<std::size_t>(position - 1));
+  FetchAhead(from);
+  return from.front()->AsSpecObject();
+}
+
+void ZORFeature::FetchAhead(std::span<const ZORFeature_var> ahead) {
+  // Each stage reads what the one before fetched, some children earlier: the child itself (its
+  // first lines and its base component, which counts its references), its state, its inputs,
+  // then their targets. Past the end or on a child that left, a stage has nothing to fetch.
+  auto at = [&](std::size_t distance) -> const ZORFeature* {
+    return distance < ahead.size() ? ahead[distance].get() : nullptr;
+  };
+  if (const ZORFeature* f = at(32)) FetchObject(f);
+  if (const ZORFeature* f = at(16)) __builtin_prefetch(&*f->state_);
+  if (const ZORFeature* f = at(8)) {
+    const auto& inputs = f->state_->inputs;
+    if (!inputs.empty()) FetchLines(inputs.data(), inputs.size() * sizeof(inputs[0]));
+  }
+  if (const ZORFeature* f = at(4)) {
+    for (const auto& input : f->state_->inputs) {
+      if (input.target) FetchObject(input.target.get());
+    }
+  }
+}
+
+void ZORFeature::FetchObject(const ZORFeature* f) {
+  FetchLines(f, 2 * kCacheLine);
+  __builtin_prefetch(static_cast<const ZORBaseUnknown*>(f));
+}
+
+void ZORFeature::FetchLines(const void* start, std::size_t bytes) {
+  const auto* first = static_cast<const char*>(start);
+  for (std::size_t offset = 0; offset < bytes; offset += kCacheLine) {
+    __builtin_prefetch(first + offset);
+  }
 }
 
 int ZORFeature::GetPosition(const ZORISpecObject_var& child) {
