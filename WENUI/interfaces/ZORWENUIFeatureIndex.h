@@ -39,7 +39,7 @@ class ZORWENUIFeatureIndex {
   //! Every 1-based position of `list` whose entry is `feature` or a related BRep feature on the
   //! same support, ascending; none for null.
   std::vector<int> LocateAll(const ZORListValZORISpecObject_var& list,
-                             const ZORBaseUnknown_var& feature) const;
+                             const ZORISpecObject_var& feature) const;
 
  private:
   // A key's positions, ascending. Most keys have one, kept inline: a list of thousands then
@@ -68,8 +68,10 @@ class ZORWENUIFeatureIndex {
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
   static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
-  // Locate, with the support of `feature` (not null) found once by the caller.
-  int LocateFrom(const ZORListValZORISpecObject_var& list, const ZORBaseUnknown_var& feature,
+  // Locate, with the support of `feature` (not null) found once by the caller. Any handle: one
+  // on the feature's main interface is asked through it, without a handle on its base.
+  template <class Handle>
+  int LocateFrom(const ZORListValZORISpecObject_var& list, const Handle& feature,
                  const ZORBaseUnknown* support, int start) const;
 
   // How many leading entries are indexed.

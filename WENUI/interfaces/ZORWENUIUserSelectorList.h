@@ -138,7 +138,7 @@ class ZORWENUIUserSelectorList : public ZORGuiCommandStackFrame {
   void AppendLine(const ZORISpecObject_var& feature);
   void ShowLine(const ZORISpecObject_var& feature, int line, int flag);
   //! The 0-based lines whose entries match `feature`.
-  std::vector<int> LinesOf(const ZORBaseUnknown_var& feature) const;
+  std::vector<int> LinesOf(const ZORISpecObject_var& feature) const;
   //! Removes the entries of the ascending 0-based `lines` and their lines in one pass.
   void RemoveLines(const std::vector<int>& lines);
 

@@ -7,14 +7,16 @@
 
 namespace {
 
-const ZORBaseUnknown* SupportOf(const ZORBaseUnknown_var& feature) {
+template <class Handle>
+const ZORBaseUnknown* SupportOf(const Handle& feature) {
   ZORIMfBRep_var brep(feature);
-  return brep ? ZORIdentityOf(ZORBaseUnknown_var(brep->GetSupport())) : nullptr;
+  return brep ? ZORIdentityOf(brep->GetSupport()) : nullptr;
 }
 
-bool Related(const ZORBaseUnknown_var& a, const ZORBaseUnknown_var& b) {
+template <class Handle>
+bool Related(const ZORBaseUnknown_var& a, const Handle& b) {
   ZORIMfBRep_var first(a), second(b);
-  return first && second && (first->IsRelatedTo(b) || second->IsRelatedTo(a));
+  return first && second && (first->IsRelatedTo(ZORBaseUnknown_var(b)) || second->IsRelatedTo(a));
 }
 
 // Where each entry of a list of `size` went once the ascending 0-based `lines` were removed, by
@@ -175,7 +177,7 @@ int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
 }
 
 std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_var& list,
-                                                 const ZORBaseUnknown_var& feature) const {
+                                                 const ZORISpecObject_var& feature) const {
   std::vector<int> positions;
   if (!feature) return positions;
   const ZORBaseUnknown* support = SupportOf(feature);
@@ -186,9 +188,10 @@ std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_
   return positions;
 }
 
+template <class Handle>
 int ZORWENUIFeatureIndex::LocateFrom(const ZORListValZORISpecObject_var& list,
-                                     const ZORBaseUnknown_var& feature,
-                                     const ZORBaseUnknown* support, int start) const {
+                                     const Handle& feature, const ZORBaseUnknown* support,
+                                     int start) const {
   if (!valid_ || Indexed() != list.Size()) Rebuild(list);
   const int same = FirstAfter(identities_, ZORIdentityOf(feature), start);
   const Positions* group = support ? supports_.Find(support) : nullptr;

@@ -156,7 +156,7 @@ void ZORWENUIUserSelectorList::ShowLine(const ZORISpecObject_var& feature, int l
   list_->SetLineObject(line, ZORBaseUnknown_var(feature));  // what the line shows
 }
 
-std::vector<int> ZORWENUIUserSelectorList::LinesOf(const ZORBaseUnknown_var& feature) const {
+std::vector<int> ZORWENUIUserSelectorList::LinesOf(const ZORISpecObject_var& feature) const {
   std::vector<int> lines = index_.LocateAll(features_, feature);
   for (int& line : lines) --line;
   return lines;
@@ -237,7 +237,7 @@ HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var
     std::vector<bool> kept(static_cast<std::size_t>(Size()), false);
     std::vector<const ZORISpecObject_var*> missing;
     for (const ZORISpecObject_var& feature : features) {
-      const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
+      const std::vector<int> lines = LinesOf(feature);
       for (const int line : lines) kept[static_cast<std::size_t>(line)] = true;
       if (lines.empty()) missing.push_back(&feature);
     }
@@ -248,7 +248,7 @@ HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var
     RemoveLines(gone);
     for (const ZORISpecObject_var* feature : missing) {
       // A feature wanted twice, or one related to a feature appended before, comes once.
-      if (!LinesOf(ZORBaseUnknown_var(*feature)).empty()) continue;
+      if (!LinesOf(*feature).empty()) continue;
       AppendLine(*feature);
       if (IsHighlightedInTree(hso_.get(), *feature)) list_->SetSelect(Size() - 1, 0);
     }
@@ -258,7 +258,7 @@ HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var
 
 HRESULT ZORWENUIUserSelectorList::Select(const ZORISpecObject_var& feature) {
   if (!list_ || !feature) return Status(__LINE__, false);
-  const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
+  const std::vector<int> lines = LinesOf(feature);
   if (!lines.empty()) list_->SetSelect(lines.data(), static_cast<int>(lines.size()), 0);
   return Highlight(feature);
 }
@@ -282,7 +282,7 @@ HRESULT ZORWENUIUserSelectorList::Select(ZORWENEvent event) {
 
 HRESULT ZORWENUIUserSelectorList::UnSelect(const ZORISpecObject_var& feature) {
   if (!list_ || !feature) return Status(__LINE__, false);
-  const std::vector<int> lines = LinesOf(ZORBaseUnknown_var(feature));
+  const std::vector<int> lines = LinesOf(feature);
   list_->ClearSelect(lines.data(), static_cast<int>(lines.size()));
   return UnHighlight(feature);
 }

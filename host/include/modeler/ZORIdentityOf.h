@@ -8,3 +8,9 @@
 inline const ZORBaseUnknown* ZORIdentityOf(const ZORBaseUnknown_var& object) {
   return object ? object->GetImpl() : nullptr;
 }
+
+// The same, asked through the interface held: no handle on the base component is made for it.
+template <class I>
+const ZORBaseUnknown* ZORIdentityOf(const ZORVar<I>& object) {
+  return object ? object->GetImpl() : nullptr;
+}

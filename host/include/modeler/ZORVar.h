@@ -82,12 +82,15 @@ class ZORVar {
   template <class J>
   void Take(J* p) {
     if (!p) return;
+    // Called through the interface held rather than through the base component, whose table
+    // pointer lies at the far end of a large object: a walk over many objects then reads one
+    // line of each instead of two.
     if constexpr (std::is_convertible_v<J*, I*>) {
+      p->AddRef();
       p_ = p;
-      p_->AddRef();
     } else {
       void* out = nullptr;
-      if (SUCCEEDED(static_cast<ZORBaseUnknown*>(p)->QueryInterface(I::ClassIID(), &out))) {
+      if (SUCCEEDED(p->QueryInterface(I::ClassIID(), &out))) {
         p_ = static_cast<I*>(out);
       }
     }
