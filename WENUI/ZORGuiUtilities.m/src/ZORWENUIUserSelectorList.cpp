@@ -12,6 +12,9 @@
 
 namespace {
 
+// How many wanted features ahead a synchronisation asks memory for.
+constexpr int kFetchAhead = 8;
+
 constexpr const char* kPath = "WENUI/ZORGuiUtilities.m/src/ZORWENUIUserSelectorList";
 constexpr unsigned long kButtonsFrameStyle = 0x80000;
 
@@ -236,7 +239,10 @@ HRESULT ZORWENUIUserSelectorList::Synchronise(const ZORListValZORISpecObject_var
     // missing are appended, so that the list and its index never hold both at once.
     std::vector<bool> kept(static_cast<std::size_t>(Size()), false);
     std::vector<const ZORISpecObject_var*> missing;
-    for (const ZORISpecObject_var& feature : features) {
+    for (int p = 1; p <= features.Size(); ++p) {
+      // Most wanted features are read here first: ask for them a few ahead of the look-ups.
+      if (p + kFetchAhead <= features.Size()) __builtin_prefetch(features[p + kFetchAhead].get());
+      const ZORISpecObject_var& feature = features[p];
       const std::vector<int> lines = LinesOf(feature);
       for (const int line : lines) kept[static_cast<std::size_t>(line)] = true;
       if (lines.empty()) missing.push_back(&feature);
