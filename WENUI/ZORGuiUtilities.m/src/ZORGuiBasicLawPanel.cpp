@@ -312,8 +312,7 @@ void ZORGuiBasicLawPanel::GetLiterals(ZORICkeParm_var& start, ZORICkeParm_var& e
 }
 
 void ZORGuiBasicLawPanel::SetLiterals(const ZORICkeParm_var&, const ZORICkeParm_var& end) {
-  if (!end || ZORIdentityOf(ZORBaseUnknown_var(end.get())) ==
-                  ZORIdentityOf(ZORBaseUnknown_var(end_.get()))) {
+  if (!end || ZORIdentityOf(end) == ZORIdentityOf(end_)) {
     return;
   }
   Unsubscribe(end_, endSubscription_);

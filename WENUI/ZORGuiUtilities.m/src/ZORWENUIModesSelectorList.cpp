@@ -206,8 +206,7 @@ HRESULT ZORWENUIModesSelectorList::Sort(const ZORListValZORISpecObject_var& inpu
     if ((position != 0 && mode == kReplace) || (position == 0 && addNew)) {
       toAdd.Append(feature);
     } else if (position == 0 || recordFound ||
-               ZORIdentityOf(ZORBaseUnknown_var(features_[position])) !=
-                   ZORIdentityOf(ZORBaseUnknown_var(feature))) {
+               ZORIdentityOf(features_[position]) != ZORIdentityOf(feature)) {
       // What the pick made goes; a listed entry handed in again stays while it is listed.
       ZORGmoUtilitiesServices::RemoveBRep(ZORBaseUnknown_var(feature));
     }

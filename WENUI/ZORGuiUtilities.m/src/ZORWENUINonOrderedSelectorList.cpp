@@ -66,8 +66,7 @@ int ZORWENUINonOrderedSelectorList::GetOperation(const ZORISpecObject_var& featu
   const int position = Locate(ZORBaseUnknown_var(feature), 0);
   const bool listed = position != 0;
   // A listed entry handed in again is no pick of its own: it stays while it is listed.
-  const bool isEntry = listed && ZORIdentityOf(ZORBaseUnknown_var(GetFeatures()[position])) ==
-                                     ZORIdentityOf(ZORBaseUnknown_var(feature));
+  const bool isEntry = listed && ZORIdentityOf(GetFeatures()[position]) == ZORIdentityOf(feature);
   switch (GetMode()) {
     case kAppend:
       if (!listed) return kAppendOperation;
