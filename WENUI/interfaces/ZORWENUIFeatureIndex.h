@@ -66,6 +66,13 @@ class ZORWENUIFeatureIndex {
   // Gives every position its new one, `moved[old]`.
   static void Renumber(Map& map, const std::vector<int>& moved);
   void Rebuild(const ZORListValZORISpecObject_var& list) const;
+  // Rebuilds the index when it is stale or does not cover the whole list.
+  void EnsureCurrent(const ZORListValZORISpecObject_var& list) const;
+  // The support under which a BRep match of `feature` would be indexed; none to look for while
+  // no entry is a BRep feature, which spares asking every feature looked up for its support.
+  template <class Handle>
+  const ZORBaseUnknown* SupportToSearch(const ZORListValZORISpecObject_var& list,
+                                        const Handle& feature) const;
   static int After(const Positions& positions, int start);
   static int FirstAfter(const Map& map, const ZORBaseUnknown* key, int start);
   // Locate, with the support of `feature` (not null) found once by the caller. Any handle: one

@@ -84,38 +84,67 @@ TEST_F(FeatureList, TheListLetsGoOfAFeatureAsItRemovesIt) {
   EXPECT_EQ(points[1]->GetRefCount(), held);
 }
 
-// Random interleavings of every operation against a vector that does the same the simple way.
-TEST_F(FeatureList, RandomInterleavingsMatchAPlainVector) {
+// Random interleavings of every operation against a vector that does the same the simple way,
+// on two lists at once that hold the same features in different places. Lists of one role both
+// write their entries into the features, so that each finds entries the other wrote; copies and
+// assignments leave entries written by a list that no longer holds them.
+class FeatureListRoles : public FeatureList,
+                         public ::testing::WithParamInterface<ZORFeatureList::Role> {};
+
+TEST_P(FeatureListRoles, RandomInterleavingsMatchAPlainVector) {
   std::vector<ZORFeature_var> points = Points(300);
   for (unsigned seed = 1; seed <= 20; ++seed) {
     std::mt19937 random(seed);
-    ZORFeatureList list;
-    std::vector<ZORFeature*> expected;
-    std::vector<ZORFeature*> outside;
-    for (const auto& p : points) outside.push_back(p.get());
-    for (int step = 0; step < 600; ++step) {
-      const unsigned op = random() % 4;
-      if (op < 2 && !outside.empty()) {
-        const std::size_t pick = random() % outside.size();
-        ZORFeature* f = outside[pick];
-        outside.erase(outside.begin() + static_cast<std::ptrdiff_t>(pick));
-        const std::size_t at = op == 0 ? expected.size() : random() % (expected.size() + 1);
+    ZORFeatureList lists[2] = {ZORFeatureList(GetParam()), ZORFeatureList(GetParam())};
+    std::vector<ZORFeature*> expected[2];
+    std::vector<ZORFeature*> outside[2];
+    for (auto& out : outside) {
+      for (const auto& p : points) out.push_back(p.get());
+    }
+    for (int step = 0; step < 1200; ++step) {
+      const int k = static_cast<int>(random() % 2);
+      ZORFeatureList& list = lists[k];
+      const unsigned op = random() % 9;
+      if (op < 4 && !outside[k].empty()) {
+        const std::size_t pick = random() % outside[k].size();
+        ZORFeature* f = outside[k][pick];
+        outside[k].erase(outside[k].begin() + static_cast<std::ptrdiff_t>(pick));
+        const std::size_t at = op < 2 ? expected[k].size() : random() % (expected[k].size() + 1);
         list.Insert(at, f);
-        expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(at), f);
-      } else if (!expected.empty()) {
+        expected[k].insert(expected[k].begin() + static_cast<std::ptrdiff_t>(at), f);
+      } else if (op < 8 && !expected[k].empty()) {
         // Removals favour the front, the costly case for a plain vector.
-        const std::size_t at = op == 2 ? 0 : random() % expected.size();
-        ASSERT_TRUE(list.Remove(expected[at]));
-        outside.push_back(expected[at]);
-        expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(at));
+        const std::size_t at = op < 6 ? 0 : random() % expected[k].size();
+        ASSERT_TRUE(list.Remove(expected[k][at]));
+        outside[k].push_back(expected[k][at]);
+        expected[k].erase(expected[k].begin() + static_cast<std::ptrdiff_t>(at));
+      } else if (op == 8) {
+        // The list takes a copy of itself or of a list of another role: no holes, and entries
+        // that the features do not know.
+        if (random() % 2) {
+          list = ZORFeatureList(list);
+        } else {
+          ZORFeatureList other(ZORFeatureList::Role::kOther);
+          for (ZORFeature* f : expected[k]) other.push_back(f);
+          list = std::move(other);
+        }
       }
       if (step % 7 == 0) {
-        ExpectHolds(list, expected,
-                    "seed " + std::to_string(seed) + " step " + std::to_string(step));
+        const std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(step);
+        ExpectHolds(lists[0], expected[0], where + " first");
+        ExpectHolds(lists[1], expected[1], where + " second");
+        for (ZORFeature* f : outside[k]) {
+          ASSERT_EQ(list.PositionOf(f), ZORFeatureList::npos) << where;
+        }
       }
     }
-    ExpectHolds(ZORFeatureList(list), expected, "copy of seed " + std::to_string(seed));
+    ExpectHolds(ZORFeatureList(lists[0]), expected[0], "copy of seed " + std::to_string(seed));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachRole, FeatureListRoles,
+                         ::testing::Values(ZORFeatureList::Role::kOther,
+                                           ZORFeatureList::Role::kChildren,
+                                           ZORFeatureList::Role::kDocument));
 
 }  // namespace

@@ -173,14 +173,14 @@ int ZORWENUIFeatureIndex::FirstAfter(const Map& map, const ZORBaseUnknown* key, 
 
 int ZORWENUIFeatureIndex::Locate(const ZORListValZORISpecObject_var& list,
                                  const ZORBaseUnknown_var& feature, int start) const {
-  return feature ? LocateFrom(list, feature, SupportOf(feature), start) : 0;
+  return feature ? LocateFrom(list, feature, SupportToSearch(list, feature), start) : 0;
 }
 
 std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_var& list,
                                                  const ZORISpecObject_var& feature) const {
   std::vector<int> positions;
   if (!feature) return positions;
-  const ZORBaseUnknown* support = SupportOf(feature);
+  const ZORBaseUnknown* support = SupportToSearch(list, feature);
   for (int p = LocateFrom(list, feature, support, 0); p != 0;
        p = LocateFrom(list, feature, support, p)) {
     positions.push_back(p);
@@ -189,10 +189,21 @@ std::vector<int> ZORWENUIFeatureIndex::LocateAll(const ZORListValZORISpecObject_
 }
 
 template <class Handle>
+const ZORBaseUnknown* ZORWENUIFeatureIndex::SupportToSearch(
+    const ZORListValZORISpecObject_var& list, const Handle& feature) const {
+  EnsureCurrent(list);
+  return supports_.Empty() ? nullptr : SupportOf(feature);
+}
+
+void ZORWENUIFeatureIndex::EnsureCurrent(const ZORListValZORISpecObject_var& list) const {
+  if (!valid_ || Indexed() != list.Size()) Rebuild(list);
+}
+
+template <class Handle>
 int ZORWENUIFeatureIndex::LocateFrom(const ZORListValZORISpecObject_var& list,
                                      const Handle& feature, const ZORBaseUnknown* support,
                                      int start) const {
-  if (!valid_ || Indexed() != list.Size()) Rebuild(list);
+  EnsureCurrent(list);
   const int same = FirstAfter(identities_, ZORIdentityOf(feature), start);
   const Positions* group = support ? supports_.Find(support) : nullptr;
   if (!group) return same;

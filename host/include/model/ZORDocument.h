@@ -141,7 +141,7 @@ class ZORDocument {
   std::map<std::string, int> nameCounters_;
   ZORFeature_var container_;
   ZORFeature_var part_;
-  ZORFeatureList features_;  // in creation order
+  ZORFeatureList features_{ZORFeatureList::Role::kDocument};  // in creation order
   ZOREventLog events_;
   std::map<int, Mark> marks_;
   int nextMark_ = 1;

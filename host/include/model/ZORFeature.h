@@ -347,6 +347,7 @@ class ZORFeature final : public virtual ZORBaseUnknown,
 
  private:
   friend class ZORDocument;
+  friend class ZORFeatureList;
   friend class ZORUpdateEngine;
   friend class ZORMultiSelModel;
 

@@ -26,4 +26,8 @@ class ZORFeatureCore {
   // Shared with the marks taken since it last changed: a mark copies no state.
   ZORSharedFeatureState state_;
   ZORFeaturePlace place_;
+  // Where the feature last stood in its father's children and in its document's list, as those
+  // lists wrote it (ZORFeatureList): removing or finding it there then reads this line instead
+  // of a slot of a table as large as the list. A list checks an entry before trusting it.
+  mutable std::uint32_t listEntries_[2] = {0, 0};
 };

@@ -9,8 +9,16 @@
 // inside the list, which costs a pass as in a vector). A removed feature is let go of at once. A
 // feature appears at most once. Size, indexing, iteration and copies see the features only, never
 // the holes; a copy builds its index when it is first asked.
+//
+// A feature's children and a document's features are the lists a feature is removed from, by
+// the thousand, in the order they were made. Such a list writes each feature's entry into the
+// feature itself and finds it there, checking that the entry still holds it: the index, whose
+// slots at tens of thousands of features each cost a read from memory, is then built only when
+// an entry was not found that way, and dropped again once every entry is written anew.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 
 #include "ZORPointerMap.h"
@@ -25,11 +33,16 @@ class ZORFeatureList {
  public:
   using const_iterator = Items::const_iterator;
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+  //! Which entry of its features a list writes into them: each feature has one father and one
+  //! document; other lists write none.
+  enum class Role : std::uint8_t { kChildren, kDocument, kOther };
 
-  ZORFeatureList();
+  explicit ZORFeatureList(Role role = Role::kOther);
   ~ZORFeatureList();
-  //! Copies the features only: the copy has no holes and builds its index on first use.
+  //! Copies the features and the role only: the copy has no holes and builds its index on first
+  //! use.
   ZORFeatureList(const ZORFeatureList& other);
+  //! Takes the features of `other`; the list keeps its own role.
   ZORFeatureList& operator=(const ZORFeatureList& other);
   ZORFeatureList(ZORFeatureList&& other) noexcept;
   ZORFeatureList& operator=(ZORFeatureList&& other) noexcept;
@@ -71,10 +84,15 @@ class ZORFeatureList {
   bool Remove(const ZORFeature* feature);
 
  private:
+  bool WritesEntries() const { return role_ != Role::kOther; }
+  // The entry holding `feature`; none when the list does not hold it.
+  std::optional<Items::Entry> EntryOf(const ZORFeature* feature) const;
+  void WriteEntry(const ZORFeature* feature, Items::Entry entry) const;
   void EnsureIndex() const;
-  // After the entries were renumbered, a built index follows them.
-  void Renumber();
+  // After the entries from `from` on were renumbered, the features or the index follow them.
+  void Renumber(Items::Entry from);
 
+  Role role_;
   Items items_;
   mutable ZORPointerMap<const ZORFeature, Items::Entry, 2> entryOf_;
   mutable bool indexed_ = false;

@@ -33,7 +33,7 @@ struct ZORFeatureState {
 
   // What walks over many features read comes first, in the block's first cache line.
   std::vector<Input> inputs;  // in the order of the type's roles
-  ZORFeatureList children;
+  ZORFeatureList children{ZORFeatureList::Role::kChildren};
   ZORUnicodeString name;
   std::map<std::string, double> values;
   ZORVar<ZORMfErrUpdate> error;

@@ -63,6 +63,8 @@ class ZORRankedList {
 
   int Size() const { return size_; }
   bool IsEmpty() const { return size_ == 0; }
+  // How many entries there are, holes included.
+  std::size_t EntryCount() const { return items_.size(); }
 
   // `position` must be below Size().
   T& operator[](int position) { return items_[EntryOf(position)]; }

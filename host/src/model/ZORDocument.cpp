@@ -355,7 +355,7 @@ void ZORDocument::ListAgain(std::vector<ZORFeature*> returning) {
   merged.reserve(listed.size() + returning.size());
   std::merge(listed.begin(), listed.end(), returning.begin(), returning.end(),
              std::back_inserter(merged), bySerial);
-  ZORFeatureList relisted;
+  ZORFeatureList relisted{ZORFeatureList::Role::kDocument};
   for (ZORFeature* f : merged) relisted.push_back(ZORFeature_var(f));
   features_ = std::move(relisted);
 }

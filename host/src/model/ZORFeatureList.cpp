@@ -7,13 +7,21 @@
 
 #include "ZORFeature.h"
 
-ZORFeatureList::ZORFeatureList() = default;
+ZORFeatureList::ZORFeatureList(Role role) : role_(role) {}
 ZORFeatureList::~ZORFeatureList() = default;
 ZORFeatureList::ZORFeatureList(ZORFeatureList&& other) noexcept = default;
-ZORFeatureList& ZORFeatureList::operator=(ZORFeatureList&& other) noexcept = default;
+
+ZORFeatureList& ZORFeatureList::operator=(ZORFeatureList&& other) noexcept {
+  // The entries written into the features are those of `other`: a list of another role falls
+  // back on its index, which the check of each entry leads to.
+  items_ = std::move(other.items_);
+  entryOf_ = std::move(other.entryOf_);
+  indexed_ = std::exchange(other.indexed_, false);
+  return *this;
+}
 
 ZORFeatureList::ZORFeatureList(const ZORFeatureList& other)
-    : items_(std::vector<ZORVar<ZORFeature>>(other.begin(), other.end())) {}
+    : role_(other.role_), items_(std::vector<ZORVar<ZORFeature>>(other.begin(), other.end())) {}
 
 ZORFeatureList& ZORFeatureList::operator=(const ZORFeatureList& other) {
   if (this != &other) *this = ZORFeatureList(other);
@@ -31,30 +39,62 @@ bool ZORFeatureList::operator==(const ZORFeatureList& other) const {
 }
 
 std::size_t ZORFeatureList::PositionOf(const ZORFeature* feature) const {
-  EnsureIndex();
-  const Items::Entry* entry = entryOf_.Find(feature);
+  const std::optional<Items::Entry> entry = EntryOf(feature);
   return entry ? static_cast<std::size_t>(items_.PositionOf(*entry)) : npos;
 }
 
 void ZORFeatureList::Insert(std::size_t position, ZORVar<ZORFeature> feature) {
   const ZORFeature* key = feature.get();
   const int at = position >= size() ? items_.Size() : static_cast<int>(position);
+  // Inside a list with holes, the holes go first and every entry moves; otherwise the entries
+  // from the new one on.
+  const Items::Entry from =
+      items_.EntryCount() == size() ? static_cast<Items::Entry>(at) : Items::Entry{0};
   if (items_.Insert(at, std::move(feature))) {
-    Renumber();
-  } else if (indexed_) {
-    entryOf_[key] = items_.EntryOf(items_.Size() - 1);
+    Renumber(from);
+    return;
   }
+  const Items::Entry entry = items_.EntryCount() - 1;
+  WriteEntry(key, entry);
+  if (indexed_) entryOf_[key] = entry;
 }
 
 bool ZORFeatureList::Remove(const ZORFeature* feature) {
-  EnsureIndex();
-  const std::optional<Items::Entry> entry = entryOf_.Take(feature);
+  const std::optional<Items::Entry> entry = EntryOf(feature);
   if (!entry) return false;
-  if (items_.RemoveEntry(*entry)) Renumber();
+  if (indexed_) entryOf_.Erase(feature);
+  if (items_.RemoveEntry(*entry)) Renumber(0);
   return true;
 }
 
-void ZORFeatureList::Renumber() {
+std::optional<ZORFeatureList::Items::Entry> ZORFeatureList::EntryOf(
+    const ZORFeature* feature) const {
+  if (!feature) return std::nullopt;
+  if (WritesEntries()) {
+    const Items::Entry written = feature->listEntries_[static_cast<int>(role_)];
+    if (written < items_.EntryCount() && items_.AtEntry(written).get() == feature) return written;
+  }
+  EnsureIndex();
+  const Items::Entry* entry = entryOf_.Find(feature);
+  return entry ? std::optional<Items::Entry>(*entry) : std::nullopt;
+}
+
+void ZORFeatureList::WriteEntry(const ZORFeature* feature, Items::Entry entry) const {
+  if (WritesEntries()) {
+    feature->listEntries_[static_cast<int>(role_)] = static_cast<std::uint32_t>(entry);
+  }
+}
+
+void ZORFeatureList::Renumber(Items::Entry from) {
+  if (WritesEntries()) {
+    // Every feature knows its entry again: the index, if one was built, is no longer needed.
+    items_.ForEachEntry([this, from](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
+      if (entry >= from) WriteEntry(feature.get(), entry);
+    });
+    entryOf_.Clear();
+    indexed_ = false;
+    return;
+  }
   if (!indexed_) return;
   // Only the entries change: the index keeps its slots and allocates nothing.
   items_.ForEachEntry([this](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
