@@ -12,9 +12,10 @@ ZORFeatureList::~ZORFeatureList() = default;
 ZORFeatureList::ZORFeatureList(ZORFeatureList&& other) noexcept = default;
 
 ZORFeatureList& ZORFeatureList::operator=(ZORFeatureList&& other) noexcept {
-  // The entries written into the features are those of `other`: a list of another role falls
-  // back on its index, which the check of each entry leads to.
-  items_ = std::move(other.items_);
+  // The entries written into the features are those of `other`; where this list's role differs,
+  // the check of each entry sends its look-ups to the index. `other` is left empty, not with
+  // its former size over moved-out entries.
+  items_ = std::exchange(other.items_, Items());
   entryOf_ = std::move(other.entryOf_);
   indexed_ = std::exchange(other.indexed_, false);
   return *this;
