@@ -88,7 +88,8 @@ void ZORFeatureList::WriteEntry(const ZORFeature* feature, Items::Entry entry) c
 
 void ZORFeatureList::Renumber(Items::Entry from) {
   if (WritesEntries()) {
-    // Every feature knows its entry again: the index, if one was built, is no longer needed.
+    // The features from `from` on know their entry again; one written by another list before it
+    // fails its check and brings the index back, so a built one can go.
     items_.ForEachEntry([this, from](Items::Entry entry, const ZORVar<ZORFeature>& feature) {
       if (entry >= from) WriteEntry(feature.get(), entry);
     });
